@@ -1,0 +1,24 @@
+#include <benchmark/benchmark.h>
+
+#include "model/lists.h"
+#include "model/text_forms.h"
+#include "util/format.h"
+
+namespace {
+
+void BM_StrToComb(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(quorvel::StrToComb("3;0;7"));
+}
+BENCHMARK(BM_StrToComb);
+
+void BM_FormatStatusText(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(quorvel::Format("Следующий тираж: %d", {3330}));
+}
+BENCHMARK(BM_FormatStatusText);
+
+void BM_StrToIntListRange(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(quorvel::StrToIntList("1-1000;1"));
+}
+BENCHMARK(BM_StrToIntListRange);
+
+}  // namespace

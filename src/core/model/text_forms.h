@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/game.h"
+#include "util/datetime.h"
+
+namespace quorvel {
+
+std::string ValueToStr(int value);
+// The text as a decimal integer; 0 when it is not one.
+int StrToValue(std::string_view text);
+
+// "dd.mm.yyyy hh:nn", or empty text for 0 and negative values.
+std::string DrawDateToStr(TDateTime value);
+// 0 for an empty text; throws ConvertError when the text is not a valid date and time.
+TDateTime StrToDrawDate(std::string_view text);
+
+std::string DrawToStr(const TDraw& draw);
+std::string StakeKindName(int kind);
+// "-" for a text that is not a non-negative integer, else the signed difference ("+2", "0", "-3").
+std::string DiffToStr(std::string_view countText, int reference);
+
+std::string CombToStr(const TComb& comb);
+std::string CombToPaddedStr(const TComb& comb);
+// Three words separated by tab, blank, ",", "-", ".", ":", ";" or "|". Throws Error with
+// "Некорректная комбинация: \"%s\"!" on another word count or a value outside 0..9.
+TComb StrToComb(std::string_view text);
+// Three words separated by "," or ";" only, as list files and the draw dialog write them.
+// The same message on failure.
+TComb StrToCombStrict(std::string_view text);
+std::string StakeCombToStr(const TStakeComb& stake, std::string_view separator);
+TComb CombOfDraw(const TDraw& draw);
+TStakeComb CombToStakeComb(const TComb& comb);
+
+}  // namespace quorvel

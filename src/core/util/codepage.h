@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// Text files and stored strings use code page 1251; inside the program text is UTF-8.
+// A byte without a character in the code page becomes U+FFFD.
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// A character that the code page cannot hold becomes "?"; invalid UTF-8 bytes too.
+std::string Utf8ToCp1251(std::string_view text);
+
+}  // namespace quorvel

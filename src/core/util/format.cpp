@@ -1,0 +1,204 @@
+#include "util/format.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "util/error.h"
+
+namespace quorvel {
+
+char LocaleDecimalSeparator() {
+    locale_t loc = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
+    if (loc == static_cast<locale_t>(0)) return '.';
+    const char* radix = nl_langinfo_l(RADIXCHAR, loc);
+    char separator = (radix != nullptr && radix[0] != '\0' && radix[1] == '\0') ? radix[0] : '.';
+    freelocale(loc);
+    return separator;
+}
+
+TFormatSettings& FormatSettings() {
+    static TFormatSettings settings{LocaleDecimalSeparator()};
+    return settings;
+}
+
+std::string FormatFixed(double value, int decimals) {
+    if (decimals < 0) decimals = 0;
+    if (decimals > 40) decimals = 40;
+    char buffer[400];
+    int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text(buffer, n > 0 && n < static_cast<int>(sizeof buffer) ? n : 0);
+    for (char& c : text) {
+        if (c == '.') c = FormatSettings().DecimalSeparator;
+    }
+    return text;
+}
+
+namespace {
+
+struct Directive {
+    int index = -1;
+    bool leftAlign = false;
+    int width = -1;
+    int precision = -1;
+    char type = 0;
+};
+
+[[noreturn]] void ThrowBadFormat(std::string_view pattern) {
+    throw ConvertError("Format '" + std::string(pattern) + "' invalid or incompatible with argument");
+}
+
+// Counts code points so that widths and truncation work on Cyrillic UTF-8 text.
+size_t CodePoints(std::string_view text) {
+    size_t count = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+std::string FirstCodePoints(std::string_view text, size_t limit) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (count == limit) return std::string(text.substr(0, i));
+            ++count;
+        }
+    }
+    return std::string(text);
+}
+
+int ReadNumber(std::string_view pattern, size_t& pos) {
+    int value = 0;
+    while (pos < pattern.size() && pattern[pos] >= '0' && pattern[pos] <= '9') {
+        value = value * 10 + (pattern[pos] - '0');
+        if (value > 100000) ThrowBadFormat(pattern);
+        ++pos;
+    }
+    return value;
+}
+
+Directive ParseDirective(std::string_view pattern, size_t& pos) {
+    Directive d;
+    size_t start = pos;
+    int number = ReadNumber(pattern, pos);
+    if (pos < pattern.size() && pattern[pos] == ':' && pos > start) {
+        d.index = number;
+        ++pos;
+        start = pos;
+    } else {
+        pos = start;
+    }
+    if (pos < pattern.size() && pattern[pos] == '-') {
+        d.leftAlign = true;
+        ++pos;
+    }
+    start = pos;
+    int width = ReadNumber(pattern, pos);
+    if (pos > start) d.width = width;
+    if (pos < pattern.size() && pattern[pos] == '.') {
+        ++pos;
+        d.precision = ReadNumber(pattern, pos);
+    }
+    if (pos >= pattern.size()) ThrowBadFormat(pattern);
+    d.type = static_cast<char>(pattern[pos] | 0x20);  // letters are case-insensitive
+    ++pos;
+    return d;
+}
+
+std::string FormatInteger(int64_t value, const Directive& d, std::string_view pattern) {
+    std::string digits;
+    bool negative = value < 0;
+    uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    if (d.type == 'x') {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(value));
+        digits = buffer;
+        negative = false;
+    } else if (d.type == 'd' || d.type == 'u') {
+        digits = std::to_string(magnitude);
+    } else {
+        ThrowBadFormat(pattern);
+    }
+    if (d.precision > 0 && static_cast<int>(digits.size()) < d.precision) {
+        digits.insert(0, static_cast<size_t>(d.precision) - digits.size(), '0');
+    }
+    return negative ? "-" + digits : digits;
+}
+
+std::string FormatOne(const Directive& d, const FormatArg& arg, std::string_view pattern) {
+    const auto& value = arg.Value();
+    switch (d.type) {
+        case 'd':
+        case 'u':
+        case 'x':
+            if (!std::holds_alternative<int64_t>(value)) ThrowBadFormat(pattern);
+            return FormatInteger(std::get<int64_t>(value), d, pattern);
+        case 'f': {
+            double real;
+            if (std::holds_alternative<double>(value)) {
+                real = std::get<double>(value);
+            } else if (std::holds_alternative<int64_t>(value)) {
+                real = static_cast<double>(std::get<int64_t>(value));
+            } else {
+                ThrowBadFormat(pattern);
+            }
+            return FormatFixed(real, d.precision < 0 ? 2 : d.precision);
+        }
+        case 's': {
+            if (!std::holds_alternative<std::string>(value)) ThrowBadFormat(pattern);
+            const std::string& text = std::get<std::string>(value);
+            return d.precision >= 0 ? FirstCodePoints(text, static_cast<size_t>(d.precision)) : text;
+        }
+        default:
+            ThrowBadFormat(pattern);
+    }
+}
+
+void AppendAligned(std::string& out, const std::string& text, const Directive& d) {
+    size_t length = CodePoints(text);
+    size_t width = d.width > 0 ? static_cast<size_t>(d.width) : 0;
+    if (length >= width) {
+        out += text;
+    } else if (d.leftAlign) {
+        out += text;
+        out.append(width - length, ' ');
+    } else {
+        out.append(width - length, ' ');
+        out += text;
+    }
+}
+
+}  // namespace
+
+std::string Format(std::string_view pattern, std::initializer_list<FormatArg> args) {
+    const std::vector<FormatArg> list(args);
+    std::string out;
+    out.reserve(pattern.size() + 16);
+    size_t next = 0;
+    size_t pos = 0;
+    while (pos < pattern.size()) {
+        char c = pattern[pos++];
+        if (c != '%') {
+            out += c;
+            continue;
+        }
+        if (pos < pattern.size() && pattern[pos] == '%') {
+            out += '%';
+            ++pos;
+            continue;
+        }
+        Directive d = ParseDirective(pattern, pos);
+        // An explicit index moves the running argument position, as later plain
+        // directives continue after it.
+        if (d.index >= 0) next = static_cast<size_t>(d.index);
+        if (next >= list.size()) ThrowBadFormat(pattern);
+        AppendAligned(out, FormatOne(d, list[next], pattern), d);
+        ++next;
+    }
+    return out;
+}
+
+}  // namespace quorvel
