@@ -1,32 +1,95 @@
 #include "cli.h"
 
+#include <iostream>
 #include <ostream>
 
+#include "app/data_dir.h"
 #include "app/version.h"
+#include "app/workspace.h"
+#include "commands.h"
+#include "console_host.h"
+#include "util/format.h"
 
 namespace quorvel::cli {
 
 namespace {
 
 constexpr const char* Usage =
-    "Использование: quorvel [--data-dir КАТАЛОГ] КОМАНДА [ПАРАМЕТРЫ]\n"
+    "Использование: quorvel [--data-dir КАТАЛОГ] [--yes|--no] [--decimal-separator С] КОМАНДА [ПАРАМЕТРЫ]\n"
     "\n"
-    "  --version        номер версии программы\n"
-    "  --help           эта справка\n";
+    "Команды:\n"
+    "  import ФАЙЛ.csv                  добавить в архив тиражи из файла\n"
+    "  export ФАЙЛ.csv                  записать архив в файл\n"
+    "  info [--offset K]                размер архива, следующий тираж и его значения при смещении K\n"
+    "  add НОМЕР \"v1;v2;v3\" [ДАТА]      добавить тираж (дата в виде \"дд.мм.гггг чч:мм\")\n"
+    "  delete НОМЕР...                  удалить тиражи с этими номерами, по одному на номер\n"
+    "\n"
+    "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)\n"
+    "  --yes, --no                      ответ на вопросы программы\n"
+    "  --version                        номер версии программы\n"
+    "  --help                           эта справка\n";
+
+// Takes a flag out of the arguments; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            args.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name) {
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == name) {
+            std::string value = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    if (args.empty() || TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
         out << Usage;
-        return args.empty() ? 1 : 0;
+        return arguments.empty() ? 1 : 0;
     }
-    if (args[0] == "--version") {
+    if (TakeFlag(args, "--version")) {
         out << "quorvel " << ProgramVersion << "\n";
         return 0;
     }
-    err << "Неизвестная команда: " << args[0] << "\n" << Usage;
-    return 1;
+    Answer answer = TakeFlag(args, "--yes") ? Answer::Yes : TakeFlag(args, "--no") ? Answer::No : Answer::Ask;
+    if (auto separator = TakeOption(args, "--decimal-separator")) {
+        if (separator->size() != 1) {
+            err << "Разделитель дробной части должен быть одним символом\n";
+            return 1;
+        }
+        FormatSettings().DecimalSeparator = (*separator)[0];
+    }
+    DataDirectory dir = DataDirectory::FromArguments(args);
+    if (args.empty()) {
+        err << Usage;
+        return 1;
+    }
+    const Command* command = FindCommand(args[0]);
+    if (command == nullptr) {
+        err << "Неизвестная команда: " << args[0] << "\n" << Usage;
+        return 1;
+    }
+    args.erase(args.begin());
+
+    ConsoleHost host(out, err, std::cin, answer);
+    Workspace workspace(dir, host, {}, Workspace::Mode::CommandLine);
+    workspace.LoadStartupSettings();
+    if (!workspace.Initialise()) return 1;
+    int code = command->Run(workspace, args, out, err);
+    workspace.Shutdown();
+    return (code == 0 && host.ErrorShown()) ? 1 : code;
 }
 
 }  // namespace quorvel::cli

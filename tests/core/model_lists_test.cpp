@@ -15,7 +15,8 @@ TComb Comb(int a, int b, int c) {
 
 TCombsArray AllCombinations() {
     TCombsArray all;
-    for (int i = 0; i < CombinationCount; ++i) all.push_back(Comb(i / 100, i / 10 % 10, i % 10));
+    for (int i = 0; i < CombinationCount; ++i)
+        all.push_back(Comb(i / 100, i / 10 % 10, i % 10));
     return all;
 }
 
@@ -31,13 +32,15 @@ TEST(StrToIntList, EnumerationsAndRanges) {
 }
 
 TEST(StrToIntList, UnreadableTextsGiveTheEmptyList) {
-    for (const char* text : {"", "x", "10-1;1", "1-10;0", "1-10", "5,", "5,,10", "1-x;2", "99999999999",
-                             "1-2000000000;1"}) {
+    for (const char* text :
+         {"", "x", "10-1;1", "1-10;0", "1-10", "5,", "5,,10", "1-x;2", "99999999999", "1-2000000000;1"}) {
         EXPECT_TRUE(StrToIntList(text).empty()) << text;
     }
 }
 
-TEST(StrToIntList, PrintsBack) { EXPECT_EQ(IntListToStr({1, -3, 5}, ";"), "1;-3;5"); }
+TEST(StrToIntList, PrintsBack) {
+    EXPECT_EQ(IntListToStr({1, -3, 5}, ";"), "1;-3;5");
+}
 
 TEST(Sorting, InsertionSortsAreStableAndOrdered) {
     TIntArray ints{3, 9, 1, 9, 5};
@@ -90,7 +93,7 @@ TEST(Segments, TextRoundTripAndDefaults) {
     EXPECT_EQ(SegmentsToStr(StrToSegments(text)), text);
     TDraw draw;
     draw.Values = {4, 0, 9};
-    EXPECT_TRUE(SegmentInDraw(3, draw, StrToSegments(text)));   // position 1, value 4
+    EXPECT_TRUE(SegmentInDraw(3, draw, StrToSegments(text)));  // position 1, value 4
     EXPECT_FALSE(SegmentInDraw(4, draw, StrToSegments(text)));
 }
 

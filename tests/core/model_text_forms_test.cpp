@@ -13,7 +13,8 @@ TComb Comb(int a, int b, int c) {
 }
 
 TEST(StrToComb, AcceptsEverySeparatorAndRunsOfThem) {
-    for (const char* text : {"3;0;7", "3 0 7", "3-0-7", "3|0|7", "3,0,7", "3.0:7", "\t3 ;; 0 |7 ", ";3;0;7;"}) {
+    for (const char* text :
+         {"3;0;7", "3 0 7", "3-0-7", "3|0|7", "3,0,7", "3.0:7", "\t3 ;; 0 |7 ", ";3;0;7;"}) {
         EXPECT_EQ(StrToComb(text), Comb(3, 0, 7)) << text;
     }
 }
@@ -102,7 +103,8 @@ TEST(ValueTexts, ValuesKindsAndDifferences) {
 
 TEST(DrawRecord, KeepsTheExactByteLayoutIncludingBytesBeyondTheDateLength) {
     uint8_t raw[24];
-    for (int i = 0; i < 24; ++i) raw[i] = static_cast<uint8_t>(0xA0 + i);
+    for (int i = 0; i < 24; ++i)
+        raw[i] = static_cast<uint8_t>(0xA0 + i);
     raw[0] = 0x39;  // number 0x00000539 = 1337
     raw[1] = 0x05;
     raw[2] = 0;

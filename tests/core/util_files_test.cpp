@@ -30,9 +30,14 @@ TEST(CodePage, RoundTripsEveryDefinedCharacter) {
 
 TEST(CodePage, UnmappableInputIsReplacedNotDropped) {
     EXPECT_EQ(Utf8ToCp1251("a漢b"), "a?b");
-    EXPECT_EQ(Utf8ToCp1251("a\xFF" "b"), "a?b");       // invalid UTF-8
-    EXPECT_EQ(Utf8ToCp1251("ab\xD0"), "ab?");          // cut in the middle of a character
-    EXPECT_EQ(Cp1251ToUtf8("a\x98" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Utf8ToCp1251("a\xFF"
+                           "b"),
+              "a?b");                          // invalid UTF-8
+    EXPECT_EQ(Utf8ToCp1251("ab\xD0"), "ab?");  // cut in the middle of a character
+    EXPECT_EQ(Cp1251ToUtf8("a\x98"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8("x\x98y")), "x?y");
 }
 
@@ -52,7 +57,8 @@ TEST(SafeFile, ReplacesTheFileAndLeavesNoTemporary) {
     WriteFileSafely(dir / "data.bin", "second");
     EXPECT_EQ(ReadBytes(dir / "data.bin"), "second");
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 
@@ -76,7 +82,8 @@ TEST(SafeFile, AFailedWriteLeavesThePreviousFileIntact) {
     EXPECT_NE(message.find("Прежнее содержимое файла не изменено"), std::string::npos) << message;
     EXPECT_EQ(ReadBytes(dir / "data.bin"), old);
     int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 

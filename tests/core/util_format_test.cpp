@@ -64,7 +64,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(DivideHalfEven(109, 2), 54);  // 54.5
     EXPECT_EQ(DivideHalfEven(111, 2), 56);  // 55.5
     EXPECT_EQ(DivideHalfEven(-109, 2), -54);
-    EXPECT_EQ(DivideHalfEven(7, -2), -4);   // -3.5
+    EXPECT_EQ(DivideHalfEven(7, -2), -4);  // -3.5
     EXPECT_EQ(DivideHalfEven(10, 3), 3);
 }
 
@@ -74,9 +74,9 @@ TEST(Money, ParsesDecimalTextExactly) {
     EXPECT_EQ(ParseMoney("1,5"), 15000);
     EXPECT_EQ(ParseMoney("-0.25"), -2500);
     EXPECT_EQ(ParseMoney(".5"), 5000);
-    EXPECT_EQ(ParseMoney("0.00005"), 0);       // half, to even
-    EXPECT_EQ(ParseMoney("0.00015"), 2);       // half, to even
-    EXPECT_EQ(ParseMoney("0.000050001"), 1);   // above half
+    EXPECT_EQ(ParseMoney("0.00005"), 0);      // half, to even
+    EXPECT_EQ(ParseMoney("0.00015"), 2);      // half, to even
+    EXPECT_EQ(ParseMoney("0.000050001"), 1);  // above half
     EXPECT_EQ(ParseMoney("0.00004999"), 0);
     for (const char* bad : {"", "abc", "1.2.3", "1e5", "-", "12x", "99999999999999999999"}) {
         EXPECT_FALSE(ParseMoney(bad).has_value()) << bad;
@@ -87,9 +87,9 @@ TEST(Money, PrintsForPeopleAndForFiles) {
     SeparatorScope scope(',');
     EXPECT_EQ(MoneyToStr(15000), "1,50");
     EXPECT_EQ(MoneyToStr(-2500), "-0,25");
-    EXPECT_EQ(MoneyToStr(125), "0,01");    // 0.0125
-    EXPECT_EQ(MoneyToStr(50), "0,00");     // exactly 0.005, to even
-    EXPECT_EQ(MoneyToStr(150), "0,02");    // exactly 0.015, to even
+    EXPECT_EQ(MoneyToStr(125), "0,01");  // 0.0125
+    EXPECT_EQ(MoneyToStr(50), "0,00");   // exactly 0.005, to even
+    EXPECT_EQ(MoneyToStr(150), "0,02");  // exactly 0.015, to even
     EXPECT_EQ(MoneyToStr(123456, 4), "12,3456");
     EXPECT_EQ(MoneyToStr(129999, 0), "13");
     EXPECT_EQ(MoneyToStorageText(15000), "1.5");

@@ -4,6 +4,8 @@
 
 namespace quorvel {
 
-std::string MainCaption() { return std::string(ProgramTitle) + " версия " + ProgramVersion; }
+std::string MainCaption() {
+    return std::string(ProgramTitle) + " версия " + ProgramVersion;
+}
 
 }  // namespace quorvel

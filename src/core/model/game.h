@@ -64,7 +64,9 @@ using TStatSimpleArray = std::vector<TStatSimple>;
 // Matrix segment of every value at every position: element [position - 1][value].
 using TSegmentTable = std::array<std::array<uint8_t, ValueCount>, PositionCount>;
 
-inline bool IsValidValue(int value) { return value >= ValueMin && value <= ValueMax; }
+inline bool IsValidValue(int value) {
+    return value >= ValueMin && value <= ValueMax;
+}
 
 // Serialises a draw into its 24-byte record and back, little-endian.
 void WriteDrawRecord(uint8_t* out, const TDraw& draw);

@@ -52,7 +52,8 @@ TIntArray RangeList(std::string_view text) {
     if (steps < 0 || steps >= MaxRangeLength) return {};
     TIntArray list;
     list.reserve(static_cast<size_t>(steps + 1));
-    for (int64_t i = 0; i <= steps; ++i) list.push_back(static_cast<int32_t>(*from + i * *step));
+    for (int64_t i = 0; i <= steps; ++i)
+        list.push_back(static_cast<int32_t>(*from + i * *step));
     return list;
 }
 
@@ -78,7 +79,9 @@ void ByteListAdd(TByteArray& list, uint8_t value) {
     if (!ByteListHas(list, value)) list.push_back(value);
 }
 
-void ByteListAppend(TByteArray& list, uint8_t value) { list.push_back(value); }
+void ByteListAppend(TByteArray& list, uint8_t value) {
+    list.push_back(value);
+}
 
 TIntArray StrToIntList(std::string_view text) {
     if (text.empty()) return {};
@@ -95,7 +98,9 @@ std::string IntListToStr(const TIntArray& list, std::string_view separator) {
     return out;
 }
 
-void SortIntsDesc(TIntArray& list) { InsertionSort(list.begin(), list.end(), std::greater<>()); }
+void SortIntsDesc(TIntArray& list) {
+    InsertionSort(list.begin(), list.end(), std::greater<>());
+}
 
 void AddValueCount(TStatSimpleArray& list, int32_t key, int32_t amount) {
     auto found = std::find_if(list.begin(), list.end(), [&](const TStatSimple& e) { return e.Key == key; });
@@ -107,13 +112,15 @@ void AddValueCount(TStatSimpleArray& list, int32_t key, int32_t amount) {
 }
 
 void SortValueCounts(TStatSimpleArray& list) {
-    InsertionSort(list.begin(), list.end(), [](const TStatSimple& a, const TStatSimple& b) { return a.Key < b.Key; });
+    InsertionSort(list.begin(), list.end(),
+                  [](const TStatSimple& a, const TStatSimple& b) { return a.Key < b.Key; });
 }
 
 std::string SegmentsToStr(const TSegmentTable& segments) {
     std::string out;
     for (const auto& position : segments) {
-        for (uint8_t segment : position) out += std::to_string(segment);
+        for (uint8_t segment : position)
+            out += std::to_string(segment);
     }
     return out;
 }

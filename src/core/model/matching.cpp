@@ -37,11 +37,14 @@ bool SegmentInDraw(int segment, const TDraw& draw, const TSegmentTable& segments
 
 int DrawCombMatches(const TDraw& draw, const TComb& comb) {
     int matches = 0;
-    for (int p = 0; p < PositionCount; ++p) matches += draw.Values[p] == comb.Values[p];
+    for (int p = 0; p < PositionCount; ++p)
+        matches += draw.Values[p] == comb.Values[p];
     return matches;
 }
 
-int DrawDrawMatches(const TDraw& a, const TDraw& b) { return DrawCombMatches(a, CombOfDraw(b)); }
+int DrawDrawMatches(const TDraw& a, const TDraw& b) {
+    return DrawCombMatches(a, CombOfDraw(b));
+}
 
 TStakeComb DrawStakeMatches(const TDraw& draw, const TStakeComb& stake) {
     TStakeComb matched;

@@ -6,9 +6,13 @@
 
 namespace quorvel {
 
-std::string ValueToStr(int value) { return std::to_string(value); }
+std::string ValueToStr(int value) {
+    return std::to_string(value);
+}
 
-int StrToValue(std::string_view text) { return ParseInt32(TrimBlanks(text)).value_or(0); }
+int StrToValue(std::string_view text) {
+    return ParseInt32(TrimBlanks(text)).value_or(0);
+}
 
 std::string DrawDateToStr(TDateTime value) {
     if (!(value > 0)) return {};
@@ -43,11 +47,16 @@ std::string DrawToStr(const TDraw& draw) {
 
 std::string StakeKindName(int kind) {
     switch (kind) {
-        case 1: return "Вручную";
-        case 2: return "Регуляр";
-        case 3: return "Сценарий";
-        case 4: return "Система";
-        default: return {};
+        case 1:
+            return "Вручную";
+        case 2:
+            return "Регуляр";
+        case 3:
+            return "Сценарий";
+        case 4:
+            return "Система";
+        default:
+            return {};
     }
 }
 
@@ -85,9 +94,13 @@ TComb CombFromWords(std::string_view text, std::string_view separators) {
 
 }  // namespace
 
-TComb StrToComb(std::string_view text) { return CombFromWords(text, "\t ,-.:;|"); }
+TComb StrToComb(std::string_view text) {
+    return CombFromWords(text, "\t ,-.:;|");
+}
 
-TComb StrToCombStrict(std::string_view text) { return CombFromWords(text, ",;"); }
+TComb StrToCombStrict(std::string_view text) {
+    return CombFromWords(text, ",;");
+}
 
 std::string StakeCombToStr(const TStakeComb& stake, std::string_view separator) {
     std::string out;
@@ -99,12 +112,15 @@ std::string StakeCombToStr(const TStakeComb& stake, std::string_view separator) 
     return out;
 }
 
-TComb CombOfDraw(const TDraw& draw) { return TComb{draw.Values}; }
+TComb CombOfDraw(const TDraw& draw) {
+    return TComb{draw.Values};
+}
 
 TStakeComb CombToStakeComb(const TComb& comb) {
     TStakeComb stake;
     stake.Count = PositionCount;
-    for (int p = 0; p < PositionCount; ++p) stake.Values[p] = comb.Values[p];
+    for (int p = 0; p < PositionCount; ++p)
+        stake.Values[p] = comb.Values[p];
     return stake;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-
 namespace quorvel {
 
 int ShiftValue(int value, int shift) {
@@ -15,7 +14,8 @@ int ShiftValue(int value, int shift) {
 
 TComb ShiftComb(const TComb& comb, int shift) {
     TComb shifted;
-    for (int p = 0; p < PositionCount; ++p) shifted.Values[p] = static_cast<uint8_t>(ShiftValue(comb.Values[p], shift));
+    for (int p = 0; p < PositionCount; ++p)
+        shifted.Values[p] = static_cast<uint8_t>(ShiftValue(comb.Values[p], shift));
     return shifted;
 }
 
@@ -42,7 +42,8 @@ double CombinationsBinomial(int n, int k) {
     if (k <= 0) return 1;
     if (k > n) return 0;
     double result = 1;
-    for (int i = 1; i <= k; ++i) result = result * (n - k + i) / i;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i;
     return result;
 }
 

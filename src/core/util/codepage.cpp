@@ -54,7 +54,8 @@ size_t Utf8SequenceLength(std::string_view rest) {
     auto lead = static_cast<unsigned char>(rest[0]);
     size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     size_t taken = 1;
-    while (taken < length && taken < rest.size() && (static_cast<unsigned char>(rest[taken]) & 0xC0) == 0x80) {
+    while (taken < length && taken < rest.size() &&
+           (static_cast<unsigned char>(rest[taken]) & 0xC0) == 0x80) {
         ++taken;
     }
     return taken;

@@ -20,13 +20,15 @@ inline void WriteInt32Le(uint8_t* p, int32_t value) {
 
 inline int64_t ReadInt64Le(const uint8_t* p) {
     uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = v << 8 | p[i];
+    for (int i = 7; i >= 0; --i)
+        v = v << 8 | p[i];
     return static_cast<int64_t>(v);
 }
 
 inline void WriteInt64Le(uint8_t* p, int64_t value) {
     auto v = static_cast<uint64_t>(value);
-    for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 }  // namespace quorvel

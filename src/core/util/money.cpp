@@ -27,7 +27,7 @@ std::optional<Money> ParseMoney(std::string_view raw) {
     }
     Money fraction = 0;
     int fractionDigits = 0;
-    int roundDigit = -1;    // first digit beyond the fourth decimal
+    int roundDigit = -1;       // first digit beyond the fourth decimal
     bool restNonZero = false;  // any non-zero digit after that
     if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
         for (++pos; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
@@ -44,7 +44,8 @@ std::optional<Money> ParseMoney(std::string_view raw) {
         }
     }
     if (pos != text.size() || !anyDigit) return std::nullopt;
-    for (; fractionDigits < 4; ++fractionDigits) fraction *= 10;
+    for (; fractionDigits < 4; ++fractionDigits)
+        fraction *= 10;
     Money amount = whole * MoneyScale + fraction;
     if (roundDigit > 5 || (roundDigit == 5 && (restNonZero || amount % 2 != 0))) ++amount;
     return negative ? -amount : amount;
@@ -54,7 +55,8 @@ std::string MoneyToStr(Money amount, int decimals) {
     if (decimals < 0) decimals = 0;
     if (decimals > 4) decimals = 4;
     Money divisor = 1;
-    for (int i = decimals; i < 4; ++i) divisor *= 10;
+    for (int i = decimals; i < 4; ++i)
+        divisor *= 10;
     Money scaled = DivideHalfEven(amount, divisor);
     bool negative = scaled < 0;
     uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
@@ -75,14 +77,19 @@ std::string MoneyToStorageText(Money amount) {
     uint64_t fraction = magnitude % MoneyScale;
     if (fraction != 0) {
         std::string decimals = std::to_string(fraction + MoneyScale).substr(1);
-        while (decimals.back() == '0') decimals.pop_back();
+        while (decimals.back() == '0')
+            decimals.pop_back();
         text += "." + decimals;
     }
     return negative ? "-" + text : text;
 }
 
-double MoneyToDouble(Money amount) { return static_cast<double>(amount) / MoneyScale; }
+double MoneyToDouble(Money amount) {
+    return static_cast<double>(amount) / MoneyScale;
+}
 
-Money MoneyFromDouble(double amount) { return RoundHalfEven(amount * MoneyScale); }
+Money MoneyFromDouble(double amount) {
+    return RoundHalfEven(amount * MoneyScale);
+}
 
 }  // namespace quorvel

@@ -18,8 +18,12 @@ int64_t RoundReal(Real value) {
 
 }  // namespace
 
-int64_t RoundHalfEven(double value) { return RoundReal(value); }
-int64_t RoundHalfEven(long double value) { return RoundReal(value); }
+int64_t RoundHalfEven(double value) {
+    return RoundReal(value);
+}
+int64_t RoundHalfEven(long double value) {
+    return RoundReal(value);
+}
 
 int64_t DivideHalfEven(int64_t numerator, int64_t denominator) {
     if (denominator < 0) {

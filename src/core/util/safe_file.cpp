@@ -15,7 +15,9 @@ namespace quorvel {
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
 [[noreturn]] void FailWrite(const std::filesystem::path& path, int error) {
     throw Error("Не удалось записать файл \"" + PathText(path) + "\": " + SystemReason(error) +
@@ -49,7 +51,9 @@ void IgnoreFileSizeSignal() {
 
 }  // namespace
 
-std::string PathText(const std::filesystem::path& path) { return path.string(); }
+std::string PathText(const std::filesystem::path& path) {
+    return path.string();
+}
 
 void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes) {
     IgnoreFileSizeSignal();

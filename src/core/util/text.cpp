@@ -5,8 +5,10 @@
 namespace quorvel {
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -67,8 +69,10 @@ std::string LowerCase(std::string_view text) {
             // Cyrillic capitals: U+0410..U+042F and U+0400..U+040F.
             auto next = static_cast<unsigned char>(text[i + 1]);
             unsigned code = ((c & 0x1F) << 6) | (next & 0x3F);
-            if (code >= 0x410 && code <= 0x42F) code += 0x20;
-            else if (code >= 0x400 && code <= 0x40F) code += 0x50;
+            if (code >= 0x410 && code <= 0x42F)
+                code += 0x20;
+            else if (code >= 0x400 && code <= 0x40F)
+                code += 0x50;
             out += static_cast<char>(0xC0 | (code >> 6));
             out += static_cast<char>(0x80 | (code & 0x3F));
             ++i;
@@ -79,6 +83,8 @@ std::string LowerCase(std::string_view text) {
     return out;
 }
 
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) { return LowerCase(a) == LowerCase(b); }
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    return LowerCase(a) == LowerCase(b);
+}
 
 }  // namespace quorvel

@@ -1,0 +1,22 @@
+#include "commands.h"
+
+#include "commands_archive.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+const Command Commands[] = {
+    {"import", RunImport}, {"export", RunExport}, {"info", RunInfo}, {"add", RunAdd}, {"delete", RunDelete},
+};
+
+}  // namespace
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& command : Commands) {
+        if (name == command.Name) return &command;
+    }
+    return nullptr;
+}
+
+}  // namespace quorvel::cli

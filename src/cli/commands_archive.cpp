@@ -1,0 +1,118 @@
+#include "commands_archive.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "app/workspace.h"
+#include "model/text_forms.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+bool ExpectArgs(const std::vector<std::string>& args, size_t min, size_t max, std::ostream& err) {
+    if (args.size() >= min && args.size() <= max) return true;
+    err << "Неверное число параметров команды; см. quorvel --help\n";
+    return false;
+}
+
+}  // namespace
+
+int RunImport(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!ExpectArgs(args, 1, 1, err)) return 1;
+    auto result = workspace.ImportDraws(args[0]);
+    if (!result) return 1;
+    out << Format("Добавлено тиражей: %d", {result->Added}) << "\n";
+    out << workspace.Archive().SizeText() << "\n";
+    return 0;
+}
+
+int RunExport(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!ExpectArgs(args, 1, 1, err)) return 1;
+    if (!workspace.ExportDraws(args[0])) return 1;
+    out << Format("Выгружено тиражей: %d", {workspace.Archive().Count()}) << "\n";
+    return 0;
+}
+
+int RunInfo(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    int offset = 0;
+    if (args.size() == 2 && args[0] == "--offset") {
+        auto value = ParseInt32(args[1]);
+        if (!value || *value < 0 || *value > workspace.Archive().MaxOffset()) {
+            err << Format("Смещение должно быть целым числом от 0 до %d", {workspace.Archive().MaxOffset()})
+                << "\n";
+            return 1;
+        }
+        offset = *value;
+    } else if (!ExpectArgs(args, 0, 0, err)) {
+        return 1;
+    }
+    workspace.SetDrawsOffset(offset);
+    const DrawArchive& archive = workspace.Archive();
+    out << archive.SizeText() << "\n" << archive.NextDrawText() << "\n";
+    if (std::string values = archive.NextValuesText(); !values.empty()) out << values << "\n";
+    return 0;
+}
+
+int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!ExpectArgs(args, 2, 3, err)) return 1;
+    auto number = ParseInt32(args[0]);
+    if (!number || *number < 1) {
+        err << "Номер тиража должен быть целым числом от 1 до 2147483647\n";
+        return 1;
+    }
+    TDraw draw;
+    draw.Number = *number;
+    try {
+        draw.Values = StrToCombStrict(args[1]).Values;
+    } catch (const Error&) {
+        err << "Введена некорректная комбинация!\n";
+        return 1;
+    }
+    if (args.size() == 3) {
+        try {
+            draw.DateText.SetText(DrawDateToStr(StrToDrawDate(args[2])));
+        } catch (const Error& e) {
+            err << e.what() << "\n";
+            return 1;
+        }
+    }
+    if (!workspace.AddDraw(draw)) return 1;
+    out << DrawToStr(draw) << "\n";
+    return 0;
+}
+
+int RunDelete(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return ExpectArgs(args, 1, 1, err) ? 0 : 1;
+    // Each number stands for one selected row: a number given twice removes two draws.
+    std::vector<int> rows;
+    DrawArchive& archive = workspace.Archive();
+    for (const std::string& text : args) {
+        auto number = ParseInt32(text);
+        int row = -1;
+        for (int r = 0; number && r < archive.Count(); ++r) {
+            if (archive.DrawAtRow(r).Number == *number &&
+                std::find(rows.begin(), rows.end(), r) == rows.end()) {
+                row = r;
+                break;
+            }
+        }
+        if (row < 0) {
+            err << Format("Тираж № %s не найден в архиве", {text}) << "\n";
+            return 1;
+        }
+        rows.push_back(row);
+    }
+    int before = archive.Count();
+    if (!workspace.DeleteDrawsAtRows(rows)) {
+        if (before == archive.Count()) err << "Удаление отменено\n";
+        return 1;
+    }
+    out << Format("Удалено тиражей: %d", {before - archive.Count()}) << "\n";
+    return 0;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,230 @@
+#include "app/workspace.h"
+
+#include <algorithm>
+
+#include "app/switches.h"
+#include "archive/draws_file.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+
+namespace quorvel {
+
+Workspace::Workspace(DataDirectory dir, UiHost& host, std::vector<std::string> args, Mode mode)
+    : dir_(std::move(dir)),
+      host_(host),
+      args_(std::move(args)),
+      mode_(mode),
+      busy_(host),
+      stats_(dir_.SettingsPath()),
+      uiState_(dir_.UiStatePath()) {}
+
+Workspace::~Workspace() {
+    try {
+        Shutdown();
+    } catch (...) {
+        // Nothing may escape a destructor; Shutdown reports its own errors.
+    }
+}
+
+bool Workspace::HasSwitch(const std::string& name) const {
+    return quorvel::HasSwitch(args_, name);
+}
+
+void Workspace::LoadStartupSettings() {
+    try {
+        LoadUiOptions(uiState_, options_);
+        if (mode_ == Mode::Window) InitPrefetchsOnFirstStart(uiState_, options_);
+    } catch (const std::exception& e) {
+        options_ = TUiOptions{};
+        host_.ShowError(ActionError("Ошибка загрузки параметров программы!\r\r%s", e.what()));
+    }
+    {
+        BusyScope busy(busy_, host_, "Загрузка файла конфигурации...");
+        try {
+            stats_.LoadCombsGenerate();
+            stats_.LoadSettings();
+            stats_.LoadShredding();
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
+        }
+        try {
+            proxy_ = LoadProxySettings(TIniFile::Load(dir_.SettingsPath()));
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
+        }
+    }
+}
+
+bool Workspace::Initialise() {
+    BusyScope busy(busy_, host_, "Инициализация...");
+    archive_.SetOffset(0);
+    try {
+        stakes_.Open(dir_.StakesPath());
+    } catch (const ExclusiveAccessError&) {
+        host_.ShowError(ExclusiveAccessMessage);
+        return false;
+    }
+    try {
+        OpenStakesFile();
+        LoadDraws();
+        RecalcViews();
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError("Ошибка инициализации программы!\r\r%s", e.what()));
+    }
+    return true;
+}
+
+void Workspace::OpenStakesFile() {
+    BusyScope busy(busy_, host_, "Загрузка файла ставок...");
+    try {
+        if (auto warning = stakes_.CheckVersion()) host_.ShowWarning(*warning);
+    } catch (const std::exception& e) {
+        host_.ShowError(e.what());
+    }
+}
+
+void Workspace::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    if (mode_ == Mode::Window && stakes_.IsOpen()) {
+        try {
+            SaveShutdownUiOptions(uiState_, options_);
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+        }
+    }
+    archive_.ClearDraws();
+    stakes_.Close();
+}
+
+void Workspace::LoadDraws() {
+    BusyScope busy(busy_, host_, "Загрузка файла тиражей...");
+    try {
+        DrawsFileContent content = LoadDrawsFile(dir_.DrawsPath());
+        archive_.Assign(std::move(content.Draws));
+        if (content.ReadError)
+            host_.ShowError(ActionError("Ошибка чтения файла тиражей!\r\r%s", *content.ReadError));
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError("Ошибка чтения файла тиражей!\r\r%s", e.what()));
+    }
+    RefreshDraws(false);
+}
+
+bool Workspace::SaveDraws() {
+    bool saved = true;
+    {
+        BusyScope busy(busy_, host_, "Сохранение файла тиражей...");
+        try {
+            SaveDrawsFile(dir_.DrawsPath(), archive_.Draws());
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка записи в файл тиражей!\r\r%s", e.what()));
+            saved = false;
+        }
+    }
+    RefreshDraws(true);
+    return saved;
+}
+
+TDraw Workspace::NewDrawTemplate() const {
+    TDraw draw;
+    draw.Number = archive_.NextDrawNumber(0);
+    return draw;
+}
+
+bool Workspace::AddDraw(const TDraw& draw) {
+    archive_.Append(draw);
+    bool saved = SaveDraws();
+    RecalcViews();
+    return saved;
+}
+
+bool Workspace::ReplaceDraw(int index, const TDraw& draw) {
+    try {
+        archive_.ReplaceAt(index, draw);
+    } catch (const std::exception& e) {
+        host_.ShowError(e.what());
+        return false;
+    }
+    bool saved = SaveDraws();
+    RecalcViews();
+    return saved;
+}
+
+bool Workspace::DeleteDrawsAtRows(const std::vector<int>& rows) {
+    if (rows.empty() || !ConfirmDelete(host_, static_cast<int>(rows.size()))) return false;
+    {
+        BusyScope busy(busy_, host_, "Удаление выделенных тиражей....");
+        // The list shows the archive as it was before the first deletion, so every number is
+        // read first; then one draw goes per selected row, from the bottom row up.
+        std::vector<int> sorted = rows;
+        std::sort(sorted.begin(), sorted.end());
+        std::vector<int> numbers;
+        for (int row : sorted) {
+            if (row >= 0 && row < archive_.Count()) numbers.push_back(archive_.DrawAtRow(row).Number);
+        }
+        try {
+            for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
+                archive_.DeleteDrawAt(archive_.IndexOfNumber(*it));
+            }
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+        }
+    }
+    bool saved = SaveDraws();
+    RecalcViews();
+    return saved;
+}
+
+std::optional<DrawsImportResult> Workspace::ImportDraws(const std::filesystem::path& file) {
+    DrawsImportResult result;
+    {
+        BusyScope busy(busy_, host_, Format("Импорт тиражей из файла \"%s\"...", {PathText(file)}));
+        std::vector<std::string> lines;
+        try {
+            lines = ReadDrawsTextFile(file);
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+            return std::nullopt;
+        }
+        result = ImportDrawLines(archive_, lines);
+    }
+    if (result.OutOfRange > 0) {
+        host_.ShowWarning(
+            Format("Не импортировано строк: %d. В них есть значения вне диапазона от 0 до 9, "
+                   "такой тираж не может быть добавлен в архив.",
+                   {result.OutOfRange}));
+    }
+    if (result.Added > 0 && !SaveDraws()) return std::nullopt;
+    RefreshDraws(true);
+    return result;
+}
+
+bool Workspace::ExportDraws(const std::filesystem::path& file) {
+    BusyScope busy(busy_, host_, Format("Экспорт тиражей в файл \"%s\"...", {PathText(file)}));
+    try {
+        WriteDrawsTextFile(file, ExportDrawLines(archive_.Draws()));
+        return true;
+    } catch (const std::exception& e) {
+        host_.ShowError(e.what());
+        return false;
+    }
+}
+
+void Workspace::SetDrawsOffset(int offset) {
+    if (!archive_.SetOffset(offset)) return;
+    RefreshDraws(false);
+    RecalcViews();
+}
+
+void Workspace::RefreshDraws(bool force) {
+    for (WorkspaceListener* listener : listeners_)
+        listener->ArchiveRefreshed(force);
+}
+
+void Workspace::RecalcViews() {
+    for (WorkspaceListener* listener : listeners_)
+        listener->RecalcViews();
+}
+
+}  // namespace quorvel

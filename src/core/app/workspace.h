@@ -1,0 +1,103 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/busy.h"
+#include "app/data_dir.h"
+#include "app/ui_host.h"
+#include "app/ui_state.h"
+#include "archive/draw_archive.h"
+#include "archive/draws_import.h"
+#include "archive/proxy_settings.h"
+#include "stakes/stakes_file.h"
+#include "stats/stat_list.h"
+
+namespace quorvel {
+
+// Told when the data that views show has changed.
+class WorkspaceListener {
+public:
+    virtual ~WorkspaceListener() = default;
+    // The archive or the offset changed; the lists and status texts must follow.
+    virtual void ArchiveRefreshed(bool force) { (void)force; }
+    // Every analysis view must recompute.
+    virtual void RecalcViews() {}
+};
+
+// Owns everything the main window owns: the archive and its offset, the settings, the
+// interface options, the held stakes file. The desktop window keeps one; the command line
+// makes one per command.
+class Workspace {
+public:
+    enum class Mode { Window, CommandLine };
+
+    Workspace(DataDirectory dir, UiHost& host, std::vector<std::string> args, Mode mode = Mode::Window);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // Window-creation stage: the interface state and the settings file. Errors are shown and
+    // the defaults stay.
+    void LoadStartupSettings();
+    // Initialisation stage: holds the stakes file and reads the archive. False when the data
+    // directory is held by another copy: the exclusive-access message was shown and the
+    // program must end without touching any file.
+    bool Initialise();
+    // Writes the interface state (window mode only) and releases the stakes file.
+    void Shutdown();
+
+    void AddListener(WorkspaceListener* listener) { listeners_.push_back(listener); }
+
+    const DataDirectory& Dir() const { return dir_; }
+    UiHost& Host() { return host_; }
+    BusyState& Busy() { return busy_; }
+    bool IsIdle() const { return busy_.IsIdle(); }
+    const std::vector<std::string>& Args() const { return args_; }
+    bool HasSwitch(const std::string& name) const;
+
+    DrawArchive& Archive() { return archive_; }
+    const DrawArchive& Archive() const { return archive_; }
+    TStatList& Stats() { return stats_; }
+    TUiOptions& Options() { return options_; }
+    UiStateFile& UiState() { return uiState_; }
+    TProxySettings& Proxy() { return proxy_; }
+    StakesFile& Stakes() { return stakes_; }
+
+    // The archive: each change is saved at once and reported to the listeners.
+    void LoadDraws();
+    bool SaveDraws();
+    bool AddDraw(const TDraw& draw);
+    bool ReplaceDraw(int index, const TDraw& draw);
+    // Deletes the draws shown at the given rows, one per row, after the user confirms.
+    bool DeleteDrawsAtRows(const std::vector<int>& rows);
+    std::optional<DrawsImportResult> ImportDraws(const std::filesystem::path& file);
+    bool ExportDraws(const std::filesystem::path& file);
+    void SetDrawsOffset(int offset);
+    // A draw proposed for the add dialog: zeroed, numbered after the newest draw.
+    TDraw NewDrawTemplate() const;
+
+    void RecalcViews();
+
+private:
+    void RefreshDraws(bool force);
+    void OpenStakesFile();
+
+    DataDirectory dir_;
+    UiHost& host_;
+    std::vector<std::string> args_;
+    Mode mode_;
+    BusyState busy_;
+    DrawArchive archive_;
+    TStatList stats_;
+    TUiOptions options_;
+    UiStateFile uiState_;
+    TProxySettings proxy_;
+    StakesFile stakes_;
+    std::vector<WorkspaceListener*> listeners_;
+    bool shutDown_ = false;
+};
+
+}  // namespace quorvel
