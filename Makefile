@@ -22,8 +22,11 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The first run imports the sample archive into the data directory, so there is real data to see.
 run: build
-	$(BUILD_DIR)/Quorvel_3r10
+	@mkdir -p $(DATA_DIR)
+	@test -s $(DATA_DIR)/Quorvel_3r10.ldr || $(BUILD_DIR)/quorvel --data-dir $(DATA_DIR) import samples/cash3.csv
+	$(BUILD_DIR)/Quorvel_3r10 --data-dir $(DATA_DIR)
 
 bench: build
 	$(BUILD_DIR)/bench/quorvel_bench

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config git
-  qt6-base-dev qt6-charts-dev qt6-l10n-tools libgl1-mesa-dev
+  qt6-base-dev qt6-charts-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libgl1-mesa-dev
   libcurl4-openssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

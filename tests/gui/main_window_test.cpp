@@ -1,24 +1,210 @@
 #include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 #include "app/main_window.h"
 #include "app/version.h"
+#include "archive/draw_dialog.h"
+#include "archive/draw_info_window.h"
+#include "archive/draws_file.h"
+#include "archive/draws_page.h"
+#include "model/text_forms.h"
+#include "stakes/stakes_file.h"
+#include "support/fake_ui_host.h"
+#include "support/temp_dir.h"
+
+using namespace quorvel;
+using quorvel::gui::MainWindow;
+
+namespace {
+
+TDraw Draw(int number, int a, int b, int c) {
+    TDraw draw;
+    draw.Number = number;
+    draw.Values = {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c)};
+    return draw;
+}
+
+// A started main window on a directory, its messages answered by a script.
+struct StartedWindow {
+    explicit StartedWindow(const test::TempDir& dir)
+        : window(std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{})) {
+        window->SetUiHost(&host);
+        initialised = window->Initialise();
+    }
+    test::FakeUiHost host;
+    std::unique_ptr<MainWindow> window;
+    bool initialised = false;
+};
+
+void SaveScreenshot(QWidget* widget, const QString& name) {
+    QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+    QVERIFY(widget->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/" + name));
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionNamesTitleAndVersion() {
-        quorvel::gui::MainWindow window;
-        QCOMPARE(window.windowTitle(), QString("Quorvel 3r10 версия ") + quorvel::ProgramVersion);
+    void startsOnAnEmptyDirectory() {
+        test::TempDir dir;
+        StartedWindow s(dir);
+        QVERIFY(s.initialised);
+        QCOMPARE(s.window->windowTitle(), QString("Quorvel 3r10 версия ") + ProgramVersion);
+        QCOMPARE(s.window->StatusText(0), QString("Архив тиражей: 0"));
+        QCOMPARE(s.window->StatusText(1), QString("Следующий тираж: 1"));
+        QCOMPARE(s.window->StatusText(2), QString());
+        QCOMPARE(s.window->StatusText(4), QString("Ставок: 0"));
+        QCOMPARE(s.window->RightTabs()->count(), 10);
+        QVERIFY(UiStateFile(dir / "Quorvel_3r10.frm").ReadUiBool("PrefetchsInit", false));
+        QVERIFY(s.host.Messages.empty());
+        // Every action waits while the program is busy.
+        s.window->GetWorkspace().Busy().BeginBusy();
+        s.window->Actions().UpdateAll();
+        QVERIFY(!s.window->Actions().Find("DrawsAdd")->isEnabled());
+        s.window->GetWorkspace().Busy().EndBusy();
+        s.window->Actions().UpdateAll();
+        QVERIFY(s.window->Actions().Find("DrawsAdd")->isEnabled());
+        QVERIFY(!s.window->Actions().Find("DrawsEdit")->isEnabled());
     }
 
-    void screenshot() {
-        quorvel::gui::MainWindow window;
+    void drawDialogRefusesABadValuesText() {
+        test::FakeUiHost host;
+        gui::DrawDialog dialog(Draw(231, 0, 0, 0), true, "Введите данные следующего тиража", host);
+        QCOMPARE(dialog.NumberEdit()->value(), 231);
+        for (const char* bad : {"1;2", "1;2;10", "1 2 3"}) {
+            dialog.ValuesEdit()->setText(bad);
+            dialog.accept();
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(QString::fromStdString(host.Last("error")), QString("Введена некорректная комбинация!"));
+        }
+        dialog.ValuesEdit()->setText("1, 2,3");
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Result().Number, 231);
+        QCOMPARE(int(dialog.Result().Values[2]), 3);
+        QCOMPARE(dialog.Result().DateText.Bytes().size(), size_t(16));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/draw_dialog.png");
+    }
+
+    void deletesTwoRowsWithTheSameNumber() {
+        test::TempDir dir;
+        SaveDrawsFile(dir / "Quorvel_3r10.ldr", {Draw(4, 1, 1, 1), Draw(5, 2, 2, 2), Draw(5, 3, 3, 3)});
+        StartedWindow s(dir);
+        QTableView* list = s.window->Draws()->List();
+        list->selectionModel()->select(list->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        list->selectionModel()->select(list->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        s.host.Answers = {true};
+        QVERIFY(s.window->Actions().Execute("DrawsDel"));
+        QCOMPARE(s.window->GetWorkspace().Archive().Count(), 1);
+        QCOMPARE(s.window->GetWorkspace().Archive().Draws()[0].Number, 4);
+        QCOMPARE(s.window->StatusText(0), QString("Архив тиражей: 1"));
+        QCOMPARE(list->model()->rowCount(), 1);
+    }
+
+    void offsetBoxLimitsAndTheLightRedRow() {
+        test::TempDir dir;
+        TDrawsArray draws;
+        for (int i = 1; i <= 10; ++i)
+            draws.push_back(Draw(i, i % 10, 0, 0));
+        SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
+        StartedWindow s(dir);
+        QSpinBox* offset = s.window->Draws()->OffsetBox();
+        QCOMPARE(offset->maximum(), 9);
+        offset->setValue(3);
+        QCOMPARE(s.window->GetWorkspace().Archive().Offset(), 3);
+        QCOMPARE(s.window->StatusText(1), QString("Следующий тираж: 8"));
+        QCOMPARE(s.window->StatusText(2), QString("8;0;0"));
+        QAbstractItemModel* model = s.window->Draws()->List()->model();
+        QCOMPARE(model->index(3, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0xFF, 0xAA, 0xAA));
+        QCOMPARE(model->index(2, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::white));
+        QCOMPARE(model->index(3, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0xFF, 0xAA, 0xAA));  // 7: channel 4
+        // Deleting draws shrinks the limit and pulls the offset in.
+        QTableView* list = s.window->Draws()->List();
+        for (int row = 0; row < 8; ++row) {
+            list->selectionModel()->select(model->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        s.host.Answers = {true};
+        QVERIFY(s.window->Actions().Execute("DrawsDel"));
+        QCOMPARE(offset->maximum(), 1);
+        QCOMPARE(offset->value(), 1);
+    }
+
+    void aSecondCopyIsRefused() {
+        test::TempDir dir;
+        StartedWindow first(dir);
+        QVERIFY(first.initialised);
+        StartedWindow second(dir);
+        QVERIFY(!second.initialised);
+        QCOMPARE(second.host.Last("error"), std::string(ExclusiveAccessMessage));
+        QVERIFY(first.window->GetWorkspace().AddDraw(Draw(1, 1, 2, 3)));
+    }
+
+    void reopeningKeepsSizesAndColumnWidths() {
+        test::TempDir dir;
+        {
+            StartedWindow s(dir);
+            s.window->show();
+            s.window->resize(900, 640);
+            s.window->MainSplitter()->setSizes({410, 490});
+            s.window->Draws()->List()->horizontalHeader()->resizeSection(0, 77);
+            QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+            s.window->close();
+        }
+        StartedWindow again(dir);
+        again.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(again.window.get()));
+        QCOMPARE(again.window->size(), QSize(900, 640));
+        QCOMPARE(again.window->MainSplitter()->sizes().first(), 410);
+        QCOMPARE(again.window->Draws()->List()->horizontalHeader()->sectionSize(0), 77);
+        QCOMPARE(UiStateFile(dir / "Quorvel_3r10.frm").ReadUiInt("LeftPanelWidth", 0), 410);
+    }
+
+    void informationWindowShowsTheValuesOnTheBoard() {
+        TDraw draw = Draw(1234, 4, 4, 9);
+        draw.DateText.SetText("05.03.2024 21:30");
+        gui::DrawInfoWindow window(CombOfDraw(draw), draw, 3, 2);
+        QCOMPARE(window.Board()->columnCount(), 3);
+        QCOMPARE(window.Board()->item(4, 0)->text(), QString("4"));
+        QCOMPARE(window.Board()->item(4, 1)->text(), QString("4"));
+        QCOMPARE(window.Board()->item(9, 2)->text(), QString("9"));
+        QCOMPARE(window.Board()->item(9, 0)->text(), QString());
+        QCOMPARE(window.Board()->item(9, 0)->background().color(), QColor(0xAA, 0xAA, 0xFF));
+        QCOMPARE(window.Properties()->topLevelItem(1)->text(1), QString("05.03.2024 21:30"));
+        gui::DrawInfoWindow combination(CombOfDraw(draw), std::nullopt, 3, 2);
+        QCOMPARE(combination.Properties()->topLevelItemCount(), 0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
-        QVERIFY(window.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/main_window.png"));
+        SaveScreenshot(&window, "draw_info_window.png");
+    }
+
+    void screenshotWithTheSampleArchive() {
+        test::TempDir dir;
+        StartedWindow s(dir);
+        QVERIFY(s.window->GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"));
+        s.window->GetWorkspace().SetDrawsOffset(2);
+        s.window->resize(1100, 700);
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        QCOMPARE(s.window->StatusText(0), QString("Архив тиражей: 3329"));
+        QCOMPARE(s.window->Draws()->List()->model()->index(0, 0).data().toInt(), 3329);
+        SaveScreenshot(s.window.get(), "main_window.png");
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/switches.h"
 #include "archive/draws_file.h"
+#include "stats/config_changes.h"
 #include "util/error.h"
 #include "util/format.h"
 #include "util/safe_file.h"
@@ -84,12 +85,15 @@ void Workspace::OpenStakesFile() {
     }
 }
 
-void Workspace::Shutdown() {
+void Workspace::Shutdown(const std::vector<std::pair<std::string, std::string>>& windowValues) {
     if (shutDown_) return;
     shutDown_ = true;
     if (mode_ == Mode::Window && stakes_.IsOpen()) {
         try {
-            SaveShutdownUiOptions(uiState_, options_);
+            auto values = windowValues;
+            auto optionValues = ShutdownUiValues(options_);
+            values.insert(values.end(), optionValues.begin(), optionValues.end());
+            uiState_.WriteUiValues(values);
         } catch (const std::exception& e) {
             host_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
         }
@@ -215,6 +219,22 @@ void Workspace::SetDrawsOffset(int offset) {
     if (!archive_.SetOffset(offset)) return;
     RefreshDraws(false);
     RecalcViews();
+}
+
+int Workspace::ApplyConfig(const TConfigData& config) {
+    const int marks = ConfigChangeMarks(stats_.Config, config);
+    stats_.Config = config;
+    {
+        BusyScope busy(busy_, host_, "Сохранение файла конфигурации...");
+        try {
+            stats_.SaveSettings();
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
+        }
+    }
+    RecalcViews();
+    RefreshDraws(false);
+    return marks;
 }
 
 void Workspace::RefreshDraws(bool force) {

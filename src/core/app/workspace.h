@@ -46,8 +46,9 @@ public:
     // directory is held by another copy: the exclusive-access message was shown and the
     // program must end without touching any file.
     bool Initialise();
-    // Writes the interface state (window mode only) and releases the stakes file.
-    void Shutdown();
+    // Writes the interface state (window mode only) together with the window's own values
+    // (placement, list layouts) in one write, and releases the stakes file.
+    void Shutdown(const std::vector<std::pair<std::string, std::string>>& windowValues = {});
 
     void AddListener(WorkspaceListener* listener) { listeners_.push_back(listener); }
 
@@ -80,6 +81,11 @@ public:
     TDraw NewDrawTemplate() const;
 
     void RecalcViews();
+
+    // Takes the settings confirmed in the parameters dialog: stores and saves them, then
+    // recomputes the views. Returns the change marks (16 matrix columns, 8 channel size,
+    // 32 segments) that tell which full-set files depend on the change.
+    int ApplyConfig(const TConfigData& config);
 
 private:
     void RefreshDraws(bool force);

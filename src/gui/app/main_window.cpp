@@ -1,13 +1,244 @@
 #include "app/main_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
 #include "app/caption.h"
+#include "app/first_run_dialog.h"
+#include "app/languages.h"
+#include "app/version.h"
+#include "archive/draws_page.h"
 
 namespace quorvel::gui {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+// A tab whose content arrives with a later part of the program.
+QWidget* PlaceholderTab(const QString& name, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(page);
+    label->setAlignment(Qt::AlignCenter);
+    label->setEnabled(false);
+    layout->addWidget(label);
+    return page;
+}
+
+QTableView* PlainList(const QString& name, const QStringList& columns, QWidget* parent) {
+    auto* list = new QTableView(parent);
+    list->setObjectName(name);
+    list->verticalHeader()->setVisible(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->horizontalHeader()->setStretchLastSection(true);
+    (void)columns;
+    return list;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent)
+    : QMainWindow(parent), host_(this) {
     setObjectName("TFormMain");
-    setWindowTitle(QString::fromStdString(MainCaption()));
-    resize(1024, 700);
+    setWindowTitle(QString::fromStdString(ProgramTitle));
+    workspace_ = std::make_unique<Workspace>(std::move(dir), router_, std::move(args));
+    workspace_->AddListener(this);
+    host_.SetProgressSink([this](const QString& text) { SetProgressText(text); });
+    host_.SetBusySink([this](bool) {
+        if (actions_ != nullptr) actions_->UpdateAll();
+    });
+    BuildLayout();
+    BuildStatusBar();
+    CreateActions();
+    CreateMenus();
+    // Window-creation stage: interface state and settings; errors are shown and defaults kept.
+    workspace_->LoadStartupSettings();
+    ApplyUiOptions();
+    RestoreLayout();
+    ArchiveRefreshed(true);
+    actions_->UpdateAll();
+}
+
+MainWindow::~MainWindow() {
+    workspace_->Shutdown(WindowValues());
+}
+
+void MainWindow::SetUiHost(UiHost* host) {
+    router_.SetTarget(host);
+}
+
+void MainWindow::BuildLayout() {
+    leftTabs_ = new QTabWidget(this);
+    leftTabs_->setObjectName("pcLeft");
+    drawsPage_ = new DrawsPage(workspace_->Archive(), leftTabs_);
+    leftTabs_->addTab(drawsPage_, tr("Архив тиражей"));
+
+    auto* combsPage = new QWidget(leftTabs_);
+    combsSplitter_ = new QSplitter(Qt::Vertical, combsPage);
+    combsList_ = PlainList("lvCombs", {}, combsSplitter_);
+    filtersList_ = PlainList("lvFilters", {}, combsSplitter_);
+    combsSplitter_->addWidget(combsList_);
+    combsSplitter_->addWidget(filtersList_);
+    auto* combsLayout = new QVBoxLayout(combsPage);
+    combsLayout->setContentsMargins(2, 2, 2, 2);
+    combsLayout->addWidget(combsSplitter_);
+    leftTabs_->addTab(combsPage, tr("Комбинации"));
+
+    rightTabs_ = new QTabWidget(this);
+    rightTabs_->setObjectName("pcRight");
+    const std::pair<const char*, QString> tabs[] = {
+        {"tsStat", tr("Статистика")}, {"tsGraphs", tr("Графики")},  {"tsCard", tr("Карта")},
+        {"tsLayout", tr("Схема")},    {"tsWeek", tr("Неделя")},     {"tsStakes", tr("Ставки")},
+        {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
+        {"tsScript", tr("Сценарий")},
+    };
+    for (const auto& [name, caption] : tabs)
+        rightTabs_->addTab(PlaceholderTab(name, rightTabs_), caption);
+    // The systems tab appears only when system games are switched on.
+    rightTabs_->setTabVisible(8, false);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName("splMain");
+    splitter_->addWidget(leftTabs_);
+    splitter_->addWidget(rightTabs_);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
+
+    connect(drawsPage_, &DrawsPage::OffsetEdited, this,
+            [this](int offset) { workspace_->SetDrawsOffset(offset); });
+    connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
+    connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
+    connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->RecalcViews(); });
+}
+
+void MainWindow::BuildStatusBar() {
+    const int widths[StatusPanelCount] = {130, 140, 70, 120, 90, 90, 0};
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        panels_[i]->setFrameShape(QFrame::StyledPanel);
+        if (widths[i] > 0) {
+            panels_[i]->setMinimumWidth(widths[i]);
+            statusBar()->addWidget(panels_[i]);
+        } else {
+            statusBar()->addWidget(panels_[i], 1);
+        }
+    }
+    panels_[2]->setAlignment(Qt::AlignCenter);
+}
+
+QString MainWindow::StatusText(int panel) const {
+    return panel >= 0 && panel < StatusPanelCount ? panels_[panel]->text() : QString();
+}
+
+void MainWindow::SetProgressText(const QString& text) {
+    panels_[6]->setText(text);
+    panels_[6]->repaint();
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The hint of the control under the mouse shares panel 6 with progress texts.
+    if (event->type() == QEvent::StatusTip) {
+        if (workspace_->IsIdle()) panels_[6]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::ApplyUiOptions() {
+    const TUiOptions& options = workspace_->Options();
+    drawsPage_->Model()->SetOptions(
+        {options.ColorDraws, options.SortedDraws, workspace_->Stats().Config.ChannelSize});
+    rightTabs_->setTabVisible(1, options.TabGraphs);
+    rightTabs_->setTabVisible(2, options.TabCard);
+    rightTabs_->setTabVisible(3, options.TabLayout);
+    rightTabs_->setTabVisible(4, options.TabWeek);
+    rightTabs_->setTabVisible(7, options.TabTables);
+}
+
+void MainWindow::RestoreLayout() {
+    resize(1100, 720);
+    const TUiOptions& options = workspace_->Options();
+    splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
+    combsSplitter_->setSizes({std::max(height() - options.FiltersHeight, 100), options.FiltersHeight});
+    try {
+        const UiStateFile& state = workspace_->UiState();
+        RestorePlacement(this, state);
+        RestoreColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", state);
+        RestoreColumnWidths(combsList_->horizontalHeader(), "lvCombs", state);
+        RestoreColumnWidths(filtersList_->horizontalHeader(), "lvFilters", state);
+    } catch (const std::exception& e) {
+        router_.ShowError(ActionError("Ошибка загрузки параметров программы!\r\r%s", e.what()));
+    }
+}
+
+UiValues MainWindow::WindowValues() const {
+    UiValues values;
+    AppendPlacement(this, values);
+    AppendColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", values);
+    AppendColumnWidths(combsList_->horizontalHeader(), "lvCombs", values);
+    AppendColumnWidths(filtersList_->horizontalHeader(), "lvFilters", values);
+    return values;
+}
+
+bool MainWindow::Initialise() {
+    const bool ok = workspace_->Initialise();
+    if (ok) {
+        setWindowTitle(QString::fromStdString(MainCaption()));
+        working_ = true;
+        if (workspace_->Options().FirstRun) ShowFirstRunDialog();
+    }
+    actions_->UpdateAll();
+    emit Initialised(ok);
+    return ok;
+}
+
+void MainWindow::ShowFirstRunDialog() {
+    const auto help = FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language);
+    FirstRunDialog dialog(QString::fromStdString(help.string()), this);
+    dialog.exec();
+    if (!dialog.DontShowAgain()) return;
+    workspace_->Options().FirstRun = false;
+    try {
+        workspace_->UiState().WriteUiBool("FirstRun", false);
+    } catch (const std::exception& e) {
+        router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The panel sizes live in the options so that shut-down writes them with the rest.
+    TUiOptions& options = workspace_->Options();
+    if (!splitter_->sizes().isEmpty()) options.LeftPanelWidth = splitter_->sizes().first();
+    if (combsSplitter_->sizes().size() > 1) options.FiltersHeight = combsSplitter_->sizes().last();
+    event->accept();
+}
+
+void MainWindow::ArchiveRefreshed(bool force) {
+    drawsPage_->Refresh(force);
+    UpdateStatusPanels();
+    if (actions_ != nullptr) actions_->UpdateAll();
+}
+
+void MainWindow::RecalcViews() {
+    // The analysis views register here as they arrive.
+}
+
+void MainWindow::UpdateStatusPanels() {
+    const DrawArchive& archive = workspace_->Archive();
+    panels_[0]->setText(tr("Архив тиражей: %1").arg(archive.Count()));
+    panels_[1]->setText(tr("Следующий тираж: %1").arg(archive.NextDrawNumber(archive.Offset())));
+    panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
+    panels_[3]->setText(tr("Комбинаций: %1").arg(0));
+    panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().RecordCount()));
+    panels_[5]->setText(tr("Рейтинг: %1").arg(0));
 }
 
 }  // namespace quorvel::gui

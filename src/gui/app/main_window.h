@@ -1,14 +1,119 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/action_list.h"
+#include "app/qt_ui_host.h"
+#include "app/window_layout.h"
+#include "app/workspace.h"
+
+class QLabel;
+class QSplitter;
+class QTabWidget;
+class QTableView;
 
 namespace quorvel::gui {
 
-class MainWindow : public QMainWindow {
+class DrawsPage;
+
+// The main window: the draws and combinations on the left, the analysis tabs on the right,
+// the status bar of seven panels. Every rule it follows lives in the Workspace.
+class MainWindow : public QMainWindow, public WorkspaceListener {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    static constexpr int StatusPanelCount = 7;
+    static constexpr int InitialisationDelayMs = 100;
+
+    MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& GetWorkspace() { return *workspace_; }
+    ActionList& Actions() { return *actions_; }
+    UiHost& Host() { return router_; }
+    DrawsPage* Draws() const { return drawsPage_; }
+    QTabWidget* LeftTabs() const { return leftTabs_; }
+    QTabWidget* RightTabs() const { return rightTabs_; }
+    QSplitter* MainSplitter() const { return splitter_; }
+    QString StatusText(int panel) const;
+
+    // The initialisation stage; false when the program must end (data directory held elsewhere).
+    bool Initialise();
+    // Replaces the host's message boxes (tests answer them with a script).
+    void SetUiHost(UiHost* host);
+
+    void ArchiveRefreshed(bool force) override;
+    void RecalcViews() override;
+
+signals:
+    void Initialised(bool ok);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildStatusBar();
+    void CreateActions();
+    void CreateArchiveActions();
+    void CreateMenus();
+    void ApplyUiOptions();
+    void RestoreLayout();
+    void UpdateStatusPanels();
+    void SetProgressText(const QString& text);
+    UiValues WindowValues() const;
+
+    void DrawsAddExecute();
+    void DrawsEditExecute();
+    void DrawsDelExecute();
+    void DrawsInfoExecute(int row);
+    void DrawsImportExecute();
+    void DrawsExportExecute();
+    void EditConfigExecute();
+    void SetDownloadOnStart(int mode);
+    void ShowFirstRunDialog();
+    void SwitchLanguage(int lcid);
+    void Restart();
+
+    // Progress and the busy cursor always reach the window; messages and questions go to the
+    // current target, which tests replace with a script.
+    class HostRouter : public UiHost {
+    public:
+        explicit HostRouter(QtUiHost& window) : window_(window), target_(&window) {}
+        void SetTarget(UiHost* target) { target_ = target != nullptr ? target : &window_; }
+        void ShowProgress(const std::string& text) override { window_.ShowProgress(text); }
+        void BusyChanged(bool busy) override { window_.BusyChanged(busy); }
+        void ShowError(const std::string& text) override { target_->ShowError(text); }
+        void ShowInfo(const std::string& text) override { target_->ShowInfo(text); }
+        void ShowWarning(const std::string& text, WarningCaption caption) override {
+            target_->ShowWarning(text, caption);
+        }
+        bool AskYesNo(const std::string& text) override { return target_->AskYesNo(text); }
+        bool AskDelete(const std::string& text) override { return target_->AskDelete(text); }
+        bool StopRequested() override { return target_->StopRequested(); }
+
+    private:
+        QtUiHost& window_;
+        UiHost* target_;
+    };
+
+    QtUiHost host_;
+    HostRouter router_{host_};
+    std::unique_ptr<Workspace> workspace_;
+    ActionList* actions_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QSplitter* combsSplitter_ = nullptr;
+    QTabWidget* leftTabs_ = nullptr;
+    QTabWidget* rightTabs_ = nullptr;
+    DrawsPage* drawsPage_ = nullptr;
+    QTableView* combsList_ = nullptr;
+    QTableView* filtersList_ = nullptr;
+    std::array<QLabel*, StatusPanelCount> panels_{};
+    bool working_ = false;
 };
 
 }  // namespace quorvel::gui

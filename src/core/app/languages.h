@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+constexpr int BuiltInLanguage = 1049;  // Russian, the texts compiled into the program
+
+struct LanguageInfo {
+    int Lcid;
+    const char* Abbreviation;  // three letters, as module and help file names use them
+    const char* Name;          // the language's own name, for the menu
+};
+
+// The known locale identifiers; the lookup returns nullptr for any other.
+const LanguageInfo* FindLanguage(int lcid);
+
+// "Quorvel_3r10_ENU.lng" for 1033.
+std::string LanguageModuleName(int lcid);
+
+// The built-in language and every language whose module file is in the directory.
+std::vector<LanguageInfo> AvailableLanguages(const std::filesystem::path& directory);
+
+// The help file: "Pelmor_%s.chm" in the directory, its "help" subdirectory, or the "help"
+// subdirectory of its parent; the first that exists, else the last path tried.
+std::filesystem::path FindHelpFile(const std::filesystem::path& directory, int lcid);
+
+}  // namespace quorvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QKeySequence>
+#include <QObject>
+#include <functional>
+
+namespace quorvel::gui {
+
+// The main window's actions: each has an enabling rule (its ...Update) and a body (its
+// ...Execute). Every rule also requires the program not to be busy; the rules are evaluated
+// again whenever the state may have changed.
+class ActionList : public QObject {
+    Q_OBJECT
+
+public:
+    using Rule = std::function<bool()>;
+    using Body = std::function<void()>;
+
+    ActionList(QObject* parent, Rule idle) : QObject(parent), idle_(std::move(idle)) {}
+
+    QAction* Add(const QString& name, const QString& caption, const QKeySequence& shortcut, Rule update,
+                 Body execute);
+    QAction* Find(const QString& name) const { return entries_.value(name).action; }
+    // Runs an action's body as a trigger would, when its rule allows it.
+    bool Execute(const QString& name);
+    void UpdateAll();
+
+private:
+    struct Entry {
+        QAction* action = nullptr;
+        Rule update;
+        Body execute;
+    };
+
+    Rule idle_;
+    QHash<QString, Entry> entries_;
+};
+
+}  // namespace quorvel::gui

@@ -1,0 +1,29 @@
+#include "app/language_loader.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/languages.h"
+#include "util/format.h"
+
+namespace quorvel::gui {
+
+std::unique_ptr<QTranslator> InstallLanguage(const std::filesystem::path& programDir, int lcid,
+                                             UiHost& host) {
+    if (lcid == BuiltInLanguage || FindLanguage(lcid) == nullptr) return nullptr;
+    const std::string name = LanguageModuleName(lcid);
+    const QString path = QString::fromStdString((programDir / name).string());
+    if (!QFileInfo::exists(path)) {
+        host.ShowError(Format("Языковый модуль \"%s\" не найден!", {name}));
+        return nullptr;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(path) || !QCoreApplication::installTranslator(translator.get())) {
+        host.ShowError(Format("Не удалось загрузить языковый модуль \"%s\"!\r\r%s",
+                              {name, "файл повреждён или имеет неверный формат"}));
+        return nullptr;
+    }
+    return translator;
+}
+
+}  // namespace quorvel::gui

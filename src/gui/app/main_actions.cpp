@@ -1,0 +1,131 @@
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QProcess>
+#include <QUrl>
+
+#include "app/about_dialog.h"
+#include "app/languages.h"
+#include "app/main_window.h"
+#include "app/params_dialog.h"
+#include "archive/draws_page.h"
+#include "stats/config_changes.h"
+
+namespace quorvel::gui {
+
+void MainWindow::CreateActions() {
+    actions_ = new ActionList(this, [this] { return workspace_->IsIdle(); });
+    auto always = [] { return true; };
+    // Actions whose work arrives with later parts of the program stay disabled until then.
+    auto later = [] { return false; };
+    actions_->Add("EditConfig", tr("Параметры"), {}, always, [this] { EditConfigExecute(); });
+    actions_->Add("EditShredding", tr("Формулы шинковки"), {}, later, {});
+    actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, later, {});
+    actions_->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
+                  [this] { close(); });
+    actions_->Add(
+        "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
+        [this] {
+            return QFileInfo::exists(QString::fromStdString(
+                FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language).string()));
+        },
+        [this] {
+            const auto help =
+                FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language);
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+        });
+    actions_->Add("About", tr("О программе"), {}, always, [this] { AboutDialog(this).exec(); });
+    for (int mode = 0; mode < 3; ++mode) {
+        static const char* const captions[] = {QT_TR_NOOP("По запросу (по умолчанию)"),
+                                               QT_TR_NOOP("Автоматически"), QT_TR_NOOP("Отключено")};
+        QAction* action = actions_->Add(QString("AutoDownload%1").arg(mode), tr(captions[mode]), {}, always,
+                                        [this, mode] { SetDownloadOnStart(mode); });
+        action->setCheckable(true);
+        action->setChecked(workspace_->Options().DownloadDrawsOnStart == mode);
+    }
+    CreateArchiveActions();
+}
+
+void MainWindow::CreateMenus() {
+    QMenu* program = menuBar()->addMenu(tr("Программа"));
+    program->addAction(actions_->Find("EditConfig"));
+    program->addAction(actions_->Find("EditShredding"));
+    program->addAction(actions_->Find("EditProxy"));
+    QMenu* languages = program->addMenu(tr("Язык интерфейса"));
+    auto* languageGroup = new QActionGroup(this);
+    for (const LanguageInfo& language : AvailableLanguages(DataDirectory::ExecutableDirectory())) {
+        QAction* entry = languages->addAction(QString::fromUtf8(language.Name));
+        entry->setCheckable(true);
+        entry->setChecked(language.Lcid == workspace_->Options().Language);
+        languageGroup->addAction(entry);
+        const int lcid = language.Lcid;
+        connect(entry, &QAction::triggered, this, [this, lcid] { SwitchLanguage(lcid); });
+    }
+    program->addSeparator();
+    program->addAction(actions_->Find("ExitProgram"));
+
+    QMenu* draws = menuBar()->addMenu(tr("Тиражи"));
+    draws->addAction(actions_->Find("DrawsDownload"));
+    QMenu* autoDownload = draws->addMenu(tr("Автозагрузка при запуске программы"));
+    auto* autoGroup = new QActionGroup(this);
+    for (int mode = 0; mode < 3; ++mode) {
+        QAction* action = actions_->Find(QString("AutoDownload%1").arg(mode));
+        autoGroup->addAction(action);
+        autoDownload->addAction(action);
+    }
+    draws->addSeparator();
+    for (const char* name : {"DrawsAdd", "DrawsEdit", "DrawsDel", "DrawsInfo"})
+        draws->addAction(actions_->Find(name));
+    draws->addSeparator();
+    for (const char* name : {"DrawsImport", "DrawsExport", "DrawsXlsExport"})
+        draws->addAction(actions_->Find(name));
+    draws->addSeparator();
+    draws->addAction(actions_->Find("DrawsSorted"));
+
+    QMenu* help = menuBar()->addMenu(tr("Помощь"));
+    help->addAction(actions_->Find("GetHelp"));
+    help->addSeparator();
+    help->addAction(actions_->Find("About"));
+}
+
+void MainWindow::SetDownloadOnStart(int mode) {
+    workspace_->Options().DownloadDrawsOnStart = mode;
+    try {
+        workspace_->UiState().WriteUiInt("DownloadDrawsOnStart", mode);
+    } catch (const std::exception& e) {
+        router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+    }
+    for (int m = 0; m < 3; ++m)
+        actions_->Find(QString("AutoDownload%1").arg(m))->setChecked(m == mode);
+}
+
+void MainWindow::EditConfigExecute() {
+    ParamsDialog dialog(workspace_->Stats().Config, router_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    workspace_->ApplyConfig(dialog.Config());
+    ApplyUiOptions();
+    drawsPage_->Refresh(false);
+}
+
+void MainWindow::SwitchLanguage(int lcid) {
+    if (lcid == workspace_->Options().Language) return;
+    workspace_->Options().Language = lcid;
+    try {
+        workspace_->UiState().WriteUiInt("Language", lcid);
+    } catch (const std::exception& e) {
+        router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+        return;
+    }
+    Restart();
+}
+
+void MainWindow::Restart() {
+    QStringList arguments{"restart", "--data-dir", QString::fromStdString(workspace_->Dir().Root().string())};
+    QProcess::startDetached(QApplication::applicationFilePath(), arguments,
+                            QString::fromStdString(workspace_->Dir().Root().string()));
+    close();
+}
+
+}  // namespace quorvel::gui

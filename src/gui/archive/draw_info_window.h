@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "model/game.h"
+
+class QTableWidget;
+class QTreeWidget;
+
+namespace quorvel::gui {
+
+// "Подробная информация" on a draw (with its number and date) or on a combination: the matrix
+// board with the values in their rows, and the list of properties.
+class DrawInfoWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, int matrixCols, int channelSize,
+                   QWidget* parent = nullptr);
+
+    QTableWidget* Board() const { return board_; }
+    QTreeWidget* Properties() const { return properties_; }
+
+private:
+    void FillBoard(const TComb& values, int matrixCols, int channelSize);
+
+    QTableWidget* board_;
+    QTreeWidget* properties_;
+};
+
+}  // namespace quorvel::gui

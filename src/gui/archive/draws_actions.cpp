@@ -1,0 +1,83 @@
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "archive/draw_dialog.h"
+#include "archive/draw_info_window.h"
+#include "archive/draws_page.h"
+#include "model/text_forms.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+const char* const DrawsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Файлы тиражей (*.csv)");
+
+}  // namespace
+
+void MainWindow::CreateArchiveActions() {
+    auto always = [] { return true; };
+    auto selected = [this] { return drawsPage_->FirstSelectedRow() >= 0; };
+    actions_->Add("DrawsDownload", tr("Загрузка"), QKeySequence(Qt::Key_F3), [] { return false; }, {})
+        ->setStatusTip(tr("Загрузка архива тиражей с сайта лотереи"));
+    actions_->Add("DrawsAdd", tr("Добавить"), {}, always, [this] { DrawsAddExecute(); });
+    actions_->Add("DrawsEdit", tr("Изменить"), {}, selected, [this] { DrawsEditExecute(); });
+    actions_->Add("DrawsDel", tr("Удалить"), {}, selected, [this] { DrawsDelExecute(); });
+    actions_->Add("DrawsInfo", tr("Сведения о тираже"), {}, selected,
+                  [this] { DrawsInfoExecute(drawsPage_->FirstSelectedRow()); });
+    actions_->Add("DrawsImport", tr("Импорт из CSV-файла"), {}, always, [this] { DrawsImportExecute(); });
+    actions_->Add(
+        "DrawsExport", tr("Экспорт в CSV-файл"), {}, [this] { return !workspace_->Archive().Empty(); },
+        [this] { DrawsExportExecute(); });
+    // The spreadsheet export arrives with its own part of the program.
+    actions_->Add("DrawsXlsExport", tr("Экспорт в Microsoft Excel"), {}, [] { return false; }, {});
+    // In this game the entry never becomes enabled; its mark shows the stored option.
+    QAction* sorted = actions_->Add("DrawsSorted", tr("Упорядочить MIN->MAX"), {}, [] { return false; }, {});
+    sorted->setCheckable(true);
+    sorted->setChecked(workspace_->Options().SortedDraws);
+}
+
+void MainWindow::DrawsAddExecute() {
+    DrawDialog dialog(workspace_->NewDrawTemplate(), true, tr("Введите данные следующего тиража"), router_,
+                      this);
+    if (dialog.exec() == QDialog::Accepted) workspace_->AddDraw(dialog.Result());
+}
+
+void MainWindow::DrawsEditExecute() {
+    const int row = drawsPage_->FirstSelectedRow();
+    if (row < 0) return;
+    DrawDialog dialog(workspace_->Archive().DrawAtRow(row), true, tr("Введите данные следующего тиража"),
+                      router_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        workspace_->ReplaceDraw(workspace_->Archive().RowToIndex(row), dialog.Result());
+    }
+}
+
+void MainWindow::DrawsDelExecute() {
+    if (workspace_->DeleteDrawsAtRows(drawsPage_->SelectedRows())) drawsPage_->List()->clearSelection();
+}
+
+void MainWindow::DrawsInfoExecute(int row) {
+    if (row < 0 || row >= workspace_->Archive().Count()) return;
+    const TDraw draw = workspace_->Archive().DrawAtRow(row);
+    DrawInfoWindow window(CombOfDraw(draw), draw, workspace_->Stats().Config.MatrixCols,
+                          workspace_->Stats().Config.ChannelSize, this);
+    window.exec();
+}
+
+void MainWindow::DrawsImportExecute() {
+    const QString file = QFileDialog::getOpenFileName(this, tr("Импорт из CSV-файла"), {}, tr(DrawsFilter));
+    if (file.isEmpty()) return;
+    workspace_->ImportDraws(file.toStdString());
+}
+
+void MainWindow::DrawsExportExecute() {
+    QFileDialog dialog(this, tr("Экспорт в CSV-файл"), {}, tr(DrawsFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("csv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    workspace_->ExportDraws(dialog.selectedFiles().first().toStdString());
+}
+
+}  // namespace quorvel::gui

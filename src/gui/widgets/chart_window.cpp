@@ -1,0 +1,172 @@
+#include "widgets/chart_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+#include <exception>
+
+#include "app/window_layout.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+const QString PlacementPrefix = "FormChart";
+constexpr int LineWidth = 2;
+constexpr qreal MarkerSize = 3;
+
+QLocale NumberLocale() {
+    QLocale locale =
+        FormatSettings().DecimalSeparator == ',' ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+// Labels on x are the x values of points: ticks start at the smallest x and step by a round
+// number chosen so that about ten labels fit.
+constexpr double XLabelsWanted = 10;
+
+double XTickStep(double span, bool whole) {
+    const double raw = span / XLabelsWanted;
+    if (raw <= 0) return 1;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude * 10;
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (magnitude * factor >= raw) {
+            step = magnitude * factor;
+            break;
+        }
+    }
+    return whole ? std::max(1.0, std::round(step)) : step;
+}
+
+}  // namespace
+
+ChartWindow::ChartWindow(UiStateFile* uiState, QWidget* parent) : QWidget(parent), uiState_(uiState) {
+    setWindowFlag(Qt::Window);
+    setWindowTitle(tr("График"));
+
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->setLocalizeNumbers(true);
+    chart_->setLocale(NumberLocale());
+    axisX_ = new QValueAxis(chart_);
+    axisX_->setTickType(QValueAxis::TicksDynamic);
+    axisY_ = new QValueAxis(chart_);
+    chart_->addAxis(axisX_, Qt::AlignBottom);
+    chart_->addAxis(axisY_, Qt::AlignLeft);
+
+    view_ = new QChartView(chart_, this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    marks_ = new QCheckBox(tr("Отображать метки на графиках"), this);
+    marks_->setObjectName("marks");
+    marks_->setChecked(true);
+    connect(marks_, &QCheckBox::toggled, this, &ChartWindow::ShowMarks);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addWidget(marks_);
+
+    resize(800, 500);
+    if (uiState_ != nullptr) {
+        try {
+            RestorePlacement(this, *uiState_, PlacementPrefix);
+        } catch (const std::exception&) {
+            // An unreadable state file leaves the designed size; the main window reports it.
+        }
+    }
+}
+
+QLineSeries* ChartWindow::FindSeries(const QString& title) const {
+    const std::string wanted = title.toStdString();
+    for (QLineSeries* series : series_) {
+        if (SameTextIgnoringCase(series->name().toStdString(), wanted)) return series;
+    }
+    return nullptr;
+}
+
+void ChartWindow::AddChartPoint(double x, const QString& seriesTitle, double y, bool pointsVisible,
+                                bool marksVisible, QColor color) {
+    QLineSeries* series = FindSeries(seriesTitle);
+    if (series == nullptr) {
+        series = new QLineSeries(chart_);
+        series->setName(seriesTitle);
+        chart_->addSeries(series);
+        series->attachAxis(axisX_);
+        series->attachAxis(axisY_);
+        QPen pen = series->pen();
+        if (color.isValid()) pen.setColor(color);
+        pen.setWidth(LineWidth);
+        series->setPen(pen);
+        series->setPointsVisible(pointsVisible);
+        series->setMarkerSize(MarkerSize);
+        series->setPointLabelsFormat("@yPoint");
+        series->setPointLabelsClipping(false);
+        if (marksVisible) {
+            markedSeries_.append(series);
+            series->setPointLabelsVisible(marks_->isChecked());
+        }
+        series_.append(series);
+    }
+    series->append(x, y);
+
+    if (empty_ || x < minX_) minX_ = x;
+    if (empty_ || x > maxX_) maxX_ = x;
+    if (empty_ || y < minY_) minY_ = y;
+    if (empty_ || y > maxY_) maxY_ = y;
+    wholeX_ = wholeX_ && x == std::round(x);
+    empty_ = false;
+    UpdateAxes();
+}
+
+void ChartWindow::UpdateAxes() {
+    // A single x or a flat line still needs a span to be drawn in.
+    if (minX_ < maxX_) {
+        axisX_->setRange(minX_, maxX_);
+    } else {
+        axisX_->setRange(minX_ - 0.5, maxX_ + 0.5);
+    }
+    axisX_->setTickAnchor(minX_);
+    axisX_->setTickInterval(XTickStep(maxX_ - minX_, wholeX_));
+    axisX_->setLabelFormat(wholeX_ ? "%.0f" : "%.2f");
+    const double margin = minY_ < maxY_ ? (maxY_ - minY_) * 0.05 : 1;
+    axisY_->setRange(minY_ - margin, maxY_ + margin);
+    axisY_->applyNiceNumbers();
+}
+
+void ChartWindow::ShowMarks(bool visible) {
+    for (QLineSeries* series : markedSeries_)
+        series->setPointLabelsVisible(visible);
+}
+
+void ChartWindow::Clear() {
+    chart_->removeAllSeries();
+    series_.clear();
+    markedSeries_.clear();
+    empty_ = true;
+    wholeX_ = true;
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+    if (uiState_ != nullptr) {
+        UiValues values;
+        AppendPlacement(this, values, PlacementPrefix);
+        try {
+            uiState_->WriteUiValues(values);
+        } catch (const std::exception&) {
+            // Losing the placement must not keep the window from closing.
+        }
+    }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,52 @@
+#include <QDir>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/language_loader.h"
+#include "app/main_window.h"
+#include "support/fake_ui_host.h"
+#include "support/temp_dir.h"
+
+using namespace quorvel;
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void missingModuleIsReportedAndTheBuiltInTextsStay() {
+        test::TempDir dir;
+        test::FakeUiHost host;
+        QVERIFY(gui::InstallLanguage(dir.Path(), 1033, host) == nullptr);
+        QCOMPARE(host.Last("error"), std::string("Языковый модуль \"Quorvel_3r10_ENU.lng\" не найден!"));
+        test::WriteBytes(dir / "Quorvel_3r10_ENU.lng", "not a module");
+        QVERIFY(gui::InstallLanguage(dir.Path(), 1033, host) == nullptr);
+        QVERIFY(host.Last("error").rfind("Не удалось загрузить языковый модуль \"Quorvel_3r10_ENU.lng\"!\r\r",
+                                         0) == 0);
+        QVERIFY(gui::InstallLanguage(dir.Path(), 1049, host) == nullptr);  // built in: nothing to load
+        QCOMPARE(host.Count("error"), 2);
+    }
+
+    void englishModuleReplacesTheWindowTexts() {
+        test::FakeUiHost host;
+        auto translator = gui::InstallLanguage(QUORVEL_BUILD_DIR, 1033, host);
+        QVERIFY(translator != nullptr);
+        test::TempDir dir;
+        gui::MainWindow window(DataDirectory(dir.Path()), {});
+        window.SetUiHost(&host);
+        QVERIFY(window.Initialise());
+        QCOMPARE(window.LeftTabs()->tabText(0), QString("Draw archive"));
+        QCOMPARE(window.RightTabs()->tabText(0), QString("Statistics"));
+        QCOMPARE(window.menuBar()->actions().first()->text(), QString("Program"));
+        QCOMPARE(window.Actions().Find("DrawsAdd")->text(), QString("Add"));
+        window.resize(1000, 500);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(window.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/main_window_english.png"));
+        QCoreApplication::removeTranslator(translator.get());
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"

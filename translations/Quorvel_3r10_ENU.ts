@@ -1,0 +1,405 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Информация</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Подтверждение</source>
+        <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::AboutDialog</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Анализатор ежедневной лотереи «три цифры»: статистика тиражей, фильтры, сценарии и ставки.</source>
+        <translation>An analyzer for a daily three-digit lottery: draw statistics, filters, scenarios and stakes.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ChartWindow</name>
+    <message>
+        <source>График</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Отображать метки на графиках</source>
+        <translation>Show labels on charts</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::DrawDialog</name>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Выпавшие числа, разделенные точкой с запятой или запятой:</source>
+        <translation>Drawn numbers, separated by semicolons or commas:</translation>
+    </message>
+    <message>
+        <source>Дата и время тиража:</source>
+        <translation>Draw date and time:</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is not valid!</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::DrawInfoWindow</name>
+    <message>
+        <source>Подробная информация</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Количество столбцов:</source>
+        <translation>Number of columns:</translation>
+    </message>
+    <message>
+        <source>Свойство</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Дата тиража:</source>
+        <translation>Draw date:</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::DrawsModel</name>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Дата тиража</source>
+        <translation>Draw date</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::DrawsPage</name>
+    <message>
+        <source>Смещение относительно последнего загруженного номера тиража</source>
+        <translation>Offset from the last loaded draw number</translation>
+    </message>
+    <message>
+        <source>Смещение назад:</source>
+        <translation>Offset back:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::FirstRunDialog</name>
+    <message>
+        <source>Справочная информация</source>
+        <translation>Getting started</translation>
+    </message>
+    <message>
+        <source>Добро пожаловать!
+
+Прежде чем начать работу, рекомендуем прочитать встроенную справку: в ней описаны архив тиражей, методы статистики, фильтры, сценарии и ставки, а также порядок работы с ними. Открыть справку можно и позже, клавишей F1.
+
+Новости программы, примеры сценариев и ответы на вопросы пользователей вы найдёте на сайте программы и в блоге.</source>
+        <translation>Welcome!
+
+Before you start, we recommend reading the built-in help: it describes the draw archive, the statistic methods, filters, scenarios and stakes, and how to work with them. You can also open the help later with the F1 key.
+
+Program news, sample scenarios and answers to users' questions are on the program website and in the blog.</translation>
+    </message>
+    <message>
+        <source>Открыть файл встроенной справочной системы</source>
+        <translation>Open the built-in help file</translation>
+    </message>
+    <message>
+        <source>Сайт программы</source>
+        <translation>Program website</translation>
+    </message>
+    <message>
+        <source>Блог</source>
+        <translation>Blog</translation>
+    </message>
+    <message>
+        <source>Больше не показывать данный диалог</source>
+        <translation>Do not show this dialog again</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::MainWindow</name>
+    <message>
+        <source>Параметры</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Формулы шинковки</source>
+        <translation>Shredding formulas</translation>
+    </message>
+    <message>
+        <source>Параметры proxy-сервера</source>
+        <translation>Proxy server settings</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Тиражи</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Автозагрузка при запуске программы</source>
+        <translation>Download at program start</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Архив тиражей</source>
+        <translation>Draw archive</translation>
+    </message>
+    <message>
+        <source>Комбинации</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Карта</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <source>Схема</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Неделя</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Ставки</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
+        <source>Рейтинг</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Регуляры</source>
+        <translation>Regulars</translation>
+    </message>
+    <message>
+        <source>Системы</source>
+        <translation>Systems</translation>
+    </message>
+    <message>
+        <source>Сценарий</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Комбинаций: %1</source>
+        <translation>Combinations: %1</translation>
+    </message>
+    <message>
+        <source>Ставок: %1</source>
+        <translation>Stakes: %1</translation>
+    </message>
+    <message>
+        <source>Рейтинг: %1</source>
+        <translation>Rating: %1</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Загрузка архива тиражей с сайта лотереи</source>
+        <translation>Download the draw archive from the lottery website</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Сведения о тираже</source>
+        <translation>Draw details</translation>
+    </message>
+    <message>
+        <source>Импорт из CSV-файла</source>
+        <translation>Import from a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV-файл</source>
+        <translation>Export to a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт в Microsoft Excel</source>
+        <translation>Export to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Упорядочить MIN-&gt;MAX</source>
+        <translation>Sort MIN-&gt;MAX</translation>
+    </message>
+    <message>
+        <source>Введите данные следующего тиража</source>
+        <translation>Enter the data of the next draw</translation>
+    </message>
+    <message>
+        <source>По запросу (по умолчанию)</source>
+        <translation>On request (default)</translation>
+    </message>
+    <message>
+        <source>Автоматически</source>
+        <translation>Automatically</translation>
+    </message>
+    <message>
+        <source>Отключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Файлы тиражей (*.csv)</source>
+        <translation>Draw files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Архив тиражей: %1</source>
+        <translation>Draw archive: %1</translation>
+    </message>
+    <message>
+        <source>Следующий тираж: %1</source>
+        <translation>Next draw: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ParamsDialog</name>
+    <message>
+        <source>Параметры системы</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>Стоимость ставки:</source>
+        <translation>Stake cost:</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Сумма выигрыша</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>Размеры выигрышей:</source>
+        <translation>Prizes:</translation>
+    </message>
+    <message>
+        <source>Количество:</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>Отклонение:</source>
+        <translation>Deviation:</translation>
+    </message>
+    <message>
+        <source>Глубина:</source>
+        <translation>Depth:</translation>
+    </message>
+    <message>
+        <source>Использовать значения в %</source>
+        <translation>Use values in %</translation>
+    </message>
+    <message>
+        <source>Использовать абсолютные значения</source>
+        <translation>Use absolute values</translation>
+    </message>
+    <message>
+        <source>Размер матрицы:</source>
+        <translation>Matrix size:</translation>
+    </message>
+    <message>
+        <source>Сегменты матрицы:</source>
+        <translation>Matrix segments:</translation>
+    </message>
+    <message>
+        <source>Размер канала:</source>
+        <translation>Channel size:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
