@@ -1,13 +1,15 @@
 #include "commands.h"
 
 #include "commands_archive.h"
+#include "commands_stats.h"
 
 namespace quorvel::cli {
 
 namespace {
 
 const Command Commands[] = {
-    {"import", RunImport}, {"export", RunExport}, {"info", RunInfo}, {"add", RunAdd}, {"delete", RunDelete},
+    {"import", RunImport}, {"export", RunExport}, {"info", RunInfo},
+    {"add", RunAdd},       {"delete", RunDelete}, {"methods", RunMethods},
 };
 
 }  // namespace

@@ -38,6 +38,9 @@ std::filesystem::path DataDirectory::UiStatePath() const {
 std::filesystem::path DataDirectory::DrawsPath() const {
     return root_ / (std::string(ProgramName) + ".ldr");
 }
+std::filesystem::path DataDirectory::NamesPath() const {
+    return root_ / (std::string(ProgramName) + ".flt");
+}
 std::filesystem::path DataDirectory::StakesPath() const {
     return root_ / (std::string(ProgramName) + ".lsk");
 }

@@ -21,6 +21,7 @@ public:
     std::filesystem::path UiStatePath() const;
     std::filesystem::path DrawsPath() const;
     std::filesystem::path StakesPath() const;
+    std::filesystem::path NamesPath() const;
     std::filesystem::path File(const std::string& name) const { return root_ / name; }
 
 private:

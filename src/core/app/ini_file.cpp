@@ -191,4 +191,14 @@ void TIniFile::WriteFloat(std::string_view section, std::string_view key, long d
     WriteString(section, key, FloatToText(value));
 }
 
+void TIniFile::EraseSection(std::string_view section) {
+    std::vector<Line> kept;
+    bool erasing = false;
+    for (Line& line : lines_) {
+        if (line.Kind == LineKind::Section) erasing = SameName(line.Name, section);
+        if (!erasing) kept.push_back(std::move(line));
+    }
+    lines_ = std::move(kept);
+}
+
 }  // namespace quorvel

@@ -37,6 +37,9 @@ public:
     // "." as the point, up to 18 significant digits, no trailing zeros.
     void WriteFloat(std::string_view section, std::string_view key, long double value);
 
+    // Removes every header of that section with all its lines.
+    void EraseSection(std::string_view section);
+
     // The lines as they will be written (UTF-8, without line ends).
     std::vector<std::string> Lines() const;
 

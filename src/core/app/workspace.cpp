@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "app/languages.h"
 #include "app/switches.h"
 #include "archive/draws_file.h"
 #include "stats/config_changes.h"
+#include "stats/custom_stat.h"
 #include "util/error.h"
 #include "util/format.h"
 #include "util/safe_file.h"
@@ -18,7 +20,9 @@ Workspace::Workspace(DataDirectory dir, UiHost& host, std::vector<std::string> a
       mode_(mode),
       busy_(host),
       stats_(dir_.SettingsPath()),
-      uiState_(dir_.UiStatePath()) {}
+      uiState_(dir_.UiStatePath()) {
+    stats_.SetDraws(&archive_.Draws());
+}
 
 Workspace::~Workspace() {
     try {
@@ -55,6 +59,40 @@ void Workspace::LoadStartupSettings() {
             host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
         }
     }
+    try {
+        BuildCatalogue();
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError("Ошибка запуска программы!\r\r%s", e.what()));
+    }
+}
+
+void Workspace::BuildCatalogue() {
+    if (const LanguageInfo* language = FindLanguage(options_.Language)) {
+        stats_.LanguageAbbreviation = language->Abbreviation;
+    }
+    stats_.Rebuild();
+    LoadNames();
+}
+
+void Workspace::LoadNames() {
+    if (auto error = stats_.LoadNames(dir_.NamesPath(), true)) host_.ShowError(*error);
+}
+
+void Workspace::SaveNames() {
+    if (auto error = stats_.SaveNames(dir_.NamesPath(), true, false)) host_.ShowError(*error);
+}
+
+std::vector<std::pair<std::string, int>> Workspace::MethodGraphRows(int refIndex, const TComb& values) {
+    std::vector<std::pair<std::string, int>> rows;
+    for (const TStatMethod& entry : stats_.Items) {
+        if (!entry.StatClass->Graph || !entry.StatClass->Selectable) continue;
+        auto stat = entry.CreateStat(stats_);
+        auto* graph = dynamic_cast<TCustomGraphStat*>(stat.get());
+        if (graph == nullptr) continue;
+        rows.emplace_back(stat->InstanceTitle(),
+                          graph->GraphValue(refIndex, refIndex - 1, values, options_.SortedDraws));
+    }
+    return rows;
 }
 
 bool Workspace::Initialise() {

@@ -82,6 +82,15 @@ public:
 
     void RecalcViews();
 
+    // The method catalogue: built from the registration table, then the names file read.
+    void BuildCatalogue();
+    // Names and favourites of the program's names file; failures are shown.
+    void SaveNames();
+    void LoadNames();
+    // The rows of the information window: every selectable graph method's title and its value
+    // for the three values, taken as draw refIndex (the previous draw is the comparison draw).
+    std::vector<std::pair<std::string, int>> MethodGraphRows(int refIndex, const TComb& values);
+
     // Takes the settings confirmed in the parameters dialog: stores and saves them, then
     // recomputes the views. Returns the change marks (16 matrix columns, 8 channel size,
     // 32 segments) that tell which full-set files depend on the change.

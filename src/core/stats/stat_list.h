@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/game.h"
 #include "model/lists.h"
+#include "stats/stat_method.h"
 #include "util/money.h"
 
 namespace quorvel {
@@ -81,6 +84,50 @@ public:
     // Error when the amount does not fit the money type (only a hand-edited cost can do that).
     Money StakeResult(int valuesCount, int matches) const;
 
+    // The archive every method instance reads; set by the owner before the catalogue is used.
+    void SetDraws(const TDrawsArray* draws) { draws_ = draws; }
+    const TDrawsArray& Draws() const { return draws_ != nullptr ? *draws_ : emptyDraws_; }
+
+    // The catalogue: one entry per available class, or one per parameter of a ranged class.
+    void Rebuild();
+    int Count() const { return static_cast<int>(Items.size()); }
+    bool IsShown(int i) const { return ShowAll || Items[static_cast<size_t>(i)].Favourite; }
+    std::string ListText(int i, bool withFeatures) const;
+    void SelectAll();
+    void NormalizeFavourites();
+    std::string FavouritesText() const;
+    void ParseFavourites(std::string_view text);
+    // The first entry with that code (letter case ignored), or -1.
+    int IndexOfCode(std::string_view code) const;
+
+    // The names file: favourites, list options and the user's own names of the entries.
+    // Failures return the message to show ("Ошибка загрузки списка фильтров!..."); values
+    // already taken stay.
+    std::optional<std::string> LoadNames(const std::filesystem::path& file, bool withFavourites);
+    std::optional<std::string> SaveNames(const std::filesystem::path& file, bool withFavourites,
+                                         bool allNames) const;
+    std::string NamesSection() const { return "STRINGS_" + LanguageAbbreviation; }
+
+    // The texts of a method list (statistics list, or the graph list when graphs is set) with
+    // the entry each carries: available, selectable and shown entries, alphabetical when
+    // Ordered, else in catalogue order.
+    struct MethodListItem {
+        int Entry;
+        std::string Text;
+    };
+    std::vector<MethodListItem> MethodList(bool graphs) const;
+
+    // A new instance for a chosen entry; -1 (nothing chosen) fails with the message naming
+    // the list.
+    std::unique_ptr<TCustomStat> CreateSelected(int entry, std::string_view listName) const;
+
+    std::vector<TStatMethod> Items;
+    bool Ordered = false;
+    bool ShowGroupName = true;
+    bool ShowMethodFlags = true;
+    bool ShowAll = true;
+    std::string LanguageAbbreviation = "RUS";
+
     TConfigData Config;
     WeightCoefficients SavedWeights;
     uint8_t CombsGenerateMode = 0;
@@ -94,6 +141,8 @@ public:
 
 private:
     std::filesystem::path settingsPath_;
+    const TDrawsArray* draws_ = nullptr;
+    TDrawsArray emptyDraws_;
 };
 
 }  // namespace quorvel

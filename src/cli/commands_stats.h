@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+class Workspace;
+}
+
+namespace quorvel::cli {
+
+int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace quorvel::cli

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/game.h"
+#include "stats/stat_class.h"
+#include "stats/stat_draw.h"
+
+namespace quorvel {
+
+// State a family may carry from one draw to the next within a run; the caller zeroes it
+// at the start of the run and passes the same one to every draw.
+struct TStatScratch {
+    std::array<int32_t, 64> Ints{};
+    std::vector<int32_t> Table;  // a family that needs more sizes it once per run
+};
+
+struct TLastValue {
+    std::array<int32_t, 4> Data{};
+};
+using TLastValueArray = std::vector<TLastValue>;
+
+// The contract of every statistic method: it turns a draw or a combination into values,
+// counts them into a table, prints and reads them, and tests combinations against a set
+// of selected values. An instance lives for one run.
+class TCustomStat {
+public:
+    TCustomStat(const TStatClass& statClass, const TStatList& owner, int param);
+    virtual ~TCustomStat() = default;
+    TCustomStat(const TCustomStat&) = delete;
+    TCustomStat& operator=(const TCustomStat&) = delete;
+
+    const TStatClass& Class() const { return class_; }
+    const TStatList& Owner() const { return owner_; }
+    std::string InstanceTitle() const { return class_.Title(Param); }
+
+    virtual std::string ValueText(const TStatDraw& value) const = 0;
+    virtual int ParseValue(std::string_view text) const;
+    int ParseListedValue(std::string_view text) const;
+
+    // Clears Work; families with a closed set of values then list every value with count 0.
+    virtual void PrepareValues(int lastIndex, TStatDrawArray& table);
+    void LoadDraws(int index, int otherIndex, bool sorted);
+    // Adds the values of one combination of the full set (no periods tracked).
+    void AddCombination(TStatDrawArray& table, const TComb& comb);
+    // Adds the values of draw `index` of a window ending at `lastIndex`.
+    void AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
+                 TLastValueArray& lastValues);
+    // The number of the first draw at or after fromIndex carrying the row's value, or -1.
+    int FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bool sorted);
+    // Whether the combination, taken as the draw after refIndex, carries a selected value.
+    virtual bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                         bool exclude) = 0;
+
+    // A copy of a draw of the archive (values ascending when sorted); a zeroed draw outside it.
+    TDraw ReadDraw(int index, bool sorted) const;
+    int DrawCount() const { return static_cast<int>(draws_.size()); }
+
+    int Param;
+    TDraw CurDraw;
+    TDraw OtherDraw;
+    TStatDraw Work;
+
+protected:
+    // The family's part of AddCombination and AddDraw: Work is set up, the values go in.
+    virtual void AddCombinationValues(TStatDrawArray& table, const TComb& comb) = 0;
+    virtual void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) = 0;
+    // Adds Work with the given first key word, the other words zero.
+    void AddKey(TStatDrawArray& table, uint32_t key, bool trackPeriods);
+
+    const TDrawsArray& draws_;
+
+private:
+    const TStatClass& class_;
+    const TStatList& owner_;
+};
+
+// One integer per draw that can be drawn as a graph.
+class TCustomGraphStat : public TCustomStat {
+public:
+    using TCustomStat::TCustomStat;
+    std::string ValueText(const TStatDraw& value) const override;
+    virtual int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) = 0;
+    int DrawGraphValue(int index, int otherIndex, bool sorted);
+};
+
+// A split of the three values into two kinds, shown as n:m.
+class TCustomRatioStat : public TCustomGraphStat {
+public:
+    using TCustomGraphStat::TCustomGraphStat;
+    std::string ValueText(const TStatDraw& value) const override;
+    int ParseValue(std::string_view text) const override;
+};
+
+// A drawn value itself.
+class TCustomValuesStat : public TCustomStat {
+public:
+    using TCustomStat::TCustomStat;
+    std::string ValueText(const TStatDraw& value) const override;
+};
+
+// A count or another small number.
+class TCustomNumbersStat : public TCustomStat {
+public:
+    using TCustomStat::TCustomStat;
+    std::string ValueText(const TStatDraw& value) const override;
+};
+
+// A 3-bit mask over the positions, position 1 the highest bit.
+class TCustomMaskStat : public TCustomStat {
+public:
+    using TCustomStat::TCustomStat;
+    std::string ValueText(const TStatDraw& value) const override;
+    int ParseValue(std::string_view text) const override;
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override;
+    virtual std::string ZeroSymbol() const = 0;
+    virtual std::string OneSymbol() const = 0;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,31 @@
+#include "stats/evaluation.h"
+
+namespace quorvel {
+
+void EvaluateWindow(TCustomStat& stat, int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table,
+                    TStatScratch& scratch, TLastValueArray& lastValues) {
+    table.clear();
+    // Room for the usual number of values up front, so the draw loop does not allocate.
+    table.reserve(64);
+    lastValues.clear();
+    scratch.Ints.fill(0);
+    scratch.Table.clear();
+    if (firstIndex > lastIndex) return;
+    stat.PrepareValues(lastIndex, table);
+    for (int index = firstIndex; index <= lastIndex; ++index) {
+        stat.AddDraw(index, lastIndex, sorted, table, scratch, lastValues);
+    }
+}
+
+void EvaluateFullSet(TCustomStat& stat, TStatDrawArray& table) {
+    table.clear();
+    stat.OtherDraw = TDraw{};
+    for (int i = 0; i < CombinationCount; ++i) {
+        const TComb comb{
+            {static_cast<uint8_t>(i / 100), static_cast<uint8_t>(i / 10 % 10), static_cast<uint8_t>(i % 10)}};
+        stat.AddCombination(table, comb);
+    }
+    SortValues(table);
+}
+
+}  // namespace quorvel

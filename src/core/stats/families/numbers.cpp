@@ -1,0 +1,257 @@
+#include "stats/families/numbers.h"
+
+#include <string>
+
+#include "stats/registry.h"
+
+namespace quorvel {
+
+namespace {
+
+bool IsEven(int v) {
+    return v % 2 == 0;
+}
+bool IsSmall(int v) {
+    return v <= 4;
+}
+bool IsPrime(int v) {
+    return v == 1 || v == 2 || v == 3 || v == 5 || v == 7;
+}
+
+// Each decimal digit of a value; a value of the game is one digit, a damaged one may be more.
+template <typename Visit>
+void ForEachDigit(int value, Visit visit) {
+    if (value >= 0 && value <= 9) {
+        visit(value);
+        return;
+    }
+    for (char c : std::to_string(value))
+        visit(c >= '0' && c <= '9' ? c - '0' : 0);
+}
+
+}  // namespace
+
+void TstValues::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (int v = ValueMin; v <= ValueMax; ++v)
+        AddKey(table, static_cast<uint32_t>(v), false);
+}
+
+void TstValues::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    for (uint8_t v : comb.Values)
+        AddKey(table, v, false);
+}
+
+void TstValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    for (uint8_t v : CurDraw.Values)
+        AddKey(table, v, true);
+}
+
+bool TstValues::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    for (uint8_t v : comb.Values) {
+        if (HasKey(selected, v, 0, 0, 0)) return true;
+    }
+    return false;
+}
+
+void TstDigits::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    for (uint8_t v : comb.Values)
+        ForEachDigit(v, [&](int d) { AddKey(table, static_cast<uint32_t>(d), false); });
+}
+
+void TstDigits::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    for (uint8_t v : CurDraw.Values)
+        ForEachDigit(v, [&](int d) { AddKey(table, static_cast<uint32_t>(d), true); });
+}
+
+bool TstDigits::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    bool found = false;
+    for (uint8_t v : comb.Values) {
+        ForEachDigit(v, [&](int d) { found = found || HasKey(selected, static_cast<uint16_t>(d), 0, 0, 0); });
+        if (found) return true;
+    }
+    return false;
+}
+
+int TCustomPropertyCountStat::CountOf(const std::array<uint8_t, PositionCount>& values) const {
+    int count = 0;
+    for (uint8_t v : values)
+        count += HasProperty(v) ? 1 : 0;
+    return count;
+}
+
+void TCustomPropertyCountStat::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (uint32_t n = 1; n <= PositionCount; ++n)
+        AddKey(table, n, false);
+}
+
+void TCustomPropertyCountStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
+}
+
+void TCustomPropertyCountStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
+}
+
+bool TCustomPropertyCountStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
+}
+
+int TCustomPropertyCountStat::GraphValue(int, int, const TComb& comb, bool) {
+    return CountOf(comb.Values);
+}
+
+uint32_t TCustomPropertyMaskStat::MaskOf(const std::array<uint8_t, PositionCount>& values) const {
+    uint32_t mask = 0;
+    for (uint8_t v : values)
+        mask = 2 * mask + (HasProperty(v) ? 1 : 0);
+    return mask;
+}
+
+void TCustomPropertyMaskStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, MaskOf(comb.Values), false);
+}
+
+void TCustomPropertyMaskStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, MaskOf(CurDraw.Values), true);
+}
+
+bool TCustomPropertyMaskStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyDword(selected, 1, MaskOf(comb.Values));
+}
+
+void TstPosVal::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (int v = ValueMin; v <= ValueMax; ++v)
+        AddKey(table, static_cast<uint32_t>(v), false);
+}
+
+void TstPosVal::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, comb.Values[static_cast<size_t>(Param - 1)], false);
+}
+
+void TstPosVal::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, CurDraw.Values[static_cast<size_t>(Param - 1)], true);
+}
+
+bool TstPosVal::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, comb.Values[static_cast<size_t>(Param - 1)]);
+}
+
+int TstPosVal::GraphValue(int, int, const TComb& comb, bool) {
+    return comb.Values[static_cast<size_t>(Param - 1)];
+}
+
+namespace {
+
+class TstEvenCount : public TCustomPropertyCountStat {
+public:
+    using TCustomPropertyCountStat::TCustomPropertyCountStat;
+    bool HasProperty(int v) const override { return IsEven(v); }
+};
+
+class TstSmallCount : public TCustomPropertyCountStat {
+public:
+    using TCustomPropertyCountStat::TCustomPropertyCountStat;
+    bool HasProperty(int v) const override { return IsSmall(v); }
+};
+
+class TstPrimeCount : public TCustomPropertyCountStat {
+public:
+    using TCustomPropertyCountStat::TCustomPropertyCountStat;
+    bool HasProperty(int v) const override { return IsPrime(v); }
+};
+
+class TstEvenValues : public TCustomPropertyMaskStat {
+public:
+    using TCustomPropertyMaskStat::TCustomPropertyMaskStat;
+    bool HasProperty(int v) const override { return !IsEven(v); }
+    std::string ZeroSymbol() const override { return "Ч"; }
+    std::string OneSymbol() const override { return "н"; }
+};
+
+class TstSmallValues : public TCustomPropertyMaskStat {
+public:
+    using TCustomPropertyMaskStat::TCustomPropertyMaskStat;
+    bool HasProperty(int v) const override { return !IsSmall(v); }
+    std::string ZeroSymbol() const override { return "1"; }
+    std::string OneSymbol() const override { return "2"; }
+    // Unlike the other masks, this one lists no pattern in advance.
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override {
+        TCustomStat::PrepareValues(lastIndex, table);
+    }
+};
+
+class TstPrimeValues : public TCustomPropertyMaskStat {
+public:
+    using TCustomPropertyMaskStat::TCustomPropertyMaskStat;
+    bool HasProperty(int v) const override { return IsPrime(v); }
+    std::string ZeroSymbol() const override { return "С"; }
+    std::string OneSymbol() const override { return "П"; }
+};
+
+// The extra numbers some games draw beside the main ones; this game's draws carry none, so
+// the class keeps its place without producing entries or values.
+class TstPosExt : public TCustomGraphStat {
+public:
+    using TCustomGraphStat::TCustomGraphStat;
+    bool Matches(const TStatDrawArray&, int, const TComb&, bool, bool) override { return false; }
+    int GraphValue(int, int, const TComb&, bool) override { return 0; }
+
+protected:
+    void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
+    void AddDrawValues(TStatDrawArray&, TStatScratch&, TLastValueArray&) override {}
+};
+
+template <typename Stat>
+std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
+    return std::make_unique<Stat>(statClass, owner, param);
+}
+
+TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
+               TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = code;
+    c.TitleFormat = title;
+    c.Group = 0;
+    c.Flags = flags;
+    c.Graph = graph;
+    c.Create = create;
+    return c;
+}
+
+}  // namespace
+
+void RegisterNumbersFamily(std::vector<TStatClass>& classes) {
+    constexpr uint8_t N = FeatureFullSet;
+    constexpr uint8_t S = FeaturePositional;
+    classes.push_back(Row(1, "TstValues", "NUMS", "Числа тиража", N, false, Make<TstValues>));
+    classes.push_back(Row(2, "TstDigits", "DIGS", "Цифры тиража", N, false, Make<TstDigits>));
+    classes.push_back(Row(3, "TstEvenCount", "EVEN", "Количество четных чисел в тираже (Ч:Н)", N, true,
+                          Make<TstEvenCount>));
+    classes.push_back(Row(4, "TstEvenValues", "EVNV", "Четные и нечетные числа в тираже (Чн..нЧ)", S | N,
+                          false, Make<TstEvenValues>));
+    classes.push_back(Row(5, "TstSmallCount", "SMAL", "Количество чисел из первой половины диапазона (1П:2П)",
+                          N, true, Make<TstSmallCount>));
+    classes.push_back(Row(6, "TstSmallValues", "SMLV", "Числа из первой половины диапазона (12..12)", S | N,
+                          false, Make<TstSmallValues>));
+    classes.push_back(
+        Row(7, "TstPrimeCount", "PRIM", "Количество простых чисел (П:С)", N, true, Make<TstPrimeCount>));
+    classes.push_back(Row(8, "TstPrimeValues", "PRMV", "Простые и составные числа (ПС..СП)", S | N, false,
+                          Make<TstPrimeValues>));
+    TStatClass pos =
+        Row(102, "TstPosVal", "POS%d", "Число в %0:d позиции тиража", S | N, true, Make<TstPosVal>);
+    pos.HelpTopic = "POSx";
+    pos.ParamRange = [](const TStatList&) { return std::pair<int, int>{1, PositionCount}; };
+    classes.push_back(pos);
+    TStatClass extra = Row(103, "TstPosExt", "POE%d", "Extra (Bonus, Star...) - число (!без фильтра!)", 0,
+                           true, Make<TstPosExt>);
+    extra.HelpTopic = "POSx";
+    extra.ParamRange = [](const TStatList&) { return std::pair<int, int>{1, 0}; };
+    classes.push_back(extra);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,18 @@
+#include "stats/registry.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+const std::vector<TStatClass>& RegisteredClasses() {
+    static const std::vector<TStatClass> classes = [] {
+        std::vector<TStatClass> all;
+        RegisterNumbersFamily(all);
+        std::stable_sort(all.begin(), all.end(),
+                         [](const TStatClass& a, const TStatClass& b) { return a.Position < b.Position; });
+        return all;
+    }();
+    return classes;
+}
+
+}  // namespace quorvel

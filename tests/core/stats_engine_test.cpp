@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include "stats/custom_stat.h"
+#include "stats/evaluation.h"
+#include "stats/stat_list.h"
+#include "support/temp_dir.h"
+
+namespace quorvel {
+namespace {
+
+TStatDraw Work(uint16_t key, int32_t lastDraw, int32_t depth = 1) {
+    TStatDraw work;
+    work.Key[0] = key;
+    work.LastDraw = work.PrevDraw = lastDraw;
+    work.Depth = depth;
+    work.Count = 1;
+    return work;
+}
+
+TDraw Draw(int number, int a, int b, int c) {
+    TDraw draw;
+    draw.Number = number;
+    draw.Values = {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c)};
+    return draw;
+}
+
+// A catalogue over a small archive, with an instance of the entry with the given code.
+struct Engine {
+    explicit Engine(TDrawsArray archive) : draws(std::move(archive)), stats("unused.ini") {
+        stats.SetDraws(&draws);
+        stats.Rebuild();
+    }
+    std::unique_ptr<TCustomStat> Create(const std::string& code) {
+        return stats.Items[static_cast<size_t>(stats.IndexOfCode(code))].CreateStat(stats);
+    }
+    TStatDrawArray Window(TCustomStat& stat, int first, int last, bool sorted = false) {
+        TStatDrawArray table;
+        TStatScratch scratch;
+        TLastValueArray lastValues;
+        EvaluateWindow(stat, first, last, sorted, table, scratch, lastValues);
+        return table;
+    }
+    TDrawsArray draws;
+    TStatList stats;
+};
+
+const TStatDraw* Row(const TStatDrawArray& table, uint16_t key) {
+    for (const TStatDraw& row : table) {
+        if (row.Key[0] == key && row.Key[1] == 0) return &row;
+    }
+    return nullptr;
+}
+
+TEST(AddValue, PeriodsFollowTheOccurrences) {
+    TStatDrawArray table;
+    AddValue(table, Work(5, 10, 3), true);
+    AddValue(table, Work(5, 13, 2), true);
+    AddValue(table, Work(5, 20, 1), true);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table[0].LastDraw, 20);
+    EXPECT_EQ(table[0].Depth, 1);
+    EXPECT_EQ(table[0].PeriodMin, 3);
+    EXPECT_EQ(table[0].PeriodMax, 7);
+    EXPECT_EQ(table[0].PrevDraw, 20);
+    EXPECT_EQ(table[0].Count, 3);
+    // A second addition within one draw has the gap 0, which resets the minimum only.
+    AddValue(table, Work(5, 20, 1), true);
+    EXPECT_EQ(table[0].PeriodMin, 0);
+    EXPECT_EQ(table[0].PeriodMax, 7);
+    // Without period tracking nothing but counts and the newest occurrence moves.
+    TStatDrawArray plain;
+    AddValue(plain, Work(1, 10), false);
+    AddValue(plain, Work(1, 30), false);
+    EXPECT_EQ(plain[0].PeriodMin, 0);
+    EXPECT_EQ(plain[0].PrevDraw, 30);
+}
+
+TEST(AddValue, KeysAreAllEightBytesAndGapsKeepSixteenBits) {
+    TStatDrawArray table;
+    TStatDraw a = Work(1, 1);
+    TStatDraw b = Work(1, 1);
+    b.Key[3] = 1;
+    AddValue(table, a, true);
+    AddValue(table, b, true);
+    EXPECT_EQ(table.size(), 2u);
+    TStatDrawArray wide;
+    AddValue(wide, Work(2, 1), true);
+    AddValue(wide, Work(2, 70001), true);  // the gap 70000 is kept in 16 bits
+    EXPECT_EQ(wide[0].PeriodMin, static_cast<uint16_t>(70000));
+}
+
+TEST(ValueTables, SortTotalsAndMatchHelpers) {
+    TStatDrawArray table;
+    for (uint16_t key : {0xFFFF, 2, 1, 2}) {
+        TStatDraw w = Work(key, 1);
+        w.Count = key == 2 ? 7 : 3;
+        w.Depth = key;
+        table.push_back(w);
+    }
+    table[3].LastDraw = 99;
+    SortValues(table);
+    EXPECT_EQ(table[0].Key[0], 1);
+    EXPECT_EQ(table[1].LastDraw, 1);  // equal keys keep their order
+    EXPECT_EQ(table[2].LastDraw, 99);
+    EXPECT_EQ(table[3].Key[0], 0xFFFF);  // words compare unsigned
+    TValueTotals totals = ValueTotals(table);
+    EXPECT_EQ(totals.Total, 20);
+    EXPECT_EQ(totals.MinCount, 3);
+    EXPECT_EQ(totals.MaxCount, 7);
+    EXPECT_EQ(totals.MaxDepth, 0xFFFF);
+    TValueTotals empty = ValueTotals({});
+    EXPECT_EQ(empty.MinCount, 2147483647);
+    EXPECT_EQ(empty.MaxDepth, 0);
+
+    TStatDraw selected;
+    selected.Key = {0x0201, 0, 7, 0};
+    TStatDrawArray set{selected};
+    EXPECT_TRUE(HasKey(set, 0x0201, 0, 7, 0));
+    EXPECT_TRUE(HasKeyPair(set, 0x0201, 7));
+    EXPECT_TRUE(HasKeyByte(set, 1, 1));
+    EXPECT_TRUE(HasKeyByte(set, 2, 2));
+    EXPECT_TRUE(HasKeyByte(set, 5, 7));
+    EXPECT_FALSE(HasKeyByte(set, 0, 1));
+    EXPECT_FALSE(HasKeyByte(set, 9, 0));
+    EXPECT_TRUE(HasKeyWord(set, 3, 7));
+    EXPECT_FALSE(HasKeyWord(set, 5, 0));
+    EXPECT_TRUE(HasKeyDword(set, 1, 0x0201));
+    EXPECT_TRUE(HasKeyDword(set, 2, 7));
+    EXPECT_FALSE(HasKeyDword(set, 3, 7));
+}
+
+TEST(Evaluation, AWindowOfOneDrawAndRepeatedValues) {
+    Engine engine({Draw(1, 1, 2, 3), Draw(2, 4, 4, 9)});
+    auto nums = engine.Create("NUMS");
+    TStatDrawArray table = engine.Window(*nums, 1, 1);
+    ASSERT_EQ(table.size(), 10u);  // every value listed in advance
+    const TStatDraw* four = Row(table, 4);
+    EXPECT_EQ(four->Count, 2);
+    EXPECT_EQ(four->Depth, 1);
+    EXPECT_EQ(four->LastDraw, 2);
+    EXPECT_EQ(four->PeriodMin, 0);
+    EXPECT_EQ(four->PeriodMax, 0);
+    EXPECT_EQ(Row(table, 1)->Count, 0);
+    EXPECT_EQ(Row(table, 1)->Depth, 0);
+    EXPECT_TRUE(engine.Window(*nums, 2, 1).empty());  // an empty window
+}
+
+TEST(Evaluation, RepeatedValueResetsTheShortestPeriod) {
+    Engine engine({Draw(10, 5, 0, 1), Draw(14, 5, 2, 3), Draw(20, 5, 5, 3)});
+    auto nums = engine.Create("NUMS");
+    const TStatDraw* five = Row(engine.Window(*nums, 0, 2), 5);
+    ASSERT_NE(five, nullptr);
+    EXPECT_EQ(five->Count, 4);
+    EXPECT_EQ(five->PeriodMin, 0);
+    EXPECT_EQ(five->PeriodMax, 6);
+}
+
+TEST(Evaluation, ReadDrawFindNextAndSortedDraws) {
+    Engine engine({Draw(1, 9, 1, 5), Draw(2, 3, 3, 3), Draw(3, 0, 7, 2)});
+    auto pos = engine.Create("POS1");
+    EXPECT_EQ(pos->ReadDraw(-1, false), TDraw{});
+    EXPECT_EQ(pos->ReadDraw(3, false), TDraw{});
+    EXPECT_EQ(pos->ReadDraw(0, true).Values, (std::array<uint8_t, 3>{1, 5, 9}));
+    // Sorted draws make the first position the smallest value.
+    TStatDrawArray sorted = engine.Window(*pos, 0, 0, true);
+    EXPECT_EQ(Row(sorted, 1)->Count, 1);
+    EXPECT_EQ(Row(sorted, 9)->Count, 0);
+    TStatDraw row;
+    row.Key[0] = 0;
+    EXPECT_EQ(pos->FindNext(row, 0, 2, false), 3);
+    EXPECT_EQ(pos->FindNext(row, 3, 2, false), -1);
+    row.Key[0] = 8;
+    EXPECT_EQ(pos->FindNext(row, 0, 2, false), -1);
+}
+
+TEST(Catalogue, BuildsEntriesInRegistrationOrderWithTheirTexts) {
+    Engine engine({});
+    std::vector<std::string> codes;
+    for (const TStatMethod& entry : engine.stats.Items)
+        codes.push_back(entry.Code());
+    EXPECT_EQ(codes, (std::vector<std::string>{"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV",
+                                               "POS1", "POS2", "POS3"}));
+    const int pos1 = engine.stats.IndexOfCode("pos1");
+    EXPECT_EQ(engine.stats.ListText(pos1, true), "{ num } Число в 1 позиции тиража [ SNG ]");
+    EXPECT_EQ(engine.stats.ListText(pos1, false), "{ num } Число в 1 позиции тиража");
+    engine.stats.ShowGroupName = false;
+    engine.stats.ShowMethodFlags = false;
+    EXPECT_EQ(engine.stats.ListText(pos1, true), "Число в 1 позиции тиража");
+    EXPECT_EQ(GroupText(0), "{ num } Числа тиража");
+    EXPECT_EQ(GroupText(13), "#ERROR#");
+    EXPECT_EQ(FeatureLetters(31), "SNDPG");
+    try {
+        engine.stats.CreateSelected(-1, "cbDrawsStat");
+        FAIL();
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "Не выбран метод расчета статистики (cb: cbDrawsStat)!");
+    }
+}
+
+TEST(Catalogue, FavouritesTextRoundTripAndNormalisation) {
+    Engine engine({});
+    TStatList& stats = engine.stats;
+    EXPECT_EQ(stats.FavouritesText(), "");
+    stats.ParseFavourites("nums,POS2,XXXX");
+    EXPECT_FALSE(stats.ShowAll);
+    EXPECT_EQ(stats.FavouritesText(), "NUMS,POS2");
+    auto list = stats.MethodList(false);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(stats.Items[static_cast<size_t>(list[1].Entry)].Code(), "POS2");
+    EXPECT_EQ(stats.MethodList(true).size(), 1u);  // only POS2 has a graph
+    for (TStatMethod& entry : stats.Items)
+        entry.Favourite = false;
+    stats.NormalizeFavourites();
+    EXPECT_TRUE(stats.ShowAll);
+    EXPECT_TRUE(stats.Items[0].Favourite);
+    stats.ParseFavourites("   ");
+    EXPECT_TRUE(stats.ShowAll);
+    stats.Ordered = true;
+    auto ordered = stats.MethodList(false);
+    for (size_t i = 1; i < ordered.size(); ++i)
+        EXPECT_LE(ordered[i - 1].Text, ordered[i].Text);
+}
+
+TEST(Catalogue, NamesFileRoundTripKeepsOtherLanguages) {
+    test::TempDir dir;
+    test::WriteBytes(dir / "n.flt", "[STRINGS_ENU]\r\nNUMS=Numbers\r\n[STRINGS_RUS]\r\nOLD=stale\r\n");
+    Engine engine({});
+    TStatList& stats = engine.stats;
+    EXPECT_FALSE(stats.LoadNames(dir / "missing.flt", true));
+    EXPECT_TRUE(stats.ShowAll);
+    stats.ParseFavourites("EVEN,POS3");
+    stats.Ordered = true;
+    stats.Items[0].CustomName = "Мои числа";
+    EXPECT_FALSE(stats.SaveNames(dir / "n.flt", true, false));
+    const std::string saved = test::ReadBytes(dir / "n.flt");
+    EXPECT_NE(saved.find("NUMS=Numbers"), std::string::npos);
+    EXPECT_EQ(saved.find("OLD=stale"), std::string::npos);  // the section is written afresh
+
+    Engine fresh({});
+    EXPECT_FALSE(fresh.stats.LoadNames(dir / "n.flt", true));
+    EXPECT_EQ(fresh.stats.FavouritesText(), "EVEN,POS3");
+    EXPECT_TRUE(fresh.stats.Ordered);
+    EXPECT_EQ(fresh.stats.Items[0].Name(), "Мои числа");
+    EXPECT_EQ(fresh.stats.Items[1].Name(), "Цифры тиража");
+
+    std::filesystem::create_directory(dir / "dir.flt");
+    auto error = fresh.stats.SaveNames(dir / "dir.flt", true, true);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->rfind("Ошибка сохранения списка фильтров!\r\r", 0), 0u);
+    error = fresh.stats.LoadNames(dir / "dir.flt", true);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->rfind("Ошибка загрузки списка фильтров!\r\r", 0), 0u);
+}
+
+TEST(Catalogue, HelpAddressOnlyWithAnExistingHelpFile) {
+    Engine engine({});
+    const TStatMethod& pos2 = engine.stats.Items[static_cast<size_t>(engine.stats.IndexOfCode("POS2"))];
+    EXPECT_EQ(pos2.StatClass->HelpUrl(2, ""), "");
+    test::TempDir dir;
+    EXPECT_EQ(pos2.StatClass->HelpUrl(2, dir / "Pelmor_RUS.chm"), "");
+    test::WriteBytes(dir / "Pelmor_RUS.chm", "x");
+    EXPECT_EQ(pos2.StatClass->HelpUrl(2, dir / "Pelmor_RUS.chm"),
+              "ms-its:" + (dir / "Pelmor_RUS.chm").string() + "::/Filters_1049_POSx.htm");
+}
+
+}  // namespace
+}  // namespace quorvel
