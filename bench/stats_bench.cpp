@@ -1,9 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include "archive/draws_import.h"
+#include "combos/filter_pass.h"
+#include "combos/generation.h"
 #include "stats/custom_stat.h"
 #include "stats/evaluation.h"
+#include "stats/fullset_file.h"
 #include "stats/stat_list.h"
+#include "stats/stat_table.h"
 
 namespace {
 
@@ -63,5 +67,47 @@ void BM_MatchesAllCombinations(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MatchesAllCombinations)->DenseRange(0, 10)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+void BM_ComputeStatTableNums1000(benchmark::State& state) {
+    SampleEngine& engine = Engine();
+    engine.archive.SetOffset(static_cast<int>(state.range(0)));
+    auto stat = engine.stats.Items[0].CreateStat(engine.stats);
+    TStatTableRequest request;
+    request.WindowLength = 1000;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeStatTable(*stat, engine.archive, request));
+    engine.archive.SetOffset(0);
+}
+BENCHMARK(BM_ComputeStatTableNums1000)->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_FilterPass1000(benchmark::State& state) {
+    SampleEngine& engine = Engine();
+    auto stat = engine.stats.Items[0].CreateStat(engine.stats);
+    TCombList list;
+    list.AssignList(GenerateCombs({}));
+    list.MakeUndoCopy();
+    TFilterSelection selection = SelectionFromCardCells({"3", "7"});
+    for (auto _ : state) {
+        RunFilterPass(list, *stat, selection, false, engine.archive.Count() - 1, false, "Карта");
+        benchmark::DoNotOptimize(list.CombCount());
+    }
+}
+BENCHMARK(BM_FilterPass1000)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildEveryFullSet(benchmark::State& state) {
+    SampleEngine& engine = Engine();
+    for (auto _ : state) {
+        for (const TStatMethod& entry : engine.stats.Items) {
+            if (!entry.StatClass->SupportsFullSet()) continue;
+            auto stat = entry.CreateStat(engine.stats);
+            benchmark::DoNotOptimize(BuildFullSet(*stat));
+        }
+    }
+}
+BENCHMARK(BM_BuildEveryFullSet)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

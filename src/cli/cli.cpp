@@ -6,6 +6,7 @@
 #include "app/data_dir.h"
 #include "app/version.h"
 #include "app/workspace.h"
+#include "cli_options.h"
 #include "commands.h"
 #include "console_host.h"
 #include "util/format.h"
@@ -25,33 +26,18 @@ constexpr const char* Usage =
     "  delete НОМЕР...                  удалить тиражи с этими номерами, по одному на номер\n"
     "  methods [--list]                 методы статистики: код;группа;особенности;название\n"
     "                                   (--list: список методов, как на вкладке статистики)\n"
+    "  stats --method КОД [--window N] [--offset K] [--sort КОЛОНКА] [--desc] [--prefetch]\n"
+    "                                   таблица статистики: заголовки и строки через \";\"\n"
+    "  fullset [--force] [--groups МАСКА]  файлы полного набора комбинаций\n"
+    "  combs [--mode M] [--numbers ТЕКСТ] [--file Ф.lcv]  новый список комбинаций\n"
+    "  filter --method КОД [--window N] [--offset K] (--keep|--remove) ЗНАЧЕНИЕ... [--combs Ф.lcv] [--out "
+    "Ф.lcv]\n"
+    "                                   оставить или удалить комбинации с выбранными значениями\n"
     "\n"
     "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)\n"
     "  --yes, --no                      ответ на вопросы программы\n"
     "  --version                        номер версии программы\n"
     "  --help                           эта справка\n";
-
-// Takes a flag out of the arguments; true when it was there.
-bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
-    for (auto it = args.begin(); it != args.end(); ++it) {
-        if (*it == flag) {
-            args.erase(it);
-            return true;
-        }
-    }
-    return false;
-}
-
-std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name) {
-    for (size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == name) {
-            std::string value = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-            return value;
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "commands_archive.h"
+#include "commands_combs.h"
 #include "commands_stats.h"
 
 namespace quorvel::cli {
@@ -8,8 +9,9 @@ namespace quorvel::cli {
 namespace {
 
 const Command Commands[] = {
-    {"import", RunImport}, {"export", RunExport}, {"info", RunInfo},
-    {"add", RunAdd},       {"delete", RunDelete}, {"methods", RunMethods},
+    {"import", RunImport}, {"export", RunExport},   {"info", RunInfo},   {"add", RunAdd},
+    {"delete", RunDelete}, {"methods", RunMethods}, {"stats", RunStats}, {"fullset", RunFullSet},
+    {"combs", RunCombs},   {"filter", RunFilter},
 };
 
 }  // namespace

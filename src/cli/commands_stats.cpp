@@ -3,7 +3,10 @@
 #include <ostream>
 
 #include "app/workspace.h"
+#include "cli_options.h"
 #include "stats/stat_class.h"
+#include "stats/stat_table.h"
+#include "util/format.h"
 
 namespace quorvel::cli {
 
@@ -24,6 +27,73 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         out << entry.Code() << ";" << entry.StatClass->Group << ";"
             << FeatureLetters(entry.StatClass->DisplayFlags()) << ";" << entry.DisplayName() << "\n";
     }
+    return 0;
+}
+
+}  // namespace quorvel::cli
+
+namespace quorvel::cli {
+
+namespace {
+
+std::string JoinCells(const std::array<std::string, StatColumnCount>& cells) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c > 0 ? ";" : "") + cells[c];
+    return line;
+}
+
+}  // namespace
+
+int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto code = TakeOption(args, "--method");
+    int window = workspace.Options().DrawsStatLen;
+    int offset = 0;
+    int column = 1;
+    const bool descending = TakeFlag(args, "--desc");
+    const bool prefetch = TakeFlag(args, "--prefetch");
+    if (!TakeIntOption(args, "--window", 1, 2147483647, window, err) ||
+        !TakeIntOption(args, "--offset", 0, workspace.Archive().MaxOffset(), offset, err) ||
+        !TakeIntOption(args, "--sort", -2147483647, 2147483647, column, err) || !NoArgsLeft(args, err)) {
+        return 1;
+    }
+    const int entry = code ? workspace.Stats().IndexOfCode(*code) : -1;
+    if (entry < 0) {
+        err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
+        return 1;
+    }
+    workspace.Options().DrawsStatLen = window;
+    workspace.Options().PrefetchsEnabled = workspace.Options().PrefetchsEnabled || prefetch;
+    workspace.SetDrawsOffset(offset);
+    auto& state = workspace.StatTable();
+    state.Entry = entry;
+    state.SortColumn = column;
+    state.Descending = descending;
+    workspace.ComputeStatTable(true);
+    std::array<std::string, StatColumnCount> captions;
+    for (int c = 0; c < StatColumnCount; ++c)
+        captions[static_cast<size_t>(c)] = StatColumnCaptions[static_cast<size_t>(c)];
+    out << JoinCells(captions) << "\n";
+    for (const TStatRow& row : state.Table.Rows)
+        out << JoinCells(row.Texts) << "\n";
+    return 0;
+}
+
+int RunFullSet(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool force = TakeFlag(args, "--force");
+    int groups = 0;
+    if (!TakeIntOption(args, "--groups", 0, (1 << StatGroupCount) - 1, groups, err) || !NoArgsLeft(args, err))
+        return 1;
+    workspace.CreateFullSetFiles(true, force ? (1 << StatGroupCount) - 1 : groups);
+    int files = 0;
+    for (const TStatMethod& entry : workspace.Stats().Items) {
+        std::error_code ec;
+        if (entry.StatClass->SupportsFullSet() &&
+            std::filesystem::exists(FullSetPath(workspace.Dir().Root(), entry.Code()), ec)) {
+            ++files;
+        }
+    }
+    out << Format("Файлов полного набора: %d", {files}) << "\n";
     return 0;
 }
 

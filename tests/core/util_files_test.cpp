@@ -127,3 +127,15 @@ TEST(DateTime, CalendarValidationAndRoundTrip) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(SafeFile, ReadingADirectoryIsAnErrorOfOurOwn) {
+    test::TempDir dir;
+    EXPECT_THROW(ReadFileBytes(dir.Path()), Error);
+    EXPECT_THROW(ReadFileBytes(dir / "missing"), Error);
+}
+
+}  // namespace
+}  // namespace quorvel

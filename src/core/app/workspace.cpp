@@ -107,11 +107,26 @@ bool Workspace::Initialise() {
     try {
         OpenStakesFile();
         LoadDraws();
+        GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
         RecalcViews();
+        RunStartupSwitches();
     } catch (const std::exception& e) {
         host_.ShowError(ActionError("Ошибка инициализации программы!\r\r%s", e.what()));
     }
     return true;
+}
+
+void Workspace::RunStartupSwitches() {
+    // "fullrecreate" rebuilds every full-set file, "fullrefresh" the missing ones even with the
+    // comparison off; both make this a batch run that ends here.
+    if (HasSwitch("fullrecreate")) {
+        CreateFullSetFiles(true, (1 << StatGroupCount) - 1);
+        endsAfterStartup_ = true;
+        return;
+    }
+    const bool refresh = HasSwitch("fullrefresh");
+    CreateFullSetFiles(refresh, 0);
+    if (refresh) endsAfterStartup_ = true;
 }
 
 void Workspace::OpenStakesFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,8 +13,12 @@
 #include "archive/draw_archive.h"
 #include "archive/draws_import.h"
 #include "archive/proxy_settings.h"
+#include "combos/comb_list.h"
+#include "combos/filter_pass.h"
+#include "combos/generation.h"
 #include "stakes/stakes_file.h"
 #include "stats/stat_list.h"
+#include "stats/stat_table.h"
 
 namespace quorvel {
 
@@ -25,6 +30,8 @@ public:
     virtual void ArchiveRefreshed(bool force) { (void)force; }
     // Every analysis view must recompute.
     virtual void RecalcViews() {}
+    // The combination list or its applied filters changed.
+    virtual void CombsRefreshed() {}
 };
 
 // Owns everything the main window owns: the archive and its offset, the settings, the
@@ -91,6 +98,48 @@ public:
     // for the three values, taken as draw refIndex (the previous draw is the comparison draw).
     std::vector<std::pair<std::string, int>> MethodGraphRows(int refIndex, const TComb& values);
 
+    // The statistics table of the chosen entry over the window at the offset. Not forced, it
+    // is recomputed only when the archive length, the offset, the window or the entry changed.
+    // Returns whether it was computed; errors are shown.
+    bool ComputeStatTable(bool forced);
+    struct StatTableState {
+        int Entry = -1;  // the catalogue entry chosen in the statistics method list
+        int SortColumn = 1;
+        bool Descending = false;
+        TStatTable Table;
+        std::array<int, 4> Signature{0, 0, 0, -1};
+    };
+    StatTableState& StatTable() { return statTable_; }
+    void SortStatTable(int column, bool descending);
+
+    // The full-set counts of an entry, built when missing; nothing unless the comparison is on
+    // (or forced) and the method supports it. Failures are shown.
+    std::optional<FullSetData> OpenFullSetFile(const TStatMethod& entry, bool force = false);
+    // Builds the missing full-set files (all when forced), and those of the groups in the mask.
+    void CreateFullSetFiles(bool force, int groupMask);
+    // The combination list. Each change takes the undo copy first, so one step can be undone,
+    // and is reported to the listeners; errors are shown with the operation's own text.
+    TCombList& Combs() { return combs_; }
+    void GenerateCombsList(const TCombsGenerateParams& params, bool showProgress);
+    bool MakeUndoCopy(bool showProgress);
+    void RestoreUndo(bool showProgress);
+    void UndoCombs();
+    void ExcludeLastDrawsFromList(int n);
+    void DeleteCombRows(const std::vector<int>& rows);
+    bool OpenCombsFile(const std::filesystem::path& file);
+    bool SaveCombsFile(const std::filesystem::path& file);
+    void PasteCombs(const std::string& text);
+    std::string CopyCombs(const std::vector<int>& rows) const;
+    void ShowUniqueCombValues();
+    void FindCombInDraws(const TComb& comb);
+    // Keeps or removes the combinations carrying the values of the chosen statistics rows.
+    bool FilterByStatRows(const std::vector<int>& rows, bool exclude);
+    // The same with values read from a view's grid, through a "NUMS" method.
+    bool FilterByGridValues(const TFilterSelection& selection, bool exclude, const std::string& source);
+
+    // True when a command-line switch made this a batch run that has done its work.
+    bool EndsAfterStartup() const { return endsAfterStartup_; }
+
     // Takes the settings confirmed in the parameters dialog: stores and saves them, then
     // recomputes the views. Returns the change marks (16 matrix columns, 8 channel size,
     // 32 segments) that tell which full-set files depend on the change.
@@ -99,6 +148,10 @@ public:
 private:
     void RefreshDraws(bool force);
     void OpenStakesFile();
+    void RunStartupSwitches();
+    void RefreshCombs();
+    void RunFilterPassOver(const TFilterSelection& selection, TCustomStat& stat, bool exclude,
+                           const std::string& source);
 
     DataDirectory dir_;
     UiHost& host_;
@@ -113,6 +166,9 @@ private:
     StakesFile stakes_;
     std::vector<WorkspaceListener*> listeners_;
     bool shutDown_ = false;
+    bool endsAfterStartup_ = false;
+    StatTableState statTable_;
+    TCombList combs_;
 };
 
 }  // namespace quorvel

@@ -92,6 +92,10 @@ void WriteFileSafely(const std::filesystem::path& path, std::string_view bytes) 
 }
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        throw Error("Не удалось прочитать файл \"" + PathText(path) + "\": это каталог");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw Error("Не удалось открыть файл \"" + PathText(path) + "\": " + SystemReason(errno));

@@ -1,0 +1,48 @@
+#include "cli_options.h"
+
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::cli {
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == flag) {
+            args.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name) {
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == name) {
+            std::string value = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int min, int max, int& value,
+                   std::ostream& err) {
+    auto text = TakeOption(args, name);
+    if (!text) return true;
+    auto number = ParseInt32(*text);
+    if (!number || *number < min || *number > max) {
+        err << Format("Параметр %s должен быть целым числом от %d до %d", {name, min, max}) << "\n";
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
+bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.empty()) return true;
+    err << "Неизвестный параметр: " << args.front() << "; см. quorvel --help\n";
+    return false;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quorvel::cli {
+
+// Takes "--name" out of the arguments; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag);
+// Takes "--name VALUE" out of the arguments.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);
+// Takes "--name N" as an integer within min..max; false (with a message) when it is not one.
+bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int min, int max, int& value,
+                   std::ostream& err);
+// False (with a message) when arguments are left over.
+bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err);
+
+}  // namespace quorvel::cli

@@ -1,0 +1,220 @@
+#include "app/workspace.h"
+#include "combos/comb_files.h"
+#include "combos/exclusion.h"
+#include "model/lists.h"
+#include "model/matching.h"
+#include "model/text_forms.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+#include "util/text_file.h"
+
+namespace quorvel {
+
+void Workspace::RefreshCombs() {
+    for (WorkspaceListener* listener : listeners_)
+        listener->CombsRefreshed();
+}
+
+void Workspace::GenerateCombsList(const TCombsGenerateParams& params, bool showProgress) {
+    {
+        BusyScope busy(busy_, host_, showProgress ? "Генерация возможных комбинаций..." : "");
+        combs_.ResetList(CombinationCount, 0);
+        try {
+            combs_.AssignList(GenerateCombs(params));
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError("Ошибка генерации файла комбинаций!\r\r%s", e.what()));
+        }
+        if (showProgress) {
+            combs_.ClearApplied();
+            combs_.DropUndo();
+            combs_.EmptyBuffer();
+        }
+    }
+    RefreshCombs();
+}
+
+bool Workspace::MakeUndoCopy(bool showProgress) {
+    BusyScope busy(busy_, host_, showProgress ? "Создание файла отката..." : "");
+    try {
+        combs_.MakeUndoCopy();
+        return true;
+    } catch (const std::exception& e) {
+        combs_.DropUndo();
+        host_.ShowError(e.what());
+        return false;
+    }
+}
+
+void Workspace::RestoreUndo(bool showProgress) {
+    {
+        BusyScope busy(busy_, host_, showProgress ? "Отмена изменений..." : "");
+        combs_.RestoreUndo();
+    }
+    RefreshCombs();
+}
+
+void Workspace::UndoCombs() {
+    if (combs_.UndoCount() == 0) return;
+    combs_.RestoreUndo();
+    combs_.RemoveLastApplied();
+    RefreshCombs();
+}
+
+void Workspace::ExcludeLastDrawsFromList(int n) {
+    if (!MakeUndoCopy(true)) return;
+    {
+        BusyScope busy(busy_, host_, "");
+        auto progress = [this](const std::string& text) { host_.ShowProgress(text); };
+        combs_.AssignList(ExcludeLastDraws(combs_.UndoList(), archive_, n, progress));
+        combs_.AddAppliedFilter(true, "Последние тиражи", std::to_string(n));
+    }
+    RefreshCombs();
+}
+
+void Workspace::DeleteCombRows(const std::vector<int>& rows) {
+    if (rows.empty() || !MakeUndoCopy(true)) return;
+    {
+        BusyScope busy(busy_, host_, "Удаление выделенных комбинаций...");
+        combs_.DeleteRows(rows);
+        combs_.AddAppliedFilter(true, "Выделенные комбинации", std::to_string(rows.size()));
+    }
+    RefreshCombs();
+}
+
+bool Workspace::OpenCombsFile(const std::filesystem::path& file) {
+    if (!MakeUndoCopy(true)) return false;
+    bool loaded = true;
+    {
+        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(file)}));
+        try {
+            combs_.AssignList(ReadCombsFile(file));
+        } catch (const std::exception& e) {
+            host_.ShowError(CombsReadErrorText(PathText(file), e.what()));
+            loaded = false;
+        }
+    }
+    if (!loaded) RestoreUndo(true);
+    combs_.DropUndo();
+    combs_.ClearApplied();
+    RefreshCombs();
+    return loaded;
+}
+
+bool Workspace::SaveCombsFile(const std::filesystem::path& file) {
+    BusyScope busy(busy_, host_, Format("Сохранение файла \"%s\"...", {PathText(file)}));
+    try {
+        WriteCombsFile(file, combs_.Current());
+        return true;
+    } catch (const std::exception& e) {
+        host_.ShowError(CombsWriteErrorText(PathText(file), e.what()));
+        return false;
+    }
+}
+
+void Workspace::PasteCombs(const std::string& text) {
+    if (SplitLines(text).empty()) return;
+    bool pasted = true;
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        if (!MakeUndoCopy(false)) return;
+        try {
+            combs_.AssignList(ParseClipboardText(text));
+            combs_.ClearApplied();
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+            pasted = false;
+        }
+    }
+    if (!pasted) RestoreUndo(true);
+    combs_.DropUndo();
+    RefreshCombs();
+}
+
+std::string Workspace::CopyCombs(const std::vector<int>& rows) const {
+    TCombsArray selected;
+    for (int row : rows) {
+        if (row >= 0 && row < combs_.CombCount()) selected.push_back(combs_.CombAt(row));
+    }
+    return CombsToClipboardText(selected);
+}
+
+void Workspace::ShowUniqueCombValues() {
+    int count = 0;
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        count = UniqueValueCount(combs_.Current());
+    }
+    host_.ShowInfo(Format("В текущем списке комбинаций содержится %d уникальных номеров", {count}));
+}
+
+void Workspace::FindCombInDraws(const TComb& comb) {
+    constexpr size_t MaxHits = 26;
+    std::vector<std::string> hits;
+    {
+        BusyScope busy(busy_, host_, "Поиск по архиву тиражей...");
+        const TDrawsArray& draws = archive_.Draws();
+        for (auto it = draws.rbegin(); it != draws.rend() && hits.size() < MaxHits; ++it) {
+            if (DrawCombMatches(*it, comb) == PositionCount) hits.push_back(DrawToStr(*it));
+        }
+    }
+    if (hits.empty()) {
+        host_.ShowInfo("Выделенная комбинация не найдена архиве тиражей!");
+        return;
+    }
+    std::string text = "Выделенная комбинация найдена в следующих тиражах:\r";
+    for (const std::string& hit : hits)
+        text += "\r" + hit;
+    host_.ShowInfo(text);
+}
+
+void Workspace::RunFilterPassOver(const TFilterSelection& selection, TCustomStat& stat, bool exclude,
+                                  const std::string& source) {
+    RunFilterPass(combs_, stat, selection, exclude, FilterRefIndex(archive_), options_.SortedDraws, source);
+}
+
+bool Workspace::FilterByStatRows(const std::vector<int>& rows, bool exclude) {
+    std::vector<const TStatRow*> chosen;
+    for (int row : rows) {
+        if (row >= 0 && row < static_cast<int>(statTable_.Table.Rows.size())) {
+            chosen.push_back(&statTable_.Table.Rows[static_cast<size_t>(row)]);
+        }
+    }
+    if (chosen.empty() || !MakeUndoCopy(true)) return false;
+    bool done = false;
+    {
+        BusyScope busy(busy_, host_, "Фильтрация комбинаций...");
+        try {
+            auto stat = stats_.CreateSelected(statTable_.Entry, "cbDrawsStat");
+            RunFilterPassOver(SelectionFromStatRows(chosen), *stat, exclude,
+                              stats_.ListText(statTable_.Entry, true));
+            done = true;
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+        }
+    }
+    RefreshCombs();
+    return done;
+}
+
+bool Workspace::FilterByGridValues(const TFilterSelection& selection, bool exclude,
+                                   const std::string& source) {
+    if (!MakeUndoCopy(true)) return false;
+    bool done = false;
+    {
+        BusyScope busy(busy_, host_, "Фильтрация комбинаций...");
+        try {
+            if (selection.Selected.empty()) throw Error("В выделенном диапазоне нет значений для фильтра!");
+            const int nums = stats_.IndexOfCode("NUMS");
+            auto stat = stats_.CreateSelected(nums, "NUMS");
+            RunFilterPassOver(selection, *stat, exclude, source);
+            done = true;
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+        }
+    }
+    RefreshCombs();
+    return done;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,101 @@
+#include "combos/comb_list.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace quorvel {
+
+TCombList::TCombList() {
+    list_.reserve(CombinationCount);
+    undo_.reserve(CombinationCount);
+    buffer_.reserve(CombinationCount);
+}
+
+const TComb& TCombList::CombAt(int index) const {
+    assert(index >= 0 && index < CombCount());
+    return list_[static_cast<size_t>(index)];
+}
+
+void TCombList::ResetList(int capacity, int count) {
+    count = std::max(count, 0);
+    list_.reserve(static_cast<size_t>(std::max(capacity, count)));
+    list_.clear();
+    list_.resize(static_cast<size_t>(count));
+}
+
+void TCombList::AppendComb(const TComb& comb) {
+    list_.push_back(comb);
+}
+
+void TCombList::AssignList(std::span<const TComb> combs) {
+    list_.assign(combs.begin(), combs.end());
+}
+
+void TCombList::MakeUndoCopy() {
+    try {
+        undo_.assign(list_.begin(), list_.end());
+    } catch (...) {
+        // A half-made copy must never be restored over the list.
+        undo_.clear();
+        throw;
+    }
+}
+
+void TCombList::RestoreUndo() {
+    list_.assign(undo_.begin(), undo_.end());
+    undo_.clear();
+}
+
+const TComb& TCombList::UndoItem(int index) const {
+    assert(index >= 0 && index < UndoCount());
+    return undo_[static_cast<size_t>(index)];
+}
+
+void TCombList::DeleteRows(const std::vector<int>& rows) {
+    std::vector<bool> deleted(undo_.size(), false);
+    for (int row : rows) {
+        if (row >= 0 && row < UndoCount()) deleted[static_cast<size_t>(row)] = true;
+    }
+    list_.clear();
+    for (size_t i = 0; i < undo_.size(); ++i) {
+        if (!deleted[i]) list_.push_back(undo_[i]);
+    }
+}
+
+void TCombList::SaveToBuffer(int key1, int key2) {
+    if (bufferKey_ == std::pair{key1, key2}) return;
+    try {
+        buffer_.assign(list_.begin(), list_.end());
+    } catch (...) {
+        // Without a complete copy no key may promise one.
+        ResetBuffer();
+        throw;
+    }
+    bufferKey_ = {key1, key2};
+}
+
+bool TCombList::LoadFromBuffer(int key1, int key2) {
+    if (bufferKey_ != std::pair{key1, key2} || buffer_.empty()) return false;
+    list_.assign(buffer_.begin(), buffer_.end());
+    return true;
+}
+
+void TCombList::ResetBuffer() {
+    bufferKey_ = {-1, -1};
+    buffer_.clear();
+}
+
+void TCombList::AddAppliedFilter(bool exclude, std::string source, std::string description) {
+    applied_.push_back({exclude ? AppliedRemoveImage : AppliedKeepImage, std::move(source),
+                        std::move(description), CombCount()});
+}
+
+void TCombList::AddUndoRow() {
+    applied_.push_back({AppliedUndoImage, UndoRowSource, std::string(), CombCount()});
+}
+
+void TCombList::RemoveLastApplied() {
+    if (!applied_.empty()) applied_.pop_back();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,291 @@
+#include "stats/stat_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "stats/evaluation.h"
+#include "util/format.h"
+#include "util/rounding.h"
+#include "util/text.h"
+
+namespace quorvel {
+
+const std::array<const char*, StatColumnCount> StatColumnCaptions = {
+    "Значение",    "Количество", "Кол-во в %",  "Норма",      "Отклонение", "Откл-ие в %", "Глубина",
+    "Глубина в %", "Вес",        "Посл. тираж", "Период min", "Период",     "Период max",  "Ожд. ПРД",
+    "Ожд. СТФ",    "Ожд. КРН",   "Факт",        "+/- ПРД",    "+/- СТФ",    "+/- КРН",
+};
+
+namespace {
+
+// The norm scales the full-set counts so that the most frequent value meets the window's most
+// frequent one (or, for a uniform full set, the middle of the window's extremes). Done in
+// integers so that a uniform set gives every value exactly round((max + min) / 2).
+struct NormScale {
+    int64_t Numerator = 0;
+    int64_t Denominator = 1;
+    double Factor() const { return static_cast<double>(Numerator) / static_cast<double>(Denominator); }
+    int32_t Of(int32_t count) const {
+        return static_cast<int32_t>(DivideHalfEven(count * Numerator, Denominator));
+    }
+};
+
+std::optional<NormScale> NormOf(const FullSetData* fullSet, const TValueTotals& totals) {
+    if (fullSet == nullptr || fullSet->MaxCount == 0) return std::nullopt;
+    if (fullSet->MinCount == fullSet->MaxCount) {
+        return NormScale{static_cast<int64_t>(totals.MaxCount) + totals.MinCount,
+                         2 * static_cast<int64_t>(fullSet->MaxCount)};
+    }
+    return NormScale{totals.MaxCount, fullSet->MaxCount};
+}
+
+TStatDraw* FindEntry(TStatDrawArray& table, const std::array<uint16_t, 4>& key) {
+    for (TStatDraw& entry : table) {
+        if (entry.Key == key) return &entry;
+    }
+    return nullptr;
+}
+
+std::string Real(double value, int decimals) {
+    return Format("%." + std::to_string(decimals) + "f", {value});
+}
+
+// The estimates multiply in 32 bits, as the stored draw numbers do.
+int32_t Product32(int64_t a, int64_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+
+struct RowContext {
+    int64_t Total;
+    int32_t MaxDepth;
+    int WindowSize;
+    int LastIndex;
+    bool HasNorm;
+    bool Sorted;
+    const WeightCoefficients& Weights;
+};
+
+void FillPeriodTexts(TStatRow& row, const RowContext& context) {
+    const TStatDraw& e = row.Entry;
+    if (e.Count <= 1) {
+        for (int c = 10; c <= 13; ++c)
+            row.Texts[c] = "-";
+        return;
+    }
+    const double average = static_cast<double>(context.WindowSize) / e.Count;
+    row.Texts[10] = std::to_string(e.PeriodMin);
+    row.Texts[11] = Real(average, 4);
+    row.Texts[12] = std::to_string(e.PeriodMax);
+    row.Texts[13] = std::to_string(RoundHalfEven(average + e.LastDraw));
+}
+
+void FillForecastTexts(TStatRow& row, TCustomStat& stat, const DrawArchive& archive,
+                       const RowContext& context) {
+    const TStatDraw& e = row.Entry;
+    if (e.Count <= 0) {
+        for (int c = 14; c <= 19; ++c)
+            row.Texts[c] = "-";
+        return;
+    }
+    row.Texts[14] =
+        std::to_string(RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count));
+    row.Texts[15] = std::to_string(RoundHalfEven(
+        static_cast<double>(Product32(e.Count + 2, static_cast<int64_t>(e.LastDraw) + 1)) / (e.Count + 1)));
+    // Without a draw of that number (duplicates or gaps), the search starts at the oldest draw.
+    const int index = archive.IndexOfNumber(e.LastDraw);
+    const int fact = stat.FindNext(e, index + 1, context.LastIndex, context.Sorted);
+    if (fact < 0) {
+        for (int c = 16; c <= 19; ++c)
+            row.Texts[c] = "-";
+        return;
+    }
+    row.Texts[16] = std::to_string(fact);
+    for (int c = 0; c < 3; ++c)
+        row.Texts[17 + c] = EstimateDiffText(row.Texts[13 + c], fact);
+}
+
+TStatRow MakeRow(const TStatDraw& entry, TCustomStat& stat, const DrawArchive& archive,
+                 const RowContext& context) {
+    TStatRow row;
+    row.Entry = entry;
+    const TStatDraw& e = entry;
+    row.Texts[0] = stat.ValueText(e);
+    row.Texts[1] = std::to_string(e.Count);
+    row.Texts[2] = context.Total == 0 ? "-" : Real(e.Count * 100.0 / static_cast<double>(context.Total), 5);
+    if (context.HasNorm) {
+        row.Texts[3] = std::to_string(e.Norm);
+        row.Texts[4] = std::to_string(static_cast<int64_t>(e.Count) - e.Norm);
+        const double deviation = e.Norm != 0    ? (static_cast<double>(e.Count) - e.Norm) * 100.0 / e.Norm
+                                 : e.Count == 0 ? 0.0
+                                                : 100.0;
+        row.Texts[5] = Real(deviation, 5);
+    } else {
+        row.Texts[3] = row.Texts[4] = row.Texts[5] = "-";
+    }
+    if (e.Depth == 0) {
+        for (int c = 6; c < StatColumnCount; ++c)
+            row.Texts[c] = "-";
+        return row;
+    }
+    row.Texts[6] = std::to_string(e.Depth);
+    row.Texts[7] = Real(e.Depth * 100.0 / context.MaxDepth, 2);
+    row.Texts[8] =
+        Real(RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
+                       context.Weights),
+             2);
+    row.Texts[9] = std::to_string(e.LastDraw);
+    FillPeriodTexts(row, context);
+    FillForecastTexts(row, stat, archive, context);
+    return row;
+}
+
+void BuildChart(TStatTable& result, TCustomStat& stat, TStatDrawArray& table, const FullSetData* fullSet,
+                const std::optional<NormScale>& norm, bool showTotalLine) {
+    auto label = [&](const std::array<uint16_t, 4>& key) {
+        TStatDraw value;
+        value.Key = key;
+        return stat.ValueText(value);
+    };
+    if (norm) {
+        for (size_t r = 0; r < fullSet->Records.size(); ++r) {
+            const FullSetRecord& record = fullSet->Records[r];
+            const double x = static_cast<double>(r + 1);
+            if (showTotalLine) result.Total.push_back({x, record.Count * norm->Factor(), label(record.Key)});
+            if (const TStatDraw* entry = FindEntry(table, record.Key))
+                result.Actual.push_back({x, static_cast<double>(entry->Count), label(record.Key)});
+        }
+        return;
+    }
+    SortValues(table);
+    for (size_t i = 0; i < table.size(); ++i) {
+        result.Actual.push_back(
+            {static_cast<double>(i), static_cast<double>(table[i].Count), label(table[i].Key)});
+    }
+}
+
+}  // namespace
+
+double RowWeight(const TRowWeightInput& row, const WeightCoefficients& weights) {
+    const double deviation = row.HasNorm ? static_cast<double>(row.Count) - row.Norm : 0.0;
+    double c = row.Count;
+    double d = deviation;
+    double l = row.Depth;
+    if (weights.UsePercents) {
+        c = row.Total == 0 ? 0.0 : row.Count * 100.0 / static_cast<double>(row.Total);
+        d = row.HasNorm && row.Norm != 0 ? deviation * 100.0 / row.Norm : 0.0;
+        l = row.MaxDepth == 0 ? 0.0 : row.Depth * 100.0 / row.MaxDepth;
+    }
+    if (weights.UseAbsValues) {
+        c = std::fabs(c);
+        d = std::fabs(d);
+        l = std::fabs(l);
+    }
+    const double weight = weights.Count * c + weights.Deviation * d + weights.Level * l;
+    return std::isfinite(weight) ? weight : -999.99;
+}
+
+std::string EstimateDiffText(const std::string& estimate, int fact) {
+    const int64_t value = ParseInt32(estimate).value_or(-1);
+    if (value < 0) return "-";
+    const int64_t d = value - fact;
+    return d > 0 ? "+" + std::to_string(d) : std::to_string(d);
+}
+
+TStatTable ComputeStatTable(TCustomStat& stat, const DrawArchive& archive, const TStatTableRequest& request) {
+    TStatTable result;
+    if (archive.Empty()) return result;
+    result.LastIndex = archive.Count() - 1 - archive.Offset();
+    result.FirstIndex = std::max(0, result.LastIndex - std::max(request.WindowLength, 1) + 1);
+    result.WindowSize = std::max(0, result.LastIndex - result.FirstIndex + 1);
+    TStatDrawArray table;
+    TStatScratch scratch;
+    TLastValueArray lastValues;
+    if (result.FirstIndex <= result.LastIndex) {
+        EvaluateWindow(stat, result.FirstIndex, result.LastIndex, request.Sorted, table, scratch, lastValues);
+    }
+    const TValueTotals totals = ValueTotals(table);
+    const std::optional<NormScale> norm = NormOf(request.FullSet, totals);
+    result.HasNorm = norm.has_value();
+    if (table.empty()) return result;
+    if (norm) {
+        for (const FullSetRecord& record : request.FullSet->Records) {
+            if (TStatDraw* entry = FindEntry(table, record.Key)) entry->Norm = norm->Of(record.Count);
+        }
+    }
+    const RowContext context{totals.Total,   totals.MaxDepth, result.WindowSize, result.LastIndex,
+                             result.HasNorm, request.Sorted,  request.Weights};
+    result.Rows.reserve(table.size());
+    for (const TStatDraw& entry : table)
+        result.Rows.push_back(MakeRow(entry, stat, archive, context));
+    if (table.size() > 1) BuildChart(result, stat, table, request.FullSet, norm, request.ShowTotalLine);
+    return result;
+}
+
+bool CellNumber(const std::string& text, double& value) {
+    std::string plain = text;
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    size_t pos = 0;
+    if (pos < plain.size() && (plain[pos] == '+' || plain[pos] == '-')) ++pos;
+    const size_t digitsStart = pos;
+    while (pos < plain.size() && std::isdigit(static_cast<unsigned char>(plain[pos])))
+        ++pos;
+    if (pos == digitsStart) return false;
+    if (pos < plain.size() && plain[pos] == '.') {
+        const size_t fractionStart = ++pos;
+        while (pos < plain.size() && std::isdigit(static_cast<unsigned char>(plain[pos])))
+            ++pos;
+        if (pos == fractionStart) return false;
+    }
+    if (pos < plain.size() && (plain[pos] == 'e' || plain[pos] == 'E')) {
+        ++pos;
+        if (pos < plain.size() && (plain[pos] == '+' || plain[pos] == '-')) ++pos;
+        const size_t exponentStart = pos;
+        while (pos < plain.size() && std::isdigit(static_cast<unsigned char>(plain[pos])))
+            ++pos;
+        if (pos == exponentStart) return false;
+    }
+    if (pos != plain.size()) return false;
+    value = std::strtod(plain.c_str(), nullptr);
+    return true;
+}
+
+namespace {
+
+// -1, 0 or 1: numbers as numbers and before texts; texts lower-cased, by code point.
+int CompareCells(const std::string& a, const std::string& b) {
+    double x = 0;
+    double y = 0;
+    const bool aNumber = CellNumber(a, x);
+    const bool bNumber = CellNumber(b, y);
+    if (aNumber && bNumber) return x < y ? -1 : x > y ? 1 : 0;
+    if (aNumber != bNumber) return aNumber ? -1 : 1;
+    const std::string la = LowerCase(a);
+    const std::string lb = LowerCase(b);
+    return la < lb ? -1 : la > lb ? 1 : 0;
+}
+
+}  // namespace
+
+void SortStatRows(std::vector<TStatRow>& rows, int column, bool descending) {
+    const bool inside = column >= 0 && column < StatColumnCount;
+    std::stable_sort(rows.begin(), rows.end(), [&](const TStatRow& a, const TStatRow& b) {
+        int order =
+            inside ? CompareCells(a.Texts[static_cast<size_t>(column)], b.Texts[static_cast<size_t>(column)])
+                   : 0;
+        if (order == 0) order = CompareCells(a.Texts[0], b.Texts[0]);
+        return descending ? order > 0 : order < 0;
+    });
+}
+
+TStatValues ReadRowTexts(const TStatRow* row) {
+    TStatValues values;
+    if (row == nullptr) return values;
+    static constexpr int Columns[] = {1, 2, 4, 5, 6, 7, 8, 10, 11, 12};
+    values[0] = row->Texts[0];
+    for (size_t i = 0; i < std::size(Columns); ++i)
+        values[i + 2] = row->Texts[static_cast<size_t>(Columns[i])];
+    return values;
+}
+
+}  // namespace quorvel

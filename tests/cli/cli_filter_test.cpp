@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "cli.h"
+#include "support/temp_dir.h"
+
+namespace quorvel::cli {
+namespace {
+
+struct Output {
+    int Code;
+    std::string Out;
+    std::string Err;
+    size_t Lines() const { return static_cast<size_t>(std::count(Out.begin(), Out.end(), '\n')); }
+};
+
+Output Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data-dir", dir.Path().string(), "--decimal-separator", ","});
+    std::ostringstream out, err;
+    int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CliFilter, TheRoadFromTheSampleArchiveToANarrowedList) {
+    test::TempDir dir;
+    ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+    EXPECT_EQ(Quorvel(dir, {"combs", "--mode", "1", "--numbers", "7"}).Lines(), 271u);
+    EXPECT_EQ(Quorvel(dir, {"combs", "--mode", "2", "--numbers", "7"}).Out, "7;7;7\n");
+    EXPECT_EQ(Quorvel(dir, {"combs", "--mode", "3", "--numbers", "7"}).Lines(), 729u);
+
+    Output stats = Quorvel(dir, {"stats", "--method", "NUMS", "--window", "1000"});
+    ASSERT_EQ(stats.Lines(), 11u) << stats.Err;
+    EXPECT_EQ(stats.Out.rfind("Значение;Количество;Кол-во в %;", 0), 0u);
+    std::istringstream lines(stats.Out);
+    std::string line;
+    std::getline(lines, line);
+    int total = 0;
+    while (std::getline(lines, line))
+        total += std::stoi(line.substr(line.find(';') + 1));
+    EXPECT_EQ(total, 3000);
+    EXPECT_NE(stats.Out.find(";9,56667;"), std::string::npos);  // the separator asked for
+
+    EXPECT_EQ(Quorvel(dir, {"filter", "--method", "NUMS", "--remove", "5"}).Lines(), 729u);
+    Output kept =
+        Quorvel(dir, {"filter", "--method", "POS1", "--keep", "3", "7", "--out", (dir / "k.lcv").string()});
+    EXPECT_EQ(kept.Lines(), 200u);
+    EXPECT_EQ(Quorvel(dir, {"filter", "--method", "POS2", "--keep", "0", "--combs", (dir / "k.lcv").string()})
+                  .Lines(),
+              20u);
+    EXPECT_EQ(Quorvel(dir, {"filter", "--method", "NUMS", "--keep", "12"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"stats", "--method", "NOPE"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"stats", "--method", "NUMS", "--window", "0"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"stats", "--method", "NUMS", "--offset", "5000"}).Code, 1);
+}
+
+TEST(CliFilter, FullSetFilesAndTheNormColumns) {
+    test::TempDir dir;
+    ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+    Output built = Quorvel(dir, {"fullset"});
+    EXPECT_EQ(built.Out, "Файлов полного набора: 11\n");
+    Output stats = Quorvel(dir, {"stats", "--method", "EVEN", "--window", "100", "--prefetch"});
+    EXPECT_NE(stats.Out.find("\n1:2;40;40,00000;40;0;0,00000;"), std::string::npos) << stats.Out;
+}
+
+}  // namespace
+}  // namespace quorvel::cli
