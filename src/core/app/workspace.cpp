@@ -74,6 +74,13 @@ void Workspace::BuildCatalogue() {
     LoadNames();
 }
 
+void Workspace::ReloadCatalogue() {
+    SaveNames();
+    stats_.Rebuild();
+    stats_.SelectAll();
+    LoadNames();
+}
+
 void Workspace::LoadNames() {
     if (auto error = stats_.LoadNames(dir_.NamesPath(), true)) host_.ShowError(*error);
 }
@@ -285,6 +292,9 @@ int Workspace::ApplyConfig(const TConfigData& config) {
             host_.ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
         }
     }
+    // Channel and segment settings shape the catalogue's entries and their full-set files.
+    ReloadCatalogue();
+    CreateFullSetFiles(false, marks);
     RecalcViews();
     RefreshDraws(false);
     return marks;

@@ -94,6 +94,8 @@ public:
     // Names and favourites of the program's names file; failures are shown.
     void SaveNames();
     void LoadNames();
+    // Rebuilds the catalogue from the current settings, keeping names and favourites.
+    void ReloadCatalogue();
     // The rows of the information window: every selectable graph method's title and its value
     // for the three values, taken as draw refIndex (the previous draw is the comparison draw).
     std::vector<std::pair<std::string, int>> MethodGraphRows(int refIndex, const TComb& values);
