@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
     <name>Messages</name>
@@ -47,6 +48,17 @@
     <message>
         <source>Отображать метки на графиках</source>
         <translation>Show labels on charts</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::DescriptionWindow</name>
+    <message>
+        <source>Описание методики расчета</source>
+        <translation>Description of the calculation method</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -126,6 +138,85 @@
     </message>
 </context>
 <context>
+    <name>quorvel::gui::FavouritesDialog</name>
+    <message>
+        <source>Наименования фильтров (*.flt)</source>
+        <translation>Filter names (*.flt)</translation>
+    </message>
+    <message>
+        <source>Менеджер избранных методов расчета статистики</source>
+        <translation>Favourite statistics methods manager</translation>
+    </message>
+    <message>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>всего %d методов</source>
+        <translation>%d methods in all</translation>
+    </message>
+    <message>
+        <source>Сбросить все</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Выбрать все</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Сбросить группу</source>
+        <translation>Clear group</translation>
+    </message>
+    <message>
+        <source>Выбрать группу</source>
+        <translation>Select group</translation>
+    </message>
+    <message>
+        <source>Переименовать</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Импорт названий</source>
+        <translation>Import names</translation>
+    </message>
+    <message>
+        <source>Экспорт названий</source>
+        <translation>Export names</translation>
+    </message>
+    <message>
+        <source>Сортировать списки по названию метода</source>
+        <translation>Sort the lists by method name</translation>
+    </message>
+    <message>
+        <source>Отображать идентификатор группы { xxx } перед названием метода</source>
+        <translation>Show the group identifier { xxx } before the method name</translation>
+    </message>
+    <message>
+        <source>Отображать особенности метода [ YYY ] после названия метода</source>
+        <translation>Show the method features [ YYY ] after the method name</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переименование</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Введите наименование фильтра:</source>
+        <translation>Enter the filter name:</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::FirstRunDialog</name>
     <message>
         <source>Справочная информация</source>
@@ -141,7 +232,7 @@
 
 Before you start, we recommend reading the built-in help: it describes the draw archive, the statistic methods, filters, scenarios and stakes, and how to work with them. You can also open the help later with the F1 key.
 
-Program news, sample scenarios and answers to users' questions are on the program website and in the blog.</translation>
+Program news, sample scenarios and answers to users&apos; questions are on the program website and in the blog.</translation>
     </message>
     <message>
         <source>Открыть файл встроенной справочной системы</source>
@@ -338,6 +429,26 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Следующий тираж: %1</source>
         <translation>Next draw: %1</translation>
     </message>
+    <message>
+        <source>Избранные статистики</source>
+        <translation>Favourite statistics</translation>
+    </message>
+    <message>
+        <source>Все доступные статистики</source>
+        <translation>All available statistics</translation>
+    </message>
+    <message>
+        <source>Описание статистики</source>
+        <translation>Statistics description</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите сбросить список избранных фильтров?</source>
+        <translation>Do you really want to reset the list of favourite filters?</translation>
+    </message>
+    <message>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -400,6 +511,13 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::StatsPage</name>
+    <message>
+        <source>Избранное</source>
+        <translation>Favourites</translation>
     </message>
 </context>
 </TS>

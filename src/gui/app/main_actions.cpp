@@ -46,6 +46,7 @@ void MainWindow::CreateActions() {
         action->setChecked(workspace_->Options().DownloadDrawsOnStart == mode);
     }
     CreateArchiveActions();
+    CreateStatsActions();
 }
 
 void MainWindow::CreateMenus() {
@@ -84,6 +85,13 @@ void MainWindow::CreateMenus() {
     draws->addSeparator();
     draws->addAction(actions_->Find("DrawsSorted"));
 
+    QMenu* stats = menuBar()->addMenu(tr("Статистика"));
+    stats->setObjectName("mnStats");
+    stats->addAction(actions_->Find("FiltersManager"));
+    stats->addAction(actions_->Find("FiltersReset"));
+    stats->addSeparator();
+    stats->addAction(actions_->Find("FiltersInfo"));
+
     QMenu* help = menuBar()->addMenu(tr("Помощь"));
     help->addAction(actions_->Find("GetHelp"));
     help->addSeparator();
@@ -105,6 +113,9 @@ void MainWindow::EditConfigExecute() {
     ParamsDialog dialog(workspace_->Stats().Config, router_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->ApplyConfig(dialog.Config());
+    // Channel and segment settings change the catalogue's parameter ranges.
+    FillMethodLists(true, true);
+    workspace_->RecalcViews();
     ApplyUiOptions();
     drawsPage_->Refresh(false);
 }

@@ -15,6 +15,9 @@
 #include "app/languages.h"
 #include "app/version.h"
 #include "archive/draws_page.h"
+#include "stats/method_combo.h"
+#include "stats/stats_page.h"
+#include "views/graphs_page.h"
 
 namespace quorvel::gui {
 
@@ -45,7 +48,7 @@ QTableView* PlainList(const QString& name, const QStringList& columns, QWidget* 
 }  // namespace
 
 MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent)
-    : QMainWindow(parent), host_(this) {
+    : QMainWindow(parent), host_(this), programDir_(DataDirectory::ExecutableDirectory()) {
     setObjectName("TFormMain");
     setWindowTitle(QString::fromStdString(ProgramTitle));
     workspace_ = std::make_unique<Workspace>(std::move(dir), router_, std::move(args));
@@ -60,6 +63,7 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     CreateMenus();
     // Window-creation stage: interface state and settings; errors are shown and defaults kept.
     workspace_->LoadStartupSettings();
+    FillMethodLists(false, false);
     ApplyUiOptions();
     RestoreLayout();
     ArchiveRefreshed(true);
@@ -99,8 +103,19 @@ void MainWindow::BuildLayout() {
         {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
         {"tsScript", tr("Сценарий")},
     };
-    for (const auto& [name, caption] : tabs)
-        rightTabs_->addTab(PlaceholderTab(name, rightTabs_), caption);
+    statsPage_ = new StatsPage(rightTabs_);
+    graphsPage_ = new GraphsPage(rightTabs_);
+    for (const auto& [name, caption] : tabs) {
+        QWidget* page = nullptr;
+        if (qstrcmp(name, "tsStat") == 0) {
+            page = statsPage_;
+        } else if (qstrcmp(name, "tsGraphs") == 0) {
+            page = graphsPage_;
+        } else {
+            page = PlaceholderTab(name, rightTabs_);
+        }
+        rightTabs_->addTab(page, caption);
+    }
     // The systems tab appears only when system games are switched on.
     rightTabs_->setTabVisible(8, false);
 
@@ -116,6 +131,9 @@ void MainWindow::BuildLayout() {
     connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
     connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
     connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->RecalcViews(); });
+    connect(statsPage_->Methods(), &MethodCombo::EntryChanged, this, [this] {
+        if (actions_ != nullptr) actions_->UpdateAll();
+    });
 }
 
 void MainWindow::BuildStatusBar() {
@@ -229,6 +247,24 @@ void MainWindow::ArchiveRefreshed(bool force) {
 
 void MainWindow::RecalcViews() {
     // The analysis views register here as they arrive.
+}
+
+void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
+    const int statsPosition = keepSelection ? statsPage_->Methods()->currentIndex() : 0;
+    const int graphsPosition = keepSelection ? graphsPage_->Methods()->currentIndex() : 0;
+    if (reload) {
+        // Parameter ranges and formulas follow the settings; names and favourites pass
+        // through the names file.
+        TStatList& catalogue = workspace_->Stats();
+        workspace_->SaveNames();
+        catalogue.Rebuild();
+        catalogue.SelectAll();
+        workspace_->LoadNames();
+    }
+    const TStatList& stats = workspace_->Stats();
+    statsPage_->Methods()->Fill(stats.MethodList(false), statsPosition);
+    graphsPage_->Methods()->Fill(stats.MethodList(true), graphsPosition);
+    if (actions_ != nullptr) actions_->UpdateAll();
 }
 
 void MainWindow::UpdateStatusPanels() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,8 @@ class QTableView;
 namespace quorvel::gui {
 
 class DrawsPage;
+class GraphsPage;
+class StatsPage;
 
 // The main window: the draws and combinations on the left, the analysis tabs on the right,
 // the status bar of seven panels. Every rule it follows lives in the Workspace.
@@ -35,6 +38,8 @@ public:
     ActionList& Actions() { return *actions_; }
     UiHost& Host() { return router_; }
     DrawsPage* Draws() const { return drawsPage_; }
+    StatsPage* StatsTab() const { return statsPage_; }
+    GraphsPage* GraphsTab() const { return graphsPage_; }
     QTabWidget* LeftTabs() const { return leftTabs_; }
     QTabWidget* RightTabs() const { return rightTabs_; }
     QSplitter* MainSplitter() const { return splitter_; }
@@ -44,6 +49,15 @@ public:
     bool Initialise();
     // Replaces the host's message boxes (tests answer them with a script).
     void SetUiHost(UiHost* host);
+    // Where the pages shipped with the program (method descriptions) are looked for; the
+    // executable's directory unless tests point elsewhere.
+    void SetProgramDirectory(std::filesystem::path dir) { programDir_ = std::move(dir); }
+
+    // Refills the statistics and graph method lists from the catalogue. With reload the
+    // catalogue is rebuilt first (parameter ranges and formulas follow the settings) keeping
+    // names and favourites through the names file. The lists keep their positions when asked
+    // and when those are still inside them; otherwise they start at the first method.
+    void FillMethodLists(bool reload, bool keepSelection);
 
     void ArchiveRefreshed(bool force) override;
     void RecalcViews() override;
@@ -60,6 +74,7 @@ private:
     void BuildStatusBar();
     void CreateActions();
     void CreateArchiveActions();
+    void CreateStatsActions();
     void CreateMenus();
     void ApplyUiOptions();
     void RestoreLayout();
@@ -74,6 +89,12 @@ private:
     void DrawsImportExecute();
     void DrawsExportExecute();
     void EditConfigExecute();
+    void FiltersManagerExecute();
+    void FiltersResetExecute();
+    void FiltersInfoExecute();
+    // After the favourites changed: the names file written, the lists rebuilt, the views
+    // recomputed, with the wait text shown meanwhile.
+    void ReloadMethodLists();
     void SetDownloadOnStart(int mode);
     void ShowFirstRunDialog();
     void SwitchLanguage(int lcid);
@@ -110,6 +131,9 @@ private:
     QTabWidget* leftTabs_ = nullptr;
     QTabWidget* rightTabs_ = nullptr;
     DrawsPage* drawsPage_ = nullptr;
+    StatsPage* statsPage_ = nullptr;
+    GraphsPage* graphsPage_ = nullptr;
+    std::filesystem::path programDir_;
     QTableView* combsList_ = nullptr;
     QTableView* filtersList_ = nullptr;
     std::array<QLabel*, StatusPanelCount> panels_{};

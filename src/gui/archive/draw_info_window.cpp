@@ -16,7 +16,7 @@
 namespace quorvel::gui {
 
 DrawInfoWindow::DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, int matrixCols,
-                               int channelSize, QWidget* parent)
+                               int channelSize, const MethodRows& methodRows, QWidget* parent)
     : QDialog(parent) {
     setObjectName("TFormInfo");
     setWindowTitle(tr("Подробная информация"));
@@ -48,7 +48,13 @@ DrawInfoWindow::DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, i
         properties_->addTopLevelItem(
             new QTreeWidgetItem({tr("Дата тиража:"), QString::fromStdString(draw->DateText.Text())}));
     }
-    properties_->header()->resizeSection(0, 260);
+    for (const auto& [title, value] : methodRows) {
+        properties_->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromStdString(title), QString::number(value)}));
+    }
+    // Method titles are long; the values column is short.
+    properties_->resizeColumnToContents(0);
+    properties_->header()->resizeSection(0, std::max(properties_->header()->sectionSize(0) + 16, 260));
 
     auto* left = new QVBoxLayout;
     left->addLayout(columnsRow);
@@ -62,7 +68,7 @@ DrawInfoWindow::DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, i
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(buttons);
-    resize(640, 380);
+    resize(860, 420);
 }
 
 void DrawInfoWindow::FillBoard(const TComb& values, int matrixCols, int channelSize) {

@@ -61,8 +61,16 @@ void MainWindow::DrawsDelExecute() {
 void MainWindow::DrawsInfoExecute(int row) {
     if (row < 0 || row >= workspace_->Archive().Count()) return;
     const TDraw draw = workspace_->Archive().DrawAtRow(row);
+    DrawInfoWindow::MethodRows rows;
+    try {
+        // Evaluated at the draw's own place in the archive, so methods that compare with the
+        // previous draw see the one before it.
+        rows = workspace_->MethodGraphRows(workspace_->Archive().RowToIndex(row), CombOfDraw(draw));
+    } catch (const std::exception& e) {
+        router_.ShowError(e.what());
+    }
     DrawInfoWindow window(CombOfDraw(draw), draw, workspace_->Stats().Config.MatrixCols,
-                          workspace_->Stats().Config.ChannelSize, this);
+                          workspace_->Stats().Config.ChannelSize, rows, this);
     window.exec();
 }
 

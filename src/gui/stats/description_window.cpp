@@ -1,0 +1,34 @@
+#include "stats/description_window.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "stats/help_pages.h"
+
+namespace quorvel::gui {
+
+DescriptionWindow::DescriptionWindow(const TStatMethod& entry, const std::filesystem::path& programDir,
+                                     QWidget* parent)
+    : QDialog(parent), page_(MethodHelpPage(entry, programDir)) {
+    setObjectName("TFormDescription");
+    setWindowTitle(tr("Описание методики расчета"));
+    setModal(true);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("wbDescription");
+    // Links between the pages stay inside the window; addresses outside go to the browser.
+    browser_->setOpenExternalLinks(true);
+    if (!page_.empty()) browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page_.string())));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &DescriptionWindow::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_, 1);
+    layout->addWidget(buttons);
+    resize(720, 540);
+}
+
+}  // namespace quorvel::gui

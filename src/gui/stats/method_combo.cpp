@@ -1,0 +1,32 @@
+#include "stats/method_combo.h"
+
+#include <QSignalBlocker>
+
+namespace quorvel::gui {
+
+MethodCombo::MethodCombo(const QString& name, QWidget* parent) : QComboBox(parent) {
+    setObjectName(name);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(30);
+    setMaxVisibleItems(30);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit EntryChanged(); });
+}
+
+void MethodCombo::Fill(const std::vector<TStatList::MethodListItem>& items, int position) {
+    {
+        // A half-filled list must not announce its passing selections.
+        const QSignalBlocker blocker(this);
+        clear();
+        for (const auto& item : items)
+            addItem(QString::fromStdString(item.Text), item.Entry);
+        setCurrentIndex(position >= 0 && position < count() ? position : -1);
+    }
+    emit EntryChanged();
+}
+
+int MethodCombo::CurrentEntry() const {
+    const QVariant entry = currentData(Qt::UserRole);
+    return entry.isValid() ? entry.toInt() : -1;
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,52 @@
+#include "app/main_window.h"
+#include "stats/description_window.h"
+#include "stats/favourites_dialog.h"
+#include "stats/favourites_edit.h"
+#include "stats/method_combo.h"
+#include "stats/stats_page.h"
+
+namespace quorvel::gui {
+
+void MainWindow::CreateStatsActions() {
+    auto always = [] { return true; };
+    actions_->Add("FiltersManager", tr("Избранные статистики"), {}, always,
+                  [this] { FiltersManagerExecute(); });
+    actions_->Add("FiltersReset", tr("Все доступные статистики"), {}, always,
+                  [this] { FiltersResetExecute(); });
+    actions_->Add(
+        "FiltersInfo", tr("Описание статистики"), {},
+        [this] { return statsPage_->Methods()->CurrentEntry() >= 0; }, [this] { FiltersInfoExecute(); });
+    statsPage_->SetFavouritesAction(actions_->Find("FiltersManager"));
+}
+
+void MainWindow::FiltersManagerExecute() {
+    FavouritesDialog dialog(workspace_->Stats(), workspace_->Dir().Root(), programDir_, router_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyFavouritesEdit(workspace_->Stats(), dialog.Edit());
+    ReloadMethodLists();
+}
+
+void MainWindow::FiltersResetExecute() {
+    if (!router_.AskYesNo(tr("Вы действительно хотите сбросить список избранных фильтров?").toStdString()))
+        return;
+    workspace_->Stats().SelectAll();
+    ReloadMethodLists();
+}
+
+void MainWindow::ReloadMethodLists() {
+    {
+        BusyScope busy(workspace_->Busy(), router_, tr("Подождите пожалуйста...").toStdString());
+        workspace_->SaveNames();
+        FillMethodLists(true, false);
+    }
+    workspace_->RecalcViews();
+}
+
+void MainWindow::FiltersInfoExecute() {
+    const int entry = statsPage_->Methods()->CurrentEntry();
+    if (entry < 0 || entry >= workspace_->Stats().Count()) return;
+    DescriptionWindow window(workspace_->Stats().Items[static_cast<size_t>(entry)], programDir_, this);
+    window.exec();
+}
+
+}  // namespace quorvel::gui
