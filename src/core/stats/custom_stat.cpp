@@ -42,6 +42,9 @@ void TCustomStat::AddCombination(TStatDrawArray& table, const TComb& comb) {
 
 void TCustomStat::AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
                           TLastValueArray& lastValues) {
+    drawIndex_ = index;
+    runLastIndex_ = lastIndex;
+    runSorted_ = sorted;
     LoadDraws(index, lastIndex, sorted);
     Work = TStatDraw{};
     Work.LastDraw = Work.PrevDraw = CurDraw.Number;

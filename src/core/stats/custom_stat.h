@@ -58,6 +58,11 @@ public:
     // A copy of a draw of the archive (values ascending when sorted); a zeroed draw outside it.
     TDraw ReadDraw(int index, bool sorted) const;
     int DrawCount() const { return static_cast<int>(draws_.size()); }
+    // While a draw is added: its archive index, the window's newest index and whether the run
+    // reads draws with their values ascending. Families that look at earlier draws read them.
+    int DrawIndex() const { return drawIndex_; }
+    int RunLastIndex() const { return runLastIndex_; }
+    bool RunSorted() const { return runSorted_; }
 
     int Param;
     TDraw CurDraw;
@@ -74,6 +79,9 @@ protected:
     const TDrawsArray& draws_;
 
 private:
+    int drawIndex_ = -1;
+    int runLastIndex_ = -1;
+    bool runSorted_ = false;
     const TStatClass& class_;
     const TStatList& owner_;
 };

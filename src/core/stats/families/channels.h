@@ -1,0 +1,212 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "stats/custom_stat.h"
+
+namespace quorvel {
+
+// Channels: the values 0..9 cut into bands of ChannelSize neighbouring values. The methods
+// describe a draw by the channels its values fall into.
+
+// The channel size a method object keeps: the setting at the time the object was made, as
+// one byte. A size below 1 counts as 1, so no channel rule ever divides by zero.
+uint8_t ChannelSizeCopy(int32_t channelSize);
+// "%.2d [%s-%s]": the channel number with its lower and upper value; the bounds are not
+// clipped to 9, so size 3 shows its last channel as 04 [9-11].
+std::string ChannelText(int channel, int channelSize);
+
+// How tuples of positions are chosen: every choice of k of the three positions, or every
+// run of k neighbouring positions, both from the left. The channel, matrix and segment
+// families share these schemes.
+enum class TupleScheme { AllPositions, Adjacent };
+
+constexpr int TupleKeysMax = 3;  // three pairs of positions at most
+using TTupleKeys = std::array<std::array<uint16_t, 4>, TupleKeysMax>;
+
+// The keys of the tuples of k positions in position order; members[p] is what position p + 1
+// brings into a tuple. A negative member (a cell that belongs nowhere) drops every tuple that
+// holds it. Returns the number of keys; k = 4 gives none, since a draw has three values.
+int TupleKeys(TupleScheme scheme, int k, const std::array<int, PositionCount>& members, TTupleKeys& keys);
+
+// Tuples of k positions of a family, shown as their members joined by ":". They list nothing
+// in advance and take no part in the full-set evaluation.
+template <typename FamilyBase, int K, TupleScheme Scheme>
+class TTupleStat : public FamilyBase {
+public:
+    using FamilyBase::FamilyBase;
+
+    std::string ValueText(const TStatDraw& value) const override {
+        std::string text = std::to_string(value.Key[0]);
+        for (int i = 1; i < K && i < 4; ++i)
+            text += ":" + std::to_string(value.Key[static_cast<size_t>(i)]);
+        return text;
+    }
+
+    bool Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) override {
+        TTupleKeys keys;
+        const int count = KeysOf(comb.Values, keys);
+        for (int i = 0; i < count; ++i) {
+            const auto& key = keys[static_cast<size_t>(i)];
+            if (HasKey(selected, key[0], key[1], key[2], key[3])) return true;
+        }
+        return false;
+    }
+
+protected:
+    // What the value at a position (1..3) brings into a tuple; negative for nothing.
+    virtual int TupleMember(int position, int value) const = 0;
+
+    void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
+
+    void AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) override {
+        TTupleKeys keys;
+        const int count = KeysOf(this->CurDraw.Values, keys);
+        for (int i = 0; i < count; ++i) {
+            this->Work.Key = keys[static_cast<size_t>(i)];
+            AddValue(table, this->Work, true);
+        }
+    }
+
+private:
+    int KeysOf(const std::array<uint8_t, PositionCount>& values, TTupleKeys& keys) const {
+        std::array<int, PositionCount> members{};
+        for (int p = 0; p < PositionCount; ++p)
+            members[static_cast<size_t>(p)] = TupleMember(p + 1, values[static_cast<size_t>(p)]);
+        return TupleKeys(Scheme, K, members, keys);
+    }
+};
+
+// Base of the channel methods without a graph: keeps the channel size of its creation.
+class TCustomChannelsStat : public TCustomNumbersStat {
+public:
+    TCustomChannelsStat(const TStatClass& statClass, const TStatList& owner, int param);
+    int ChannelSize() const { return channelSize_; }
+    int Channel(int value) const;
+    std::string ChannelText(int channel) const { return quorvel::ChannelText(channel, channelSize_); }
+
+private:
+    uint8_t channelSize_;
+};
+
+// The same for the channel methods with a graph.
+class TCustomChannelsGraphStat : public TCustomGraphStat {
+public:
+    TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& owner, int param);
+    int ChannelSize() const { return channelSize_; }
+    int Channel(int value) const;
+
+private:
+    uint8_t channelSize_;
+};
+
+// CHAN: the channel of each value; a channel hit twice counts twice.
+class TstChannels : public TCustomChannelsStat {
+public:
+    using TCustomChannelsStat::TCustomChannelsStat;
+    std::string ValueText(const TStatDraw& value) const override;
+    int ParseValue(std::string_view text) const override;
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override;
+    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                 bool exclude) override;
+
+protected:
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
+    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+};
+
+// CHNV: for every channel, how many of the three values lie in it (Key[0] channel, Key[1]
+// count).
+class TstChanValues : public TCustomChannelsStat {
+public:
+    TstChanValues(const TStatClass& statClass, const TStatList& owner, int param);
+    std::string ValueText(const TStatDraw& value) const override;
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override;
+    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                 bool exclude) override;
+
+protected:
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
+    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+
+private:
+    // Fills counts_ for three values; both lists keep their room, so no draw allocates.
+    const TStatSimpleArray& CountsOf(const std::array<uint8_t, PositionCount>& values);
+    void AddCounts(TStatDrawArray& table, const std::array<uint8_t, PositionCount>& values,
+                   bool trackPeriods);
+
+    TStatSimpleArray channels_;  // every channel with count 0, ascending
+    TStatSimpleArray counts_;
+};
+
+// CHNC: the number of different channels among the three values.
+class TstChanCount : public TCustomChannelsGraphStat {
+public:
+    using TCustomChannelsGraphStat::TCustomChannelsGraphStat;
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override;
+    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                 bool exclude) override;
+    int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
+
+protected:
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
+    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+
+private:
+    int CountOf(const std::array<uint8_t, PositionCount>& values) const;
+};
+
+// CHN%d: how many of the three values lie in channel Param.
+class TstChnValCnt : public TCustomChannelsGraphStat {
+public:
+    using TCustomChannelsGraphStat::TCustomChannelsGraphStat;
+    void PrepareValues(int lastIndex, TStatDrawArray& table) override;
+    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                 bool exclude) override;
+    int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
+
+protected:
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
+    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+
+private:
+    int CountOf(const std::array<uint8_t, PositionCount>& values) const;
+};
+
+// KCM%d and KCS%d: the channels of k positions as one value.
+template <int K, TupleScheme Scheme>
+class TChannelTuplesStat : public TTupleStat<TCustomChannelsStat, K, Scheme> {
+public:
+    using TTupleStat<TCustomChannelsStat, K, Scheme>::TTupleStat;
+
+protected:
+    int TupleMember(int, int value) const override { return this->Channel(value); }
+};
+
+class TstCombChnMix2 final : public TChannelTuplesStat<2, TupleScheme::AllPositions> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+class TstCombChnMix3 final : public TChannelTuplesStat<3, TupleScheme::AllPositions> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+class TstCombChnMix4 final : public TChannelTuplesStat<4, TupleScheme::AllPositions> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+class TstCombChnSeq2 final : public TChannelTuplesStat<2, TupleScheme::Adjacent> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+class TstCombChnSeq3 final : public TChannelTuplesStat<3, TupleScheme::Adjacent> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+class TstCombChnSeq4 final : public TChannelTuplesStat<4, TupleScheme::Adjacent> {
+public:
+    using TChannelTuplesStat::TChannelTuplesStat;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,179 @@
+#include "stats/families/differences.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "stats/registry.h"
+#include "util/format.h"
+
+namespace quorvel {
+
+namespace {
+
+// Differences of a damaged draw may exceed 9; they are only stored and compared, never
+// used as an index.
+uint16_t Word(int value) {
+    return static_cast<uint16_t>(value);
+}
+
+}  // namespace
+
+TNeighbourDiffs NeighbourDiffsOf(const std::array<uint8_t, PositionCount>& values) {
+    TNeighbourDiffs diffs;
+    diffs.D1 = std::abs(values[1] - values[0]);
+    diffs.D2 = std::abs(values[2] - values[1]);
+    const auto [low, high] = std::minmax({values[0], values[1], values[2]});
+    diffs.Spread = high - low;
+    return diffs;
+}
+
+void TstDiffTotal::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (uint32_t d = 1; d <= ValueMax; ++d)
+        AddKey(table, d, false);
+}
+
+void TstDiffTotal::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
+    AddKey(table, Word(diffs.D1), false);
+    AddKey(table, Word(diffs.D2), false);
+}
+
+void TstDiffTotal::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(CurDraw.Values);
+    // Only the first difference of a draw records a gap, so a repeated difference does not
+    // wipe the shortest period.
+    AddKey(table, Word(diffs.D1), true);
+    AddKey(table, Word(diffs.D2), false);
+}
+
+bool TstDiffTotal::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
+    return HasKeyWord(selected, 1, Word(diffs.D1)) || HasKeyWord(selected, 1, Word(diffs.D2));
+}
+
+void TCustomDiffGraphStat::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (int v = FirstListed(); v <= LastListed(); ++v)
+        AddKey(table, Word(v), false);
+}
+
+void TCustomDiffGraphStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, Word(ValueOf(NeighbourDiffsOf(comb.Values))), false);
+}
+
+void TCustomDiffGraphStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, Word(ValueOf(NeighbourDiffsOf(CurDraw.Values))), true);
+}
+
+bool TCustomDiffGraphStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, Word(ValueOf(NeighbourDiffsOf(comb.Values))));
+}
+
+int TCustomDiffGraphStat::GraphValue(int, int, const TComb& comb, bool) {
+    return ValueOf(NeighbourDiffsOf(comb.Values));
+}
+
+std::string TstDiffSame::ValueText(const TStatDraw& value) const {
+    return Format("%0:d x %1:d", {static_cast<int>(value.Key[0]), static_cast<int>(value.Key[1])});
+}
+
+void TstDiffSame::AddPairs(TStatDrawArray& table, const std::array<uint8_t, PositionCount>& values,
+                           bool trackPeriods) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(values);
+    const int multiplicity = diffs.Multiplicity();
+    Work.Key = {Word(diffs.D1), Word(multiplicity), 0, 0};
+    AddValue(table, Work, trackPeriods);
+    if (multiplicity == 1) {
+        Work.Key = {Word(diffs.D2), 1, 0, 0};
+        AddValue(table, Work, trackPeriods);
+    }
+}
+
+void TstDiffSame::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddPairs(table, comb.Values, false);
+}
+
+void TstDiffSame::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddPairs(table, CurDraw.Values, true);
+}
+
+bool TstDiffSame::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
+    if (diffs.Multiplicity() == 2) return HasKey(selected, Word(diffs.D1), 2, 0, 0);
+    return HasKey(selected, Word(diffs.D1), 1, 0, 0) || HasKey(selected, Word(diffs.D2), 1, 0, 0);
+}
+
+std::string TCustomCombDiffSeqStat::ValueText(const TStatDraw& value) const {
+    std::string text;
+    for (int i = 0; i < TupleSize() && i < static_cast<int>(value.Key.size()); ++i) {
+        if (i > 0) text += ':';
+        text += std::to_string(value.Key[static_cast<size_t>(i)]);
+    }
+    return text;
+}
+
+void TstCombDiffSeq2::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(CurDraw.Values);
+    Work.Key = {Word(diffs.D1), Word(diffs.D2), 0, 0};
+    AddValue(table, Work, true);
+}
+
+bool TstCombDiffSeq2::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
+    return HasKey(selected, Word(diffs.D1), Word(diffs.D2), 0, 0);
+}
+
+namespace {
+
+template <typename Stat>
+std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
+    return std::make_unique<Stat>(statClass, owner, param);
+}
+
+TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
+               bool numeric, TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = std::move(code);
+    c.TitleFormat = std::move(title);
+    c.Group = 2;
+    c.Flags = flags;
+    c.Graph = graph;
+    c.NumericValues = numeric;
+    c.Create = create;
+    return c;
+}
+
+// The tuple classes fill their patterns with their own size; only pairs exist in this game.
+TStatClass DiffSeqRow(int position, const char* name, int size, bool available, TStatClass::CreateFn create) {
+    TStatClass c = Row(position, name, Format("KDS%d", {size}),
+                       Format("Сочетания из %0:d разностей между числами", {size}), FeaturePositional, false,
+                       false, create);
+    c.Available = available;
+    return c;
+}
+
+}  // namespace
+
+void RegisterDifferencesFamily(std::vector<TStatClass>& classes) {
+    constexpr uint8_t S = FeaturePositional;
+    constexpr uint8_t N = FeatureFullSet;
+    classes.push_back(Row(17, "TstDiffTotal", "DIFA", "Все разности между соседними позициями", S | N, false,
+                          true, Make<TstDiffTotal>));
+    classes.push_back(Row(18, "TstDiffMax", "DIFM", "Максимальная разность между соседними позициями", S | N,
+                          true, true, Make<TstDiffMax>));
+    classes.push_back(Row(19, "TstMinMaxDiffs", "DIFD", "Разность между минимальным и максимальным числом", N,
+                          true, true, Make<TstMinMaxDiffs>));
+    classes.push_back(Row(20, "TstDiffSame", "DIFO", "Одинаковые разности между соседними позициями", S | N,
+                          false, false, Make<TstDiffSame>));
+    classes.push_back(Row(21, "TstDiffSameCnt", "DIFK",
+                          "Количество одинаковых разностей между соседними позициями", S | N, true, true,
+                          Make<TstDiffSameCnt>));
+    classes.push_back(DiffSeqRow(75, "TstCombDiffSeq2", 2, true, Make<TstCombDiffSeq2>));
+    classes.push_back(DiffSeqRow(76, "TstCombDiffSeq3", 3, false, Make<TstCombDiffSeq3>));
+    classes.push_back(DiffSeqRow(77, "TstCombDiffSeq4", 4, false, Make<TstCombDiffSeq4>));
+}
+
+}  // namespace quorvel

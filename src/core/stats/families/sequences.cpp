@@ -1,0 +1,170 @@
+#include "stats/families/sequences.h"
+
+#include <algorithm>
+
+#include "stats/registry.h"
+
+namespace quorvel {
+
+namespace {
+
+using Values = std::array<uint8_t, PositionCount>;
+using JoinFn = bool (*)(int from, int to);
+
+bool Climbs(int from, int to) {
+    return to - from == 1;
+}
+// The graph draws a descent by one as a run too.
+bool StepsByOne(int from, int to) {
+    return to - from == 1 || from - to == 1;
+}
+
+// Calls visit with the length of every run, left to right; a draw without runs gives
+// three runs of length 1.
+template <typename Visit>
+void ForEachRunLength(const Values& x, Visit visit) {
+    int length = 1;
+    for (int i = 1; i < PositionCount; ++i) {
+        if (Climbs(x[i - 1], x[i])) {
+            ++length;
+        } else {
+            visit(length);
+            length = 1;
+        }
+    }
+    visit(length);
+}
+
+// The number of runs of two or more: a run is counted when it breaks or reaches the last
+// position.
+int RunCount(const Values& x, JoinFn joins) {
+    int count = 0;
+    bool open = false;
+    for (int i = 1; i < PositionCount; ++i) {
+        if (joins(x[i - 1], x[i])) {
+            open = true;
+            if (i == PositionCount - 1) ++count;
+        } else if (open) {
+            ++count;
+            open = false;
+        }
+    }
+    return count;
+}
+
+// The statistic starts the longest run at 1 (a lone value); the graph starts it at 0, so a
+// draw without joined neighbours plots at the bottom.
+int LongestRun(const Values& x, JoinFn joins, int longest) {
+    int length = 1;
+    for (int i = 1; i < PositionCount; ++i) {
+        if (joins(x[i - 1], x[i])) {
+            ++length;
+            longest = std::max(longest, length);
+        } else {
+            length = 1;
+        }
+    }
+    return longest;
+}
+
+}  // namespace
+
+void TstSequenceLen::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (uint32_t length = 1; length <= PositionCount; ++length)
+        AddKey(table, length, false);
+}
+
+void TstSequenceLen::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    ForEachRunLength(comb.Values, [&](int length) { AddKey(table, static_cast<uint32_t>(length), false); });
+}
+
+void TstSequenceLen::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    ForEachRunLength(CurDraw.Values, [&](int length) { AddKey(table, static_cast<uint32_t>(length), true); });
+}
+
+bool TstSequenceLen::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    bool found = false;
+    ForEachRunLength(comb.Values, [&](int length) {
+        found = found || HasKeyWord(selected, 1, static_cast<uint16_t>(length));
+    });
+    return found;
+}
+
+void TstSequenceCnt::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    AddKey(table, 0, false);
+    AddKey(table, 1, false);
+}
+
+void TstSequenceCnt::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, static_cast<uint32_t>(RunCount(comb.Values, Climbs)), false);
+}
+
+void TstSequenceCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, static_cast<uint32_t>(RunCount(CurDraw.Values, Climbs)), true);
+}
+
+bool TstSequenceCnt::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, static_cast<uint16_t>(RunCount(comb.Values, Climbs)));
+}
+
+int TstSequenceCnt::GraphValue(int, int, const TComb& comb, bool) {
+    return RunCount(comb.Values, StepsByOne);
+}
+
+void TstSequenceLenMax::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (uint32_t length = 1; length <= PositionCount; ++length)
+        AddKey(table, length, false);
+}
+
+void TstSequenceLenMax::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, static_cast<uint32_t>(LongestRun(comb.Values, Climbs, 1)), false);
+}
+
+void TstSequenceLenMax::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, static_cast<uint32_t>(LongestRun(CurDraw.Values, Climbs, 1)), true);
+}
+
+bool TstSequenceLenMax::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, static_cast<uint16_t>(LongestRun(comb.Values, Climbs, 1)));
+}
+
+int TstSequenceLenMax::GraphValue(int, int, const TComb& comb, bool) {
+    return LongestRun(comb.Values, StepsByOne, 0);
+}
+
+namespace {
+
+template <typename Stat>
+std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
+    return std::make_unique<Stat>(statClass, owner, param);
+}
+
+TStatClass Row(int position, const char* name, const char* code, const char* title, bool graph,
+               TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = code;
+    c.TitleFormat = title;
+    c.Group = 6;
+    c.Flags = FeaturePositional | FeatureFullSet;
+    c.Graph = graph;
+    c.Create = create;
+    return c;
+}
+
+}  // namespace
+
+void RegisterSequencesFamily(std::vector<TStatClass>& classes) {
+    classes.push_back(
+        Row(40, "TstSequenceLen", "SEQL", "Длина последовательности в тираже", false, Make<TstSequenceLen>));
+    classes.push_back(Row(41, "TstSequenceCnt", "SEQS", "Количество последовательностей в тираже", true,
+                          Make<TstSequenceCnt>));
+    classes.push_back(Row(42, "TstSequenceLenMax", "LENS", "Макс. длина последовательности в тираже", true,
+                          Make<TstSequenceLenMax>));
+}
+
+}  // namespace quorvel

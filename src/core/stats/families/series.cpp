@@ -1,0 +1,267 @@
+#include "stats/families/series.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/matching.h"
+#include "stats/registry.h"
+#include "stats/stat_list.h"
+#include "util/format.h"
+
+namespace quorvel {
+
+namespace {
+
+// One run table entry: the run length, the number of the run's last draw and its depth.
+constexpr size_t RunEntrySize = 3;
+// The last-seen table of the periods: the number of the draw, then the state.
+constexpr size_t LastSeenDraw = 0;
+constexpr size_t LastSeenState = 1;
+
+uint16_t LengthWord(int64_t length) {
+    return static_cast<uint16_t>(std::clamp<int64_t>(length, 0, 65535));
+}
+
+// A hand-edited settings file or a dialog may hold a size outside one byte; below 1 it counts
+// as 1, as it does for the channel of a value.
+uint8_t ChannelSizeOf(const TStatList& owner) {
+    return static_cast<uint8_t>(std::clamp(owner.Config.ChannelSize, 1, 255));
+}
+
+int SegmentState(const TSegmentTable& segments, int position, int value) {
+    if (position < 0 || position >= PositionCount || !IsValidValue(value)) return NoState;
+    return segments[static_cast<size_t>(position)][static_cast<size_t>(value)];
+}
+
+}  // namespace
+
+std::string StateLengthText(const TStatDraw& value, bool channels) {
+    const int state = value.Key[0];
+    const std::string stateText = channels ? Format("%.2d", {state}) : std::to_string(state);
+    return Format("%0:s x %1:d", {stateText, static_cast<int>(value.Key[1])});
+}
+
+TCustomSerialStat::TCustomSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
+                                     bool groups)
+    : TCustomStat(statClass, owner, param), groups_(groups) {}
+
+void TCustomSerialStat::SetStateRange(int lowest, int highest) {
+    lowestState_ = std::max(lowest, 0);
+    highestState_ = highest;
+}
+
+std::string TCustomSerialStat::ValueText(const TStatDraw& value) const {
+    return StateLengthText(value, ShowsChannels());
+}
+
+bool TCustomSerialStat::StateInDraw(int state, const TDraw& draw) const {
+    for (int p = 0; p < PositionCount; ++p) {
+        if (StateOf(p, draw.Values[static_cast<size_t>(p)]) == state) return true;
+    }
+    return false;
+}
+
+void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray&) {
+    if (highestState_ < lowestState_) return;
+    // The run table is indexed by the state; it is sized on the first draw of a run (the
+    // caller empties it before the run) and keeps its size for the rest of the run.
+    const size_t needed = (static_cast<size_t>(highestState_) + 1) * RunEntrySize;
+    if (scratch.Table.size() != needed) scratch.Table.assign(needed, 0);
+    const int32_t depth = Work.Depth;
+    const bool newest = depth == 1;
+    const auto addRun = [&](int state, const int32_t* entry) {
+        Work.Key = {static_cast<uint16_t>(state), LengthWord(entry[0]), 0, 0};
+        Work.LastDraw = Work.PrevDraw = entry[1];
+        Work.Depth = entry[2];
+        Work.Count = 1;
+        AddValue(table, Work, true);
+    };
+    for (int s = lowestState_; s <= highestState_; ++s) {
+        int32_t* entry = &scratch.Table[static_cast<size_t>(s) * RunEntrySize];
+        const bool running = StateInDraw(s, CurDraw) == groups_;
+        if (running) {
+            ++entry[0];
+            entry[1] = CurDraw.Number;
+            entry[2] = depth;
+            if (newest && StateInNewestDraw(s)) addRun(s, entry);
+        } else {
+            if (entry[0] > 0 && StateInNewestDraw(s)) addRun(s, entry);
+            entry[0] = entry[1] = entry[2] = 0;
+        }
+    }
+}
+
+bool TCustomSerialStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    for (int p = 0; p < PositionCount; ++p) {
+        const int state = StateOf(p, comb.Values[static_cast<size_t>(p)]);
+        if (state != NoState && HasKeyWord(selected, 1, static_cast<uint16_t>(state))) return true;
+    }
+    return false;
+}
+
+TValuesSerialStat::TValuesSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
+                                     bool groups)
+    : TCustomSerialStat(statClass, owner, param, groups) {
+    SetStateRange(ValueMin, ValueMax);
+}
+
+int TValuesSerialStat::StateOf(int, int value) const {
+    return value;
+}
+
+bool TValuesSerialStat::StateInNewestDraw(int state) const {
+    return ValueInDraw(state, OtherDraw);
+}
+
+TChannelsSerialStat::TChannelsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
+                                         bool groups)
+    : TCustomSerialStat(statClass, owner, param, groups), channelSize_(ChannelSizeOf(owner)) {
+    SetStateRange(1, ChannelOf(ValueMax, channelSize_));
+}
+
+int TChannelsSerialStat::StateOf(int, int value) const {
+    return ChannelOf(value, channelSize_);
+}
+
+bool TChannelsSerialStat::StateInNewestDraw(int state) const {
+    return ChannelInDraw(state, OtherDraw, channelSize_);
+}
+
+TSegmentsSerialStat::TSegmentsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
+                                         bool groups)
+    : TCustomSerialStat(statClass, owner, param, groups), segments_(owner.Config.MatrixSegments) {
+    int smallest = 255;
+    int largest = 0;
+    for (const auto& row : segments_) {
+        for (uint8_t segment : row) {
+            smallest = std::min<int>(smallest, segment);
+            largest = std::max<int>(largest, segment);
+        }
+    }
+    SetStateRange(std::min(9, smallest), std::max(1, largest));
+}
+
+int TSegmentsSerialStat::StateOf(int position, int value) const {
+    return SegmentState(segments_, position, value);
+}
+
+bool TSegmentsSerialStat::StateInNewestDraw(int state) const {
+    return SegmentInDraw(state, OtherDraw, segments_);
+}
+
+std::string TCustomPeriodsStat::ValueText(const TStatDraw& value) const {
+    return StateLengthText(value, ShowsChannels());
+}
+
+void TCustomPeriodsStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray& lastValues) {
+    // Room for every state of a sound archive at once, so later draws of the run do not allocate.
+    constexpr size_t soundStates = ValueCount;
+    if (lastValues.capacity() < soundStates) lastValues.reserve(soundStates);
+    for (int p = 0; p < PositionCount; ++p) {
+        const int state = StateOf(p, CurDraw.Values[static_cast<size_t>(p)]);
+        if (state == NoState) continue;
+        const auto seen = std::find_if(lastValues.begin(), lastValues.end(),
+                                       [&](const TLastValue& v) { return v.Data[LastSeenState] == state; });
+        int64_t gap = 0;
+        if (seen != lastValues.end()) {
+            gap = static_cast<int64_t>(CurDraw.Number) - seen->Data[LastSeenDraw];
+            seen->Data[LastSeenDraw] = CurDraw.Number;
+        } else {
+            TLastValue entry;
+            entry.Data[LastSeenDraw] = CurDraw.Number;
+            entry.Data[LastSeenState] = state;
+            lastValues.push_back(entry);
+        }
+        // A second equal state within one draw has gap 0 and is not counted again.
+        if (gap > 0) {
+            Work.Key = {static_cast<uint16_t>(state), LengthWord(gap), 0, 0};
+            AddValue(table, Work, true);
+        }
+    }
+}
+
+bool TCustomPeriodsStat::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool,
+                                 bool) {
+    for (int p = 0; p < PositionCount; ++p) {
+        const int state = StateOf(p, comb.Values[static_cast<size_t>(p)]);
+        if (state == NoState) continue;
+        for (const TStatDraw& value : selected) {
+            if (value.Key[0] != state) continue;
+            // The combination stands for the draw after refIndex, so the draw `gap` draws
+            // before it is refIndex - gap + 1; steps go by index, whatever the numbering.
+            const TDraw earlier = ReadDraw(refIndex - static_cast<int>(value.Key[1]) + 1, false);
+            for (int q = 0; q < PositionCount; ++q) {
+                if (StateOf(q, earlier.Values[static_cast<size_t>(q)]) == state) return true;
+            }
+        }
+    }
+    return false;
+}
+
+int TstNumPeriods::StateOf(int, int value) const {
+    return value;
+}
+
+TstChnPeriods::TstChnPeriods(const TStatClass& statClass, const TStatList& owner, int param)
+    : TCustomPeriodsStat(statClass, owner, param), channelSize_(ChannelSizeOf(owner)) {}
+
+int TstChnPeriods::StateOf(int, int value) const {
+    return ChannelOf(value, channelSize_);
+}
+
+TstSgmPeriods::TstSgmPeriods(const TStatClass& statClass, const TStatList& owner, int param)
+    : TCustomPeriodsStat(statClass, owner, param), segments_(owner.Config.MatrixSegments) {}
+
+int TstSgmPeriods::StateOf(int position, int value) const {
+    return SegmentState(segments_, position, value);
+}
+
+namespace {
+
+template <typename Stat>
+std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
+    return std::make_unique<Stat>(statClass, owner, param);
+}
+
+TStatClass Row(int position, const char* name, const char* code, const char* title, int group, uint8_t flags,
+               TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = code;
+    c.TitleFormat = title;
+    c.Group = group;
+    c.Flags = flags;
+    c.NumericValues = false;
+    c.Create = create;
+    return c;
+}
+
+}  // namespace
+
+void RegisterSeriesFamily(std::vector<TStatClass>& classes) {
+    constexpr int series = 8;
+    constexpr int periods = 9;
+    constexpr uint8_t D = FeatureOtherDraw;
+    constexpr uint8_t P = FeaturePeriods;
+    classes.push_back(Row(108, "TstNumGroups", "GRPV", "Повторы чисел в нескольких тиражах подряд", series, D,
+                          Make<TstNumGroups>));
+    classes.push_back(Row(109, "TstNumPauses", "GRPP", "Интервалы между повторениями чисел", series, D,
+                          Make<TstNumPauses>));
+    classes.push_back(Row(110, "TstChnGroups", "GRCV", "Повторы каналов в нескольких тиражах подряд", series,
+                          D, Make<TstChnGroups>));
+    classes.push_back(Row(111, "TstChnPauses", "GRCP", "Интервалы между повторениями каналов", series, D,
+                          Make<TstChnPauses>));
+    classes.push_back(Row(112, "TstSgmGroups", "GRSV", "Повторы сегментов в нескольких тиражах подряд",
+                          series, D, Make<TstSgmGroups>));
+    classes.push_back(Row(113, "TstSgmPauses", "GRSP", "Интервалы между повторениями сегментов", series, D,
+                          Make<TstSgmPauses>));
+    classes.push_back(
+        Row(114, "TstNumPeriods", "PRDV", "Периоды повторения чисел", periods, P, Make<TstNumPeriods>));
+    classes.push_back(
+        Row(115, "TstChnPeriods", "PRDC", "Периоды повторения каналов", periods, P, Make<TstChnPeriods>));
+    classes.push_back(
+        Row(116, "TstSgmPeriods", "PRDG", "Периоды повторения сегментов", periods, P, Make<TstSgmPeriods>));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,318 @@
+#include "stats/families/sums.h"
+
+#include "model/transforms.h"
+#include "stats/registry.h"
+#include "util/format.h"
+
+namespace quorvel {
+
+namespace {
+
+using Values = std::array<uint8_t, PositionCount>;
+
+constexpr const char* SumRangeTitleFormat = "Сумма тиража: диапазон %d (%d/%d)";
+// The share printed in each range's title, as the program has always shown it.
+constexpr int SumRangeShares[SumRangeCount][2] = {{1, 3}, {1, 2}, {2, 3}};
+
+// Values of a damaged draw may exceed 9; every rule here only adds and compares them.
+int SumOf(const Values& values) {
+    return values[0] + values[1] + values[2];
+}
+
+bool IsEven(int v) {
+    return v % 2 == 0;
+}
+
+bool IsPrime(int v) {
+    return v == 1 || v == 2 || v == 3 || v == 5 || v == 7;
+}
+
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+int32_t SignedDword(const TStatDraw& value, int index) {
+    return static_cast<int32_t>(value.KeyDword(index));
+}
+
+uint32_t Dword(int value) {
+    return static_cast<uint32_t>(value);
+}
+
+// Whether a draw of the archive is the one that was loaded, its values perhaps sorted.
+bool WasLoadedFrom(const TDraw& stored, const TDraw& loaded) {
+    return stored.Number == loaded.Number && stored.DateText == loaded.DateText &&
+           (stored.Values == loaded.Values || SortDrawValues(stored).Values == loaded.Values);
+}
+
+int SumsOfTwo(const Values& v) {
+    return (v[1] + v[2] == v[0] ? 1 : 0) + (v[0] + v[2] == v[1] ? 1 : 0) + (v[0] + v[1] == v[2] ? 1 : 0);
+}
+
+}  // namespace
+
+std::string TCustomSumStat::ValueText(const TStatDraw& value) const {
+    return std::to_string(SignedDword(value, 1));
+}
+
+void TCustomSumStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, Dword(ValueOf(comb.Values)), false);
+}
+
+void TCustomSumStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, Dword(ValueOf(CurDraw.Values)), true);
+}
+
+bool TCustomSumStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyPair(selected, static_cast<uint16_t>(ValueOf(comb.Values)), 0);
+}
+
+int TCustomSumStat::GraphValue(int, int, const TComb& comb, bool) {
+    return ValueOf(comb.Values);
+}
+
+void TstSumValues::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    for (int sum = SumLow; sum <= SumHigh; ++sum)
+        AddKey(table, Dword(sum), false);
+}
+
+int TstSumValues::ValueOf(const Values& values) const {
+    return SumOf(values);
+}
+
+int TstSumEvenValues::ValueOf(const Values& values) const {
+    int sum = 0;
+    for (uint8_t v : values)
+        sum += IsEven(v) ? v : 0;
+    return sum;
+}
+
+int TstSumPrimeValues::ValueOf(const Values& values) const {
+    int sum = 0;
+    for (uint8_t v : values)
+        sum += IsPrime(v) ? v : 0;
+    return sum;
+}
+
+bool TstSumRanges::InRange(int sum) const {
+    if (Param < 1 || Param > SumRangeCount) return false;
+    const TSumRange& range = SumRanges[Param - 1];
+    return sum >= range.Low && sum <= range.High;
+}
+
+std::string TstSumRanges::ValueText(const TStatDraw& value) const {
+    if (value.Key[0] != 1) return "Остальные";
+    if (Param < 1 || Param > SumRangeCount) return {};
+    const TSumRange& range = SumRanges[Param - 1];
+    return Format("%d-%d", {range.Low, range.High});
+}
+
+void TstSumRanges::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    AddKey(table, 0, false);
+    AddKey(table, 1, false);
+}
+
+void TstSumRanges::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, InRange(SumOf(comb.Values)) ? 1 : 0, false);
+}
+
+void TstSumRanges::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, InRange(SumOf(CurDraw.Values)) ? 1 : 0, true);
+}
+
+bool TstSumRanges::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    // With both values selected the in-range test decides.
+    const bool inRange = InRange(SumOf(comb.Values));
+    return HasKeyWord(selected, 1, 1) ? inRange : !inRange;
+}
+
+int TstSumRanges::GraphValue(int, int, const TComb& comb, bool) {
+    return InRange(SumOf(comb.Values)) ? 1 : 0;
+}
+
+int TPredecessorFinder::PreviousSum(const TCustomStat& stat) {
+    const int depth = stat.Work.Depth;
+    auto fits = [&](int lastIndex) {
+        const int index = lastIndex - depth + 1;
+        return index >= 0 && index < stat.DrawCount() &&
+               WasLoadedFrom(stat.ReadDraw(index, false), stat.CurDraw) &&
+               WasLoadedFrom(stat.ReadDraw(lastIndex, false), stat.OtherDraw);
+    };
+    if (!fits(lastIndex_)) {
+        // Usually the window ends at the newest draw, so the search starts there.
+        for (int last = stat.DrawCount() - 1; last >= 0; --last) {
+            if (fits(last)) {
+                lastIndex_ = last;
+                break;
+            }
+        }
+    }
+    return SumOf(stat.ReadDraw(lastIndex_ - depth, false).Values);
+}
+
+std::string TstSumChange::ValueText(const TStatDraw& value) const {
+    const int previous = SignedDword(value, 1);
+    const int sum = SignedDword(value, 2);
+    if (previous <= sum) return Format("+%0:.2d : %1:d + %0:d = %2:d", {sum - previous, previous, sum});
+    return Format("- %0:.2d : %1:d - %0:d = %2:d", {previous - sum, previous, sum});
+}
+
+void TstSumChange::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    predecessor_.NoteLastIndex(lastIndex);
+}
+
+void TstSumChange::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    Work.SetKeyDword(1, Dword(SumOf(OtherDraw.Values)));
+    Work.SetKeyDword(2, Dword(SumOf(comb.Values)));
+    AddValue(table, Work, false);
+}
+
+void TstSumChange::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    const int previous = predecessor_.PreviousSum(*this);
+    if (previous != SumOf(OtherDraw.Values)) return;
+    Work.SetKeyDword(1, Dword(previous));
+    Work.SetKeyDword(2, Dword(SumOf(CurDraw.Values)));
+    AddValue(table, Work, true);
+}
+
+bool TstSumChange::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyDword(selected, 2, Dword(SumOf(comb.Values)));
+}
+
+int TstSumChange::GraphValue(int index, int, const TComb& comb, bool) {
+    return SumOf(comb.Values) - SumOf(ReadDraw(index - 1, false).Values);
+}
+
+std::string TstSumChangeSome::ValueText(const TStatDraw& value) const {
+    const int change = SignedDword(value, 1);
+    return change >= 0 ? Format("+%0:.2d", {change}) : Format("- %0:.2d", {-change});
+}
+
+void TstSumChangeSome::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    predecessor_.NoteLastIndex(lastIndex);
+}
+
+void TstSumChangeSome::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, Dword(SumOf(comb.Values) - SumOf(OtherDraw.Values)), false);
+}
+
+void TstSumChangeSome::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    const int previous = predecessor_.PreviousSum(*this);
+    const int newest = SumOf(OtherDraw.Values);
+    if (newest < previous - SumBand || newest > previous + SumBand) return;
+    AddKey(table, Dword(SumOf(CurDraw.Values) - previous), true);
+}
+
+bool TstSumChangeSome::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                               bool) {
+    LoadDraws(refIndex, refIndex, sorted);
+    return HasKeyDword(selected, 1, Dword(SumOf(comb.Values) - SumOf(OtherDraw.Values)));
+}
+
+std::string TstSumTrend::ValueText(const TStatDraw& value) const {
+    const int sign = SignedDword(value, 1);
+    return sign == 0 ? "=" : sign > 0 ? "+" : "-";
+}
+
+void TstSumTrend::PrepareValues(int lastIndex, TStatDrawArray& table) {
+    TCustomStat::PrepareValues(lastIndex, table);
+    predecessor_.NoteLastIndex(lastIndex);
+    for (int sign : {0, 1, -1})
+        AddKey(table, Dword(sign), false);
+}
+
+void TstSumTrend::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, Dword(Sign(SumOf(comb.Values) - SumOf(OtherDraw.Values))), false);
+}
+
+void TstSumTrend::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    const int previous = predecessor_.PreviousSum(*this);
+    if (previous != SumOf(OtherDraw.Values)) return;
+    AddKey(table, Dword(Sign(SumOf(CurDraw.Values) - previous)), true);
+}
+
+bool TstSumTrend::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+                          bool) {
+    LoadDraws(refIndex, refIndex, sorted);
+    return HasKeyDword(selected, 1, Dword(Sign(SumOf(comb.Values) - SumOf(OtherDraw.Values))));
+}
+
+int TstSumTrend::GraphValue(int index, int, const TComb& comb, bool) {
+    return Sign(SumOf(comb.Values) - SumOf(ReadDraw(index - 1, false).Values));
+}
+
+void TstSum2To3::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
+    AddKey(table, Dword(SumsOfTwo(comb.Values)), false);
+}
+
+void TstSum2To3::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
+    AddKey(table, Dword(SumsOfTwo(CurDraw.Values)), true);
+}
+
+bool TstSum2To3::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+    return HasKeyWord(selected, 1, static_cast<uint16_t>(SumsOfTwo(comb.Values)));
+}
+
+int TstSum2To3::GraphValue(int, int, const TComb& comb, bool) {
+    return SumsOfTwo(comb.Values);
+}
+
+namespace {
+
+template <typename Stat>
+std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
+    return std::make_unique<Stat>(statClass, owner, param);
+}
+
+TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
+               bool numeric, TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = code;
+    c.TitleFormat = title;
+    c.Group = 1;
+    c.Flags = flags;
+    c.Graph = graph;
+    c.NumericValues = numeric;
+    c.Create = create;
+    return c;
+}
+
+std::string SumRangeTitle(int param) {
+    if (param < 1 || param > SumRangeCount) return {};
+    const int* share = SumRangeShares[param - 1];
+    return Format(SumRangeTitleFormat, {param, share[0], share[1]});
+}
+
+}  // namespace
+
+void RegisterSumsFamily(std::vector<TStatClass>& classes) {
+    constexpr uint8_t N = FeatureFullSet;
+    constexpr uint8_t D = FeatureOtherDraw;
+    classes.push_back(
+        Row(9, "TstSumValues", "SUMS", "Сумма тиража: все значения", N, true, true, Make<TstSumValues>));
+    TStatClass ranges =
+        Row(10, "TstSumRanges", "SUM%d", SumRangeTitleFormat, N, true, false, Make<TstSumRanges>);
+    ranges.ParamRange = [](const TStatList&) { return std::pair<int, int>{1, SumRangeCount}; };
+    ranges.TitleOverride = SumRangeTitle;
+    classes.push_back(ranges);
+    classes.push_back(Row(11, "TstSumChange", "SUMC", "Сумма тиража: изменения (точно)", D, true, false,
+                          Make<TstSumChange>));
+    classes.push_back(Row(12, "TstSumChangeSome", "SUMV", "Сумма тиража: изменения (диапазон)", D, false,
+                          false, Make<TstSumChangeSome>));
+    classes.push_back(Row(13, "TstSumTrend", "SUMT", "Сумма тиража: направление изменения", D, true, false,
+                          Make<TstSumTrend>));
+    classes.push_back(Row(14, "TstSumEvenValues", "SUME", "Сумма тиража: только четные", N, true, true,
+                          Make<TstSumEvenValues>));
+    classes.push_back(Row(15, "TstSumPrimeValues", "SUMP", "Сумма тиража: только простые", N, true, true,
+                          Make<TstSumPrimeValues>));
+    classes.push_back(Row(16, "TstSum2To3", "S2T3", "Сумма двух чисел тиража равна третьему числу", N, true,
+                          true, Make<TstSum2To3>));
+}
+
+}  // namespace quorvel
