@@ -18,6 +18,8 @@ const std::vector<TStatClass>& RegisteredClasses() {
         RegisterValueCombsFamily(all);
         RegisterDivavFamily(all);
         RegisterSeriesFamily(all);
+        RegisterTransitionsFamily(all);
+        RegisterShreddingFamily(all);
         std::stable_sort(all.begin(), all.end(),
                          [](const TStatClass& a, const TStatClass& b) { return a.Position < b.Position; });
         return all;

@@ -21,5 +21,7 @@ void RegisterRepeatsFamily(std::vector<TStatClass>& classes);
 void RegisterValueCombsFamily(std::vector<TStatClass>& classes);
 void RegisterDivavFamily(std::vector<TStatClass>& classes);
 void RegisterSeriesFamily(std::vector<TStatClass>& classes);
+void RegisterTransitionsFamily(std::vector<TStatClass>& classes);
+void RegisterShreddingFamily(std::vector<TStatClass>& classes);
 
 }  // namespace quorvel

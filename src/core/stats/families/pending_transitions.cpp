@@ -1,0 +1,8 @@
+#include "stats/registry.h"
+
+namespace quorvel {
+
+// Registers nothing until the family's classes are built.
+void RegisterTransitionsFamily(std::vector<TStatClass>&) {}
+
+}  // namespace quorvel
