@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
     <name>Messages</name>
@@ -40,6 +39,21 @@
     </message>
 </context>
 <context>
+    <name>quorvel::gui::AppliedFiltersModel</name>
+    <message>
+        <source>Примененные фильтры</source>
+        <translation>Applied filters</translation>
+    </message>
+    <message>
+        <source>Значения</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Комбинаций</source>
+        <translation>Combinations</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::ChartWindow</name>
     <message>
         <source>График</source>
@@ -48,6 +62,24 @@
     <message>
         <source>Отображать метки на графиках</source>
         <translation>Show labels on charts</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::CombsModel</name>
+    <message>
+        <source>№ п.п.</source>
+        <translation>No.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::CombsPage</name>
+    <message>
+        <source>Исключить указанное количество последних тиражей из списка комбинаций</source>
+        <translation>Exclude the given number of last draws from the combination list</translation>
+    </message>
+    <message>
+        <source>[-] Тиражи</source>
+        <translation>[-] Draws</translation>
     </message>
 </context>
 <context>
@@ -232,7 +264,7 @@
 
 Before you start, we recommend reading the built-in help: it describes the draw archive, the statistic methods, filters, scenarios and stakes, and how to work with them. You can also open the help later with the F1 key.
 
-Program news, sample scenarios and answers to users&apos; questions are on the program website and in the blog.</translation>
+Program news, sample scenarios and answers to users' questions are on the program website and in the blog.</translation>
     </message>
     <message>
         <source>Открыть файл встроенной справочной системы</source>
@@ -253,6 +285,37 @@ Program news, sample scenarios and answers to users&apos; questions are on the p
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::GenerateDialog</name>
+    <message>
+        <source>Создание нового списка комбинаций</source>
+        <translation>New combination list</translation>
+    </message>
+    <message>
+        <source>Сохранить как параметры по умолчанию</source>
+        <translation>Save as the default</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Режим генерации списка комбинаций:</source>
+        <translation>Generation mode:</translation>
+    </message>
+    <message>
+        <source>Мои числа или имя файла для загрузки:</source>
+        <translation>My numbers or the file to load:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Файлы комбинаций (*.lcv)</source>
+        <translation>Combination files (*.lcv)</translation>
     </message>
 </context>
 <context>
@@ -449,6 +512,90 @@ Program news, sample scenarios and answers to users&apos; questions are on the p
         <source>Подождите пожалуйста...</source>
         <translation>Please wait...</translation>
     </message>
+    <message>
+        <source>Файлы комбинаций (*.lcv)</source>
+        <translation>Combination files (*.lcv)</translation>
+    </message>
+    <message>
+        <source>Генерировать</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Исключить тиражи</source>
+        <translation>Exclude draws</translation>
+    </message>
+    <message>
+        <source>Удалить выделенные</source>
+        <translation>Remove selected</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вставить из буфера</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Сведения о комбинации</source>
+        <translation>Combination details</translation>
+    </message>
+    <message>
+        <source>Количество уникальных номеров</source>
+        <translation>Number of distinct values</translation>
+    </message>
+    <message>
+        <source>Проверить по архиву тиражей</source>
+        <translation>Search the draw archive</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Пересчитать статистику по выбранным параметрам</source>
+        <translation>Recompute the statistics with the chosen parameters</translation>
+    </message>
+    <message>
+        <source>Оставить выделенные</source>
+        <translation>Keep selected</translation>
+    </message>
+    <message>
+        <source>В списке комбинаций оставить комбинации с выделенными характеристиками</source>
+        <translation>Keep the combinations with the selected characteristics</translation>
+    </message>
+    <message>
+        <source>Из списка комбинаций удалить комбинации с выделенными характеристиками</source>
+        <translation>Remove the combinations with the selected characteristics</translation>
+    </message>
+    <message>
+        <source>Использовать сравнение с полным набором комбинаций</source>
+        <translation>Compare with the full set of combinations</translation>
+    </message>
+    <message>
+        <source>График идеального распределения</source>
+        <translation>Ideal distribution line</translation>
+    </message>
+    <message>
+        <source>Экспорт статистики в Microsoft Excel</source>
+        <translation>Export statistics to Microsoft Excel</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -518,6 +665,30 @@ Program news, sample scenarios and answers to users&apos; questions are on the p
     <message>
         <source>Избранное</source>
         <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>Вид расчета статистики</source>
+        <translation>Statistics method</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used for the statistics</translation>
+    </message>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Фактические данные</source>
+        <translation>Actual data</translation>
+    </message>
+    <message>
+        <source>Все возможные комбинации</source>
+        <translation>All possible combinations</translation>
     </message>
 </context>
 </TS>

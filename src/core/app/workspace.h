@@ -123,6 +123,9 @@ public:
     // and is reported to the listeners; errors are shown with the operation's own text.
     TCombList& Combs() { return combs_; }
     void GenerateCombsList(const TCombsGenerateParams& params, bool showProgress);
+    TCombsGenerateParams StoredGenerateParams() const;
+    // Makes the parameters the default that every start generates from, and saves them.
+    void StoreGenerateParams(const TCombsGenerateParams& params);
     bool MakeUndoCopy(bool showProgress);
     void RestoreUndo(bool showProgress);
     void UndoCombs();

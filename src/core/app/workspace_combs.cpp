@@ -34,6 +34,21 @@ void Workspace::GenerateCombsList(const TCombsGenerateParams& params, bool showP
     RefreshCombs();
 }
 
+TCombsGenerateParams Workspace::StoredGenerateParams() const {
+    return {stats_.CombsGenerateMode, stats_.CombsGenerateParameters};
+}
+
+void Workspace::StoreGenerateParams(const TCombsGenerateParams& params) {
+    stats_.CombsGenerateMode = static_cast<uint8_t>(params.Mode);
+    stats_.CombsGenerateParameters = params.Parameters;
+    BusyScope busy(busy_, host_, "Сохранение файла конфигурации...");
+    try {
+        stats_.SaveCombsGenerate();
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
+    }
+}
+
 bool Workspace::MakeUndoCopy(bool showProgress) {
     BusyScope busy(busy_, host_, showProgress ? "Создание файла отката..." : "");
     try {

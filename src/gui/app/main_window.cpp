@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include "app/languages.h"
 #include "app/version.h"
 #include "archive/draws_page.h"
+#include "combos/combs_page.h"
 #include "stats/method_combo.h"
 #include "stats/stats_page.h"
 #include "views/graphs_page.h"
@@ -35,16 +37,6 @@ QWidget* PlaceholderTab(const QString& name, QWidget* parent) {
     return page;
 }
 
-QTableView* PlainList(const QString& name, const QStringList& columns, QWidget* parent) {
-    auto* list = new QTableView(parent);
-    list->setObjectName(name);
-    list->verticalHeader()->setVisible(false);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->horizontalHeader()->setStretchLastSection(true);
-    (void)columns;
-    return list;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent)
@@ -60,7 +52,11 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     BuildLayout();
     BuildStatusBar();
     CreateActions();
+    CreateCombsActions();
+    CreateStatTableActions();
     CreateMenus();
+    CreateCombsMenu();
+    AddStatTableMenuEntries();
     // Window-creation stage: interface state and settings; errors are shown and defaults kept.
     workspace_->LoadStartupSettings();
     FillMethodLists(false, false);
@@ -84,16 +80,8 @@ void MainWindow::BuildLayout() {
     drawsPage_ = new DrawsPage(workspace_->Archive(), leftTabs_);
     leftTabs_->addTab(drawsPage_, tr("Архив тиражей"));
 
-    auto* combsPage = new QWidget(leftTabs_);
-    combsSplitter_ = new QSplitter(Qt::Vertical, combsPage);
-    combsList_ = PlainList("lvCombs", {}, combsSplitter_);
-    filtersList_ = PlainList("lvFilters", {}, combsSplitter_);
-    combsSplitter_->addWidget(combsList_);
-    combsSplitter_->addWidget(filtersList_);
-    auto* combsLayout = new QVBoxLayout(combsPage);
-    combsLayout->setContentsMargins(2, 2, 2, 2);
-    combsLayout->addWidget(combsSplitter_);
-    leftTabs_->addTab(combsPage, tr("Комбинации"));
+    combsPage_ = new CombsPage(workspace_->Combs(), leftTabs_);
+    leftTabs_->addTab(combsPage_, tr("Комбинации"));
 
     rightTabs_ = new QTabWidget(this);
     rightTabs_->setObjectName("pcRight");
@@ -103,7 +91,7 @@ void MainWindow::BuildLayout() {
         {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
         {"tsScript", tr("Сценарий")},
     };
-    statsPage_ = new StatsPage(rightTabs_);
+    statsPage_ = new StatsPage(workspace_->StatTable().Table, rightTabs_);
     graphsPage_ = new GraphsPage(rightTabs_);
     for (const auto& [name, caption] : tabs) {
         QWidget* page = nullptr;
@@ -131,9 +119,6 @@ void MainWindow::BuildLayout() {
     connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
     connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
     connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->RecalcViews(); });
-    connect(statsPage_->Methods(), &MethodCombo::EntryChanged, this, [this] {
-        if (actions_ != nullptr) actions_->UpdateAll();
-    });
 }
 
 void MainWindow::BuildStatusBar() {
@@ -174,6 +159,8 @@ void MainWindow::ApplyUiOptions() {
     const TUiOptions& options = workspace_->Options();
     drawsPage_->Model()->SetOptions(
         {options.ColorDraws, options.SortedDraws, workspace_->Stats().Config.ChannelSize});
+    combsPage_->Model()->SetColors(options.ColorCombs, workspace_->Stats().Config.ChannelSize);
+    combsPage_->ExcludeBox()->setValue(options.DrawsExclude);
     rightTabs_->setTabVisible(1, options.TabGraphs);
     rightTabs_->setTabVisible(2, options.TabCard);
     rightTabs_->setTabVisible(3, options.TabLayout);
@@ -185,13 +172,14 @@ void MainWindow::RestoreLayout() {
     resize(1100, 720);
     const TUiOptions& options = workspace_->Options();
     splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
-    combsSplitter_->setSizes({std::max(height() - options.FiltersHeight, 100), options.FiltersHeight});
+    combsPage_->Splitter()->setSizes(
+        {std::max(height() - options.FiltersHeight, 100), options.FiltersHeight});
     try {
         const UiStateFile& state = workspace_->UiState();
         RestorePlacement(this, state);
         RestoreColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", state);
-        RestoreColumnWidths(combsList_->horizontalHeader(), "lvCombs", state);
-        RestoreColumnWidths(filtersList_->horizontalHeader(), "lvFilters", state);
+        RestoreColumnWidths(combsPage_->List()->horizontalHeader(), "lvCombs", state);
+        RestoreColumnWidths(combsPage_->Filters()->horizontalHeader(), "lvFilters", state);
     } catch (const std::exception& e) {
         router_.ShowError(ActionError("Ошибка загрузки параметров программы!\r\r%s", e.what()));
     }
@@ -201,8 +189,8 @@ UiValues MainWindow::WindowValues() const {
     UiValues values;
     AppendPlacement(this, values);
     AppendColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", values);
-    AppendColumnWidths(combsList_->horizontalHeader(), "lvCombs", values);
-    AppendColumnWidths(filtersList_->horizontalHeader(), "lvFilters", values);
+    AppendColumnWidths(combsPage_->List()->horizontalHeader(), "lvCombs", values);
+    AppendColumnWidths(combsPage_->Filters()->horizontalHeader(), "lvFilters", values);
     return values;
 }
 
@@ -235,7 +223,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The panel sizes live in the options so that shut-down writes them with the rest.
     TUiOptions& options = workspace_->Options();
     if (!splitter_->sizes().isEmpty()) options.LeftPanelWidth = splitter_->sizes().first();
-    if (combsSplitter_->sizes().size() > 1) options.FiltersHeight = combsSplitter_->sizes().last();
+    if (combsPage_->Splitter()->sizes().size() > 1)
+        options.FiltersHeight = combsPage_->Splitter()->sizes().last();
     event->accept();
 }
 
@@ -246,7 +235,8 @@ void MainWindow::ArchiveRefreshed(bool force) {
 }
 
 void MainWindow::RecalcViews() {
-    // The analysis views register here as they arrive.
+    // Each view recomputes only when what it was built for changed.
+    if (actions_ != nullptr && statsPage_ != nullptr) ComputeStatTable(false);
 }
 
 void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
@@ -272,7 +262,7 @@ void MainWindow::UpdateStatusPanels() {
     panels_[0]->setText(tr("Архив тиражей: %1").arg(archive.Count()));
     panels_[1]->setText(tr("Следующий тираж: %1").arg(archive.NextDrawNumber(archive.Offset())));
     panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
-    panels_[3]->setText(tr("Комбинаций: %1").arg(0));
+    panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().CombCount()));
     panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().RecordCount()));
     panels_[5]->setText(tr("Рейтинг: %1").arg(0));
 }

@@ -18,6 +18,7 @@ class QTableView;
 
 namespace quorvel::gui {
 
+class CombsPage;
 class DrawsPage;
 class GraphsPage;
 class StatsPage;
@@ -61,6 +62,8 @@ public:
 
     void ArchiveRefreshed(bool force) override;
     void RecalcViews() override;
+    void CombsRefreshed() override;
+    CombsPage* Combs() const { return combsPage_; }
 
 signals:
     void Initialised(bool ok);
@@ -75,6 +78,17 @@ private:
     void CreateActions();
     void CreateArchiveActions();
     void CreateStatsActions();
+    void CreateCombsActions();
+    void CreateCombsMenu();
+    void CreateStatTableActions();
+    void AddStatTableMenuEntries();
+    void ComputeStatTable(bool forced);
+    void TogglePrefetch();
+    void ToggleTotalLine();
+    void CombsGenExecute();
+    void CombsOpenExecute();
+    void CombsSaveExecute();
+    void CombsInfoExecute();
     void CreateMenus();
     void ApplyUiOptions();
     void RestoreLayout();
@@ -127,15 +141,13 @@ private:
     std::unique_ptr<Workspace> workspace_;
     ActionList* actions_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    QSplitter* combsSplitter_ = nullptr;
+    CombsPage* combsPage_ = nullptr;
     QTabWidget* leftTabs_ = nullptr;
     QTabWidget* rightTabs_ = nullptr;
     DrawsPage* drawsPage_ = nullptr;
     StatsPage* statsPage_ = nullptr;
     GraphsPage* graphsPage_ = nullptr;
     std::filesystem::path programDir_;
-    QTableView* combsList_ = nullptr;
-    QTableView* filtersList_ = nullptr;
     std::array<QLabel*, StatusPanelCount> panels_{};
     bool working_ = false;
 };

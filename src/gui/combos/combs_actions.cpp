@@ -1,0 +1,142 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "archive/draw_info_window.h"
+#include "combos/combs_page.h"
+#include "combos/generate_dialog.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+const char* const CombsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Файлы комбинаций (*.lcv)");
+
+}  // namespace
+
+void MainWindow::CreateCombsActions() {
+    const TCombList& combs = workspace_->Combs();
+    auto always = [] { return true; };
+    auto notEmpty = [&combs] { return combs.CombCount() > 0; };
+    auto selected = [this] { return combsPage_->FirstSelectedRow() >= 0; };
+    actions_->Add("CombsGen", tr("Генерировать"), QKeySequence(Qt::Key_F2), always,
+                  [this] { CombsGenExecute(); });
+    actions_->Add("CombsOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), always,
+                  [this] { CombsOpenExecute(); });
+    actions_->Add("CombsSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), notEmpty,
+                  [this] { CombsSaveExecute(); });
+    actions_->Add(
+        "CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        [&combs] { return combs.UndoCount() > 0; }, [this] { workspace_->UndoCombs(); });
+    actions_->Add(
+        "CombsDelExists", tr("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E),
+        [this, &combs] {
+            return combs.CombCount() > 0 && !workspace_->Archive().Empty() &&
+                   combsPage_->ExcludeBox()->value() > 0;
+        },
+        [this] { workspace_->ExcludeLastDrawsFromList(combsPage_->ExcludeBox()->value()); });
+    actions_->Add(
+        "CombsDelSelected", tr("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+        [notEmpty, selected] { return notEmpty() && selected(); },
+        [this] {
+            const auto rows = combsPage_->SelectedRows();
+            combsPage_->List()->clearSelection();
+            workspace_->DeleteCombRows(rows);
+        });
+    actions_->Add("CombsCopy", tr("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C), notEmpty,
+                  [this] {
+                      QApplication::clipboard()->setText(
+                          QString::fromStdString(workspace_->CopyCombs(combsPage_->SelectedRows())));
+                  });
+    actions_->Add(
+        "CombsPaste", tr("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
+        [] { return !QApplication::clipboard()->text().isEmpty(); },
+        [this] { workspace_->PasteCombs(QApplication::clipboard()->text().toStdString()); });
+    actions_->Add("CombsSelectAll", tr("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A), notEmpty,
+                  [this] { combsPage_->List()->selectAll(); });
+    actions_->Add("CombsInfo", tr("Сведения о комбинации"), {}, selected, [this] { CombsInfoExecute(); });
+    actions_->Add("CombsCheckNums", tr("Количество уникальных номеров"), {}, always,
+                  [this] { workspace_->ShowUniqueCombValues(); });
+    actions_->Add(
+        "CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F), selected,
+        [this] { workspace_->FindCombInDraws(workspace_->Combs().CombAt(combsPage_->FirstSelectedRow())); });
+    // The spreadsheet export arrives with its own part of the program.
+    actions_->Add("CombsXlsExport", tr("Экспорт в Microsoft Excel"), {}, [] { return false; }, {});
+    // The clipboard and selection keys belong to the list, so that text fields keep their own.
+    for (const char* name : {"CombsCopy", "CombsPaste", "CombsSelectAll", "CombsDelSelected"}) {
+        QAction* action = actions_->Find(name);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        combsPage_->List()->addAction(action);
+    }
+    connect(combsPage_, &CombsPage::ExcludeRequested, this, [this] { actions_->Execute("CombsDelExists"); });
+    connect(combsPage_, &CombsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
+    connect(combsPage_->ExcludeBox(), &QSpinBox::valueChanged, this, [this](int value) {
+        workspace_->Options().DrawsExclude = value;
+        actions_->UpdateAll();
+    });
+}
+
+void MainWindow::CreateCombsMenu() {
+    auto* menu = new QMenu(tr("Комбинации"), this);
+    for (const char* name : {"CombsGen", "CombsOpen", "CombsSave", "CombsUndo"})
+        menu->addAction(actions_->Find(name));
+    menu->addSeparator();
+    for (const char* name :
+         {"CombsDelExists", "CombsDelSelected", "CombsCopy", "CombsPaste", "CombsSelectAll"}) {
+        menu->addAction(actions_->Find(name));
+    }
+    menu->addSeparator();
+    for (const char* name : {"CombsInfo", "CombsCheckNums", "CombsFindInDraws", "CombsXlsExport"}) {
+        menu->addAction(actions_->Find(name));
+    }
+    // Before the help menu, which stays last.
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
+    combsPage_->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::CombsGenExecute() {
+    GenerateDialog dialog(workspace_->StoredGenerateParams(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.SaveAsDefault()) workspace_->StoreGenerateParams(dialog.Params());
+    workspace_->MakeUndoCopy(true);
+    workspace_->GenerateCombsList(dialog.Params(), true);
+}
+
+void MainWindow::CombsOpenExecute() {
+    const QString file = QFileDialog::getOpenFileName(this, tr("Открыть"), {}, tr(CombsFilter));
+    if (!file.isEmpty()) workspace_->OpenCombsFile(file.toStdString());
+}
+
+void MainWindow::CombsSaveExecute() {
+    QFileDialog dialog(this, tr("Сохранить"), {}, tr(CombsFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("lcv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    workspace_->SaveCombsFile(dialog.selectedFiles().first().toStdString());
+}
+
+void MainWindow::CombsInfoExecute() {
+    const int row = combsPage_->FirstSelectedRow();
+    if (row < 0) return;
+    const TComb comb = workspace_->Combs().CombAt(row);
+    // A combination is taken as the draw after the newest draw seen at the offset.
+    const int refIndex = workspace_->Archive().Count() - 1 - workspace_->Archive().Offset();
+    DrawInfoWindow window(comb, std::nullopt, workspace_->Stats().Config.MatrixCols,
+                          workspace_->Stats().Config.ChannelSize,
+                          workspace_->MethodGraphRows(refIndex + 1, comb), this);
+    window.exec();
+}
+
+void MainWindow::CombsRefreshed() {
+    combsPage_->Refresh();
+    UpdateStatusPanels();
+    actions_->UpdateAll();
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,132 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+#include "app/main_window.h"
+#include "combos/combs_page.h"
+#include "combos/generate_dialog.h"
+#include "stats/stats_page.h"
+#include "support/fake_ui_host.h"
+#include "support/temp_dir.h"
+
+using namespace quorvel;
+using quorvel::gui::MainWindow;
+
+namespace {
+
+struct SampleWindow {
+    SampleWindow() {
+        {
+            // The archive is imported by a first run, as a user would.
+            MainWindow first(DataDirectory(dir.Path()), {});
+            first.SetUiHost(&host);
+            first.Initialise();
+            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
+        }
+        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
+        window->SetUiHost(&host);
+        window->Initialise();
+    }
+    void SelectStatRows(const QStringList& captions) {
+        QTableView* table = window->StatsTab()->Table();
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            if (captions.contains(table->model()->index(row, 0).data().toString())) {
+                table->selectionModel()->select(table->model()->index(row, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            }
+        }
+    }
+    void Screenshot(const QString& name) {
+        window->resize(1200, 720);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(window->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/" + name));
+    }
+
+    test::TempDir dir;
+    test::FakeUiHost host;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+class CombsStatsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keepingTheRowsOfTwoValuesAndUndo() {
+        SampleWindow s;
+        QTableView* table = s.window->StatsTab()->Table();
+        QCOMPARE(table->model()->rowCount(), 10);  // NUMS over the last 1000 draws
+        QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QString("Количество"));
+        QCOMPARE(s.window->StatusText(3), QString("Комбинаций: 1000"));
+        s.SelectStatRows({"3", "7"});
+        QVERIFY(s.window->Actions().Execute("StatFilter_Include"));
+        QCOMPARE(s.window->GetWorkspace().Combs().CombCount(), 488);
+        QCOMPARE(s.window->StatusText(3), QString("Комбинаций: 488"));
+        QAbstractItemModel* filters = s.window->Combs()->Filters()->model();
+        QCOMPARE(filters->rowCount(), 1);
+        QCOMPARE(filters->index(0, 1).data().toString(), QString("7; 3"));  // in display order
+        QCOMPARE(filters->index(0, 2).data().toInt(), 488);
+        s.window->RightTabs()->setCurrentIndex(0);
+        s.window->LeftTabs()->setCurrentIndex(1);
+        s.Screenshot("combs_after_filter.png");
+        QVERIFY(s.window->Actions().Execute("CombsUndo"));
+        QCOMPARE(s.window->GetWorkspace().Combs().CombCount(), 1000);
+        QCOMPARE(filters->rowCount(), 0);
+        QVERIFY(!s.window->Actions().Find("CombsUndo")->isEnabled());
+    }
+
+    void sortingByAHeaderClickAndTheNormColumns() {
+        SampleWindow s;
+        QTableView* table = s.window->StatsTab()->Table();
+        QVERIFY(table->isColumnHidden(3));
+        emit s.window->StatsTab()->SortRequested(0);
+        QCOMPARE(table->model()->index(0, 0).data().toString(), QString("0"));
+        emit s.window->StatsTab()->SortRequested(0);  // the same column again: descending
+        QCOMPARE(table->model()->index(0, 0).data().toString(), QString("9"));
+        QVERIFY(s.window->Actions().Execute("DrawsStatePrefetchsEnabled"));
+        QVERIFY(!table->isColumnHidden(3));
+        QCOMPARE(table->model()->index(0, 3).data().toString(), QString("306"));  // round((325 + 287) / 2)
+        s.Screenshot("stats_table.png");
+    }
+
+    void clipboardGenerationAndExclusion() {
+        SampleWindow s;
+        Workspace& workspace = s.window->GetWorkspace();
+        QApplication::clipboard()->setText("01 02 03\n04 05 06\n");
+        QVERIFY(s.window->Actions().Execute("CombsPaste"));
+        QCOMPARE(workspace.Combs().CombCount(), 2);
+        QApplication::clipboard()->setText("1 2 3\n1;2\n");
+        QVERIFY(s.window->Actions().Execute("CombsPaste"));
+        QCOMPARE(s.host.Last("error"), std::string("Некорректная комбинация: \"1;2\"!"));
+        QCOMPARE(workspace.Combs().CombCount(), 2);
+
+        gui::GenerateDialog dialog(workspace.StoredGenerateParams());
+        QVERIFY(!dialog.ParametersEdit()->isEnabled());
+        dialog.ModeBox()->setCurrentIndex(2);
+        dialog.ParametersEdit()->setText("1;2;3");
+        QVERIFY(dialog.ParametersEdit()->isEnabled());
+        workspace.GenerateCombsList(dialog.Params(), true);
+        QCOMPARE(workspace.Combs().CombCount(), 27);
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog.png");
+
+        workspace.GenerateCombsList({}, true);
+        s.window->Combs()->ExcludeBox()->setValue(5);
+        QVERIFY(s.window->Actions().Execute("CombsDelExists"));
+        QVERIFY(workspace.Combs().CombCount() >= 995);
+        QCOMPARE(workspace.Options().DrawsExclude, 5);
+    }
+};
+
+QTEST_MAIN(CombsStatsTest)
+#include "combs_stats_test.moc"
