@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QThread>
 #include <QTimer>
+#include <iostream>
 
 #include "app/language_loader.h"
 #include "app/languages.h"
@@ -23,9 +24,37 @@ bool WaitForPreviousCopy() {
     return false;
 }
 
+// Messages of a batch run go to the error stream; questions are answered No.
+class BatchHost : public quorvel::UiHost {
+public:
+    void ShowProgress(const std::string&) override {}
+    void ShowError(const std::string& text) override { std::cerr << text << "\n"; }
+    void ShowInfo(const std::string& text) override { std::cerr << text << "\n"; }
+    void ShowWarning(const std::string& text, quorvel::WarningCaption) override { std::cerr << text << "\n"; }
+    bool AskYesNo(const std::string&) override { return false; }
+    bool AskDelete(const std::string&) override { return false; }
+};
+
+// "fullrecreate" and "fullrefresh" make the program a batch tool that needs no display.
+bool IsBatchRun(const std::vector<std::string>& args) {
+    return quorvel::HasSwitch(args, "fullrecreate") || quorvel::HasSwitch(args, "fullrefresh");
+}
+
+int RunBatch(const quorvel::DataDirectory& dir, const std::vector<std::string>& args) {
+    BatchHost host;
+    quorvel::Workspace workspace(dir, host, args, quorvel::Workspace::Mode::CommandLine);
+    workspace.LoadStartupSettings();
+    return workspace.Initialise() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    {
+        std::vector<std::string> args(argv + 1, argv + argc);
+        const quorvel::DataDirectory dir = quorvel::DataDirectory::FromArguments(args);
+        if (IsBatchRun(args)) return RunBatch(dir, args);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorvel::ProgramName);
     std::vector<std::string> args(argv + 1, argv + argc);

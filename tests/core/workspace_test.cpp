@@ -184,3 +184,34 @@ TEST(WorkspaceArchive, ImportReportsSkippedLinesAndAnUnreadableFileChangesNothin
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(WorkspaceStartup, FullSetSwitchesBuildTheFilesAndEndTheRun) {
+    test::TempDir dir;
+    {
+        test::FakeUiHost host;
+        Workspace plain(DataDirectory(dir.Path()), host, {});
+        plain.LoadStartupSettings();
+        ASSERT_TRUE(plain.Initialise());
+        EXPECT_FALSE(plain.EndsAfterStartup());
+        EXPECT_FALSE(std::filesystem::exists(dir / "Prefetchs"));  // the comparison is off
+    }
+    test::FakeUiHost host;
+    Workspace refresh(DataDirectory(dir.Path()), host, {"--FullRefresh"}, Workspace::Mode::CommandLine);
+    refresh.LoadStartupSettings();
+    ASSERT_TRUE(refresh.Initialise());
+    EXPECT_TRUE(refresh.EndsAfterStartup());
+    const auto nums = dir / "Prefetchs" / "Quorvel_3r10_NUMS.dfc";
+    ASSERT_TRUE(std::filesystem::exists(nums));
+    test::WriteBytes(nums, "damaged");
+    refresh.Shutdown();
+    Workspace recreate(DataDirectory(dir.Path()), host, {"fullrecreate"}, Workspace::Mode::CommandLine);
+    recreate.LoadStartupSettings();
+    ASSERT_TRUE(recreate.Initialise());
+    EXPECT_EQ(std::filesystem::file_size(nums), 11u * 12);  // ten values and the trailer, written anew
+}
+
+}  // namespace
+}  // namespace quorvel
