@@ -661,6 +661,45 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::ShreddingDialog</name>
+    <message>
+        <source>Методы шинковки</source>
+        <translation>Shredding methods</translation>
+    </message>
+    <message>
+        <source>Используемая формула</source>
+        <translation>Formula used</translation>
+    </message>
+    <message>
+        <source>Количество используемых знаков после запятой</source>
+        <translation>Number of decimal places used</translation>
+    </message>
+    <message>
+        <source>Формула %1:</source>
+        <translation>Formula %1:</translation>
+    </message>
+    <message>
+        <source>Используемые переменные:</source>
+        <translation>Variables:</translation>
+    </message>
+    <message>
+        <source>n1, n2, n3, ..., nX - числа текущего тиража</source>
+        <translation>n1, n2, n3, ..., nX - values of the current draw</translation>
+    </message>
+    <message>
+        <source>p1, p2, p3, ..., pX - числа предыдущего тиража</source>
+        <translation>p1, p2, p3, ..., pX - values of the previous draw</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::StatsPage</name>
     <message>
         <source>Избранное</source>

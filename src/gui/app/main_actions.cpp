@@ -12,6 +12,7 @@
 #include "app/params_dialog.h"
 #include "archive/draws_page.h"
 #include "stats/config_changes.h"
+#include "stats/shredding_dialog.h"
 
 namespace quorvel::gui {
 
@@ -21,7 +22,11 @@ void MainWindow::CreateActions() {
     // Actions whose work arrives with later parts of the program stay disabled until then.
     auto later = [] { return false; };
     actions_->Add("EditConfig", tr("Параметры"), {}, always, [this] { EditConfigExecute(); });
-    actions_->Add("EditShredding", tr("Формулы шинковки"), {}, later, {});
+    actions_->Add("EditShredding", tr("Формулы шинковки"), {}, always, [this] {
+        if (!EditShredding(*workspace_, this)) return;
+        FillMethodLists(true, true);
+        workspace_->RecalcViews();
+    });
     actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, later, {});
     actions_->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
                   [this] { close(); });
