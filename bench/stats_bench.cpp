@@ -31,6 +31,10 @@ SampleEngine& Engine() {
 
 void BM_EvaluateWindow1000(benchmark::State& state) {
     SampleEngine& engine = Engine();
+    if (state.range(0) >= engine.stats.Count()) {
+        state.SkipWithError("no such entry");
+        return;
+    }
     const TStatMethod& entry = engine.stats.Items[static_cast<size_t>(state.range(0))];
     state.SetLabel(entry.Code());
     auto stat = entry.CreateStat(engine.stats);
@@ -43,10 +47,14 @@ void BM_EvaluateWindow1000(benchmark::State& state) {
         benchmark::DoNotOptimize(table.data());
     }
 }
-BENCHMARK(BM_EvaluateWindow1000)->DenseRange(0, 10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EvaluateWindow1000)->DenseRange(0, 144)->Unit(benchmark::kMicrosecond);
 
 void BM_MatchesAllCombinations(benchmark::State& state) {
     SampleEngine& engine = Engine();
+    if (state.range(0) >= engine.stats.Count()) {
+        state.SkipWithError("no such entry");
+        return;
+    }
     const TStatMethod& entry = engine.stats.Items[static_cast<size_t>(state.range(0))];
     state.SetLabel(entry.Code());
     auto stat = entry.CreateStat(engine.stats);
@@ -66,7 +74,7 @@ void BM_MatchesAllCombinations(benchmark::State& state) {
         benchmark::DoNotOptimize(kept);
     }
 }
-BENCHMARK(BM_MatchesAllCombinations)->DenseRange(0, 10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MatchesAllCombinations)->DenseRange(0, 144)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
