@@ -2,6 +2,8 @@
 
 #include "commands_archive.h"
 #include "commands_combs.h"
+#include "commands_scenario.h"
+#include "commands_stakes.h"
 #include "commands_stats.h"
 
 namespace quorvel::cli {
@@ -12,6 +14,10 @@ const Command Commands[] = {
     {"import", RunImport}, {"export", RunExport},   {"info", RunInfo},   {"add", RunAdd},
     {"delete", RunDelete}, {"methods", RunMethods}, {"stats", RunStats}, {"fullset", RunFullSet},
     {"combs", RunCombs},   {"filter", RunFilter},
+    {"scenario", RunScenario},
+    {"step", RunStep},
+    {"stakes", RunStakes},
+    {"rating", RunRating},
 };
 
 }  // namespace

@@ -161,8 +161,8 @@ private slots:
         {
             StartedWindow s(dir);
             s.window->show();
-            s.window->resize(900, 640);
-            s.window->MainSplitter()->setSizes({410, 490});
+            s.window->resize(1100, 640);
+            s.window->MainSplitter()->setSizes({410, 690});
             s.window->Draws()->List()->horizontalHeader()->resizeSection(0, 77);
             QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
             s.window->close();
@@ -170,7 +170,7 @@ private slots:
         StartedWindow again(dir);
         again.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(again.window.get()));
-        QCOMPARE(again.window->size(), QSize(900, 640));
+        QCOMPARE(again.window->size(), QSize(1100, 640));
         QCOMPARE(again.window->MainSplitter()->sizes().first(), 410);
         QCOMPARE(again.window->Draws()->List()->horizontalHeader()->sectionSize(0), 77);
         QCOMPARE(UiStateFile(dir / "Quorvel_3r10.frm").ReadUiInt("LeftPanelWidth", 0), 410);

@@ -116,6 +116,8 @@ bool Workspace::Initialise() {
         LoadDraws();
         GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
         RecalcViews();
+        LoadRating();
+        LoadScenarioAutosave();
         RunStartupSwitches();
     } catch (const std::exception& e) {
         host_.ShowError(ActionError("Ошибка инициализации программы!\r\r%s", e.what()));

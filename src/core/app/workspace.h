@@ -16,7 +16,11 @@
 #include "combos/comb_list.h"
 #include "combos/filter_pass.h"
 #include "combos/generation.h"
+#include "scenario/scenario.h"
+#include "scenario/scenario_log.h"
+#include "scenario/selection_rules.h"
 #include "stakes/stakes_file.h"
+#include "stakes/stakes_graphs.h"
 #include "stats/stat_list.h"
 #include "stats/stat_table.h"
 
@@ -32,6 +36,11 @@ public:
     virtual void RecalcViews() {}
     // The combination list or its applied filters changed.
     virtual void CombsRefreshed() {}
+    // Stakes and rating
+    // The stakes file changed; moveToEnd asks the grid to show its last record.
+    virtual void StakesRefreshed(bool moveToEnd) { (void)moveToEnd; }
+    // The rating's rows or their order changed.
+    virtual void RatingRefreshed() {}
 };
 
 // Owns everything the main window owns: the archive and its offset, the settings, the
@@ -150,6 +159,79 @@ public:
     // 32 segments) that tell which full-set files depend on the change.
     int ApplyConfig(const TConfigData& config);
 
+    // Stakes and rating
+    // Every operation shows its own errors; what was written before a failure stays written.
+    // A stake made by hand: for the next draw at the offset, from the current list, unchecked.
+    TStakeRecord NewManualStake() const;
+    // The stake dialog's OK: the stake for draws consecutive draws, then the check.
+    bool AddStake(const TStakeRecord& stake, int draws);
+    // The multi-stake dialog's OK: one stake per combination, in order, then the check.
+    bool AddStakesForCombs(const std::vector<TComb>& combs, int drawNumber, int draws,
+                           const std::string& comment);
+    // Checks the stakes against the whole archive; returns how many got checked.
+    int CheckStakes();
+    // Deleting records (grid row r shows record r - 1) after the user confirms, by condition,
+    // or all of them; each is followed by the check, deleting all by the rebuild question.
+    bool DeleteStakeRows(int firstRow, int lastRow);
+    bool DeleteStakesWhere(TStakeCondition condition, int matches);
+    bool ClearStakes();
+    void DeleteStakeLogs();
+    std::optional<TChartData> StakesProfitGraph();
+    TRating& Rating() { return rating_; }
+    int RatingSortColumn() const { return ratingSortColumn_; }
+    bool RatingDescending() const { return ratingDescending_; }
+    // The order the list was last sorted in, restored before start-up loads and sorts the rating.
+    void SetRatingSortOrder(int column, bool descending) {
+        ratingSortColumn_ = column;
+        ratingDescending_ = descending;
+    }
+    std::array<std::string, RatingColumnCount> RatingTexts(int row) const;
+    void LoadRating();
+    // Sorts (a negative column leaves the order) and saves the rating.
+    void SortRating(int column, bool descending);
+    // Rebuilds from the stakes file, asking first when the rating holds rows.
+    bool RebuildRating();
+    bool ExportRating(const std::filesystem::path& file);
+    void SetRatingEffMode(int mode);
+    // Appends the scenario lines the rows' comments describe; returns how many were added.
+    int RatingsToScript(const std::vector<int>& rows);
+    std::optional<TChartData> RatingStakesGraph(const std::vector<int>& rows, bool profit);
+    std::optional<TChartData> RatingsMatchGraph(const std::vector<int>& rows);
+
+    // Scenario
+    // The current scenario. Every change goes through these, which save the whole scenario to
+    // the autosave file and tell the listeners; errors are shown and what was there stays.
+    const TScenario& Scenario() const { return scenario_; }
+    void AddScenarioListener(ScenarioListener* listener) { scenarioListeners_.push_back(listener); }
+    std::filesystem::path ScenarioAutosavePath() const;
+    // Start-up: the autosave file, when there is one, becomes the current scenario.
+    void LoadScenarioAutosave();
+    // Returns the index of the new line.
+    int AppendScriptLine(const std::string& line);
+    // Outside the scenario both throw "Запись со индексом %d в файле данных не найдена!".
+    const std::string& ScriptLine(int index) const { return scenario_.Line(index); }
+    void ReplaceScriptLine(int index, const std::string& line);
+    // After the user confirms; returns whether lines went.
+    bool DeleteScriptLines(const std::vector<int>& rows);
+    bool ClearScript();
+    // Moves a line one place; the first line cannot go up nor the last one down.
+    bool MoveScriptLineUp(int row);
+    bool MoveScriptLineDown(int row);
+    // Replacing the scenario, or appending with a blank separator between.
+    bool OpenScriptFile(const std::filesystem::path& file);
+    bool AppendScriptFile(const std::filesystem::path& file);
+    bool SaveScriptFile(const std::filesystem::path& file);
+    // Runs one filter variant on the combination list: computes the step's statistics table,
+    // walks it by the selection rule until a stop condition holds, filters, and rolls back a
+    // filtering that emptied the list. Log lines go to the sink (none: the log is off). A step
+    // that cannot run throws Error with its message; a stop request ends the walk at once.
+    // The caller has backed up the weights (TStatList::BackupWeights) for steps without their own.
+    void RunFilterPart(const TFilterPart& part, ScenarioLogSink* log);
+    // The stop request of a scenario run: set by the run's owner, or by the host's stop poll.
+    bool ScriptStopRequested();
+    void RequestScriptStop() { scriptStop_ = true; }
+    void ClearScriptStop() { scriptStop_ = false; }
+
 private:
     void RefreshDraws(bool force);
     void OpenStakesFile();
@@ -174,6 +256,20 @@ private:
     bool endsAfterStartup_ = false;
     StatTableState statTable_;
     TCombList combs_;
+    // Stakes and rating
+    void RefreshStakes(bool moveToEnd);
+    void RefreshRating();
+    void CheckStakesAfterChange();
+    std::vector<std::string> RatingComments(const std::vector<int>& rows) const;
+    TRating rating_;
+    int ratingSortColumn_ = RatingDefaultSortColumn;
+    bool ratingDescending_ = true;
+    // Scenario
+    void ScenarioChanged();
+    void RefreshScenario();
+    TScenario scenario_;
+    std::vector<ScenarioListener*> scenarioListeners_;
+    bool scriptStop_ = false;
 };
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include "util/error.h"
@@ -20,6 +21,52 @@ const char* const ExclusiveAccessMessage =
     "нескольких копий программы возможна только из разных каталогов.\r\r"
     "2) Для программы нет прав на запись в том каталоге, где она расположена. Например: в Windows 7 и "
     "выше по умолчанию запрещена запись в c:\\Program Files.\r\rПрограмма будет закрыта!";
+
+namespace {
+
+constexpr int BlockRecords = 1024;
+constexpr const char* ReadRecordError = "Ошибка чтения записи из файла ставок!\r\r%s";
+constexpr const char* WriteError = "Ошибка записи в файл ставок!\r\r%s";
+constexpr const char* AppendError = "Ошибка добавления записи в файл ставок!\r\r%s";
+constexpr const char* SearchError = "Ошибка поиска записи в файле ставок!\r\r%s";
+constexpr const char* DeleteError = "Ошибка удаления записи из файла ставок!\r\r%s";
+
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
+
+[[noreturn]] void Fail(const char* fixedText, const std::string& cause) {
+    throw Error(Format(fixedText, {cause}));
+}
+
+std::string NotFoundText(int index) {
+    return Format("Запись со индексом %d в файле данных не найдена!", {index});
+}
+
+void Encode(std::string& bytes, const TStakeRecord& record) {
+    const size_t at = bytes.size();
+    bytes.resize(at + StakeRecordSize);
+    WriteStakeRecord(reinterpret_cast<uint8_t*>(bytes.data() + at), record);
+}
+
+bool WriteAllAt(int fd, const char* data, size_t size, int64_t offset, size_t& done) {
+    done = 0;
+    while (done < size) {
+        ssize_t n = ::pwrite(fd, data + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
 
 StakesFile::~StakesFile() {
     Close();
@@ -36,12 +83,20 @@ void StakesFile::Open(const std::filesystem::path& path) {
     }
     fd_ = fd;
     path_ = path;
+    cachedIndex_ = -1;
 }
 
 void StakesFile::Close() {
     if (fd_ < 0) return;
     ::close(fd_);  // closing releases the lock
     fd_ = -1;
+    cachedIndex_ = -1;
+}
+
+std::filesystem::path StakesFile::TemporaryPath() const {
+    std::filesystem::path temporary = path_;
+    temporary.replace_extension(".~tmp");
+    return temporary;
 }
 
 int64_t StakesFile::Size() const {
@@ -50,26 +105,319 @@ int64_t StakesFile::Size() const {
     return info.st_size;
 }
 
-std::optional<std::string> StakesFile::CheckVersion() {
+void StakesFile::RequireOpen() const {
     if (fd_ < 0) throw Error("Файл ставок не открыт!");
+}
+
+std::optional<std::string> StakesFile::CheckVersion() {
+    RequireOpen();
+    cachedIndex_ = -1;
     const int64_t size = Size();
     if (size == 0) return std::nullopt;
     uint8_t version = 0;
     if (::pread(fd_, &version, 1, 0) != 1) {
-        throw Error(Format("Ошибка чтения файла ставок!\r\r%s", {std::string(std::strerror(errno))}));
+        throw Error(Format("Ошибка чтения файла ставок!\r\r%s", {SystemReason(errno)}));
     }
     if (size % static_cast<int64_t>(StakeRecordSize) == 0 && version == StakeRecordVersion)
         return std::nullopt;
     std::filesystem::path backup = path_;
     backup += ".bak";
     WriteFileSafely(backup, ReadFileBytes(path_));
-    if (::ftruncate(fd_, 0) != 0) {
-        throw Error(Format("Ошибка записи в файл ставок!\r\r%s", {std::string(std::strerror(errno))}));
-    }
+    if (::ftruncate(fd_, 0) != 0) Fail(WriteError, SystemReason(errno));
     return Format(
         "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!"
         "\r\rПрежнее содержимое файла сохранено в \"%s\".",
         {PathText(backup)});
+}
+
+void StakesFile::Reopen() {
+    RequireOpen();
+    cachedIndex_ = -1;
+}
+
+size_t StakesFile::ReadRaw(int first, int count, std::string& bytes) const {
+    const int64_t offset = static_cast<int64_t>(first) * static_cast<int64_t>(StakeRecordSize);
+    bytes.resize(static_cast<size_t>(count) * StakeRecordSize);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw Error(SystemReason(errno));
+        }
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return done / StakeRecordSize;
+}
+
+void StakesFile::WriteRaw(int64_t offset, const std::string& bytes) const {
+    size_t done = 0;
+    if (!WriteAllAt(fd_, bytes.data(), bytes.size(), offset, done)) throw Error(SystemReason(errno));
+}
+
+const TStakeRecord& StakesFile::Read(int index) {
+    RequireOpen();
+    if (index == cachedIndex_ && index >= 0) return cached_;
+    if (index < 0 || index >= RecordCount()) throw Error(NotFoundText(index));
+    std::string bytes;
+    try {
+        if (ReadRaw(index, 1, bytes) != 1) throw Error(NotFoundText(index));
+    } catch (const std::exception& e) {
+        Fail(ReadRecordError, e.what());
+    }
+    cached_ = ReadStakeRecord(reinterpret_cast<const uint8_t*>(bytes.data()));
+    cachedIndex_ = index;
+    return cached_;
+}
+
+std::optional<TStakeRecord> StakesFile::ReadLast() {
+    const int count = RecordCount();
+    if (count == 0) return std::nullopt;
+    return Read(count - 1);
+}
+
+std::vector<TStakeRecord> StakesFile::ReadBlock(int first, int count) {
+    RequireOpen();
+    std::vector<TStakeRecord> records;
+    if (first < 0 || count <= 0) return records;
+    std::string bytes;
+    size_t got = 0;
+    try {
+        got = ReadRaw(first, count, bytes);
+    } catch (const std::exception& e) {
+        Fail(ReadRecordError, e.what());
+    }
+    records.reserve(got);
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    for (size_t i = 0; i < got; ++i)
+        records.push_back(ReadStakeRecord(data + i * StakeRecordSize));
+    return records;
+}
+
+void StakesFile::Write(int index, const TStakeRecord& record) {
+    WriteBlock(index, &record, 1);
+}
+
+void StakesFile::WriteBlock(int first, const TStakeRecord* records, int count) {
+    RequireOpen();
+    if (count <= 0) return;
+    if (first < 0 || first + count > RecordCount())
+        Fail(WriteError, NotFoundText(first < 0 ? first : first + count - 1));
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(count) * StakeRecordSize);
+    for (int i = 0; i < count; ++i)
+        Encode(bytes, records[i]);
+    if (cachedIndex_ >= first && cachedIndex_ < first + count) cachedIndex_ = -1;
+    try {
+        WriteRaw(static_cast<int64_t>(first) * static_cast<int64_t>(StakeRecordSize), bytes);
+    } catch (const std::exception& e) {
+        Fail(WriteError, e.what());
+    }
+}
+
+void StakesFile::AppendRaw(const std::string& bytes, int& written) {
+    written = 0;
+    // A file with a torn last record (left by a crash) grows from its last whole record.
+    const int64_t start = static_cast<int64_t>(RecordCount()) * static_cast<int64_t>(StakeRecordSize);
+    size_t done = 0;
+    if (WriteAllAt(fd_, bytes.data(), bytes.size(), start, done)) {
+        written = static_cast<int>(bytes.size() / StakeRecordSize);
+        return;
+    }
+    const int error = errno;
+    // Cut a half-written record off, so the file stays a whole number of records.
+    const size_t whole = done / StakeRecordSize;
+    written = static_cast<int>(whole);
+    const off_t kept = static_cast<off_t>(start + static_cast<int64_t>(whole * StakeRecordSize));
+    if (::ftruncate(fd_, kept) != 0) {
+        // Should even the cut fail, the size check at the next start keeps the content aside.
+    }
+    throw Error(SystemReason(error));
+}
+
+void StakesFile::Append(const TStakeRecord& record) {
+    AppendStakes({record}, 1);
+}
+
+void StakesFile::AppendForDraws(const TStakeRecord& record, int draws) {
+    AppendStakes({record}, draws);
+}
+
+int StakesFile::AppendStakes(const std::vector<TStakeRecord>& records, int draws) {
+    RequireOpen();
+    int appended = 0;
+    std::string bytes;
+    int pending = 0;
+    // Whether the file's last record, as it will be once the pending bytes are written, is a
+    // real stake. Only the first look goes to the file.
+    bool lastIsStake = false;
+    bool lastKnown = false;
+    auto flush = [&] {
+        if (bytes.empty()) return;
+        int written = 0;
+        int base = RecordCount();
+        try {
+            AppendRaw(bytes, written);
+        } catch (const std::exception& e) {
+            appended += written;
+            Fail(AppendError, e.what());
+        }
+        appended += written;
+        // The last record written is the one a caller most likely reads next.
+        cached_ =
+            ReadStakeRecord(reinterpret_cast<const uint8_t*>(bytes.data() + bytes.size() - StakeRecordSize));
+        cachedIndex_ = base + written - 1;
+        bytes.clear();
+        pending = 0;
+    };
+    auto add = [&](const TStakeRecord& record) {
+        Encode(bytes, record);
+        lastIsStake = record.IsRealStake();
+        if (++pending == BlockRecords) flush();
+    };
+    for (const TStakeRecord& record : records) {
+        if (record.IsChecked()) {
+            flush();
+            Fail(AppendError, "Добавление в конец файла уже проверенной ставки!");
+        }
+        if (draws <= 1) {
+            add(record);
+            continue;
+        }
+        if (static_cast<int64_t>(record.DrawNumber) + draws - 1 > INT32_MAX) {
+            flush();
+            Fail(AppendError,
+                 Format("Номер тиража %d для ставки на %d тиражей выходит за пределы от 1 до 2147483647!",
+                        {record.DrawNumber, draws}));
+        }
+        for (int j = 1; j <= draws; ++j) {
+            if (!lastKnown) {
+                try {
+                    auto last = ReadLast();
+                    lastIsStake = last && last->IsRealStake();
+                } catch (const std::exception& e) {
+                    Fail(AppendError, e.what());
+                }
+                lastKnown = true;
+            }
+            if (lastIsStake) add(StakeSeparator());
+            TStakeRecord copy = record;
+            copy.DrawNumber = record.DrawNumber + (j - 1);
+            add(copy);
+        }
+    }
+    flush();
+    return appended;
+}
+
+bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
+    RequireOpen();
+    const int count = RecordCount();
+    const int positions = std::clamp(values.Count, 0, static_cast<int>(values.Values.size()));
+    std::string bytes;
+    for (int first = 0; first < count; first += BlockRecords) {
+        size_t got = 0;
+        try {
+            got = ReadRaw(first, std::min(BlockRecords, count - first), bytes);
+        } catch (const std::exception& e) {
+            Fail(SearchError, e.what());
+        }
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+        for (size_t i = 0; i < got; ++i) {
+            const TStakeRecord record = ReadStakeRecord(data + i * StakeRecordSize);
+            if (record.DrawNumber != drawNumber || record.Values.Count != values.Count) continue;
+            if (std::equal(values.Values.begin(), values.Values.begin() + positions,
+                           record.Values.Values.begin()))
+                return true;
+        }
+    }
+    return false;
+}
+
+int StakesFile::Rewrite(const KeepRule& keep) {
+    RequireOpen();
+    const std::filesystem::path temporary = TemporaryPath();
+    struct stat old {};
+    const mode_t mode = ::fstat(fd_, &old) == 0 ? (old.st_mode & 07777) : 0644;
+    int out = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (out < 0) {
+        throw Error(Format("Ошибка создания временного файла ставок %s!\r\r%s",
+                           {PathText(temporary), SystemReason(errno)}));
+    }
+    auto discard = [&](const std::string& cause) {
+        ::close(out);
+        ::unlink(temporary.c_str());
+        throw Error(cause);
+    };
+    // The new file is held before it takes the name, so no second copy can slip in between.
+    if (::flock(out, LOCK_EX | LOCK_NB) != 0) discard(SystemReason(errno));
+    const int count = RecordCount();
+    int removed = 0;
+    int64_t outSize = 0;
+    std::string bytes;
+    std::string kept;
+    for (int first = 0; first < count; first += BlockRecords) {
+        size_t got = 0;
+        try {
+            got = ReadRaw(first, std::min(BlockRecords, count - first), bytes);
+        } catch (const std::exception& e) {
+            discard(e.what());
+        }
+        kept.clear();
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+        for (size_t i = 0; i < got; ++i) {
+            // Kept records are copied byte for byte.
+            if (keep(ReadStakeRecord(data + i * StakeRecordSize), first + static_cast<int>(i))) {
+                kept.append(bytes, i * StakeRecordSize, StakeRecordSize);
+            } else {
+                ++removed;
+            }
+        }
+        size_t done = 0;
+        if (!WriteAllAt(out, kept.data(), kept.size(), outSize, done)) discard(SystemReason(errno));
+        outSize += static_cast<int64_t>(kept.size());
+    }
+    if (::fsync(out) != 0) discard(SystemReason(errno));
+    // The rename replaces the old file in one step; until it succeeds the old file is whole.
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        discard(Format("Ошибка переименования / удаления временного файла ставок %s!\r\r%s",
+                       {PathText(temporary), SystemReason(errno)}));
+    }
+    ::close(fd_);
+    fd_ = out;
+    cachedIndex_ = -1;
+    const std::filesystem::path directory = path_.has_parent_path() ? path_.parent_path() : ".";
+    int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return removed;
+}
+
+int StakesFile::DeleteRange(int first, int last) {
+    try {
+        return Rewrite([&](const TStakeRecord&, int index) { return index < first || index > last; });
+    } catch (const std::exception& e) {
+        Fail(DeleteError, e.what());
+    }
+}
+
+int StakesFile::DeleteWhere(TStakeCondition condition, int value) {
+    try {
+        return Rewrite([&](const TStakeRecord& record, int) {
+            return record.Kind == StakeKindSeparator || !StakeMeetsCondition(record, condition, value);
+        });
+    } catch (const std::exception& e) {
+        Fail(DeleteError, e.what());
+    }
+}
+
+void StakesFile::Clear() {
+    RequireOpen();
+    cachedIndex_ = -1;
+    if (::ftruncate(fd_, 0) != 0) Fail(DeleteError, SystemReason(errno));
 }
 
 }  // namespace quorvel

@@ -2,13 +2,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "stakes/stake_record.h"
 
 namespace quorvel {
-
-constexpr size_t StakeRecordSize = 304;
-constexpr uint8_t StakeRecordVersion = 2;
 
 // The text shown when another copy of the program (or a missing write right) keeps the
 // data files from being held.
@@ -21,6 +23,11 @@ public:
 
 // The stakes file, held open and locked from start-up to shut-down. The lock is what keeps a
 // second copy of the program off the same data directory.
+//
+// The file can grow to millions of records during scenario tests, so it is never loaded whole:
+// single records go through a one-record cache, whole-file passes read blocks of records, and
+// every change is written in place at once. Each failing operation throws Error with its own
+// message; the records written before the failure stay written.
 class StakesFile {
 public:
     StakesFile() = default;
@@ -34,18 +41,74 @@ public:
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
     const std::filesystem::path& Path() const { return path_; }
+    // Where deleting streams the records that stay: the file's name with the extension ".~tmp".
+    std::filesystem::path TemporaryPath() const;
 
     int64_t Size() const;
     int RecordCount() const { return static_cast<int>(Size() / static_cast<int64_t>(StakeRecordSize)); }
+    bool Empty() const { return Size() == 0; }
 
     // A non-empty file whose size is not a whole number of records, or whose first record is
     // not of the current version, is emptied. Its old content is first kept beside it in a
     // ".bak" file, so a damaged file loses nothing. Returns the warning to show, if any.
     std::optional<std::string> CheckVersion();
 
+    // Forgets the cached record. The file stays held: closing it, even for a moment, would let
+    // a second copy of the program take the directory.
+    void Reopen();
+
+    // Record i counted from 0, through the one-record cache. The reference is valid until the
+    // next operation on the file.
+    const TStakeRecord& Read(int index);
+    // The last record, or nothing for an empty file.
+    std::optional<TStakeRecord> ReadLast();
+    // Up to count records from first on (fewer at the end of the file), bypassing the cache.
+    std::vector<TStakeRecord> ReadBlock(int first, int count);
+
+    // Writes records in place, from index first on; they must lie within the file.
+    void Write(int index, const TStakeRecord& record);
+    void WriteBlock(int first, const TStakeRecord* records, int count);
+
+    // Appends one record; a checked stake is refused.
+    void Append(const TStakeRecord& record);
+    // Appends the stake for draws consecutive draws from its own: one copy per draw, each after
+    // a separator when the file's last record is then a real stake. For one draw the record is
+    // appended unchanged.
+    void AppendForDraws(const TStakeRecord& record, int draws);
+    // The same for many stakes, written in blocks. The first failure ends the work; every
+    // whole record written before it stays. Returns the number of records appended.
+    int AppendStakes(const std::vector<TStakeRecord>& records, int draws);
+
+    // True when a record holds that draw number and the same staked values (equal count and
+    // equal value at each counted position).
+    bool Contains(int drawNumber, const TStakeComb& values);
+
+    // Deleting streams the records that stay into the temporary file, which then takes the
+    // file's place by a rename; the old file is untouched until that rename succeeds.
+    // Returns the number of records deleted.
+    int DeleteRange(int first, int last);
+    // Deletes the stakes whose matches meet the condition; separators always stay.
+    int DeleteWhere(TStakeCondition condition, int value);
+    // Empties the file.
+    void Clear();
+
 private:
+    using KeepRule = std::function<bool(const TStakeRecord& record, int index)>;
+
+    void RequireOpen() const;
+    // Reads whole records as raw bytes; throws Error with the system's reason.
+    size_t ReadRaw(int first, int count, std::string& bytes) const;
+    void WriteRaw(int64_t offset, const std::string& bytes) const;
+    int Rewrite(const KeepRule& keep);
+    // Appends encoded records at the end; on a failure the file is cut back to its last whole
+    // record and the count of records that made it is given to the caller through written.
+    void AppendRaw(const std::string& bytes, int& written);
+
     int fd_ = -1;
     std::filesystem::path path_;
+    // The one-record cache: the record most recently read or written, and its index.
+    int cachedIndex_ = -1;
+    TStakeRecord cached_;
 };
 
 }  // namespace quorvel

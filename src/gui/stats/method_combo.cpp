@@ -7,7 +7,7 @@ namespace quorvel::gui {
 MethodCombo::MethodCombo(const QString& name, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(30);
+    setMinimumContentsLength(12);
     setMaxVisibleItems(30);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit EntryChanged(); });
 }

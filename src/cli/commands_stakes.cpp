@@ -1,0 +1,163 @@
+#include "commands_stakes.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <ostream>
+
+#include "app/workspace.h"
+#include "cli_options.h"
+#include "stakes/stake_record.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+template <size_t N>
+std::string JoinCells(const std::array<std::string, N>& cells) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c > 0 ? ";" : "") + cells[c];
+    return line;
+}
+
+void PrintCount(Workspace& workspace, std::ostream& out) {
+    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+}
+
+int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    TStakeRecord stake = workspace.NewManualStake();
+    int draw = stake.DrawNumber;
+    int draws = 1;
+    const auto comment = TakeOption(args, "--comment");
+    if (!TakeIntOption(args, "--draw", 1, INT_MAX, draw, err) ||
+        !TakeIntOption(args, "--draws", 1, 65535, draws, err)) {
+        return 1;
+    }
+    if (args.size() != 1) {
+        err << "Укажите одну ставку вида \"v1;v2;v3\"; см. quorvel --help\n";
+        return 1;
+    }
+    // The stake dialog's checks, in its order.
+    const auto values = ParseStakeValues(args[0]);
+    if (!values) {
+        err << "Введена некорректная комбинация!\n";
+        return 1;
+    }
+    if (comment && TrimBlanks(*comment).empty()) {
+        err << "Необходимо ввести комментарий!\n";
+        return 1;
+    }
+    stake.DrawNumber = draw;
+    stake.Values = *values;
+    if (comment) stake.Comment.SetText(*comment);
+    if (!workspace.AddStake(stake, draws)) return 1;
+    PrintCount(workspace, out);
+    return 0;
+}
+
+int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!NoArgsLeft(args, err)) return 1;
+    StakesFile& file = workspace.Stakes();
+    const int count = file.RecordCount();
+    try {
+        for (int i = 0; i < count; ++i)
+            out << JoinCells(StakeCellTexts(file.Read(i))) << "\n";
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int CheckStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!NoArgsLeft(args, err)) return 1;
+    const int checked = workspace.CheckStakes();
+    out << Format("Проверено ставок: %d", {checked}) << "\n";
+    return 0;
+}
+
+int DeleteStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // "--matches OP V" takes two values, so it is read by hand.
+    static const std::array<const char*, StakeConditionCount> operators = {"=", ">", ">=", "<", "<="};
+    int condition = -1;
+    int value = -1;
+    for (size_t i = 0; i + 2 < args.size(); ++i) {
+        if (args[i] != "--matches") continue;
+        for (int c = 0; c < StakeConditionCount; ++c) {
+            if (args[i + 1] == operators[static_cast<size_t>(c)]) condition = c;
+        }
+        const auto number = ParseInt32(args[i + 2]);
+        if (number && *number >= 0 && *number <= 3) value = *number;
+        args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 3);
+        break;
+    }
+    if (condition < 0 || value < 0) {
+        err << "Укажите условие: --matches =|>|>=|<|<= ЧИСЛО (от 0 до 3)\n";
+        return 1;
+    }
+    if (!NoArgsLeft(args, err)) return 1;
+    if (!workspace.DeleteStakesWhere(static_cast<TStakeCondition>(condition), value)) return 1;
+    PrintCount(workspace, out);
+    return 0;
+}
+
+void PrintRating(Workspace& workspace, std::ostream& out) {
+    std::array<std::string, RatingColumnCount> captions;
+    for (size_t c = 0; c < captions.size(); ++c)
+        captions[c] = RatingColumnCaptions[c];
+    out << JoinCells(captions) << "\n";
+    for (int row = 0; row < workspace.Rating().Count(); ++row)
+        out << JoinCells(workspace.RatingTexts(row)) << "\n";
+}
+
+}  // namespace
+
+int RunStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << "Укажите действие: add, list, check или delete; см. quorvel --help\n";
+        return 1;
+    }
+    const std::string action = args[0];
+    args.erase(args.begin());
+    if (action == "add") return AddStake(workspace, args, out, err);
+    if (action == "list") return ListStakes(workspace, args, out, err);
+    if (action == "check") return CheckStakes(workspace, args, out, err);
+    if (action == "delete") return DeleteStakes(workspace, args, out, err);
+    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    return 1;
+}
+
+int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args[0] == "rebuild") {
+        args.erase(args.begin());
+        if (!NoArgsLeft(args, err)) return 1;
+        if (!workspace.RebuildRating()) return 1;
+        out << Format("Рейтинг: %d", {workspace.Rating().Count()}) << "\n";
+        return 0;
+    }
+    if (!args.empty() && args[0] == "export") {
+        if (args.size() != 2) {
+            err << "Укажите файл: quorvel rating export ФАЙЛ.csv\n";
+            return 1;
+        }
+        return workspace.ExportRating(args[1]) ? 0 : 1;
+    }
+    int column = workspace.RatingSortColumn();
+    int mode = workspace.Options().RatingsEffMode;
+    const bool sortGiven = std::find(args.begin(), args.end(), "--sort") != args.end();
+    const bool descending = TakeFlag(args, "--desc");
+    if (!TakeIntOption(args, "--sort", 0, RatingColumnCount - 1, column, err) ||
+        !TakeIntOption(args, "--mode", 0, RatingEffModeCount - 1, mode, err) || !NoArgsLeft(args, err)) {
+        return 1;
+    }
+    if (sortGiven || descending) workspace.SortRating(column, descending);
+    // The mode applies to this listing; the stored option stays as it is.
+    workspace.Options().RatingsEffMode = mode;
+    PrintRating(workspace, out);
+    return 0;
+}
+
+}  // namespace quorvel::cli

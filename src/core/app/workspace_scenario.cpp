@@ -1,0 +1,254 @@
+#include <algorithm>
+
+#include "app/version.h"
+#include "app/workspace.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+
+namespace quorvel {
+
+std::filesystem::path Workspace::ScenarioAutosavePath() const {
+    return dir_.File(std::string(ProgramName) + ScenarioAutosaveExtension);
+}
+
+void Workspace::RefreshScenario() {
+    for (ScenarioListener* listener : scenarioListeners_)
+        listener->ScenarioRefreshed();
+}
+
+void Workspace::ScenarioChanged() {
+    const std::filesystem::path path = ScenarioAutosavePath();
+    {
+        BusyScope busy(busy_, host_, Format("Сохранение файла \"%s\"...", {PathText(path)}));
+        try {
+            WriteScenarioFile(path, scenario_.Lines());
+        } catch (const std::exception& e) {
+            host_.ShowError(ScenarioWriteErrorText(path, e.what()));
+        }
+    }
+    RefreshScenario();
+}
+
+void Workspace::LoadScenarioAutosave() {
+    const std::filesystem::path path = ScenarioAutosavePath();
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(path)}));
+        try {
+            scenario_.Assign(ReadScenarioFile(path));
+        } catch (const std::exception& e) {
+            host_.ShowError(ScenarioReadErrorText(path, e.what()));
+        }
+    }
+    RefreshScenario();
+}
+
+int Workspace::AppendScriptLine(const std::string& line) {
+    const int index = scenario_.Append(line);
+    ScenarioChanged();
+    return index;
+}
+
+void Workspace::ReplaceScriptLine(int index, const std::string& line) {
+    scenario_.Replace(index, line);
+    ScenarioChanged();
+}
+
+bool Workspace::DeleteScriptLines(const std::vector<int>& rows) {
+    if (rows.empty() || !ConfirmDelete(host_, static_cast<int>(rows.size()))) return false;
+    {
+        BusyScope busy(busy_, host_, "Удаление строк...");
+        scenario_.Delete(rows);
+    }
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::ClearScript() {
+    if (scenario_.Empty() || !ConfirmDelete(host_, scenario_.Count())) return false;
+    scenario_.Clear();
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::MoveScriptLineUp(int row) {
+    if (!scenario_.CanMoveUp(row)) return false;
+    scenario_.Swap(row, row - 1);
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::MoveScriptLineDown(int row) {
+    if (!scenario_.CanMoveDown(row)) return false;
+    scenario_.Swap(row, row + 1);
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::OpenScriptFile(const std::filesystem::path& file) {
+    std::vector<std::string> lines;
+    {
+        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(file)}));
+        try {
+            lines = ReadScenarioFile(file);
+        } catch (const std::exception& e) {
+            host_.ShowError(ScenarioReadErrorText(file, e.what()));
+            RefreshScenario();
+            return false;
+        }
+    }
+    scenario_.Assign(std::move(lines));
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::AppendScriptFile(const std::filesystem::path& file) {
+    if (scenario_.Empty()) return OpenScriptFile(file);
+    std::vector<std::string> lines;
+    {
+        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(file)}));
+        try {
+            lines = ReadScenarioFile(file);
+        } catch (const std::exception& e) {
+            host_.ShowError(ScenarioReadErrorText(file, e.what()));
+            RefreshScenario();
+            return false;
+        }
+    }
+    scenario_.AppendLines(lines);
+    ScenarioChanged();
+    return true;
+}
+
+bool Workspace::SaveScriptFile(const std::filesystem::path& file) {
+    BusyScope busy(busy_, host_, Format("Сохранение файла \"%s\"...", {PathText(file)}));
+    try {
+        WriteScenarioFile(file, scenario_.Lines());
+        return true;
+    } catch (const std::exception& e) {
+        host_.ShowError(ScenarioWriteErrorText(file, e.what()));
+        return false;
+    }
+}
+
+bool Workspace::ScriptStopRequested() {
+    if (!scriptStop_ && host_.StopRequested()) scriptStop_ = true;
+    return scriptStop_;
+}
+
+namespace {
+
+void WriteLog(ScenarioLogSink* log, const std::string& line) {
+    if (log != nullptr) log->WriteLine(line);
+}
+
+std::string FilterModeLine(bool keep) {
+    return keep ? "Оставляем выделенные значения..." : "Удаляем выделенные значения...";
+}
+
+std::string StepLine(int step, const TStatValues& row) {
+    return Format("Шаг %.3d. Выделение строки: %s", {step, StatRowLogText(row)});
+}
+
+}  // namespace
+
+void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
+    if (!part.Enabled) return;
+    // Only a method the statistics tab offers can run: the user may have hidden it, or the
+    // scenario may come from a program with other methods.
+    const auto offered = stats_.MethodList(false);
+    if (std::none_of(offered.begin(), offered.end(),
+                     [&](const auto& item) { return item.Entry == part.Method; })) {
+        const bool known = part.Method >= 0 && part.Method < stats_.Count();
+        const TStatMethod* entry = known ? &stats_.Items[static_cast<size_t>(part.Method)] : nullptr;
+        throw Error(
+            Format("Метод расчета статистики \"%s\" на найден!\r%s\r\rВозможно, Вы отключили данных "
+                   "метод расчета либо использовали сценарий от другой модификации программы.",
+                   {entry != nullptr ? entry->Code() : std::string(),
+                    entry != nullptr ? entry->DisplayName() : std::string()}));
+    }
+    statTable_.Entry = part.Method;
+    statTable_.SortColumn = part.SortColumn;
+    statTable_.Descending = true;
+    options_.DrawsStatLen = part.DrawsCount;
+    WriteLog(log, Format("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
+                         {stats_.ListText(part.Method, true), part.DrawsCount}));
+    stats_.ApplyWeights(part.WeightOverride, part.Weights);
+    // Always recomputed: the sort column and the weights may differ from the last computation.
+    ComputeStatTable(true);
+
+    const auto stat = stats_.Items[static_cast<size_t>(part.Method)].CreateStat(stats_);
+    const std::vector<TStatRow>& tableRows = statTable_.Table.Rows;
+    std::vector<TStatValues> rows;
+    rows.reserve(tableRows.size());
+    for (const TStatRow& row : tableRows) {
+        TStatValues values = ReadRowTexts(&row);
+        values[CellValueKey] = std::to_string(stat->ParseListedValue(values[CellValueText]));
+        rows.push_back(std::move(values));
+    }
+    if (log != nullptr) {
+        for (const TStatValues& values : rows)
+            log->WriteLine(StatRowLogText(values));
+    }
+
+    const int count = static_cast<int>(rows.size());
+    const int first = part.BottomUp ? count - 1 : 0;
+    const int step = part.BottomUp ? -1 : 1;
+    auto rollBackWhenEmpty = [&](bool filtered) {
+        if (!filtered || combs_.CombCount() > 0) return false;
+        WriteLog(log, "{UNDO} Откат изменений...");
+        RestoreUndo(true);
+        combs_.AddUndoRow();
+        RefreshCombs();
+        return true;
+    };
+    int steps = 0;
+
+    if (part.MultiSelect) {
+        std::vector<int> selected;
+        for (int i = first; i >= 0 && i < count; i += step) {
+            if (ScriptStopRequested()) return;
+            const TStatValues& row = rows[static_cast<size_t>(i)];
+            // "SC" and "SZ" need a filtering per row, which this walk does not do.
+            if (part.StopCondition == StopST && steps >= part.StopValue) break;
+            if (RowEndsWalk(part, row)) break;
+            if (RowPassesRule(part, row)) {
+                selected.push_back(i);
+                WriteLog(log, StepLine(steps + 1, row));
+            }
+            ++steps;
+        }
+        WriteLog(log, FilterModeLine(part.KeepSelected));
+        std::sort(selected.begin(), selected.end());  // a selection is filtered in table order
+        bool filtered = false;
+        if (selected.empty()) {
+            MakeUndoCopy(true);
+        } else {
+            filtered = FilterByStatRows(selected, !part.KeepSelected);
+        }
+        WriteLog(log, Format("Количество комбинаций в списке: %d", {combs_.CombCount()}));
+        rollBackWhenEmpty(filtered);
+        return;
+    }
+
+    for (int i = first; i >= 0 && i < count; i += step) {
+        if (ScriptStopRequested()) return;
+        const TStatValues& row = rows[static_cast<size_t>(i)];
+        if (part.StopCondition == StopSC && combs_.CombCount() <= part.StopValue) break;
+        if (RowEndsWalk(part, row)) break;
+        if (part.StopCondition == StopST && steps >= part.StopValue) break;
+        if (!RowPassesRule(part, row)) continue;
+        WriteLog(log, StepLine(steps + 1, row));
+        WriteLog(log, FilterModeLine(part.KeepSelected));
+        const bool filtered = FilterByStatRows({i}, !part.KeepSelected);
+        WriteLog(log, Format("Количество комбинаций в списке: %d", {combs_.CombCount()}));
+        if (rollBackWhenEmpty(filtered)) {
+            if (part.StopCondition == StopSZ) break;
+        } else {
+            ++steps;
+        }
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <sstream>
+
+#include "cli.h"
+#include "support/temp_dir.h"
+#include "util/text_file.h"
+
+namespace quorvel::cli {
+namespace {
+
+struct Output {
+    int Code;
+    std::string Out;
+    std::string Err;
+};
+
+Output Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data-dir", dir.Path().string(), "--decimal-separator", ","});
+    std::ostringstream out, err;
+    int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(),
+                                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+}
+
+TEST(CliScenario, ShowPrintsLinesAsTheScenarioListDoes) {
+    test::TempDir dir;
+    WriteTextFile(dir / "s.lsc", {
+                                     "excl:7#all#nex|BMF12#NUMS:10#LMV:5#ST:3|T#SUMS:10| | | | | |Мой",
+                                     "",
+                                     "FULL:0#WHAT|tsd1#xyz:5| | | | | |x|коммент|арий",
+                                 });
+    Output shown = Quorvel(dir, {"scenario", "show", (dir / "s.lsc").string()});
+    ASSERT_EQ(shown.Code, 0) << shown.Err;
+    EXPECT_EQ(
+        shown.Out,
+        "Мой | Исключить 7 тиражей; Все; Только новые ставки | BMF12#NUMS:10#LMV:5#ST:3 | "
+        "TSD1#SUMS:10#LNO:#SF:0 |  |  |  |  | \n"
+        "\n"
+        "коммент | Исходный список; Случайно; Все создаваемые ставки | TSD1#xyz:5#LNO:#SF:0 |  |  |  |  |  "
+        "| TSD1##LNO:#SF:0\n");
+
+    Output missing = Quorvel(dir, {"scenario", "show", (dir / "none.lsc").string()});
+    EXPECT_EQ(missing.Code, 1);
+    EXPECT_EQ(missing.Err.rfind("Ошибка чтения файла \"" + (dir / "none.lsc").string() + "\"!\n\n", 0), 0u)
+        << missing.Err;
+    EXPECT_EQ(Quorvel(dir, {"scenario", "list"}).Code, 1);
+
+    // Without a file: the current scenario of the data directory.
+    WriteTextFile(dir / "Quorvel_3r10.lss", {"CURR:0#NONE#CLR| | | | | | | |"});
+    EXPECT_EQ(
+        Quorvel(dir, {"scenario", "show"}).Out,
+        " | Текущий список; Не делать ставок; Удалить ставки; Все создаваемые ставки |  |  |  |  |  |  | \n");
+}
+
+TEST(CliScenario, OneStepOnTheSampleArchive) {
+    test::TempDir dir;
+    ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+
+    // Removing the values of the 10-draw table one by one leaves the last value's triple; the
+    // filtering that would empty the list is rolled back.
+    Output step = Quorvel(dir, {"step", "TSD1#NUMS:10#LNO:#SF:0"});
+    ASSERT_EQ(step.Code, 0) << step.Err;
+    const std::vector<std::string> log = LinesOf(step.Err);
+    ASSERT_EQ(log.size(), 1u + 10 + 10 * 3 + 1);
+    EXPECT_EQ(
+        log[0],
+        "Анализ тиражей и расчет статистики \"{ num } Числа тиража [ N ]\" для выборки в 10 тиражей...");
+    EXPECT_EQ(CountPrefix(log, "Шаг "), 10);
+    EXPECT_EQ(log[log.size() - 2], "Количество комбинаций в списке: 0");
+    EXPECT_EQ(log.back(), "{UNDO} Откат изменений...");
+    ASSERT_TRUE(std::regex_match(step.Out, std::regex("(\\d);\\1;\\1\n"))) << step.Out;
+    EXPECT_EQ(log[10].substr(0, 5), "< [" + step.Out.substr(0, 1) + "]");  // the table's last row
+
+    // Each variant runs on what the one before left, only while there is a choice left.
+    Output variants = Quorvel(dir, {"step", "TSD1#NUMS:5,10#LNO:", "--offset", "3"});
+    EXPECT_EQ(CountPrefix(LinesOf(variants.Err), "Анализ тиражей"), 1);
+    Output thresholds = Quorvel(dir, {"step", "TMF1#NUMS#CMV:100,1#SF:0", "--window", "30"});
+    EXPECT_EQ(CountPrefix(LinesOf(thresholds.Err), "Анализ тиражей и расчет статистики"), 2);
+    EXPECT_NE(thresholds.Err.find("для выборки в 30 тиражей..."), std::string::npos);
+    // A list read from a file.
+    test::WriteBytes(dir / "few.lcv", "1;2;3\r\n4;5;6\r\n7;8;9\r\n");
+    EXPECT_EQ(Quorvel(dir, {"step", "TSF1#POS1:10#LVA:4#SF:0", "--combs", (dir / "few.lcv").string()}).Out,
+              "4;5;6\n");
+}
+
+TEST(CliScenario, StepsThatCannotRun) {
+    test::TempDir dir;
+    ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+    Output unknown = Quorvel(dir, {"step", "TSD1#XYZ:10"});
+    EXPECT_EQ(unknown.Code, 1);
+    EXPECT_EQ(unknown.Err, "Некорректное описание фильтра: TSD1#XYZ:10#LNO:#SF:0!\n");
+    EXPECT_TRUE(unknown.Out.empty());
+    // --window gives window lengths, but still no method.
+    EXPECT_EQ(Quorvel(dir, {"step", "TMF1#XYZ#CMV:1#SF:0", "--window", "30"}).Err,
+              "Некорректное описание фильтра: TMF1#XYZ#CMV:1#SF:0!\n");
+    Output conversion = Quorvel(dir, {"step", "TSD1#NUMS:10#DDV:1#SF:0"});
+    EXPECT_EQ(conversion.Code, 1);
+    EXPECT_NE(conversion.Err.find("Значение \"-\" не является целым числом!\n"), std::string::npos);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"step"},
+                                               {"step", " "},
+                                               {"step", "TSD1#NUMS:10", "extra"},
+                                               {"step", "TSD1#NUMS:10", "--window", "0"}}) {
+        EXPECT_EQ(Quorvel(dir, args).Code, 1) << args.size();
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::cli
