@@ -5,6 +5,7 @@
 #include "commands_scenario.h"
 #include "commands_stakes.h"
 #include "commands_stats.h"
+#include "commands_views.h"
 
 namespace quorvel::cli {
 
@@ -18,6 +19,7 @@ const Command Commands[] = {
     {"step", RunStep},
     {"stakes", RunStakes},
     {"rating", RunRating},
+    {"view", RunView},
 };
 
 }  // namespace
