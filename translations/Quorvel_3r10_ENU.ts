@@ -319,6 +319,13 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::LayoutPage</name>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::MainWindow</name>
     <message>
         <source>Параметры</source>
@@ -596,6 +603,34 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Экспорт статистики в Microsoft Excel</source>
         <translation>Export statistics to Microsoft Excel</translation>
     </message>
+    <message>
+        <source>Сделать ставку</source>
+        <translation>Place a stake</translation>
+    </message>
+    <message>
+        <source>Удалить ставку</source>
+        <translation>Delete stake</translation>
+    </message>
+    <message>
+        <source>Удалить все ставки</source>
+        <translation>Delete all stakes</translation>
+    </message>
+    <message>
+        <source>Проверить ставки</source>
+        <translation>Check stakes</translation>
+    </message>
+    <message>
+        <source>Обновить рейтинг</source>
+        <translation>Refresh rating</translation>
+    </message>
+    <message>
+        <source>График по дням недели</source>
+        <translation>Chart by weekday</translation>
+    </message>
+    <message>
+        <source>График / диаграмма</source>
+        <translation>Chart / diagram</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -700,6 +735,49 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::StakeDialog</name>
+    <message>
+        <source>Добавление ставки</source>
+        <translation>New stake</translation>
+    </message>
+    <message>
+        <source>Номер первого тиража</source>
+        <translation>Number of the first draw</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
+        <translation>Number of draws to stake on (from the given one)</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Ставка:</source>
+        <translation>Stake:</translation>
+    </message>
+    <message>
+        <source>Сумма:</source>
+        <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Кол-во тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is not valid!</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>A comment is required!</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::StatsPage</name>
     <message>
         <source>Избранное</source>
@@ -728,6 +806,13 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Все возможные комбинации</source>
         <translation>All possible combinations</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::WeekPage</name>
+    <message>
+        <source>Тиражей:</source>
+        <translation>Draws:</translation>
     </message>
 </context>
 </TS>

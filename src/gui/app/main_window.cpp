@@ -17,9 +17,13 @@
 #include "app/version.h"
 #include "archive/draws_page.h"
 #include "combos/combs_page.h"
+#include "stakes/stakes_pages.h"
 #include "stats/method_combo.h"
 #include "stats/stats_page.h"
+#include "views/card_page.h"
 #include "views/graphs_page.h"
+#include "views/layout_page.h"
+#include "views/week_page.h"
 
 namespace quorvel::gui {
 
@@ -54,6 +58,8 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     CreateActions();
     CreateCombsActions();
     CreateStatTableActions();
+    CreateStakesActions();
+    CreateViewsActions();
     CreateMenus();
     CreateCombsMenu();
     AddStatTableMenuEntries();
@@ -99,6 +105,16 @@ void MainWindow::BuildLayout() {
             page = statsPage_;
         } else if (qstrcmp(name, "tsGraphs") == 0) {
             page = graphsPage_;
+        } else if (qstrcmp(name, "tsCard") == 0) {
+            page = cardPage_ = new CardPage(rightTabs_);
+        } else if (qstrcmp(name, "tsLayout") == 0) {
+            page = layoutPage_ = new LayoutPage(rightTabs_);
+        } else if (qstrcmp(name, "tsWeek") == 0) {
+            page = weekPage_ = new WeekPage(rightTabs_);
+        } else if (qstrcmp(name, "tsStakes") == 0) {
+            page = new StakesPage(workspace_->Stakes(), rightTabs_);
+        } else if (qstrcmp(name, "tsRatings") == 0) {
+            page = new RatingPage(*workspace_, rightTabs_);
         } else {
             page = PlaceholderTab(name, rightTabs_);
         }
@@ -237,6 +253,7 @@ void MainWindow::ArchiveRefreshed(bool force) {
 void MainWindow::RecalcViews() {
     // Each view recomputes only when what it was built for changed.
     if (actions_ != nullptr && statsPage_ != nullptr) ComputeStatTable(false);
+    if (actions_ != nullptr && cardPage_ != nullptr) RebuildViews(false);
 }
 
 void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
@@ -264,7 +281,7 @@ void MainWindow::UpdateStatusPanels() {
     panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
     panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().CombCount()));
     panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().RecordCount()));
-    panels_[5]->setText(tr("Рейтинг: %1").arg(0));
+    panels_[5]->setText(tr("Рейтинг: %1").arg(workspace_->Rating().Count()));
 }
 
 }  // namespace quorvel::gui

@@ -10,6 +10,7 @@
 #include "app/qt_ui_host.h"
 #include "app/window_layout.h"
 #include "app/workspace.h"
+#include "views/view_stamp.h"
 
 class QLabel;
 class QSplitter;
@@ -21,7 +22,12 @@ namespace quorvel::gui {
 class CombsPage;
 class DrawsPage;
 class GraphsPage;
+class CardPage;
+class LayoutPage;
+class WeekPage;
 class StatsPage;
+class StakesPage;
+class RatingPage;
 
 // The main window: the draws and combinations on the left, the analysis tabs on the right,
 // the status bar of seven panels. Every rule it follows lives in the Workspace.
@@ -81,6 +87,27 @@ private:
     void CreateCombsActions();
     void CreateCombsMenu();
     void CreateStatTableActions();
+    void CreateStakesActions();
+    void StakeAddExecute();
+    StakesPage* StakesTab() const;
+    RatingPage* RatingTab() const;
+    void StakesRefreshed(bool moveToEnd) override;
+    void RatingRefreshed() override;
+    // The card, layout and week tabs: each rebuilds only while its tab is visible and, unless
+    // forced, when what it was built for changed.
+    void CreateViewsActions();
+    void RebuildViews(bool force);
+    void RebuildCard(bool force);
+    void RebuildLayout(bool force);
+    void RebuildLayoutCompare(bool force);
+    void RebuildWeek(bool force);
+    void DrawWeekChart();
+    CardPage* cardPage_ = nullptr;
+    LayoutPage* layoutPage_ = nullptr;
+    WeekPage* weekPage_ = nullptr;
+    TViewStamp layoutStamp_;
+    TViewStamp layoutCompareStamp_;
+    TViewStamp weekStamp_;
     void AddStatTableMenuEntries();
     void ComputeStatTable(bool forced);
     void TogglePrefetch();

@@ -1,0 +1,120 @@
+#include "stakes/stakes_models.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
+#include <QPalette>
+
+namespace quorvel::gui {
+
+namespace {
+
+enum StakeColumn { ColMatchCount = 5, ColMatches = 6, ColProfit = 7, ColComment = 8 };
+
+// The row tints of the stake kinds, the separator taking the window colour.
+QVariant KindBrush(uint8_t kind) {
+    switch (kind) {
+        case StakeKindManual:
+            return QBrush(QColor(0xEA, 0xFF, 0xEA));
+        case StakeKindRegular:
+            return QBrush(QColor(0xFF, 0xEA, 0xEA));
+        case StakeKindScript:
+            return QBrush(QColor(0xEA, 0xFF, 0xFF));
+        case StakeKindSystem:
+            return QBrush(QColor(0xFC, 0xFD, 0xD9));
+        default:
+            return QBrush(QApplication::palette().color(QPalette::Window));
+    }
+}
+
+}  // namespace
+
+StakesModel::StakesModel(StakesFile& stakes, QObject* parent) : QAbstractTableModel(parent), stakes_(stakes) {
+    rows_ = stakes_.IsOpen() ? stakes_.RecordCount() : 0;
+}
+
+void StakesModel::Refresh() {
+    beginResetModel();
+    rows_ = stakes_.IsOpen() ? stakes_.RecordCount() : 0;
+    endResetModel();
+}
+
+int StakesModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int StakesModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : StakeColumnCount;
+}
+
+QVariant StakesModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_ || !stakes_.IsOpen()) return {};
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole) {
+        if (column == ColProfit) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (column == ColComment) return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return QVariant(Qt::AlignCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::BackgroundRole && role != Qt::ForegroundRole) return {};
+    TStakeRecord record;
+    try {
+        record = stakes_.Read(index.row());
+    } catch (const std::exception&) {
+        // A record that cannot be read shows as an empty row; the next refresh tells the truth.
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(StakeCellTexts(record)[static_cast<size_t>(column)]);
+        case Qt::BackgroundRole:
+            return KindBrush(record.Kind);
+        case Qt::ForegroundRole:
+            if (record.IsChecked() && column >= ColMatchCount && column <= ColProfit) {
+                return QBrush(record.Profit > 0 ? QColor(Qt::darkGreen) : QColor(Qt::red));
+            }
+            return QBrush(Qt::black);
+        default:
+            return {};
+    }
+}
+
+QVariant StakesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < StakeColumnCount)
+        return QString::fromUtf8(StakeColumnCaptions[static_cast<size_t>(section)]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+RatingModel::RatingModel(Workspace& workspace, QObject* parent)
+    : QAbstractTableModel(parent), workspace_(workspace) {}
+
+void RatingModel::Refresh() {
+    beginResetModel();
+    endResetModel();
+}
+
+int RatingModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : workspace_.Rating().Count();
+}
+
+int RatingModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RatingColumnCount;
+}
+
+QVariant RatingModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= workspace_.Rating().Count()) return {};
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    return QString::fromStdString(workspace_.RatingTexts(index.row())[static_cast<size_t>(index.column())]);
+}
+
+QVariant RatingModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < RatingColumnCount)
+        return QString::fromUtf8(RatingColumnCaptions[static_cast<size_t>(section)]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+}  // namespace quorvel::gui

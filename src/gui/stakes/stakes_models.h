@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "app/workspace.h"
+
+namespace quorvel::gui {
+
+// The stakes grid: a view over the stakes file that reads each shown record on demand through
+// the file's one-record cache and never keeps records itself. Row r shows record r.
+class StakesModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit StakesModel(StakesFile& stakes, QObject* parent = nullptr);
+
+    // Follows the file after any change of its records.
+    void Refresh();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    StakesFile& stakes_;
+    int rows_ = 0;
+};
+
+// The rating list over the workspace's rating texts.
+class RatingModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit RatingModel(Workspace& workspace, QObject* parent = nullptr);
+
+    void Refresh();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    Workspace& workspace_;
+};
+
+}  // namespace quorvel::gui

@@ -1,0 +1,78 @@
+#include "stakes/stakes_pages.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quorvel::gui {
+
+namespace {
+
+QTableView* NewList(QAbstractItemModel* model, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(20);
+    return view;
+}
+
+}  // namespace
+
+StakesPage::StakesPage(StakesFile& stakes, QWidget* parent)
+    : QWidget(parent), model_(new StakesModel(stakes, this)), grid_(NewList(model_, this)) {
+    setObjectName("tsStakes");
+    grid_->setObjectName("sgStakes");
+    for (int column = 0; column < StakeColumnCount; ++column)
+        grid_->setColumnWidth(column, StakeColumnWidths[static_cast<size_t>(column)]);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &StakesPage::SelectionChanged);
+}
+
+void StakesPage::Refresh(bool moveToEnd) {
+    model_->Refresh();
+    if (moveToEnd && model_->rowCount() > 0) grid_->scrollToBottom();
+    emit SelectionChanged();
+}
+
+std::pair<int, int> StakesPage::SelectedRange() const {
+    int first = -1;
+    int last = -1;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
+        if (first < 0 || index.row() < first) first = index.row();
+        last = std::max(last, index.row());
+    }
+    return {first, last};
+}
+
+RatingPage::RatingPage(Workspace& workspace, QWidget* parent)
+    : QWidget(parent),
+      workspace_(workspace),
+      model_(new RatingModel(workspace, this)),
+      list_(NewList(model_, this)) {
+    setObjectName("tsRatings");
+    list_->setObjectName("lvRatings");
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setColumnWidth(0, 400);
+    list_->horizontalHeader()->setSortIndicatorShown(true);
+    list_->horizontalHeader()->setSectionsClickable(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this, &RatingPage::SortRequested);
+}
+
+void RatingPage::Refresh() {
+    model_->Refresh();
+    list_->horizontalHeader()->setSortIndicator(workspace_.RatingSortColumn(), workspace_.RatingDescending()
+                                                                                   ? Qt::DescendingOrder
+                                                                                   : Qt::AscendingOrder);
+}
+
+}  // namespace quorvel::gui
