@@ -319,6 +319,21 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::GraphsPage</name>
+    <message>
+        <source>Количество тиражей, использующихся для построения графиков</source>
+        <translation>Number of draws used for the graphs</translation>
+    </message>
+    <message>
+        <source>Отображать метки на графике</source>
+        <translation>Show labels on the graph</translation>
+    </message>
+    <message>
+        <source>Тип графика</source>
+        <translation>Graph type</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::LayoutPage</name>
     <message>
         <source>Тиражей:</source>
@@ -631,6 +646,46 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>График / диаграмма</source>
         <translation>Chart / diagram</translation>
     </message>
+    <message>
+        <source>Файлы сценариев (*.lsc)</source>
+        <translation>Scenario files (*.lsc)</translation>
+    </message>
+    <message>
+        <source>Добавить фильтры</source>
+        <translation>Add filters</translation>
+    </message>
+    <message>
+        <source>Создание новой строки</source>
+        <translation>New line</translation>
+    </message>
+    <message>
+        <source>Добавить разделитель</source>
+        <translation>Add separator</translation>
+    </message>
+    <message>
+        <source>Добавить сценарий</source>
+        <translation>Append scenario</translation>
+    </message>
+    <message>
+        <source>Клонировать</source>
+        <translation>Clone</translation>
+    </message>
+    <message>
+        <source>Редактирование строки</source>
+        <translation>Edit line</translation>
+    </message>
+    <message>
+        <source>Удалить все</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -693,6 +748,95 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::RepeatsWindow</name>
+    <message>
+        <source>Количество тиражей, использующихся для расчета статистики</source>
+        <translation>Number of draws used for the statistics</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, просматриваемых "в глубину" для поиска совпадений</source>
+        <translation>Number of draws looked back for matches</translation>
+    </message>
+    <message>
+        <source>Рассчитать</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Кол-во повторов</source>
+        <translation>Repeats</translation>
+    </message>
+    <message>
+        <source>Список тиражей</source>
+        <translation>Draws</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ScenarioPage</name>
+    <message>
+        <source>Строк: %1</source>
+        <translation>Lines: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ScriptLineDialog</name>
+    <message>
+        <source>Удалить все ставки перед выполнением (накопление только рейтинга)</source>
+        <translation>Delete all stakes before running (keep only the rating)</translation>
+    </message>
+    <message>
+        <source>Только новые ставки (пропускать те ставки, которые уже есть в списке)</source>
+        <translation>New stakes only (skip stakes already in the list)</translation>
+    </message>
+    <message>
+        <source>Элемент сценария</source>
+        <translation>Scenario line</translation>
+    </message>
+    <message>
+        <source>Комментарии (можно оставить пустым)</source>
+        <translation>Comments (may be empty)</translation>
+    </message>
+    <message>
+        <source>Исключить указанное количество тиражей из списка комбинаций перед применением фильтров</source>
+        <translation>Exclude the given number of draws from the list before filtering</translation>
+    </message>
+    <message>
+        <source>Комментарии:</source>
+        <translation>Comments:</translation>
+    </message>
+    <message>
+        <source> Опции </source>
+        <translation> Options </translation>
+    </message>
+    <message>
+        <source>Начальный список комбинаций:</source>
+        <translation>Starting combination list:</translation>
+    </message>
+    <message>
+        <source>Кол-во тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>В случае неоднозначного результата после применения фильтров:</source>
+        <translation>When the filters leave more than one combination:</translation>
+    </message>
+    <message>
+        <source> Фильтры </source>
+        <translation> Filters </translation>
+    </message>
+    <message>
+        <source>Фильтр %1:</source>
+        <translation>Filter %1:</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include "app/version.h"
 #include "archive/draws_page.h"
 #include "combos/combs_page.h"
+#include "scenario/scenario_page.h"
 #include "stakes/stakes_pages.h"
 #include "stats/method_combo.h"
 #include "stats/stats_page.h"
@@ -59,10 +60,13 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     CreateCombsActions();
     CreateStatTableActions();
     CreateStakesActions();
+    CreateScenarioActions();
+    CreateGraphsActions();
     CreateViewsActions();
     CreateMenus();
     CreateCombsMenu();
     AddStatTableMenuEntries();
+    AddPageMenus();
     // Window-creation stage: interface state and settings; errors are shown and defaults kept.
     workspace_->LoadStartupSettings();
     FillMethodLists(false, false);
@@ -115,6 +119,8 @@ void MainWindow::BuildLayout() {
             page = new StakesPage(workspace_->Stakes(), rightTabs_);
         } else if (qstrcmp(name, "tsRatings") == 0) {
             page = new RatingPage(*workspace_, rightTabs_);
+        } else if (qstrcmp(name, "tsScript") == 0) {
+            page = new ScenarioPage(*workspace_, rightTabs_);
         } else {
             page = PlaceholderTab(name, rightTabs_);
         }
@@ -254,6 +260,7 @@ void MainWindow::RecalcViews() {
     // Each view recomputes only when what it was built for changed.
     if (actions_ != nullptr && statsPage_ != nullptr) ComputeStatTable(false);
     if (actions_ != nullptr && cardPage_ != nullptr) RebuildViews(false);
+    if (actions_ != nullptr && graphsPage_ != nullptr) RebuildGraph(false);
 }
 
 void MainWindow::FillMethodLists(bool reload, bool keepSelection) {

@@ -87,6 +87,12 @@ private:
     void CreateCombsActions();
     void CreateCombsMenu();
     void CreateStatTableActions();
+    void CreateScenarioActions();
+    // The graphs tab, the sum distribution and the repeats windows.
+    void CreateGraphsActions();
+    void RebuildGraph(bool force);
+    void TotalSumCombsExecute();
+    void AnalyzeRepeatsExecute();
     void CreateStakesActions();
     void StakeAddExecute();
     StakesPage* StakesTab() const;
@@ -109,6 +115,7 @@ private:
     TViewStamp layoutCompareStamp_;
     TViewStamp weekStamp_;
     void AddStatTableMenuEntries();
+    void AddPageMenus();
     void ComputeStatTable(bool forced);
     void TogglePrefetch();
     void ToggleTotalLine();

@@ -42,6 +42,8 @@ void MainWindow::CreateStakesActions() {
     for (const char* name : {"StakeAdd", "StakeDel", "StakeClear", "StakesCheckManual"})
         StakesTab()->Grid()->addAction(actions_->Find(name));
     RatingTab()->List()->addAction(actions_->Find("RatingsRefresh"));
+    // Ctrl+Delete also deletes combinations and scenario lines: each list keeps its own.
+    actions_->Find("StakeDel")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(StakesTab(), &StakesPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
     connect(RatingTab(), &RatingPage::SortRequested, this, [this](int column) {
         const bool descending =

@@ -1,0 +1,37 @@
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/main_window.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+// Adds a menu of the given actions before the help menu, which stays last.
+void InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
+                std::initializer_list<const char*> names) {
+    auto* menu = new QMenu(title, bar);
+    for (const char* name : names) {
+        if (QAction* action = actions.Find(name)) menu->addAction(action);
+    }
+    const QList<QAction*> menus = bar->actions();
+    bar->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
+}
+
+}  // namespace
+
+void MainWindow::AddPageMenus() {
+    if (auto* stats = menuBar()->findChild<QMenu*>("mnStats")) {
+        stats->addSeparator();
+        for (const char* name : {"DrawsGraphDraw", "AnalyzeRepeats", "TotalSumCombs"}) {
+            if (QAction* action = actions_->Find(name)) stats->addAction(action);
+        }
+    }
+    InsertMenu(menuBar(), *actions_, tr("Ставки"),
+               {"StakeAdd", "StakesCheckManual", "StakeDel", "StakeClear", "RatingsRefresh"});
+    InsertMenu(menuBar(), *actions_, tr("Сценарий"),
+               {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad", "ScriptClone",
+                "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown"});
+}
+
+}  // namespace quorvel::gui

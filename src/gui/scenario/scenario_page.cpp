@@ -1,0 +1,109 @@
+#include "scenario/scenario_page.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "scenario/script_line.h"
+
+namespace quorvel::gui {
+
+ScenarioModel::ScenarioModel(const TScenario& scenario, const TStatList& catalogue, QObject* parent)
+    : QAbstractTableModel(parent), scenario_(scenario), catalogue_(catalogue) {}
+
+int ScenarioModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : scenario_.Count();
+}
+
+int ScenarioModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ScriptFieldCount;
+}
+
+QVariant ScenarioModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= scenario_.Count() || index.column() >= ScriptFieldCount) return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    const ScriptListRow cells = ScriptListCells(scenario_.Line(index.row()), catalogue_);
+    return QString::fromStdString(cells[static_cast<size_t>(index.column())]);
+}
+
+QVariant ScenarioModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ScriptFieldCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return tr(ScriptListCaptions[static_cast<size_t>(section)]);
+}
+
+void ScenarioModel::Refresh() {
+    beginResetModel();
+    endResetModel();
+}
+
+ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
+    : QWidget(parent),
+      workspace_(workspace),
+      model_(new ScenarioModel(workspace.Scenario(), workspace.Stats(), this)),
+      list_(new QTableView(this)),
+      count_(new QLabel(this)) {
+    setObjectName("tsScript");
+    list_->setObjectName("lvScript");
+    list_->setModel(model_);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    list_->verticalHeader()->setVisible(false);
+    list_->verticalHeader()->setDefaultSectionSize(20);
+    list_->setColumnWidth(0, 160);
+    list_->setColumnWidth(1, 320);
+    for (int column = 2; column < ScriptFieldCount; ++column)
+        list_->setColumnWidth(column, 200);
+    count_->setObjectName("sbScript");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(list_);
+    layout->addWidget(count_);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ScenarioPage::SelectionChanged);
+    connect(list_, &QAbstractItemView::doubleClicked, this, &ScenarioPage::RowActivated);
+    workspace_.AddScenarioListener(this);
+    ScenarioRefreshed();
+}
+
+void ScenarioPage::ScenarioRefreshed() {
+    const std::vector<int> selected = SelectedRows();
+    model_->Refresh();
+    // Rows still inside the list stay selected, as in a list refreshed in place.
+    for (int row : selected) {
+        if (row < model_->rowCount())
+            list_->selectionModel()->select(model_->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    count_->setText(tr("Строк: %1").arg(workspace_.Scenario().Count()));
+    emit SelectionChanged();
+}
+
+std::vector<int> ScenarioPage::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ScenarioPage::FirstSelectedRow() const {
+    const std::vector<int> rows = SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void ScenarioPage::SelectOnly(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    const QModelIndex index = model_->index(row, 0);
+    list_->selectionModel()->setCurrentIndex(index,
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list_->scrollTo(index);
+}
+
+}  // namespace quorvel::gui

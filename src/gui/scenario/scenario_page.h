@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QWidget>
+#include <vector>
+
+#include "app/workspace.h"
+
+class QLabel;
+class QTableView;
+
+namespace quorvel::gui {
+
+// The scenario lines as rows of "Комментарии", "Опции", "Фильтр 1".."Фильтр 7"; each row is
+// formatted from its line when shown.
+class ScenarioModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    ScenarioModel(const TScenario& scenario, const TStatList& catalogue, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Follows the scenario after a change.
+    void Refresh();
+
+private:
+    const TScenario& scenario_;
+    const TStatList& catalogue_;
+};
+
+// The "Сценарий" tab: the scenario list and its "Строк: %d" panel, following the workspace.
+class ScenarioPage : public QWidget, public ScenarioListener {
+    Q_OBJECT
+
+public:
+    ScenarioPage(Workspace& workspace, QWidget* parent = nullptr);
+
+    QTableView* List() const { return list_; }
+    ScenarioModel* Model() const { return model_; }
+    QLabel* CountLabel() const { return count_; }
+    // The selected rows in ascending order.
+    std::vector<int> SelectedRows() const;
+    // The lowest selected row, or -1 when none.
+    int FirstSelectedRow() const;
+    // Makes a row the only selected one and scrolls it into view.
+    void SelectOnly(int row);
+
+    void ScenarioRefreshed() override;
+
+signals:
+    void SelectionChanged();
+    void RowActivated();
+
+private:
+    Workspace& workspace_;
+    ScenarioModel* model_;
+    QTableView* list_;
+    QLabel* count_;
+};
+
+}  // namespace quorvel::gui

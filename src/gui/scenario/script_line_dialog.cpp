@@ -1,0 +1,99 @@
+#include "scenario/script_line_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace quorvel::gui {
+
+ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const std::string& line,
+                                   QWidget* parent)
+    : QDialog(parent),
+      comment_(new QLineEdit(this)),
+      listMode_(new QComboBox(this)),
+      draws_(new QSpinBox(this)),
+      stakeMode_(new QComboBox(this)),
+      clearStakes_(
+          new QCheckBox(tr("Удалить все ставки перед выполнением (накопление только рейтинга)"), this)),
+      newStakes_(
+          new QCheckBox(tr("Только новые ставки (пропускать те ставки, которые уже есть в списке)"), this)) {
+    setObjectName("TFormScript");
+    setWindowTitle(title.isEmpty() ? tr("Элемент сценария") : title);
+    comment_->setObjectName("edComment");
+    comment_->setToolTip(tr("Комментарии (можно оставить пустым)"));
+    for (int mode = 0; mode < ScriptListModeCount; ++mode)
+        listMode_->addItem(QString::fromStdString(ListModeLongText(mode)));
+    for (int mode = 0; mode < ScriptStakeModeCount; ++mode)
+        stakeMode_->addItem(QString::fromStdString(StakeModeLongText(mode)));
+    draws_->setRange(0, std::numeric_limits<int>::max());
+    draws_->setToolTip(
+        tr("Исключить указанное количество тиражей из списка комбинаций перед применением фильтров"));
+
+    auto* top = new QFormLayout;
+    top->addRow(tr("Комментарии:"), comment_);
+    auto* optionsBox = new QGroupBox(tr(" Опции "), this);
+    auto* optionsLayout = new QVBoxLayout(optionsBox);
+    optionsLayout->addWidget(new QLabel(tr("Начальный список комбинаций:"), optionsBox));
+    optionsLayout->addWidget(listMode_);
+    optionsLayout->addWidget(new QLabel(tr("Кол-во тиражей:"), optionsBox));
+    optionsLayout->addWidget(draws_);
+    optionsLayout->addWidget(
+        new QLabel(tr("В случае неоднозначного результата после применения фильтров:"), optionsBox));
+    optionsLayout->addWidget(stakeMode_);
+    optionsLayout->addWidget(clearStakes_);
+    optionsLayout->addWidget(newStakes_);
+    auto* stepsBox = new QGroupBox(tr(" Фильтры "), this);
+    auto* stepsLayout = new QFormLayout(stepsBox);
+    for (int step = 0; step < ScriptStepCount; ++step) {
+        auto* edit = new QLineEdit(stepsBox);
+        edit->setObjectName(QString("edFilter%1").arg(step + 1));
+        edit->setMinimumWidth(420);
+        steps_[static_cast<size_t>(step)] = edit;
+        stepsLayout->addRow(tr("Фильтр %1:").arg(step + 1), edit);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(optionsBox);
+    layout->addWidget(stepsBox);
+    layout->addWidget(buttons);
+
+    // A blank line starts from the first entries, clear boxes and empty fields.
+    draws_->setValue(defaultDraws);
+    TScriptOptions options;
+    if (!IsScriptSeparator(line)) {
+        comment_->setText(QString::fromStdString(ScriptLineComment(line)));
+        options = StrToScriptOptions(ScriptLineOptions(line));
+        draws_->setValue(options.DrawsExclude);
+        for (int step = 0; step < ScriptStepCount; ++step)
+            StepEdit(step)->setText(QString::fromStdString(ScriptLineStep(line, step + 1)));
+    }
+    listMode_->setCurrentIndex(options.ListMode);
+    stakeMode_->setCurrentIndex(options.StakeMode);
+    clearStakes_->setChecked(options.ClearStakes);
+    newStakes_->setChecked(options.NewStakesOnly);
+}
+
+std::string ScriptLineDialog::Line() const {
+    TScriptOptions options;
+    options.ListMode = static_cast<uint8_t>(std::max(0, listMode_->currentIndex()));
+    options.StakeMode = static_cast<uint8_t>(std::max(0, stakeMode_->currentIndex()));
+    options.DrawsExclude = draws_->value();
+    options.ClearStakes = clearStakes_->isChecked();
+    options.NewStakesOnly = newStakes_->isChecked();
+    std::array<std::string, ScriptStepCount> steps;
+    for (int step = 0; step < ScriptStepCount; ++step)
+        steps[static_cast<size_t>(step)] = StepEdit(step)->text().toStdString();
+    return MakeScriptLine(options, steps, comment_->text().toStdString());
+}
+
+}  // namespace quorvel::gui
