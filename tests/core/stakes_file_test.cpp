@@ -365,3 +365,18 @@ TEST_F(DeletingFixture, ALeftoverTemporaryFileIsReplaced) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(StakeKinds, TintsOfTheGridRows) {
+    EXPECT_EQ(StakeKindTint(StakeKindManual), 0xEAFFEAu);
+    EXPECT_EQ(StakeKindTint(StakeKindRegular), 0xFFEAEAu);
+    EXPECT_EQ(StakeKindTint(StakeKindScript), 0xEAFFFFu);
+    EXPECT_EQ(StakeKindTint(StakeKindSystem), 0xFCFDD9u);
+    EXPECT_FALSE(StakeKindTint(StakeKindSeparator));
+    EXPECT_FALSE(StakeKindTint(9));
+}
+
+}  // namespace
+}  // namespace quorvel

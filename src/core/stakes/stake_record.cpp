@@ -125,4 +125,19 @@ bool StakeMeetsCondition(const TStakeRecord& record, TStakeCondition condition, 
     return false;
 }
 
+std::optional<uint32_t> StakeKindTint(uint8_t kind) {
+    switch (kind) {
+        case StakeKindManual:
+            return 0xEAFFEA;
+        case StakeKindRegular:
+            return 0xFFEAEA;
+        case StakeKindScript:
+            return 0xEAFFFF;
+        case StakeKindSystem:
+            return 0xFCFDD9;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace quorvel

@@ -87,4 +87,8 @@ extern const std::array<const char*, StakeConditionCount> StakeConditionTexts;
 // True when the record's matches (-1 for an unchecked stake) satisfy "matches OP value".
 bool StakeMeetsCondition(const TStakeRecord& record, TStakeCondition condition, int value);
 
+// The row tint of a stake kind in the stakes grid (0xRRGGBB); nothing for a separator, which
+// takes the window's own colour.
+std::optional<uint32_t> StakeKindTint(uint8_t kind);
+
 }  // namespace quorvel

@@ -11,20 +11,10 @@ namespace {
 
 enum StakeColumn { ColMatchCount = 5, ColMatches = 6, ColProfit = 7, ColComment = 8 };
 
-// The row tints of the stake kinds, the separator taking the window colour.
+// The row tint of the stake's kind; a separator takes the window colour.
 QVariant KindBrush(uint8_t kind) {
-    switch (kind) {
-        case StakeKindManual:
-            return QBrush(QColor(0xEA, 0xFF, 0xEA));
-        case StakeKindRegular:
-            return QBrush(QColor(0xFF, 0xEA, 0xEA));
-        case StakeKindScript:
-            return QBrush(QColor(0xEA, 0xFF, 0xFF));
-        case StakeKindSystem:
-            return QBrush(QColor(0xFC, 0xFD, 0xD9));
-        default:
-            return QBrush(QApplication::palette().color(QPalette::Window));
-    }
+    if (const auto tint = StakeKindTint(kind)) return QBrush(QColor::fromRgb(*tint));
+    return QBrush(QApplication::palette().color(QPalette::Window));
 }
 
 }  // namespace
