@@ -1,4 +1,5 @@
 #include "stats/families/channels.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 
@@ -216,11 +217,6 @@ int TstChnValCnt::GraphValue(int, int, const TComb& comb, bool) {
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                bool numericValues, TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/differences.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -125,11 +126,6 @@ bool TstCombDiffSeq2::Matches(const TStatDrawArray& selected, int, const TComb& 
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                bool numeric, TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/divav.h"
+#include "stats/families/make_stat.h"
 
 #include <cstdlib>
 #include <string>
@@ -112,11 +113,6 @@ bool TstDivav3::Matches(const TStatDrawArray& selected, int, const TComb& comb, 
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
                bool numeric, TStatClass::CreateFn create) {

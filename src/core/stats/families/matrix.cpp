@@ -1,4 +1,5 @@
 #include "stats/families/matrix.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 
@@ -82,11 +83,6 @@ class TstRowValCnt final : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                TStatClass::CreateFn create) {

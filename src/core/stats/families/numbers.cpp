@@ -1,4 +1,5 @@
 #include "stats/families/numbers.h"
+#include "stats/families/make_stat.h"
 
 #include <string>
 
@@ -203,11 +204,6 @@ protected:
     void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
     void AddDrawValues(TStatDrawArray&, TStatScratch&, TLastValueArray&) override {}
 };
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
                TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/repeats.h"
+#include "stats/families/make_stat.h"
 
 #include <string>
 
@@ -176,11 +177,6 @@ bool TstRepCount2B3::Matches(const TStatDrawArray& selected, int refIndex, const
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, std::string code, std::string title,
                TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/segments.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 
@@ -152,11 +153,6 @@ int TstSgmValCnt::GraphValue(int, int, const TComb& comb, bool) {
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                bool numericValues, TStatClass::CreateFn create) {

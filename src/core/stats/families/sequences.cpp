@@ -1,4 +1,5 @@
 #include "stats/families/sequences.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 
@@ -136,11 +137,6 @@ int TstSequenceLenMax::GraphValue(int, int, const TComb& comb, bool) {
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, bool graph,
                TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/series.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 #include <string>
@@ -217,11 +218,6 @@ int TstSgmPeriods::StateOf(int position, int value) const {
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, int group, uint8_t flags,
                TStatClass::CreateFn create) {

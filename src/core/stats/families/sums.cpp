@@ -1,4 +1,5 @@
 #include "stats/families/sums.h"
+#include "stats/families/make_stat.h"
 
 #include "model/transforms.h"
 #include "stats/registry.h"
@@ -262,11 +263,6 @@ int TstSum2To3::GraphValue(int, int, const TComb& comb, bool) {
 }
 
 namespace {
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
                bool numeric, TStatClass::CreateFn create) {

@@ -1,4 +1,5 @@
 #include "stats/families/transitions.h"
+#include "stats/families/make_stat.h"
 
 #include <algorithm>
 #include <string>
@@ -190,11 +191,6 @@ namespace {
 constexpr int TransitionsGroup = 10;
 constexpr uint8_t D = FeatureOtherDraw;
 constexpr uint8_t SD = FeaturePositional | FeatureOtherDraw;
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 // The title templates carry the number of draws; a "%%d" in them keeps a "%d" for the
 // parameter of the entry.

@@ -1,4 +1,5 @@
 #include "stats/families/value_combs.h"
+#include "stats/families/make_stat.h"
 
 #include <string>
 
@@ -97,11 +98,6 @@ TValueTuples TCombValSortStat::TuplesOf(const std::array<uint8_t, PositionCount>
 namespace {
 
 constexpr uint8_t S = FeaturePositional;
-
-template <typename Stat>
-std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
-}
 
 // A member with its tuple size fixed: code and title come already formatted with k.
 TStatClass Fixed(int position, const char* name, const char* code, const char* title, int k, uint8_t flags,
