@@ -1,17 +1,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "app/main_window.h"
+#include "scenario/filter_step_dialog.h"
 #include "scenario/scenario_page.h"
 #include "scenario/script_line_dialog.h"
+#include "stats/method_combo.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 #include "util/text_file.h"
@@ -44,6 +50,20 @@ struct ScenarioWindow {
     gui::ScenarioPage* page = nullptr;
     bool initialised = false;
 };
+
+// Presses OK on the step editor and returns the text of the message it shows, if any.
+QString PressOk(gui::FilterStepDialog& editor) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    editor.accept();
+    QCoreApplication::processEvents();
+    return shown;
+}
 
 }  // namespace
 
@@ -143,7 +163,7 @@ private slots:
     }
 
     void theLineDialogReadsAndBuildsALine() {
-        gui::ScriptLineDialog dialog("Редактирование строки", 3, FirstLine);
+        gui::ScriptLineDialog dialog("Редактирование строки", 3, FirstLine, {});
         QCOMPARE(dialog.windowTitle(), QString("Редактирование строки"));
         QCOMPARE(dialog.CommentEdit()->text(), QString("Первая"));
         // The line's options override the default number of draws.
@@ -163,7 +183,7 @@ private slots:
         dialog.StepEdit(6)->setText("T#SUMS:10");
         QCOMPARE(dialog.Line(), std::string("CURR:7#RAND#CLR|tsd1#nums:10| | | | | |T#SUMS:10|"));
 
-        gui::ScriptLineDialog blank("Создание новой строки", 4, "");
+        gui::ScriptLineDialog blank("Создание новой строки", 4, "", {});
         QCOMPARE(blank.CommentEdit()->text(), QString());
         QCOMPARE(blank.StepEdit(0)->text(), QString());
         QCOMPARE(blank.ListModeBox()->currentIndex(), 0);
@@ -174,6 +194,100 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&blank));
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         QVERIFY(blank.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/scenario_line_dialog.png"));
+    }
+
+    void theStepEditorOpensOnDefaultsAndReadsAStep() {
+        ScenarioWindow w;
+        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        const int nums = catalogue.IndexOfCode("NUMS");
+        const int sums = catalogue.IndexOfCode("SUMS");
+        const gui::FilterStepDefaults defaults{&catalogue, sums, 25};
+
+        gui::FilterStepDialog empty(TFilterItem{}, defaults);
+        QCOMPARE(empty.windowTitle(), QString("Фильтр"));
+        QCOMPARE(empty.MethodBox()->CurrentEntry(), sums);
+        QCOMPARE(empty.DrawsEdit()->text(), QString("25"));
+        QCOMPARE(empty.SortColumnBox()->currentIndex(), 1);
+        QCOMPARE(empty.RuleBox()->currentIndex(), 0);
+        QCOMPARE(empty.StopBox()->currentIndex(), 0);
+        QVERIFY(!empty.BottomUpButton()->isChecked());
+        QVERIFY(!empty.KeepButton()->isChecked());
+        // The weight coefficients are offered only for the weight rules, and only when overridden.
+        QVERIFY(!empty.WeightOverrideBox()->isEnabled());
+        empty.RuleBox()->setCurrentIndex(20);
+        QVERIFY(empty.WeightOverrideBox()->isEnabled());
+        QVERIFY(!empty.CountBox()->isEnabled());
+        empty.WeightOverrideBox()->setChecked(true);
+        QVERIFY(empty.CountBox()->isEnabled());
+        QVERIFY(empty.PercentsBox()->isEnabled());
+        QCOMPARE(empty.CountBox()->value(), catalogue.Config.Weights.Count);
+
+        const char* const text = "BMF12#NUMS:10#LMV:5#ST:3";
+        gui::FilterStepDialog loaded(StrToFilterItem(text, catalogue), defaults);
+        QCOMPARE(loaded.MethodBox()->CurrentEntry(), nums);
+        QCOMPARE(loaded.DrawsEdit()->text(), QString("10"));
+        QCOMPARE(loaded.SortColumnBox()->currentIndex(), 12);
+        QVERIFY(loaded.BottomUpButton()->isChecked());
+        QVERIFY(loaded.KeepButton()->isChecked());
+        QVERIFY(loaded.MultiSelectBox()->isChecked());
+        QCOMPARE(loaded.RuleValuesEdit()->text(), QString("5"));
+        QCOMPARE(loaded.StopValueBox()->value(), 3);
+        QCOMPARE(FilterItemToStr(loaded.Item(), catalogue), std::string(text));
+        // Letters cannot be typed into the number list fields.
+        loaded.DrawsEdit()->clear();
+        QTest::keyClicks(loaded.DrawsEdit(), "1a-9;2");
+        QCOMPARE(loaded.DrawsEdit()->text(), QString("1-9;2"));
+    }
+
+    void theStepEditorRefusesWhatCannotRun() {
+        ScenarioWindow w;
+        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        gui::FilterStepDialog editor(TFilterItem{}, {&catalogue, catalogue.IndexOfCode("NUMS"), 0});
+        editor.show();
+        QCOMPARE(PressOk(editor), QString("Введен некорректный диапазон значений!"));
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
+        QVERIFY(editor.DrawsEdit()->hasFocus() || !QApplication::focusWidget());
+        editor.DrawsEdit()->setText("10");
+        editor.RuleBox()->setCurrentIndex(1);
+        QCOMPARE(PressOk(editor), QString("Введен некорректный диапазон значений!"));
+        editor.RuleValuesEdit()->setText("3");
+        editor.MultiSelectBox()->setChecked(true);
+        editor.StopBox()->setCurrentIndex(1);
+        QVERIFY(PressOk(editor).startsWith("В режиме мультивыделения остановка сценария"));
+        editor.StopBox()->setCurrentIndex(0);
+        QCOMPARE(PressOk(editor), QString());
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(FilterItemToStr(editor.Item(), catalogue), std::string("TMD1#NUMS:10#LMV:3#SF:1"));
+    }
+
+    void theDotsButtonEditsAStepField() {
+        ScenarioWindow w;
+        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        gui::ScriptLineDialog dialog("Редактирование строки", 0, FirstLine,
+                                     {&catalogue, catalogue.IndexOfCode("SUMS"), 10});
+        int opened = 0;
+        dialog.SetStepEditorRunner([&](gui::FilterStepDialog& editor) {
+            ++opened;
+            editor.KeepButton()->setChecked(true);
+            return opened == 1;  // OK the first time, Cancel the second
+        });
+        dialog.EditStep(0);
+        QCOMPARE(dialog.StepEdit(0)->text(), QString("TSF1#NUMS:10#LNO:#SF:1"));
+        // An empty field opens on the statistics tab's method; Cancel leaves the field alone.
+        dialog.EditStep(1);
+        QCOMPARE(dialog.StepEdit(1)->text(), QString());
+        QCOMPARE(opened, 2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseDClick(dialog.StepEdit(2), Qt::LeftButton);
+        QCOMPARE(opened, 3);
+
+        gui::FilterStepDialog editor(StrToFilterItem("BMF12#NUMS:10#LMV:5#ST:3", catalogue),
+                                     {&catalogue, -1, 0});
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(editor.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/filter_step_dialog.png"));
     }
 
     void screenshot() {

@@ -7,6 +7,8 @@
 #include "combos/combs_page.h"
 #include "scenario/scenario_page.h"
 #include "scenario/script_line_dialog.h"
+#include "stats/method_combo.h"
+#include "stats/stats_page.h"
 
 namespace quorvel::gui {
 
@@ -35,7 +37,10 @@ void MainWindow::CreateScenarioActions() {
     auto editLine = [this, page](const QString& title, const std::string& line, int index) {
         // The number of last draws to exclude set on the combinations tab is the default N.
         const int draws = combsPage_ != nullptr ? combsPage_->ExcludeBox()->value() : 0;
-        ScriptLineDialog dialog(title, draws, line, this);
+        // An empty step opens the step editor on the method and length of the statistics tab.
+        const FilterStepDefaults stepDefaults{&workspace_->Stats(), statsPage_->Methods()->CurrentEntry(),
+                                              statsPage_->WindowLength()->value()};
+        ScriptLineDialog dialog(title, draws, line, stepDefaults, this);
         if (dialog.exec() != QDialog::Accepted) return;
         if (index < 0) {
             page->SelectOnly(workspace_->AppendScriptLine(dialog.Line()));

@@ -3,19 +3,24 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
 
 namespace quorvel::gui {
 
 ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const std::string& line,
-                                   QWidget* parent)
+                                   const FilterStepDefaults& stepDefaults, QWidget* parent)
     : QDialog(parent),
+      stepDefaults_(stepDefaults),
+      runStepEditor_([](FilterStepDialog& editor) { return editor.exec() == QDialog::Accepted; }),
       comment_(new QLineEdit(this)),
       listMode_(new QComboBox(this)),
       draws_(new QSpinBox(this)),
@@ -51,13 +56,8 @@ ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const
     optionsLayout->addWidget(newStakes_);
     auto* stepsBox = new QGroupBox(tr(" Фильтры "), this);
     auto* stepsLayout = new QFormLayout(stepsBox);
-    for (int step = 0; step < ScriptStepCount; ++step) {
-        auto* edit = new QLineEdit(stepsBox);
-        edit->setObjectName(QString("edFilter%1").arg(step + 1));
-        edit->setMinimumWidth(420);
-        steps_[static_cast<size_t>(step)] = edit;
-        stepsLayout->addRow(tr("Фильтр %1:").arg(step + 1), edit);
-    }
+    for (int step = 0; step < ScriptStepCount; ++step)
+        stepsLayout->addRow(tr("Фильтр %1:").arg(step + 1), StepRow(step, stepsBox));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -81,6 +81,46 @@ ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const
     stakeMode_->setCurrentIndex(options.StakeMode);
     clearStakes_->setChecked(options.ClearStakes);
     newStakes_->setChecked(options.NewStakesOnly);
+}
+
+QWidget* ScriptLineDialog::StepRow(int step, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* edit = new QLineEdit(row);
+    edit->setObjectName(QString("edFilter%1").arg(step + 1));
+    edit->setMinimumWidth(420);
+    edit->installEventFilter(this);
+    steps_[static_cast<size_t>(step)] = edit;
+    auto* button = new QToolButton(row);
+    button->setObjectName(QString("btFilter%1").arg(step + 1));
+    button->setText("...");
+    button->setToolTip(tr("Редактировать фильтр"));
+    connect(button, &QToolButton::clicked, this, [this, step] { EditStep(step); });
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit);
+    layout->addWidget(button);
+    return row;
+}
+
+bool ScriptLineDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int step = 0; step < ScriptStepCount; ++step) {
+            if (watched == StepEdit(step)) {
+                EditStep(step);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ScriptLineDialog::EditStep(int step) {
+    const TStatList& catalogue = stepDefaults_.CatalogueOrEmpty();
+    QLineEdit* edit = StepEdit(step);
+    const TFilterItem item = StrToFilterItem(edit->text().toStdString(), catalogue);
+    FilterStepDialog editor(item, stepDefaults_, this);
+    if (!runStepEditor_(editor)) return;
+    edit->setText(QString::fromStdString(FilterItemToStr(editor.Item(), catalogue)));
 }
 
 std::string ScriptLineDialog::Line() const {

@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <string>
 
+#include "scenario/filter_step_dialog.h"
 #include "scenario/script_line.h"
 
 class QCheckBox;
@@ -21,8 +23,9 @@ class ScriptLineDialog : public QDialog {
 
 public:
     // defaultDraws: the number of last draws to exclude, overridden by a non-empty line.
+    // stepDefaults: what the step editor opens with for an empty step.
     ScriptLineDialog(const QString& title, int defaultDraws, const std::string& line,
-                     QWidget* parent = nullptr);
+                     const FilterStepDefaults& stepDefaults, QWidget* parent = nullptr);
 
     QLineEdit* CommentEdit() const { return comment_; }
     QComboBox* ListModeBox() const { return listMode_; }
@@ -34,7 +37,21 @@ public:
     // The line built from the controls.
     std::string Line() const;
 
+    // The step editor on one field; on OK the field holds the printed step.
+    void EditStep(int step);
+    // Tests answer the step editor without showing it; the runner returns true for OK.
+    void SetStepEditorRunner(std::function<bool(FilterStepDialog&)> runner) {
+        runStepEditor_ = std::move(runner);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* StepRow(int step, QWidget* parent);
+
+    FilterStepDefaults stepDefaults_;
+    std::function<bool(FilterStepDialog&)> runStepEditor_;
     QLineEdit* comment_;
     QComboBox* listMode_;
     QSpinBox* draws_;
