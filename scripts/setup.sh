@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libgl1-mesa-dev
   libcurl4-openssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxlsxwriter-dev ccache
+  libxlsxwriter-dev ccache tinyproxy
   xvfb xauth
 )
 

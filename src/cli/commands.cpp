@@ -2,9 +2,11 @@
 
 #include "commands_archive.h"
 #include "commands_combs.h"
+#include "commands_download.h"
 #include "commands_scenario.h"
 #include "commands_stakes.h"
 #include "commands_stats.h"
+#include "commands_systems.h"
 #include "commands_views.h"
 
 namespace quorvel::cli {
@@ -12,13 +14,10 @@ namespace quorvel::cli {
 namespace {
 
 const Command Commands[] = {
-    {"import", RunImport}, {"export", RunExport},   {"info", RunInfo},   {"add", RunAdd},
-    {"delete", RunDelete}, {"methods", RunMethods}, {"stats", RunStats}, {"fullset", RunFullSet},
-    {"combs", RunCombs},   {"filter", RunFilter},
-    {"scenario", RunScenario},
-    {"step", RunStep},
-    {"stakes", RunStakes},
-    {"rating", RunRating},
+    {"download", RunDownload}, {"import", RunImport}, {"export", RunExport},   {"info", RunInfo},
+    {"add", RunAdd},           {"delete", RunDelete}, {"methods", RunMethods}, {"stats", RunStats},
+    {"fullset", RunFullSet},   {"combs", RunCombs},   {"filter", RunFilter},   {"scenario", RunScenario},
+    {"step", RunStep},         {"stakes", RunStakes}, {"rating", RunRating},   {"systems", RunSystems},
     {"view", RunView},
 };
 

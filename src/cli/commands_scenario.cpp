@@ -6,6 +6,7 @@
 #include "cli_options.h"
 #include "model/text_forms.h"
 #include "scenario/filter_item.h"
+#include "scenario/scenario_run.h"
 #include "scenario/script_line.h"
 #include "util/error.h"
 
@@ -25,7 +26,63 @@ private:
 
 }  // namespace
 
+// "scenario run" and "scenario test": the file's lines run as the program would run them,
+// without becoming the program's current scenario.
+int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std::ostream& out,
+                      std::ostream& err) {
+    const bool test = args[0] == "test";
+    const bool log = TakeFlag(args, "--log");
+    int seed = -1;
+    int tests = 0;
+    int jobs = 1;
+    if (!TakeIntOption(args, "--seed", 0, 2147483647, seed, err) ||
+        !TakeIntOption(args, "--jobs", 1, 64, jobs, err)) {
+        return 1;
+    }
+    if (test) {
+        const int most = workspace.Archive().Count() - 1;
+        if (most < 1) {
+            err << "Для тестирования сценария в архиве должно быть не менее двух тиражей!\n";
+            return 1;
+        }
+        if (!TakeIntOption(args, "--tests", 1, most, tests, err)) return 1;
+        if (tests == 0) {
+            err << "Укажите количество тестов: --tests N (от 1 до " << most << ")\n";
+            return 1;
+        }
+    }
+    if (args.size() != 2) {
+        err << "Укажите файл сценария; см. quorvel --help\n";
+        return 1;
+    }
+    try {
+        workspace.UseScenarioUnsaved(ReadScenarioFile(args[1]));
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(ScenarioReadErrorText(args[1], e.what()));
+        return 1;
+    }
+    if (workspace.Archive().Count() == 0) {
+        err << "Архив тиражей пуст!\n";
+        return 1;
+    }
+    workspace.Options().ScriptLogEnabled = log;
+    ScenarioRunner runner(workspace, {},
+                          seed >= 0 ? std::optional<uint32_t>(static_cast<uint32_t>(seed)) : std::nullopt);
+    const ScenarioRunSummary summary = test ? runner.Test(tests) : runner.Run();
+    out << "Проходов: " << summary.Passes << "\n";
+    out << "Вариантов фильтров: " << summary.Variants << "\n";
+    out << "Ставок: " << summary.StakesMade << "\n";
+    if (log) out << "Журнал: " << runner.LogPath().string() << "\n";
+    if (summary.Stopped) {
+        err << "Выполнение сценария прервано.\n";
+        return 1;
+    }
+    return 0;
+}
+
 int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && (args[0] == "run" || args[0] == "test"))
+        return RunOrTestScenario(workspace, args, out, err);
     if (args.empty() || args[0] != "show" || args.size() > 2) {
         err << "Неверные параметры команды; см. quorvel --help\n";
         return 1;

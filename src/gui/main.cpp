@@ -35,9 +35,11 @@ public:
     bool AskDelete(const std::string&) override { return false; }
 };
 
-// "fullrecreate" and "fullrefresh" make the program a batch tool that needs no display.
+// "loadonly", "fullrecreate" and "fullrefresh" make the program a batch tool that needs no
+// display: it downloads new draws or rebuilds the full-set files and ends.
 bool IsBatchRun(const std::vector<std::string>& args) {
-    return quorvel::HasSwitch(args, "fullrecreate") || quorvel::HasSwitch(args, "fullrefresh");
+    return quorvel::HasSwitch(args, "loadonly") || quorvel::HasSwitch(args, "fullrecreate") ||
+           quorvel::HasSwitch(args, "fullrefresh");
 }
 
 int RunBatch(const quorvel::DataDirectory& dir, const std::vector<std::string>& args) {

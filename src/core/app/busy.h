@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include "app/ui_host.h"
 
 namespace quorvel {
@@ -15,7 +17,8 @@ public:
 
 private:
     UiHost& host_;
-    int count_ = 0;
+    // A scenario run changes it on its own thread while the window reads it.
+    std::atomic<int> count_{0};
 };
 
 // Brackets a long operation; the busy state ends on every exit path, the progress text with it.

@@ -25,6 +25,9 @@ public:
     virtual bool AskYesNo(const std::string& text) = 0;
     // Deletion question captioned "Предупреждение", No being the default answer.
     virtual bool AskDelete(const std::string& text) = 0;
+    // Yes/No question after a failure, captioned "Ошибка" (the download's retry question);
+    // a host without such a box asks the plain question.
+    virtual bool AskRetry(const std::string& text) { return AskYesNo(text); }
     // Polled by long runs; true when the user asked to stop.
     virtual bool StopRequested() { return false; }
 };

@@ -60,6 +60,7 @@ constexpr BoolOption BoolOptions[] = {
     {"TabLayout", &TUiOptions::TabLayout},
     {"TabWeek", &TUiOptions::TabWeek},
     {"TabTables", &TUiOptions::TabTables},
+    {"SystemsEnabled", &TUiOptions::SystemsEnabled},
 };
 
 std::string LayoutCompareLenKey(size_t index) {

@@ -77,6 +77,7 @@ struct TUiOptions {
     bool TabLayout = true;
     bool TabWeek = true;
     bool TabTables = true;
+    bool SystemsEnabled = false;
 };
 
 // Reads every option with one read of the file; a missing file or key keeps the default.

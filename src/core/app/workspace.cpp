@@ -5,6 +5,7 @@
 #include "app/languages.h"
 #include "app/switches.h"
 #include "archive/draws_file.h"
+#include "stakes/stakes_check.h"
 #include "stats/config_changes.h"
 #include "stats/custom_stat.h"
 #include "util/error.h"
@@ -54,7 +55,9 @@ void Workspace::LoadStartupSettings() {
             host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
         }
         try {
-            proxy_ = LoadProxySettings(TIniFile::Load(dir_.SettingsPath()));
+            const TIniFile ini = TIniFile::Load(dir_.SettingsPath());
+            proxy_ = LoadProxySettings(ini);
+            download_ = LoadDownloadSettings(ini);
         } catch (const std::exception& e) {
             host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
         }
@@ -126,6 +129,7 @@ bool Workspace::Initialise() {
 }
 
 void Workspace::RunStartupSwitches() {
+    if (RunLoadOnlySwitch()) return;
     // "fullrecreate" rebuilds every full-set file, "fullrefresh" the missing ones even with the
     // comparison off; both make this a batch run that ends here.
     if (HasSwitch("fullrecreate")) {
@@ -136,6 +140,7 @@ void Workspace::RunStartupSwitches() {
     const bool refresh = HasSwitch("fullrefresh");
     CreateFullSetFiles(refresh, 0);
     if (refresh) endsAfterStartup_ = true;
+    if (!endsAfterStartup_) RunStartupDownload();
 }
 
 void Workspace::OpenStakesFile() {
@@ -303,13 +308,31 @@ int Workspace::ApplyConfig(const TConfigData& config) {
 }
 
 void Workspace::RefreshDraws(bool force) {
+    if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->ArchiveRefreshed(force);
 }
 
 void Workspace::RecalcViews() {
+    if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->RecalcViews();
+}
+
+void Workspace::DeleteLogFiles(const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) {
+        host_.ShowInfo("Файлы журналов не найдены!");
+        return;
+    }
+    TDeleteReport report;
+    {
+        BusyScope busy(busy_, host_, "Поиск файлов журналов...");
+        report = DeleteFiles(files);
+    }
+    if (report.Success)
+        host_.ShowInfo(report.Text);
+    else
+        host_.ShowWarning(report.Text);
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +11,8 @@
 #include "app/data_dir.h"
 #include "app/ui_host.h"
 #include "app/ui_state.h"
+#include "archive/download_owner.h"
+#include "archive/download_settings.h"
 #include "archive/draw_archive.h"
 #include "archive/draws_import.h"
 #include "archive/proxy_settings.h"
@@ -23,6 +26,8 @@
 #include "stakes/stakes_graphs.h"
 #include "stats/stat_list.h"
 #include "stats/stat_table.h"
+#include "systems/system_catalogue.h"
+#include "systems/system_game.h"
 
 namespace quorvel {
 
@@ -41,6 +46,8 @@ public:
     virtual void StakesRefreshed(bool moveToEnd) { (void)moveToEnd; }
     // The rating's rows or their order changed.
     virtual void RatingRefreshed() {}
+    // The list of local systems changed (or was cleared).
+    virtual void SystemsRefreshed() {}
 };
 
 // Owns everything the main window owns: the archive and its offset, the settings, the
@@ -193,6 +200,9 @@ public:
     bool RebuildRating();
     bool ExportRating(const std::filesystem::path& file);
     void SetRatingEffMode(int mode);
+    // A scenario checks its stakes after every variant: the rating file is then written when
+    // the deferral ends (after each pass) instead of after every sort.
+    void DeferRatingSave(bool deferred);
     // Appends the scenario lines the rows' comments describe; returns how many were added.
     int RatingsToScript(const std::vector<int>& rows);
     std::optional<TChartData> RatingStakesGraph(const std::vector<int>& rows, bool profit);
@@ -221,6 +231,11 @@ public:
     bool OpenScriptFile(const std::filesystem::path& file);
     bool AppendScriptFile(const std::filesystem::path& file);
     bool SaveScriptFile(const std::filesystem::path& file);
+    // The lines become the scenario to run without being saved as the program's own: the
+    // command line runs a file and leaves the user's scenario alone.
+    void UseScenarioUnsaved(std::vector<std::string> lines) { scenario_.Assign(std::move(lines)); }
+    // Deletes every scenario log of the data directory and reports what went.
+    void DeleteScenarioLogs();
     // Runs one filter variant on the combination list: computes the step's statistics table,
     // walks it by the selection rule until a stop condition holds, filters, and rolls back a
     // filtering that emptied the list. Log lines go to the sink (none: the log is off). A step
@@ -232,7 +247,67 @@ public:
     void RequestScriptStop() { scriptStop_ = true; }
     void ClearScriptStop() { scriptStop_ = false; }
 
+    // Download of new draws
+    // The results address and the proxy list service (section DOWNLOAD of the settings file).
+    const TDownloadSettings& Download() const { return download_; }
+    // The proxy dialog's OK: the values become current and both sections are written at once;
+    // a failed write is shown and the new values stay in use. False on such a failure.
+    bool ApplyProxySettings(const TProxySettings& proxy, const TDownloadSettings& download);
+    // Writes the PROXY section with the current proxy; failures are shown.
+    bool WriteProxySettings();
+    // Brings the archive up to date from the results address (Algorithms of the download);
+    // returns how many draws were appended. Without an address it says how to set one.
+    // A negative retry limit takes every Yes to the retry question. The failure, when given,
+    // receives the error of a range that ended the download unfinished.
+    int DrawsDownload(int retryLimit = -1, std::string* failure = nullptr);
+    // The last step of start-up in the window: the download that DownloadDrawsOnStart asks for.
+    void RunStartupDownload();
+    // The wait window of the download; none outside the desktop program.
+    void SetWaitSink(TWaitSink* sink) { waitSink_ = sink; }
+
+    // System games
+    // The folder of the local systems. A data directory without one first gets a copy of the
+    // ready systems shipped beside the program (tests may point elsewhere).
+    std::filesystem::path SystemsFolder();
+    void SetShippedSystemsFolder(std::filesystem::path folder) { shippedSystems_ = std::move(folder); }
+    // The systems list of the tab: reloaded from the folder, or emptied when the tab hides.
+    const std::vector<TSystemInfo>& Systems() const { return systems_; }
+    void RefreshSystems();
+    void ClearSystems();
+    // Loads the local system for the user's numbers and translates it; a failure shows its
+    // message here (also during a scenario) and leaves the scenario log's text in reason.
+    std::optional<TSystemGame> LoadSystemForNumbers(const TByteArray& numbers, std::string* reason = nullptr);
+    // A system game of the tab before the multi-stake dialog: the system for the numbers of the
+    // current list with the default draw number, draws and comment; nothing after a failure.
+    struct SystemStakePlan {
+        TSystemGame Game;
+        bool Filtered = false;
+        int DrawNumber = 1;
+        int Draws = 1;
+        std::string Comment;
+    };
+    std::optional<SystemStakePlan> PrepareSystemStakes(bool filtered);
+    // The plan's stakes (kind "Система") after a separator, then the check; false on a failure.
+    bool AddSystemStakes(const SystemStakePlan& plan);
+    // The user's own systems: the system dialog's data written to a local file named by its
+    // numbers, block and identifier (a new one from 9001 on). Another local system with the same
+    // numbers is replaced after the user agrees. Errors are shown; false when nothing changed.
+    bool AddSystem(TSystemData data);
+    bool UpdateSystem(const TSystemInfo& current, TSystemData data);
+    // Only the user's own, after the confirmation.
+    bool DeleteSystem(const TSystemInfo& info);
+    // Copies a system file from anywhere into the folder, replacing the local system with the
+    // same numbers, as a download does.
+    bool ImportSystemFile(const std::filesystem::path& file);
+    // While suspended the listeners hear nothing: a scenario run on another thread must not
+    // make windows read data it is changing. The window refreshes everything afterwards.
+    void SuspendViewUpdates(bool suspended) { viewsSuspended_ = suspended; }
+
 private:
+    friend class ScenarioRunner;
+    bool ViewsLive() const { return !viewsSuspended_; }
+    // Deletes the logs, or says there are none, and shows the report.
+    void DeleteLogFiles(const std::vector<std::filesystem::path>& files);
     void RefreshDraws(bool force);
     void OpenStakesFile();
     void RunStartupSwitches();
@@ -250,6 +325,11 @@ private:
     TUiOptions options_;
     UiStateFile uiState_;
     TProxySettings proxy_;
+    // Download of new draws
+    bool RunLoadOnlySwitch();
+    TDownloadSettings download_;
+    bool proxyWritten_ = true;  // the current proxy is the one the settings file holds
+    TWaitSink* waitSink_ = nullptr;
     StakesFile stakes_;
     std::vector<WorkspaceListener*> listeners_;
     bool shutDown_ = false;
@@ -259,6 +339,9 @@ private:
     // Stakes and rating
     void RefreshStakes(bool moveToEnd);
     void RefreshRating();
+    void SaveRating();
+    bool ratingSaveDeferred_ = false;
+    bool ratingUnsaved_ = false;
     void CheckStakesAfterChange();
     std::vector<std::string> RatingComments(const std::vector<int>& rows) const;
     TRating rating_;
@@ -269,7 +352,15 @@ private:
     void RefreshScenario();
     TScenario scenario_;
     std::vector<ScenarioListener*> scenarioListeners_;
-    bool scriptStop_ = false;
+    std::atomic<bool> scriptStop_{false};
+    std::atomic<bool> viewsSuspended_{false};
+    // System games
+    bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);
+    bool ReplaceOtherSystems(const std::filesystem::path& folder, int numbers,
+                             const std::filesystem::path& kept, bool ask);
+    void NotifySystems();
+    std::filesystem::path shippedSystems_ = DataDirectory::ExecutableDirectory() / SystemsFolderName;
+    std::vector<TSystemInfo> systems_;
 };
 
 }  // namespace quorvel

@@ -12,6 +12,7 @@
 namespace quorvel {
 
 void Workspace::RefreshCombs() {
+    if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->CombsRefreshed();
 }

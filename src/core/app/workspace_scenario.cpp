@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "app/workspace.h"
+#include "scenario/scenario_log_file.h"
 #include "util/error.h"
 #include "util/format.h"
 #include "util/safe_file.h"
@@ -13,6 +14,7 @@ std::filesystem::path Workspace::ScenarioAutosavePath() const {
 }
 
 void Workspace::RefreshScenario() {
+    if (!ViewsLive()) return;
     for (ScenarioListener* listener : scenarioListeners_)
         listener->ScenarioRefreshed();
 }
@@ -132,6 +134,10 @@ bool Workspace::SaveScriptFile(const std::filesystem::path& file) {
     }
 }
 
+void Workspace::DeleteScenarioLogs() {
+    DeleteLogFiles(FindScenarioLogs(dir_.Root()));
+}
+
 bool Workspace::ScriptStopRequested() {
     if (!scriptStop_ && host_.StopRequested()) scriptStop_ = true;
     return scriptStop_;
@@ -141,6 +147,12 @@ namespace {
 
 void WriteLog(ScenarioLogSink* log, const std::string& line) {
     if (log != nullptr) log->WriteLine(line);
+}
+
+// The line is only formatted when the log is on: a scenario test runs this many thousand times.
+template <typename MakeLine>
+void WriteLogLazy(ScenarioLogSink* log, MakeLine makeLine) {
+    if (log != nullptr) log->WriteLine(makeLine());
 }
 
 std::string FilterModeLine(bool keep) {
@@ -172,8 +184,10 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
     statTable_.SortColumn = part.SortColumn;
     statTable_.Descending = true;
     options_.DrawsStatLen = part.DrawsCount;
-    WriteLog(log, Format("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
-                         {stats_.ListText(part.Method, true), part.DrawsCount}));
+    WriteLogLazy(log, [&] {
+        return Format("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
+                      {stats_.ListText(part.Method, true), part.DrawsCount});
+    });
     stats_.ApplyWeights(part.WeightOverride, part.Weights);
     // Always recomputed: the sort column and the weights may differ from the last computation.
     ComputeStatTable(true);
@@ -215,7 +229,7 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
             if (RowEndsWalk(part, row)) break;
             if (RowPassesRule(part, row)) {
                 selected.push_back(i);
-                WriteLog(log, StepLine(steps + 1, row));
+                WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
             }
             ++steps;
         }
@@ -227,7 +241,7 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
         } else {
             filtered = FilterByStatRows(selected, !part.KeepSelected);
         }
-        WriteLog(log, Format("Количество комбинаций в списке: %d", {combs_.CombCount()}));
+        WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
         rollBackWhenEmpty(filtered);
         return;
     }
@@ -239,10 +253,10 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
         if (RowEndsWalk(part, row)) break;
         if (part.StopCondition == StopST && steps >= part.StopValue) break;
         if (!RowPassesRule(part, row)) continue;
-        WriteLog(log, StepLine(steps + 1, row));
+        WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
         WriteLog(log, FilterModeLine(part.KeepSelected));
         const bool filtered = FilterByStatRows({i}, !part.KeepSelected);
-        WriteLog(log, Format("Количество комбинаций в списке: %d", {combs_.CombCount()}));
+        WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
         if (rollBackWhenEmpty(filtered)) {
             if (part.StopCondition == StopSZ) break;
         } else {

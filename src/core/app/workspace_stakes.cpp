@@ -18,11 +18,13 @@ constexpr const char* ManualStakeComment = "Ставка \"вручную\"";
 }  // namespace
 
 void Workspace::RefreshStakes(bool moveToEnd) {
+    if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->StakesRefreshed(moveToEnd);
 }
 
 void Workspace::RefreshRating() {
+    if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->RatingRefreshed();
 }
@@ -171,20 +173,7 @@ bool Workspace::ClearStakes() {
 }
 
 void Workspace::DeleteStakeLogs() {
-    const std::vector<std::filesystem::path> files = FindStakeLogs(dir_.Root());
-    if (files.empty()) {
-        host_.ShowInfo("Файлы журналов не найдены!");
-        return;
-    }
-    TDeleteReport report;
-    {
-        BusyScope busy(busy_, host_, "Поиск файлов журналов...");
-        report = DeleteFiles(files);
-    }
-    if (report.Success)
-        host_.ShowInfo(report.Text);
-    else
-        host_.ShowWarning(report.Text);
+    DeleteLogFiles(FindStakeLogs(dir_.Root()));
 }
 
 std::optional<TChartData> Workspace::StakesProfitGraph() {
@@ -241,15 +230,26 @@ void Workspace::SortRating(int column, bool descending) {
         BusyScope busy(busy_, host_, "Сортировка рейтинга...");
         rating_.Sort(column, descending);
     }
-    {
-        BusyScope busy(busy_, host_, "Сохранение файла рейтинга...");
-        try {
-            SaveRatingFile(dir_.File(RatingFileName), rating_.Rows());
-        } catch (const std::exception& e) {
-            host_.ShowError(ActionError("Ошибка записи в файл рейтинга!\r\r%s", e.what()));
-        }
-    }
+    if (ratingSaveDeferred_)
+        ratingUnsaved_ = true;
+    else
+        SaveRating();
     RefreshRating();
+}
+
+void Workspace::SaveRating() {
+    BusyScope busy(busy_, host_, "Сохранение файла рейтинга...");
+    ratingUnsaved_ = false;
+    try {
+        SaveRatingFile(dir_.File(RatingFileName), rating_.Rows());
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError("Ошибка записи в файл рейтинга!\r\r%s", e.what()));
+    }
+}
+
+void Workspace::DeferRatingSave(bool deferred) {
+    ratingSaveDeferred_ = deferred;
+    if (!deferred && ratingUnsaved_) SaveRating();
 }
 
 bool Workspace::RebuildRating() {

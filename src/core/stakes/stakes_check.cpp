@@ -16,6 +16,7 @@
 #include "stats/stat_list.h"
 #include "util/codepage.h"
 #include "util/error.h"
+#include "util/file_search.h"
 #include "util/format.h"
 #include "util/safe_file.h"
 
@@ -161,7 +162,11 @@ TStakeCheckResult CheckAllStakes(StakesFile& file, const DrawArchive& archive, c
     };
     try {
         const int count = file.RecordCount();
-        for (int first = 0; first < count; first += CheckBlockRecords) {
+        // A scenario test checks after every variant: only the records since the last check
+        // are read again.
+        const int start = std::min(file.SettledPrefix(), count);
+        int firstUnsettled = -1;
+        for (int first = start; first < count; first += CheckBlockRecords) {
             std::vector<TStakeRecord> records =
                 file.ReadBlock(first, std::min(CheckBlockRecords, count - first));
             if (records.empty()) break;
@@ -210,9 +215,13 @@ TStakeCheckResult CheckAllStakes(StakesFile& file, const DrawArchive& archive, c
                 a = b;
             }
             if (failure) throw Error(*failure);
-            for (size_t k = 0; k < records.size(); ++k)
+            for (size_t k = 0; k < records.size(); ++k) {
                 report(first + static_cast<int>(k));
+                if (firstUnsettled < 0 && IsEligible(records[k]))
+                    firstUnsettled = first + static_cast<int>(k);
+            }
         }
+        file.SetSettledPrefix(firstUnsettled < 0 ? count : firstUnsettled);
     } catch (const std::exception& e) {
         result.Error = e.what();
     }
@@ -229,18 +238,7 @@ void AddCheckedStakes(StakesFile& file, TRating& rating) {
 }
 
 std::vector<std::filesystem::path> FindStakeLogs(const std::filesystem::path& directory) {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(directory, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() < LogPrefix.size() + LogSuffix.size()) continue;
-        if (name.compare(0, LogPrefix.size(), LogPrefix) != 0) continue;
-        if (name.compare(name.size() - LogSuffix.size(), LogSuffix.size(), LogSuffix) != 0) continue;
-        if (entry.is_directory(ec)) continue;
-        files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
+    return FindFilesNamed(directory, LogPrefix, LogSuffix);
 }
 
 TDeleteReport DeleteFiles(const std::vector<std::filesystem::path>& files) {

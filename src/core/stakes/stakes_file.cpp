@@ -73,6 +73,7 @@ StakesFile::~StakesFile() {
 }
 
 void StakesFile::Open(const std::filesystem::path& path) {
+    settledPrefix_ = 0;
     Close();
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) throw ExclusiveAccessError(std::strerror(errno));
@@ -87,6 +88,7 @@ void StakesFile::Open(const std::filesystem::path& path) {
 }
 
 void StakesFile::Close() {
+    settledPrefix_ = 0;
     if (fd_ < 0) return;
     ::close(fd_);  // closing releases the lock
     fd_ = -1;
@@ -110,6 +112,7 @@ void StakesFile::RequireOpen() const {
 }
 
 std::optional<std::string> StakesFile::CheckVersion() {
+    settledPrefix_ = 0;
     RequireOpen();
     cachedIndex_ = -1;
     const int64_t size = Size();
@@ -209,6 +212,10 @@ void StakesFile::WriteBlock(int first, const TStakeRecord* records, int count) {
     for (int i = 0; i < count; ++i)
         Encode(bytes, records[i]);
     if (cachedIndex_ >= first && cachedIndex_ < first + count) cachedIndex_ = -1;
+    for (int i = 0; i < count && first + i < settledPrefix_; ++i) {
+        if (records[i].IsRealStake() && !records[i].IsChecked())
+            settledPrefix_ = std::min(settledPrefix_, first + i);
+    }
     try {
         WriteRaw(static_cast<int64_t>(first) * static_cast<int64_t>(StakeRecordSize), bytes);
     } catch (const std::exception& e) {
@@ -336,6 +343,7 @@ bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
 }
 
 int StakesFile::Rewrite(const KeepRule& keep) {
+    settledPrefix_ = 0;
     RequireOpen();
     const std::filesystem::path temporary = TemporaryPath();
     struct stat old {};
@@ -415,6 +423,7 @@ int StakesFile::DeleteWhere(TStakeCondition condition, int value) {
 }
 
 void StakesFile::Clear() {
+    settledPrefix_ = 0;
     RequireOpen();
     cachedIndex_ = -1;
     if (::ftruncate(fd_, 0) != 0) Fail(DeleteError, SystemReason(errno));

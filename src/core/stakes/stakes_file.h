@@ -92,6 +92,12 @@ public:
     // Empties the file.
     void Clear();
 
+    // The records below this index are all settled (separators or checked stakes), so a check
+    // may start there. Appending keeps it; rewriting, emptying or writing back an unchecked
+    // stake below it lowers it.
+    int SettledPrefix() const { return settledPrefix_; }
+    void SetSettledPrefix(int index) { settledPrefix_ = index; }
+
 private:
     using KeepRule = std::function<bool(const TStakeRecord& record, int index)>;
 
@@ -109,6 +115,7 @@ private:
     // The one-record cache: the record most recently read or written, and its index.
     int cachedIndex_ = -1;
     TStakeRecord cached_;
+    int settledPrefix_ = 0;
 };
 
 }  // namespace quorvel

@@ -17,7 +17,7 @@ bool ActionList::Execute(const QString& name) {
     auto it = entries_.find(name);
     if (it == entries_.end()) return false;
     // The rule is asked again: a shortcut may fire before the last update ran.
-    if (!idle_() || (it->update && !it->update())) return false;
+    if ((!it->whileBusy && !idle_()) || (it->update && !it->update())) return false;
     Body body = it->execute;  // the body may rebuild the list
     if (body) body();
     UpdateAll();
@@ -27,7 +27,7 @@ bool ActionList::Execute(const QString& name) {
 void ActionList::UpdateAll() {
     const bool idle = idle_();
     for (const Entry& entry : entries_) {
-        entry.action->setEnabled(idle && (!entry.update || entry.update()));
+        entry.action->setEnabled((idle || entry.whileBusy) && (!entry.update || entry.update()));
     }
 }
 

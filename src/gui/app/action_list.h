@@ -23,6 +23,10 @@ public:
     QAction* Add(const QString& name, const QString& caption, const QKeySequence& shortcut, Rule update,
                  Body execute);
     QAction* Find(const QString& name) const { return entries_.value(name).action; }
+    // The action answers its own rule even while the program is busy ("Стоп" of a run).
+    void AllowWhileBusy(const QString& name) {
+        if (entries_.contains(name)) entries_[name].whileBusy = true;
+    }
     // Runs an action's body as a trigger would, when its rule allows it.
     bool Execute(const QString& name);
     void UpdateAll();
@@ -32,6 +36,7 @@ private:
         QAction* action = nullptr;
         Rule update;
         Body execute;
+        bool whileBusy = false;
     };
 
     Rule idle_;

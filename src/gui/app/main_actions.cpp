@@ -11,23 +11,23 @@
 #include "app/main_window.h"
 #include "app/params_dialog.h"
 #include "archive/draws_page.h"
+#include "archive/proxy_dialog.h"
 #include "stats/config_changes.h"
 #include "stats/shredding_dialog.h"
 
 namespace quorvel::gui {
 
 void MainWindow::CreateActions() {
-    actions_ = new ActionList(this, [this] { return workspace_->IsIdle(); });
+    actions_ = new ActionList(this, [this] { return workspace_->IsIdle() && !ScenarioRunning(); });
     auto always = [] { return true; };
-    // Actions whose work arrives with later parts of the program stay disabled until then.
-    auto later = [] { return false; };
     actions_->Add("EditConfig", tr("Параметры"), {}, always, [this] { EditConfigExecute(); });
     actions_->Add("EditShredding", tr("Формулы шинковки"), {}, always, [this] {
         if (!EditShredding(*workspace_, this)) return;
         FillMethodLists(true, true);
         workspace_->RecalcViews();
     });
-    actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, later, {});
+    actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, always,
+                  [this] { EditProxy(*workspace_, this); });
     actions_->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
                   [this] { close(); });
     actions_->Add(
@@ -74,6 +74,7 @@ void MainWindow::CreateMenus() {
 
     QMenu* draws = menuBar()->addMenu(tr("Тиражи"));
     draws->addAction(actions_->Find("DrawsDownload"));
+    draws->addAction(actions_->Find("OpenLotoSite"));
     QMenu* autoDownload = draws->addMenu(tr("Автозагрузка при запуске программы"));
     auto* autoGroup = new QActionGroup(this);
     for (int mode = 0; mode < 3; ++mode) {

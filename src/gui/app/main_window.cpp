@@ -21,10 +21,12 @@
 #include "stakes/stakes_pages.h"
 #include "stats/method_combo.h"
 #include "stats/stats_page.h"
+#include "systems/systems_page.h"
 #include "views/card_page.h"
 #include "views/graphs_page.h"
 #include "views/layout_page.h"
 #include "views/week_page.h"
+#include "widgets/wait_window.h"
 
 namespace quorvel::gui {
 
@@ -50,6 +52,8 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     setWindowTitle(QString::fromStdString(ProgramTitle));
     workspace_ = std::make_unique<Workspace>(std::move(dir), router_, std::move(args));
     workspace_->AddListener(this);
+    waitWindow_ = new WaitWindow(this);
+    workspace_->SetWaitSink(waitWindow_);
     host_.SetProgressSink([this](const QString& text) { SetProgressText(text); });
     host_.SetBusySink([this](bool) {
         if (actions_ != nullptr) actions_->UpdateAll();
@@ -61,8 +65,10 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     CreateStatTableActions();
     CreateStakesActions();
     CreateScenarioActions();
+    CreateScenarioRunActions();
     CreateGraphsActions();
     CreateViewsActions();
+    CreateSystemsActions();
     CreateMenus();
     CreateCombsMenu();
     AddStatTableMenuEntries();
@@ -121,6 +127,8 @@ void MainWindow::BuildLayout() {
             page = new RatingPage(*workspace_, rightTabs_);
         } else if (qstrcmp(name, "tsScript") == 0) {
             page = new ScenarioPage(*workspace_, rightTabs_);
+        } else if (qstrcmp(name, "tsSystems") == 0) {
+            page = new SystemsPage(*workspace_, rightTabs_);
         } else {
             page = PlaceholderTab(name, rightTabs_);
         }
@@ -188,6 +196,8 @@ void MainWindow::ApplyUiOptions() {
     rightTabs_->setTabVisible(3, options.TabLayout);
     rightTabs_->setTabVisible(4, options.TabWeek);
     rightTabs_->setTabVisible(7, options.TabTables);
+    ShowSystems(options.SystemsEnabled, false);
+    ApplyStakesOptions();
 }
 
 void MainWindow::RestoreLayout() {
@@ -221,6 +231,7 @@ bool MainWindow::Initialise() {
     if (ok) {
         setWindowTitle(QString::fromStdString(MainCaption()));
         working_ = true;
+        if (workspace_->Options().SystemsEnabled) workspace_->RefreshSystems();
         if (workspace_->Options().FirstRun) ShowFirstRunDialog();
     }
     actions_->UpdateAll();
@@ -242,6 +253,10 @@ void MainWindow::ShowFirstRunDialog() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ConfirmCloseDuringRun()) {
+        event->ignore();
+        return;
+    }
     // The panel sizes live in the options so that shut-down writes them with the rest.
     TUiOptions& options = workspace_->Options();
     if (!splitter_->sizes().isEmpty()) options.LeftPanelWidth = splitter_->sizes().first();

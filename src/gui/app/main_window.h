@@ -3,10 +3,13 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/action_list.h"
+#include "app/gui_thread.h"
 #include "app/qt_ui_host.h"
 #include "app/window_layout.h"
 #include "app/workspace.h"
@@ -20,6 +23,7 @@ class QTableView;
 namespace quorvel::gui {
 
 class CombsPage;
+class WaitWindow;
 class DrawsPage;
 class GraphsPage;
 class CardPage;
@@ -28,6 +32,9 @@ class WeekPage;
 class StatsPage;
 class StakesPage;
 class RatingPage;
+class SystemsPage;
+class ScenarioPage;
+class ScenarioRunController;
 
 // The main window: the draws and combinations on the left, the analysis tabs on the right,
 // the status bar of seven panels. Every rule it follows lives in the Workspace.
@@ -66,10 +73,20 @@ public:
     // and when those are still inside them; otherwise they start at the first method.
     void FillMethodLists(bool reload, bool keepSelection);
 
+    // Tests answer the number-of-tests question, see the finished log and seed "RAND" here.
+    void SetTestCountQuestion(std::function<std::optional<int>(int most)> ask) {
+        askTestCount_ = std::move(ask);
+    }
+    void SetLogViewer(std::function<void(const QString& file)> viewer) { logViewer_ = std::move(viewer); }
+    void SetScenarioSeed(std::optional<uint32_t> seed) { scenarioSeed_ = seed; }
+    ScenarioRunController* ScenarioRun() const { return scenarioRun_; }
+
     void ArchiveRefreshed(bool force) override;
     void RecalcViews() override;
     void CombsRefreshed() override;
     CombsPage* Combs() const { return combsPage_; }
+    // The wait window of the download.
+    WaitWindow* Wait() const { return waitWindow_; }
 
 signals:
     void Initialised(bool ok);
@@ -88,17 +105,53 @@ private:
     void CreateCombsMenu();
     void CreateStatTableActions();
     void CreateScenarioActions();
+    // The scenario run and test, on a worker thread.
+    void CreateScenarioRunActions();
+    bool ScenarioRunning() const;
+    ScenarioPage* ScenarioTab() const;
+    std::optional<int> AskTestCount(int most);
+    void ScriptRunExecute(bool test);
+    void ShowScenarioRunStatus();
+    void ScenarioRunFinished();
+    // Closing during a run asks to stop it and waits for it; false keeps the window open.
+    bool ConfirmCloseDuringRun();
+    ScenarioRunController* scenarioRun_ = nullptr;
+    std::function<std::optional<int>(int)> askTestCount_;
+    std::function<void(const QString&)> logViewer_;
+    std::optional<uint32_t> scenarioSeed_;
     // The graphs tab, the sum distribution and the repeats windows.
     void CreateGraphsActions();
     void RebuildGraph(bool force);
     void TotalSumCombsExecute();
     void AnalyzeRepeatsExecute();
     void CreateStakesActions();
-    void StakeAddExecute();
+    void CreateStakesOptionActions();
+    void CreateRatingActions();
+    // The stakes and rating menus, and the context menus of their lists.
+    void AddStakesMenus();
+    // Marks the stakes and rating option entries as the options read at start-up say.
+    void ApplyStakesOptions();
+    // The stake dialog on the combination at that row of the current list (none when outside).
+    void StakeAddExecute(int combRow);
+    // The multi-stake dialog, then one stake per combination.
+    bool StakeAddManyExecute(const std::vector<TComb>& combs);
+    void StakeFilterExecute();
+    void RatingsExportExecute();
+    void RatingsToScriptExecute();
     StakesPage* StakesTab() const;
     RatingPage* RatingTab() const;
     void StakesRefreshed(bool moveToEnd) override;
     void RatingRefreshed() override;
+    // The systems tab, shown with its two stake actions while system games are on.
+    void CreateSystemsActions();
+    // Shows or hides the tab; with load the list is read (shown) or emptied (hidden).
+    void ShowSystems(bool shown, bool load);
+    void ToggleSystemsExecute();
+    void SystemStakeExecute(bool filtered);
+    void SystemEditExecute(bool isNew);
+    void SystemsImportExecute();
+    SystemsPage* SystemsTab() const;
+    void SystemsRefreshed() override;
     // The card, layout and week tabs: each rebuilds only while its tab is visible and, unless
     // forced, when what it was built for changed.
     void CreateViewsActions();
@@ -136,6 +189,9 @@ private:
     void DrawsInfoExecute(int row);
     void DrawsImportExecute();
     void DrawsExportExecute();
+    // Download of new draws
+    void OpenLotoSiteExecute();
+    WaitWindow* waitWindow_ = nullptr;
     void EditConfigExecute();
     void FiltersManagerExecute();
     void FiltersResetExecute();
@@ -154,16 +210,33 @@ private:
     public:
         explicit HostRouter(QtUiHost& window) : window_(window), target_(&window) {}
         void SetTarget(UiHost* target) { target_ = target != nullptr ? target : &window_; }
-        void ShowProgress(const std::string& text) override { window_.ShowProgress(text); }
-        void BusyChanged(bool busy) override { window_.BusyChanged(busy); }
-        void ShowError(const std::string& text) override { target_->ShowError(text); }
-        void ShowInfo(const std::string& text) override { target_->ShowInfo(text); }
-        void ShowWarning(const std::string& text, WarningCaption caption) override {
-            target_->ShowWarning(text, caption);
+        // Off the window's thread (a scenario run) progress and the busy cursor are left to the
+        // run's own panels; messages and questions wait for the window.
+        void ShowProgress(const std::string& text) override {
+            if (OnGuiThread()) window_.ShowProgress(text);
         }
-        bool AskYesNo(const std::string& text) override { return target_->AskYesNo(text); }
-        bool AskDelete(const std::string& text) override { return target_->AskDelete(text); }
-        bool StopRequested() override { return target_->StopRequested(); }
+        void BusyChanged(bool busy) override {
+            if (OnGuiThread()) window_.BusyChanged(busy);
+        }
+        void ShowError(const std::string& text) override {
+            CallOnGuiThread([&] { target_->ShowError(text); });
+        }
+        void ShowInfo(const std::string& text) override {
+            CallOnGuiThread([&] { target_->ShowInfo(text); });
+        }
+        void ShowWarning(const std::string& text, WarningCaption caption) override {
+            CallOnGuiThread([&] { target_->ShowWarning(text, caption); });
+        }
+        bool AskYesNo(const std::string& text) override {
+            return CallOnGuiThread([&] { return target_->AskYesNo(text); });
+        }
+        bool AskDelete(const std::string& text) override {
+            return CallOnGuiThread([&] { return target_->AskDelete(text); });
+        }
+        bool AskRetry(const std::string& text) override {
+            return CallOnGuiThread([&] { return target_->AskRetry(text); });
+        }
+        bool StopRequested() override { return OnGuiThread() && target_->StopRequested(); }
 
     private:
         QtUiHost& window_;

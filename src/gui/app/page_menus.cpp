@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QMenuBar>
+#include <string_view>
 
 #include "app/main_window.h"
 
@@ -7,12 +8,15 @@ namespace quorvel::gui {
 
 namespace {
 
-// Adds a menu of the given actions before the help menu, which stays last.
+// Adds a menu of the given actions ("-" for a separator) before the help menu, which stays last.
 void InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
                 std::initializer_list<const char*> names) {
     auto* menu = new QMenu(title, bar);
     for (const char* name : names) {
-        if (QAction* action = actions.Find(name)) menu->addAction(action);
+        if (std::string_view(name) == "-")
+            menu->addSeparator();
+        else if (QAction* action = actions.Find(name))
+            menu->addAction(action);
     }
     const QList<QAction*> menus = bar->actions();
     bar->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
@@ -27,11 +31,14 @@ void MainWindow::AddPageMenus() {
             if (QAction* action = actions_->Find(name)) stats->addAction(action);
         }
     }
-    InsertMenu(menuBar(), *actions_, tr("Ставки"),
-               {"StakeAdd", "StakesCheckManual", "StakeDel", "StakeClear", "RatingsRefresh"});
+    AddStakesMenus();
+    InsertMenu(menuBar(), *actions_, tr("Системы"),
+               {"SystemsOn", "SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel",
+                "SystemStakeAll", "SystemStakeFilter"});
     InsertMenu(menuBar(), *actions_, tr("Сценарий"),
                {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad", "ScriptClone",
-                "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown"});
+                "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown", "-", "ScriptRun",
+                "ScriptTest", "ScriptStop", "-", "LogToggle", "LogsDelete"});
 }
 
 }  // namespace quorvel::gui

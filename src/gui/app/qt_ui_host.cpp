@@ -62,6 +62,11 @@ bool QtUiHost::AskYesNo(const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtUiHost::AskRetry(const std::string& text) {
+    return QMessageBox::critical(parent_, Caption("Ошибка"), UiText(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 bool QtUiHost::AskDelete(const std::string& text) {
     return QMessageBox::warning(parent_, Caption("Предупреждение"), UiText(text),
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;

@@ -28,6 +28,7 @@ public:
     void ShowWarning(const std::string& text, WarningCaption caption) override;
     bool AskYesNo(const std::string& text) override;
     bool AskDelete(const std::string& text) override;
+    bool AskRetry(const std::string& text) override;
 
 private:
     QWidget* parent_;

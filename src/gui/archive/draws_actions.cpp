@@ -1,6 +1,8 @@
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTableView>
+#include <QUrl>
 
 #include "app/main_window.h"
 #include "archive/draw_dialog.h"
@@ -19,8 +21,11 @@ const char* const DrawsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "�
 void MainWindow::CreateArchiveActions() {
     auto always = [] { return true; };
     auto selected = [this] { return drawsPage_->FirstSelectedRow() >= 0; };
-    actions_->Add("DrawsDownload", tr("Загрузка"), QKeySequence(Qt::Key_F3), [] { return false; }, {})
+    actions_
+        ->Add("DrawsDownload", tr("Загрузка"), QKeySequence(Qt::Key_F3), always,
+              [this] { workspace_->DrawsDownload(); })
         ->setStatusTip(tr("Загрузка архива тиражей с сайта лотереи"));
+    actions_->Add("OpenLotoSite", tr("Сайт лотереи"), {}, always, [this] { OpenLotoSiteExecute(); });
     actions_->Add("DrawsAdd", tr("Добавить"), {}, always, [this] { DrawsAddExecute(); });
     actions_->Add("DrawsEdit", tr("Изменить"), {}, selected, [this] { DrawsEditExecute(); });
     actions_->Add("DrawsDel", tr("Удалить"), {}, selected, [this] { DrawsDelExecute(); });
@@ -36,6 +41,15 @@ void MainWindow::CreateArchiveActions() {
     QAction* sorted = actions_->Add("DrawsSorted", tr("Упорядочить MIN->MAX"), {}, [] { return false; }, {});
     sorted->setCheckable(true);
     sorted->setChecked(workspace_->Options().SortedDraws);
+}
+
+void MainWindow::OpenLotoSiteExecute() {
+    const std::string page = GamePageAddress(workspace_->Download().ResultsUrl);
+    if (page.empty()) {
+        router_.ShowWarning(NoResultsAddressText, WarningCaption::Attention);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(page)));
 }
 
 void MainWindow::DrawsAddExecute() {

@@ -1,5 +1,6 @@
 #include "scenario/scenario_page.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -64,7 +65,16 @@ ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(list_);
-    layout->addWidget(count_);
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(count_);
+    for (size_t i = 0; i < runPanels_.size(); ++i) {
+        runPanels_[i] = new QLabel(this);
+        runPanels_[i]->setFrameShape(QFrame::StyledPanel);
+        panels->addWidget(runPanels_[i], i + 1 == runPanels_.size() ? 1 : 0);
+    }
+    count_->setFrameShape(QFrame::StyledPanel);
+    layout->addLayout(panels);
+    ShowRunStatus(0, 0, 0, {});
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ScenarioPage::SelectionChanged);
     connect(list_, &QAbstractItemView::doubleClicked, this, &ScenarioPage::RowActivated);
@@ -83,6 +93,13 @@ void ScenarioPage::ScenarioRefreshed() {
     }
     count_->setText(tr("Строк: %1").arg(workspace_.Scenario().Count()));
     emit SelectionChanged();
+}
+
+void ScenarioPage::ShowRunStatus(int cycle, int line, int stakes, const QString& text) {
+    runPanels_[0]->setText(tr("Цикл: %1").arg(cycle));
+    runPanels_[1]->setText(tr("Строка: %1").arg(line));
+    runPanels_[2]->setText(tr("Ставок: %1").arg(stakes));
+    runPanels_[3]->setText(text);
 }
 
 std::vector<int> ScenarioPage::SelectedRows() const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <array>
 #include <vector>
 
 #include "app/workspace.h"
@@ -41,6 +42,9 @@ public:
     QTableView* List() const { return list_; }
     ScenarioModel* Model() const { return model_; }
     QLabel* CountLabel() const { return count_; }
+    // The run panels: "Цикл: %d", "Строка: %d", "Ставок: %d" and the free text.
+    QLabel* RunPanel(int panel) const { return runPanels_[static_cast<size_t>(panel)]; }
+    void ShowRunStatus(int cycle, int line, int stakes, const QString& text);
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
     // The lowest selected row, or -1 when none.
@@ -59,6 +63,7 @@ private:
     ScenarioModel* model_;
     QTableView* list_;
     QLabel* count_;
+    std::array<QLabel*, 4> runPanels_{};
 };
 
 }  // namespace quorvel::gui

@@ -12,9 +12,6 @@ namespace quorvel::gui {
 
 namespace {
 
-constexpr int MaxDraws = 65535;
-constexpr int MaxCommentLength = 64;
-
 QString ValuesText(const TStakeComb& values) {
     QStringList parts;
     for (int i = 0; i < values.Count && i < static_cast<int>(values.Values.size()); ++i)
@@ -39,9 +36,9 @@ StakeDialog::StakeDialog(const TStakeRecord& stake, QWidget* parent)
     draw_->setToolTip(tr("Номер первого тиража"));
     values_->setText(ValuesText(stake.Values));
     sum_->setReadOnly(true);
-    draws_->setRange(1, MaxDraws);
+    draws_->setRange(1, StakeDialogMaxDraws);
     draws_->setToolTip(tr("Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
-    comment_->setMaxLength(MaxCommentLength);
+    comment_->setMaxLength(StakeCommentMaxLength);
     comment_->setText(QString::fromStdString(stake.Comment.Text()));
 
     auto* form = new QFormLayout;

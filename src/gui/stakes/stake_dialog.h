@@ -10,6 +10,10 @@ class QSpinBox;
 
 namespace quorvel::gui {
 
+// The limits every dialog that makes stakes by hand shares.
+constexpr int StakeDialogMaxDraws = 65535;
+constexpr int StakeCommentMaxLength = 64;
+
 // "Добавление ставки": the draw, the three values with their sum, the number of draws and the
 // comment of one stake made by hand.
 class StakeDialog : public QDialog {

@@ -1,11 +1,43 @@
+#include <QKeyEvent>
+#include <QRandomGenerator>
 #include <QTableView>
 
 #include "app/main_window.h"
 #include "combos/combs_page.h"
+#include "model/text_forms.h"
+#include "stakes/multi_stake_dialog.h"
 #include "stakes/stake_dialog.h"
+#include "stakes/stake_filter_dialog.h"
+#include "stakes/stakes_chart.h"
 #include "stakes/stakes_pages.h"
 
 namespace quorvel::gui {
+
+namespace {
+
+// Alt+F4 both ends the program and stakes the selected combinations. While the combination
+// list has the focus and the stake action is enabled the key is the action's; everywhere else
+// it stays the exit key. (Two enabled actions on one key would leave Qt firing neither.)
+class ListKeyOwner : public QObject {
+public:
+    ListKeyOwner(QAction* action, QObject* parent) : QObject(parent), action_(action) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool override = event->type() == QEvent::ShortcutOverride;
+        if (!override && event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) != action_->shortcut() || !action_->isEnabled())
+            return QObject::eventFilter(watched, event);
+        event->accept();
+        if (!override) action_->trigger();
+        return true;
+    }
+
+private:
+    QAction* action_;
+};
+
+}  // namespace
 
 StakesPage* MainWindow::StakesTab() const {
     return rightTabs_ != nullptr ? rightTabs_->findChild<StakesPage*>() : nullptr;
@@ -17,10 +49,30 @@ RatingPage* MainWindow::RatingTab() const {
 
 void MainWindow::CreateStakesActions() {
     StakesFile& stakes = workspace_->Stakes();
+    const TCombList& combs = workspace_->Combs();
     auto fileOpen = [&stakes] { return stakes.IsOpen(); };
     auto notEmpty = [&stakes] { return stakes.IsOpen() && !stakes.Empty(); };
+    auto haveCombs = [fileOpen, &combs] { return fileOpen() && combs.CombCount() > 0; };
     actions_->Add("StakeAdd", tr("Сделать ставку"), QKeySequence(Qt::Key_F4), fileOpen,
-                  [this] { StakeAddExecute(); });
+                  [this] { StakeAddExecute(combsPage_->FirstSelectedRow()); });
+    actions_->Add(
+        "StakeAddRandom", tr("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4), haveCombs,
+        [this, &combs] { StakeAddExecute(QRandomGenerator::global()->bounded(combs.CombCount())); });
+    actions_->Add(
+        "StakeAddSelected", tr("Сделать ставки для выделенных комбинаций"),
+        QKeySequence(Qt::ALT | Qt::Key_F4),
+        [this, fileOpen] { return fileOpen() && combsPage_->FirstSelectedRow() >= 0; },
+        [this, &combs] {
+            std::vector<TComb> chosen;
+            for (int row : combsPage_->SelectedRows()) {
+                if (row < combs.CombCount()) chosen.push_back(combs.CombAt(row));
+            }
+            if (StakeAddManyExecute(chosen)) combsPage_->List()->clearSelection();
+        });
+    actions_->Add("StakeAddAll", tr("Сделать ставки для всех комбинаций"),
+                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F4), haveCombs, [this, &combs] {
+                      StakeAddManyExecute(std::vector<TComb>(combs.Current().begin(), combs.Current().end()));
+                  });
     actions_->Add(
         "StakeDel", tr("Удалить ставку"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [this, notEmpty] { return notEmpty() && StakesTab()->SelectedRange().first >= 0; },
@@ -29,6 +81,8 @@ void MainWindow::CreateStakesActions() {
             // Grid rows count the header as row 0.
             if (workspace_->DeleteStakeRows(first + 1, last + 1)) StakesTab()->Grid()->clearSelection();
         });
+    actions_->Add("StakeFilter", tr("Удалить по условию"), QKeySequence(Qt::ALT | Qt::Key_D), notEmpty,
+                  [this] { StakeFilterExecute(); });
     actions_->Add("StakeClear", tr("Удалить все ставки"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete),
                   notEmpty, [this] { workspace_->ClearStakes(); });
     actions_->Add("StakesCheckManual", tr("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), notEmpty,
@@ -36,34 +90,59 @@ void MainWindow::CreateStakesActions() {
                       workspace_->CheckStakes();
                       StakesRefreshed(false);
                   });
-    actions_->Add("RatingsRefresh", tr("Обновить рейтинг"), QKeySequence(Qt::Key_F5), fileOpen,
-                  [this] { workspace_->RebuildRating(); });
+    QAction* graph = actions_->Add(
+        "StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), notEmpty, [this] {
+            if (auto chart = workspace_->StakesProfitGraph()) {
+                ShowStakesChart(*chart, actions_->Find("StakesGraphDraws")->statusTip(),
+                                &workspace_->UiState(), this);
+            }
+        });
+    graph->setStatusTip(tr("График суммарного профита ставок по тиражам"));
+    // The spreadsheet export arrives with its own part of the program.
+    actions_->Add("StakesXlsExport", tr("Экспорт ставок в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add(
+        "LogStakesDelete", tr("Удалить журналы ставок"), {}, [] { return true; },
+        [this] { workspace_->DeleteStakeLogs(); });
+    CreateStakesOptionActions();
+    CreateRatingActions();
 
-    for (const char* name : {"StakeAdd", "StakeDel", "StakeClear", "StakesCheckManual"})
-        StakesTab()->Grid()->addAction(actions_->Find(name));
-    RatingTab()->List()->addAction(actions_->Find("RatingsRefresh"));
     // Ctrl+Delete also deletes combinations and scenario lines: each list keeps its own.
     actions_->Find("StakeDel")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    StakesTab()->Grid()->addAction(actions_->Find("StakeDel"));
+    QAction* addSelected = actions_->Find("StakeAddSelected");
+    addSelected->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    combsPage_->List()->addAction(addSelected);
+    combsPage_->List()->installEventFilter(new ListKeyOwner(addSelected, this));
     connect(StakesTab(), &StakesPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
-    connect(RatingTab(), &RatingPage::SortRequested, this, [this](int column) {
-        const bool descending =
-            column == workspace_->RatingSortColumn() ? !workspace_->RatingDescending() : false;
-        workspace_->SortRating(column, descending);
+    // A double click on a combination stakes it.
+    connect(combsPage_, &CombsPage::RowActivated, this, [this, fileOpen](int row) {
+        if (!workspace_->IsIdle() || !fileOpen()) return;
+        StakeAddExecute(row);
+        actions_->UpdateAll();
     });
 }
 
-void MainWindow::StakeAddExecute() {
+void MainWindow::StakeAddExecute(int combRow) {
     TStakeRecord stake = workspace_->NewManualStake();
-    const int row = combsPage_->FirstSelectedRow();
-    if (row >= 0 && row < workspace_->Combs().CombCount()) {
-        const TComb& comb = workspace_->Combs().CombAt(row);
-        stake.Values.Count = PositionCount;
-        for (int i = 0; i < PositionCount; ++i)
-            stake.Values.Values[static_cast<size_t>(i)] = comb.Values[static_cast<size_t>(i)];
-    }
+    if (combRow >= 0 && combRow < workspace_->Combs().CombCount())
+        stake.Values = CombToStakeComb(workspace_->Combs().CombAt(combRow));
     StakeDialog dialog(stake, this);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->AddStake(dialog.Stake(), dialog.Draws());
+}
+
+bool MainWindow::StakeAddManyExecute(const std::vector<TComb>& combs) {
+    const TStakeRecord stake = workspace_->NewManualStake();
+    MultiStakeDialog dialog(stake.DrawNumber, QString::fromStdString(stake.Comment.Text()), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    return workspace_->AddStakesForCombs(combs, dialog.DrawNumber(), dialog.Draws(),
+                                         dialog.Comment().toStdString());
+}
+
+void MainWindow::StakeFilterExecute() {
+    StakeFilterDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    workspace_->DeleteStakesWhere(dialog.Condition(), dialog.Matches());
 }
 
 void MainWindow::StakesRefreshed(bool moveToEnd) {

@@ -4,17 +4,35 @@
 #include <QBrush>
 #include <QColor>
 #include <QPalette>
+#include <algorithm>
 
 namespace quorvel::gui {
 
 namespace {
 
-enum StakeColumn { ColMatchCount = 5, ColMatches = 6, ColProfit = 7, ColComment = 8 };
+enum StakeColumn {
+    ColValues = 2,
+    ColDrawValues = 4,
+    ColMatchCount = 5,
+    ColMatches = 6,
+    ColProfit = 7,
+    ColComment = 8
+};
 
 // The row tint of the stake's kind; a separator takes the window colour.
 QVariant KindBrush(uint8_t kind) {
     if (const auto tint = StakeKindTint(kind)) return QBrush(QColor::fromRgb(*tint));
     return QBrush(QApplication::palette().color(QPalette::Window));
+}
+
+int MatchMask(const TStakeRecord& record) {
+    int mask = 0;
+    const int count = std::min<int>(record.Values.Count, PositionCount);
+    for (int p = 0; p < count; ++p) {
+        const auto at = static_cast<size_t>(p);
+        if (record.Values.Values[at] == record.DrawValues[at]) mask |= 1 << p;
+    }
+    return mask;
 }
 
 }  // namespace
@@ -45,7 +63,9 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const {
         if (column == ColComment) return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         return QVariant(Qt::AlignCenter);
     }
-    if (role != Qt::DisplayRole && role != Qt::BackgroundRole && role != Qt::ForegroundRole) return {};
+    if (role != Qt::DisplayRole && role != Qt::BackgroundRole && role != Qt::ForegroundRole &&
+        role != MatchMaskRole)
+        return {};
     TStakeRecord record;
     try {
         record = stakes_.Read(index.row());
@@ -63,6 +83,9 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const {
                 return QBrush(record.Profit > 0 ? QColor(Qt::darkGreen) : QColor(Qt::red));
             }
             return QBrush(Qt::black);
+        case MatchMaskRole:
+            if (!record.IsChecked() || (column != ColValues && column != ColDrawValues)) return {};
+            return MatchMask(record);
         default:
             return {};
     }

@@ -12,6 +12,10 @@ class StakesModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // Of "Моя ставка" and "Результаты тиража" of a checked stake: bit p is set when the staked
+    // and drawn values at position p are equal. Nothing for other cells.
+    static constexpr int MatchMaskRole = Qt::UserRole + 1;
+
     explicit StakesModel(StakesFile& stakes, QObject* parent = nullptr);
 
     // Follows the file after any change of its records.

@@ -3,6 +3,9 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "stakes/stake_values_delegate.h"
 
 namespace quorvel::gui {
 
@@ -28,6 +31,9 @@ StakesPage::StakesPage(StakesFile& stakes, QWidget* parent)
     grid_->setObjectName("sgStakes");
     for (int column = 0; column < StakeColumnCount; ++column)
         grid_->setColumnWidth(column, StakeColumnWidths[static_cast<size_t>(column)]);
+    auto* values = new StakeValuesDelegate(grid_);
+    for (int column : {2, 4})
+        grid_->setItemDelegateForColumn(column, values);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
@@ -66,6 +72,10 @@ RatingPage::RatingPage(Workspace& workspace, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
     connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this, &RatingPage::SortRequested);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RatingPage::SelectionChanged);
+    connect(model_, &QAbstractItemModel::modelReset, this, &RatingPage::SelectionChanged);
+    connect(list_, &QAbstractItemView::doubleClicked, this, &RatingPage::RowActivated);
 }
 
 void RatingPage::Refresh() {
@@ -73,6 +83,14 @@ void RatingPage::Refresh() {
     list_->horizontalHeader()->setSortIndicator(workspace_.RatingSortColumn(), workspace_.RatingDescending()
                                                                                    ? Qt::DescendingOrder
                                                                                    : Qt::AscendingOrder);
+}
+
+std::vector<int> RatingPage::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 }  // namespace quorvel::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "stakes/stakes_models.h"
 
@@ -41,9 +42,13 @@ public:
     RatingModel* Model() const { return model_; }
     // Refills the list and shows the workspace's sort column and direction.
     void Refresh();
+    // The selected rows in list order.
+    std::vector<int> SelectedRows() const;
 
 signals:
     void SortRequested(int column);
+    void SelectionChanged();
+    void RowActivated();
 
 private:
     Workspace& workspace_;

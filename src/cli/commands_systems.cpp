@@ -1,0 +1,95 @@
+#include "commands_systems.h"
+
+#include <climits>
+#include <ostream>
+
+#include "app/workspace.h"
+#include "cli_options.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+template <size_t N>
+std::string JoinCells(const std::array<std::string, N>& cells) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c > 0 ? ";" : "") + cells[c];
+    return line;
+}
+
+int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!NoArgsLeft(args, err)) return 1;
+    workspace.RefreshSystems();
+    std::array<std::string, SystemColumnCount> captions;
+    for (size_t c = 0; c < captions.size(); ++c)
+        captions[c] = SystemColumnCaptions[c];
+    out << JoinCells(captions) << "\n";
+    for (const TSystemInfo& info : workspace.Systems())
+        out << JoinCells(SystemRowTexts(info)) << "\n";
+    return 0;
+}
+
+int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool all = TakeFlag(args, "--all");
+    const bool filtered = TakeFlag(args, "--filtered");
+    const auto combsFile = TakeOption(args, "--combs");
+    const auto comment = TakeOption(args, "--comment");
+    int draw = 0;
+    int draws = 1;
+    if (!TakeIntOption(args, "--draw", 1, INT_MAX, draw, err) ||
+        !TakeIntOption(args, "--draws", 1, 65535, draws, err) || !NoArgsLeft(args, err)) {
+        return 1;
+    }
+    if (all == filtered) {
+        err << "Укажите --all (вся система) или --filtered (только комбинации из списка)\n";
+        return 1;
+    }
+    // The multi-stake dialog's check.
+    if (comment && TrimBlanks(*comment).empty()) {
+        err << "Необходимо ввести комментарий!\n";
+        return 1;
+    }
+    if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;
+    if (workspace.Combs().CombCount() == 0) {
+        err << "Список комбинаций пуст\n";
+        return 1;
+    }
+    auto plan = workspace.PrepareSystemStakes(filtered);
+    if (!plan) return 1;
+    if (draw > 0) plan->DrawNumber = draw;
+    plan->Draws = draws;
+    if (comment) plan->Comment = *comment;
+    if (!workspace.AddSystemStakes(*plan)) return 1;
+    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+    return 0;
+}
+
+int ImportSystem(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "Укажите файл системы: quorvel systems import ФАЙЛ\n";
+        return 1;
+    }
+    if (!workspace.ImportSystemFile(args[0])) return 1;
+    args.clear();
+    return ListSystems(workspace, args, out, err);
+}
+
+}  // namespace
+
+int RunSystems(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "list") {
+        if (!args.empty()) args.erase(args.begin());
+        return ListSystems(workspace, args, out, err);
+    }
+    const std::string action = args[0];
+    args.erase(args.begin());
+    if (action == "stake") return StakeSystem(workspace, args, out, err);
+    if (action == "import") return ImportSystem(workspace, args, out, err);
+    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    return 1;
+}
+
+}  // namespace quorvel::cli

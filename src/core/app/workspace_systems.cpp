@@ -1,0 +1,277 @@
+#include <ctime>
+
+#include "app/workspace.h"
+#include "model/lists.h"
+#include "systems/system_files.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+
+namespace quorvel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* ListErrorText = "Ошибка загрузки списка систем!\r\r%s";
+constexpr const char* AddErrorText = "Ошибка добавления системы!\r\r%s";
+constexpr const char* EditErrorText = "Ошибка изменения системы!\r\r%s";
+constexpr const char* DeleteErrorText = "Ошибка удаления системы!\r\r%s";
+constexpr const char* ImportErrorText = "Ошибка загрузки системы #%d!\r\r%s";
+
+int64_t Now() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
+
+void RemoveFile(const fs::path& file) {
+    std::error_code ec;
+    fs::remove(file, ec);
+    if (ec) throw Error(Format("Не удалось удалить файл \"%s\": %s", {PathText(file), ec.message()}));
+}
+
+void CreateFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) throw Error(Format("Не удалось создать каталог \"%s\": %s", {PathText(folder), ec.message()}));
+}
+
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return a == b || fs::equivalent(a, b, ec);
+}
+
+// What an imported file is stored as: the key its name tells, or (for a name of another form)
+// the largest index it uses as its numbers and a new own identifier. The key is filled as far
+// as it is known before a failure, so that the message can name the identifier.
+std::vector<TSystemLine> ReadImportedSystem(const fs::path& file, const fs::path& folder,
+                                            TSystemFileKey& key) {
+    if (auto named = ParseSystemFileName(PathText(file.filename()))) {
+        key = *named;
+        if (key.Numbers < SystemNumbersMin || key.Numbers > SystemNumbersMax)
+            throw Error("Указано недопустмое количество используемых чисел!");
+        if (key.Block > SystemBlockMax) throw Error("Указан недопустмый размер блока!");
+        return ReadSystemFile(file, key.Numbers);
+    }
+    key = {0, 0, NextOwnSystemId(folder)};
+    std::vector<TSystemLine> lines = ReadSystemFile(file, SystemNumbersMax);
+    for (const TSystemLine& line : lines) {
+        for (int index : line)
+            key.Numbers = std::max(key.Numbers, index);
+    }
+    if (!lines.empty() && key.Numbers < SystemNumbersMin)
+        throw Error("Указано недопустмое количество используемых чисел!");
+    return lines;
+}
+
+}  // namespace
+
+fs::path Workspace::SystemsFolder() {
+    const fs::path folder = dir_.Root() / SystemsFolderName;
+    try {
+        SeedShippedSystems(folder, shippedSystems_);
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError(ListErrorText, e.what()));
+    }
+    return folder;
+}
+
+void Workspace::NotifySystems() {
+    if (!ViewsLive()) return;
+    for (WorkspaceListener* listener : listeners_)
+        listener->SystemsRefreshed();
+}
+
+void Workspace::RefreshSystems() {
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        try {
+            systems_ = ListLocalSystems(SystemsFolder());
+        } catch (const std::exception& e) {
+            systems_.clear();
+            host_.ShowError(ActionError(ListErrorText, e.what()));
+        }
+    }
+    NotifySystems();
+}
+
+void Workspace::ClearSystems() {
+    systems_.clear();
+    NotifySystems();
+}
+
+std::optional<TSystemGame> Workspace::LoadSystemForNumbers(const TByteArray& numbers, std::string* reason) {
+    TSystemLoad load = quorvel::LoadSystemForNumbers(SystemsFolder(), numbers);
+    if (load.Game) return std::move(load.Game);
+    if (load.Message) host_.ShowError(*load.Message);
+    if (reason != nullptr) *reason = load.Reason;
+    return std::nullopt;
+}
+
+std::optional<Workspace::SystemStakePlan> Workspace::PrepareSystemStakes(bool filtered) {
+    TByteArray numbers;
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        numbers = UniqueValues(combs_.Current());
+    }
+    auto game = LoadSystemForNumbers(numbers);
+    if (!game) return std::nullopt;
+    SystemStakePlan plan;
+    plan.Comment = SystemStakeComment(*game, filtered);
+    plan.Game = std::move(*game);
+    plan.Filtered = filtered;
+    plan.DrawNumber = archive_.NextDrawNumber(archive_.Offset());
+    return plan;
+}
+
+bool Workspace::AddSystemStakes(const SystemStakePlan& plan) {
+    bool added = true;
+    {
+        BusyScope busy(busy_, host_, "Создание ставок...");
+        try {
+            TStakeRecord pattern;
+            pattern.Kind = StakeKindSystem;
+            pattern.DrawNumber = plan.DrawNumber;
+            pattern.Comment.SetText(plan.Comment);
+            pattern.Profit = stats_.StakeResult(PositionCount, -1);
+            const std::vector<TStakeRecord> records =
+                SystemStakeRecords(plan.Game, combs_.Current(), plan.Filtered, pattern);
+            if (records.empty()) {
+                // A separator with nothing after it would only clutter the grid.
+                host_.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
+                return false;
+            }
+            if (auto last = stakes_.ReadLast(); last && last->IsRealStake()) stakes_.Append(StakeSeparator());
+            stakes_.AppendStakes(records, plan.Draws);
+        } catch (const std::exception& e) {
+            host_.ShowError(e.what());
+            added = false;
+        }
+    }
+    if (added) CheckStakes();
+    RefreshStakes(true);
+    return added;
+}
+
+bool Workspace::ReplaceOtherSystems(const fs::path& folder, int numbers, const fs::path& kept, bool ask) {
+    std::vector<fs::path> others;
+    for (const fs::path& file : FindSystemFiles(folder, numbers)) {
+        if (!SameFile(file, kept)) others.push_back(file);
+    }
+    if (others.empty()) return true;
+    if (ask && !host_.AskYesNo(Format("Для %d чисел на компьютер уже загружена система \"%s\".\r\r"
+                                      "Она будет удалена с компьютера. Продолжить?",
+                                      {numbers, PathText(others.front().stem())}))) {
+        return false;
+    }
+    for (const fs::path& file : others) {
+        RemoveFile(file);
+        if (auto key = ParseSystemFileName(PathText(file.filename())); key && key->Id > 0)
+            EraseSystemDescription(folder, key->Id);
+    }
+    return true;
+}
+
+bool Workspace::SaveOwnSystem(TSystemData data, const fs::path& previous, const char* errorText) {
+    if (auto problem = SystemDataProblem(data)) {
+        host_.ShowError(ActionError(errorText, *problem));
+        return false;
+    }
+    const fs::path folder = SystemsFolder();
+    try {
+        CreateFolder(folder);
+        TSystemInfo& info = data.Info;
+        if (!info.IsOwn()) info.Id = NextOwnSystemId(folder);
+        if (info.Created <= 0) info.Created = Now();
+        const TNormalizedSystem system = NormalizeSystemText(data.CombsText);
+        info.Combinations = static_cast<int32_t>(system.Combs.size());
+        info.File = folder / SystemFileName({info.Numbers, info.Block, info.Id});
+        // The file that stays: the new one, or the one being edited until it is written again.
+        if (!ReplaceOtherSystems(folder, info.Numbers, previous.empty() ? info.File : previous, true))
+            return false;
+        {
+            BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+            WriteSystemFile(info.File, system.Combs, info.Created);
+            StoreSystemDescription(folder, info);
+            if (!previous.empty() && !SameFile(previous, info.File)) RemoveFile(previous);
+        }
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError(errorText, e.what()));
+        RefreshSystems();
+        return false;
+    }
+    RefreshSystems();
+    return true;
+}
+
+bool Workspace::AddSystem(TSystemData data) {
+    data.Info.Id = 0;
+    data.Info.Created = 0;
+    data.Info.Downloads = 0;
+    data.Info.LastDownload = 0;
+    return SaveOwnSystem(std::move(data), {}, AddErrorText);
+}
+
+bool Workspace::UpdateSystem(const TSystemInfo& current, TSystemData data) {
+    if (!current.IsOwn()) {
+        host_.ShowError(ActionError(EditErrorText, "Вы можете изменять только свои системы!"));
+        return false;
+    }
+    data.Info.Id = current.Id;
+    data.Info.Created = current.Created;
+    data.Info.Downloads = current.Downloads;
+    data.Info.LastDownload = current.LastDownload;
+    return SaveOwnSystem(std::move(data), current.File, EditErrorText);
+}
+
+bool Workspace::DeleteSystem(const TSystemInfo& info) {
+    if (!info.IsOwn()) {
+        host_.ShowWarning("Вы можете удалять только свои системы!");
+        return false;
+    }
+    if (!host_.AskYesNo(Format("Вы действительно хотите удалить систему \"%s\"?", {info.ShownTitle()})))
+        return false;
+    bool deleted = true;
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        try {
+            if (info.IsDownloaded()) RemoveFile(info.File);
+            EraseSystemDescription(SystemsFolder(), info.Id);
+        } catch (const std::exception& e) {
+            host_.ShowError(ActionError(DeleteErrorText, e.what()));
+            deleted = false;
+        }
+    }
+    RefreshSystems();
+    return deleted;
+}
+
+bool Workspace::ImportSystemFile(const fs::path& file) {
+    const fs::path folder = SystemsFolder();
+    TSystemFileKey key;
+    bool imported = true;
+    {
+        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        try {
+            const std::vector<TSystemLine> lines = ReadImportedSystem(file, folder, key);
+            if (lines.empty()) throw Error("Файл не содержит ни одной комбинации системы!");
+            CreateFolder(folder);
+            const fs::path target = folder / SystemFileName(key);
+            WriteSystemFile(target, lines, SystemFileTime(file));
+            ReplaceOtherSystems(folder, key.Numbers, target, false);
+            TSystemInfo info;
+            info.Id = key.Id;
+            LoadSystemDescription(folder, info);
+            info.Downloads += 1;
+            info.LastDownload = Now();
+            if (info.Created <= 0) info.Created = SystemFileTime(target);
+            StoreSystemDescription(folder, info);
+        } catch (const std::exception& e) {
+            host_.ShowError(Format(ImportErrorText, {key.Id, std::string(e.what())}));
+            imported = false;
+        }
+    }
+    RefreshSystems();
+    return imported;
+}
+
+}  // namespace quorvel

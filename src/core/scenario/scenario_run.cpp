@@ -1,0 +1,393 @@
+#include "scenario/scenario_run.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/workspace.h"
+#include "model/lists.h"
+#include "model/text_forms.h"
+#include "systems/system_game.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel {
+
+namespace {
+
+const std::string EqualsLine(94, '=');
+const std::string DashLine(94, '-');
+const char* const RunningText = "Выполнение сценария...";
+const char* const FinishedText = "Сценарий завершен!";
+const char* const InterruptedLine =
+    "### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО #############################################################";
+
+bool IsBulkMode(int mode) {
+    return mode == StakeModeAll || mode == StakeModeSysA || mode == StakeModeSysC;
+}
+
+}  // namespace
+
+void ScenarioRunStatus::SetText(std::string text) {
+    std::lock_guard lock(mutex_);
+    text_ = std::move(text);
+}
+
+std::string ScenarioRunStatus::Text() const {
+    std::lock_guard lock(mutex_);
+    return text_;
+}
+
+struct ScenarioRunner::LineContext {
+    int Number = 0;  // 1-based
+    std::string Text;
+    std::string Comment;
+    TScriptOptions Options;
+};
+
+ScenarioRunner::ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks, std::optional<uint32_t> seed)
+    : ws_(workspace), hooks_(std::move(hooks)), random_(seed ? *seed : std::random_device{}()) {
+    // Cleared here, before the run may go to another thread, so that a stop asked for at once is
+    // not lost.
+    ws_.ClearScriptStop();
+}
+
+bool ScenarioRunner::Stop() {
+    return ws_.ScriptStopRequested();
+}
+
+template <typename MakeLine>
+void ScenarioRunner::LogLazy(MakeLine makeLine) {
+    // Only the run's own thread replaces the log, so looking at it needs no lock here.
+    if (log_) Log(makeLine());
+}
+
+void ScenarioRunner::Log(const std::string& line) {
+    std::lock_guard lock(logMutex_);
+    if (log_) log_->WriteLine(line);
+}
+
+void ScenarioRunner::RequestUserStop() {
+    Log(InterruptedLine);
+    ws_.RequestScriptStop();
+}
+
+void ScenarioRunner::BeginRun() {
+    summary_ = {};
+    logPath_.clear();
+    if (ws_.Options().ScriptLogEnabled) {
+        {
+            std::lock_guard lock(logMutex_);
+            log_ = std::make_unique<ScenarioLogFile>(
+                ws_.Dir().Root(), [this](const std::string& message) { ws_.Host().ShowError(message); });
+            logPath_ = log_->Path();
+        }
+        Log("### ЗАПУСК СЦЕНАРИЯ ##########################################################################");
+    }
+    status_.Running = true;
+    status_.StakesMade = 0;
+    status_.Line = 0;
+    status_.SetText(RunningText);
+    savedSortColumn_ = ws_.StatTable().SortColumn;
+    savedDescending_ = ws_.StatTable().Descending;
+    ws_.DeferRatingSave(true);
+}
+
+void ScenarioRunner::EndRun(bool announceEnd) {
+    summary_.Stopped = ws_.ScriptStopRequested();
+    summary_.StakesMade = status_.StakesMade;
+    if (announceEnd) status_.SetText(FinishedText);
+    status_.Cycle = 0;
+    status_.Running = false;
+    ws_.ClearScriptStop();
+    ws_.DeferRatingSave(false);
+    ws_.SortStatTable(savedSortColumn_, savedDescending_);
+    if (log_) {
+        Log("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ ######################################################################");
+        {
+            std::lock_guard lock(logMutex_);
+            log_.reset();
+        }
+        if (hooks_.OpenLog) hooks_.OpenLog(logPath_);
+    }
+}
+
+void ScenarioRunner::LogOffset(int offset) {
+    Log(EqualsLine);
+    Log(Format("=== Выполнение сценария для смещения %.6d ==================================================",
+               {offset}));
+    Log(EqualsLine);
+}
+
+ScenarioRunSummary ScenarioRunner::Run() {
+    BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
+    BeginRun();
+    status_.Cycle = 1;
+    LogOffset(ws_.Archive().Offset());
+    RunAllLines();
+    EndRun(!ws_.ScriptStopRequested());
+    return summary_;
+}
+
+ScenarioRunSummary ScenarioRunner::Test(int tests) {
+    BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
+    BeginRun();
+    const int savedOffset = ws_.Archive().Offset();
+    status_.Cycle = 0;
+    for (int offset = tests; offset >= 1; --offset) {
+        ++status_.Cycle;
+        status_.SetText(RunningText);
+        if (Stop()) break;
+        ws_.SetDrawsOffset(offset);
+        if (Stop()) break;
+        LogOffset(offset);
+        if (Stop()) break;
+        RunAllLines();
+    }
+    // A stopped test leaves the offset where it stopped, so the user sees that draw.
+    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
+    EndRun(true);
+    return summary_;
+}
+
+void ScenarioRunner::RunAllLines() {
+    ++summary_.Passes;
+    StakesFile& stakes = ws_.Stakes();
+    try {
+        const auto last = stakes.ReadLast();
+        if (last && last->IsRealStake()) stakes.Append(StakeSeparator());
+    } catch (const std::exception& e) {
+        ws_.Host().ShowError(e.what());
+        ws_.RequestScriptStop();
+        return;
+    }
+    ws_.Combs().ResetBuffer();
+    ws_.Stats().BackupWeights();
+    const TScenario& scenario = ws_.Scenario();
+    for (int index = 0; index < scenario.Count(); ++index) {
+        if (Stop()) break;
+        const std::string& line = scenario.Line(index);
+        if (TrimBlanks(line).empty()) continue;
+        if (hooks_.SelectLine) hooks_.SelectLine(index);
+        Log(DashLine);
+        LogLazy([&] { return Format("Выполнение строки %.3d: \"%s\"", {index + 1, line}); });
+        Log(DashLine);
+        RunLine(index);
+        if (hooks_.SelectLine) hooks_.SelectLine(-1);
+        if (Stop()) break;
+    }
+    if (!ws_.Options().StakesCheckOnLine) {
+        ws_.CheckStakes();
+        ws_.RefreshStakes(false);
+    }
+    // The rating reaches its file once per pass.
+    ws_.DeferRatingSave(false);
+    ws_.DeferRatingSave(true);
+    ws_.Stats().RestoreWeights();
+    ws_.Combs().ResetBuffer();
+}
+
+void ScenarioRunner::RunLine(int index) {
+    LineContext line;
+    line.Number = index + 1;
+    line.Text = ws_.Scenario().Line(index);
+    line.Comment = ScriptLineComment(line.Text);
+    status_.Line = line.Number;
+    try {
+        ws_.Combs().DropUndo();
+        line.Options = StrToScriptOptions(ScriptLineOptions(line.Text));
+        if (!Stop()) RunLineSteps(line);
+    } catch (const std::exception& e) {
+        ws_.RequestScriptStop();
+        ws_.Host().ShowError(e.what());
+    }
+    ws_.Combs().DropUndo();
+}
+
+void ScenarioRunner::RunLineSteps(LineContext& line) {
+    const TStatList& catalogue = ws_.Stats();
+    const std::vector<TFilterItem> steps = ReadLineSteps(line.Text, catalogue);
+    if (Stop()) return;
+    Log("Создание всех вариантов фильтров...");
+    status_.SetText("Создание всех вариантов фильтров...");
+    if (steps.empty()) {
+        RunLineWithoutSteps(line);
+        return;
+    }
+    VariantExpansionHooks expansion;
+    expansion.StopRequested = [this] { return Stop(); };
+    expansion.Progress = [this](int count) {
+        status_.SetText(Format("Создание всех вариантов фильтров ( %d )...", {count}));
+    };
+    const std::vector<TFilterRec> variants = ExpandVariants(steps, catalogue, expansion);
+    Log(Format("Создано %d вариантов фильтров.", {static_cast<int>(variants.size())}));
+    const int count = static_cast<int>(variants.size());
+    for (int i = 0; i < count && !Stop(); ++i)
+        RunVariant(line, i + 1, count, variants[static_cast<size_t>(i)]);
+    // A line left early still has its stakes checked before the next one starts.
+    if (Stop()) CheckStakesAfterVariant(line);
+}
+
+void ScenarioRunner::RunLineWithoutSteps(LineContext& line) {
+    const std::string shortOptions = ScriptOptionsToShortStr(line.Options);
+    Log("{ERROR} Фильтры не применялись!");
+    Log("");
+    status_.SetText(shortOptions);
+    Log("Создание начального списка комбинаций...");
+    BuildStartList(line);
+    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().CombCount()}); });
+    if (Stop()) return;
+    MakeStakes(line, 0, shortOptions);
+    if (!Stop()) CheckStakesAfterVariant(line);
+}
+
+void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const TFilterRec& variant) {
+    const TStatList& catalogue = ws_.Stats();
+    const std::string stepsText = VariantStepsText(variant, catalogue);
+    Log("");
+    Log(DashLine);
+    LogLazy([&] { return Format("Применение набора фильтров %.3d: \"%s\"", {number, stepsText}); });
+    Log(DashLine);
+    status_.SetText(Format("Фильтр %d из %d: %s", {number, count, stepsText}));
+    ++summary_.Variants;
+    Log("Создание начального списка комбинаций...");
+    BuildStartList(line);
+    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().CombCount()}); });
+    if (Stop()) return;
+    for (const TFilterPart& part : variant.Parts) {
+        if (!part.Enabled || ws_.Combs().CombCount() <= 1) continue;
+        ws_.RunFilterPart(part, log_.get());
+        if (Stop()) return;
+    }
+    if (Stop()) return;
+    MakeStakes(line, number, VariantText(line.Options, variant, catalogue));
+    if (Stop()) return;
+    Log(DashLine);
+    CheckStakesAfterVariant(line);
+}
+
+void ScenarioRunner::CheckStakesAfterVariant(const LineContext&) {
+    if (!ws_.Options().StakesCheckOnLine) return;
+    ws_.CheckStakes();
+    ws_.RefreshStakes(false);
+}
+
+void ScenarioRunner::BuildStartList(const LineContext& line) {
+    TCombList& combs = ws_.Combs();
+    const TScriptOptions& options = line.Options;
+    if (options.ListMode == ListModeFull || options.ListMode == ListModeExcl) {
+        ws_.GenerateCombsList(ws_.StoredGenerateParams(), false);
+        // The rows of earlier variants describe a list that is gone; kept, they would pile up
+        // over a long test.
+        combs.ClearApplied();
+    }
+    if (Stop()) return;
+    if (options.ListMode == ListModeExcl && options.DrawsExclude > 0) {
+        const int offset = ws_.Archive().Offset();
+        if (!combs.LoadFromBuffer(offset, options.DrawsExclude)) {
+            ws_.ExcludeLastDrawsFromList(options.DrawsExclude);
+            combs.SaveToBuffer(offset, options.DrawsExclude);
+        }
+    }
+    if (Stop()) return;
+    if (options.ClearStakes) {
+        ws_.Stakes().Clear();
+        ws_.Stakes().Reopen();
+        ws_.RefreshStakes(false);
+    }
+}
+
+void ScenarioRunner::MakeStakes(const LineContext& line, int variant, const std::string& variantText) {
+    const int mode = line.Options.StakeMode;
+    const std::string comment = ScenarioStakeComment(line.Number, variant, line.Comment, variantText);
+    Log(Format("{*} Добавление ставки, режим: \"%s\"", {StakeModeLongText(mode)}));
+    const std::span<const TComb> list = ws_.Combs().Current();
+    const int count = static_cast<int>(list.size());
+    if (count == 0 || mode == StakeModeNone) return;
+    if (count > 1 && mode == StakeModeStop) {
+        ws_.RequestScriptStop();
+        Log("{!} Сценарий остановлен!");
+        ws_.Host().ShowWarning(
+            Format("Выполнение сценария прервано, т.к. после применения всех фильтров в списке "
+                   "комбинаций их осталось более одной: %d!\r\rФильтры: %s",
+                   {count, comment}));
+        return;
+    }
+    if (count > 1 && mode == StakeModeSkip) {
+        Log("{-} Ставка игнорирована!");
+        return;
+    }
+    if (Stop()) return;
+    if (count == 1) {
+        AddStake(line, list[0], comment);
+    } else if (mode == StakeModeRand) {
+        std::uniform_int_distribution<int> index(0, count - 1);
+        AddStake(line, list[static_cast<size_t>(index(random_))], comment);
+    } else if (mode == StakeModeFirst) {
+        AddStake(line, list.front(), comment);
+    } else if (mode == StakeModeLast) {
+        AddStake(line, list.back(), comment);
+    } else if (mode == StakeModeAll) {
+        // The list is copied: staking must not depend on a list a listener might touch.
+        const std::vector<TComb> all(list.begin(), list.end());
+        for (const TComb& comb : all) {
+            if (Stop()) break;
+            AddStake(line, comb, comment);
+        }
+    } else if (mode == StakeModeSysA || mode == StakeModeSysC) {
+        PlaySystem(line, comment);
+    }
+    ws_.RefreshStakes(true);
+}
+
+bool ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const std::string& comment) {
+    TStakeRecord stake;
+    stake.Kind = StakeKindScript;
+    stake.DrawNumber = ws_.Archive().NextDrawNumber(ws_.Archive().Offset());
+    stake.SelectionSize = ws_.Combs().CombCount();
+    stake.Values = CombToStakeComb(comb);
+    stake.Profit = ws_.Stats().StakeResult(PositionCount, -1);
+    stake.Comment.SetText(comment);
+    const std::string values = StakeCombToStr(stake.Values, ";");
+    if (line.Options.NewStakesOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
+        LogLazy([&] {
+            return Format("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
+                          {stake.DrawNumber, values});
+        });
+        return false;
+    }
+    ws_.Stakes().Append(stake);
+    if (!IsBulkMode(line.Options.StakeMode) || ws_.Options().StakesScrollEnabled) ws_.RefreshStakes(true);
+    LogLazy([&] {
+        return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]", {stake.DrawNumber, values});
+    });
+    ++status_.StakesMade;
+    return true;
+}
+
+void ScenarioRunner::PlaySystem(const LineContext& line, const std::string& comment) {
+    const bool filtered = line.Options.StakeMode == StakeModeSysC;
+    const TByteArray numbers = UniqueValues(ws_.Combs().Current());
+    const int count = static_cast<int>(numbers.size());
+    std::string reason;
+    // A failure shows its own message and the run goes on.
+    const std::optional<TSystemGame> game = ws_.LoadSystemForNumbers(numbers, &reason);
+    if (!game) {
+        LogLazy([&] { return Format("{#} Системная игра для %d чисел [ОШИБКА]: \"%s\"", {count, reason}); });
+        return;
+    }
+    LogLazy([&] {
+        return Format(filtered
+                          ? "{#} Системная игра для %d чисел [система * комбинации]: загружен файл \"%s\""
+                          : "{#} Системная игра для %d чисел [все система]: загружен файл \"%s\"",
+                      {count, game->File.stem().string()});
+    });
+    // The list is copied: the stakes of a filtered game are looked up in it while staking.
+    const std::vector<TComb> current(ws_.Combs().Current().begin(), ws_.Combs().Current().end());
+    for (const TComb& comb : SystemStakeCombs(*game, current, filtered)) {
+        if (Stop()) break;
+        AddStake(line, comb, comment);
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+
+#include "model/game.h"
+#include "scenario/filter_variants.h"
+#include "scenario/scenario_log_file.h"
+
+namespace quorvel {
+
+class Workspace;
+
+// What the scenario tab's panels show while a scenario runs. The run writes it; the window
+// may read it from its own thread at any time.
+class ScenarioRunStatus {
+public:
+    std::atomic<bool> Running{false};
+    std::atomic<int> Cycle{0};       // "Цикл: %d"
+    std::atomic<int> Line{0};        // "Строка: %d", 1-based
+    std::atomic<int> StakesMade{0};  // "Ставок: %d"
+
+    void SetText(std::string text);
+    std::string Text() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::string text_;
+};
+
+struct ScenarioRunHooks {
+    // Makes the row the only selected one of the scenario list; -1 clears the selection.
+    std::function<void(int row)> SelectLine;
+    // Shows the finished log with the system's viewer.
+    std::function<void(const std::filesystem::path& file)> OpenLog;
+};
+
+struct ScenarioRunSummary {
+    int Passes = 0;
+    int Variants = 0;  // filter variants run, over all passes
+    int StakesMade = 0;
+    bool Stopped = false;
+};
+
+// "Прогноз" and "Тест": every line of the current scenario, each filter variant of a line on
+// its start list, then the stakes its stake mode asks for. Everything goes through the
+// workspace, so the run may go on another thread as long as nothing else touches the
+// workspace meanwhile; a stop request (user, "STOP" mode or an error) is honoured at the next
+// poll and the run unwinds through its closing steps.
+class ScenarioRunner {
+public:
+    // A seed makes the "RAND" stakes reproducible.
+    explicit ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks = {},
+                            std::optional<uint32_t> seed = std::nullopt);
+
+    ScenarioRunSummary Run();
+    // Passes at the offsets tests, tests - 1, ..., 1; a complete test restores the offset.
+    ScenarioRunSummary Test(int tests);
+    // "Стоп" after the user's confirmation: logged, and honoured at the next poll.
+    void RequestUserStop();
+
+    const ScenarioRunStatus& Status() const { return status_; }
+    // The log of the current or last run; empty when the log was off.
+    std::filesystem::path LogPath() const { return logPath_; }
+
+private:
+    struct LineContext;
+
+    bool Stop();
+    void Log(const std::string& line);
+    template <typename MakeLine>
+    void LogLazy(MakeLine makeLine);
+    void BeginRun();
+    void EndRun(bool announceEnd);
+    void LogOffset(int offset);
+    void RunAllLines();
+    void RunLine(int index);
+    void RunLineSteps(LineContext& line);
+    void RunLineWithoutSteps(LineContext& line);
+    void RunVariant(LineContext& line, int number, int count, const TFilterRec& variant);
+    void BuildStartList(const LineContext& line);
+    void MakeStakes(const LineContext& line, int variant, const std::string& variantText);
+    void PlaySystem(const LineContext& line, const std::string& comment);
+    bool AddStake(const LineContext& line, const TComb& comb, const std::string& comment);
+    void CheckStakesAfterVariant(const LineContext& line);
+
+    Workspace& ws_;
+    ScenarioRunHooks hooks_;
+    std::mt19937 random_;
+    ScenarioRunStatus status_;
+    // The user's stop is logged from the window's thread.
+    std::mutex logMutex_;
+    std::unique_ptr<ScenarioLogFile> log_;
+    std::filesystem::path logPath_;
+    ScenarioRunSummary summary_;
+    int savedSortColumn_ = 1;
+    bool savedDescending_ = false;
+};
+
+}  // namespace quorvel

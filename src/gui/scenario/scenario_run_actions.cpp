@@ -1,0 +1,143 @@
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QUrl>
+
+#include "app/main_window.h"
+#include "app/option_toggle.h"
+#include "combos/combs_page.h"
+#include "scenario/scenario_page.h"
+#include "scenario/scenario_run_controller.h"
+#include "stats/method_combo.h"
+#include "stats/stats_page.h"
+
+namespace quorvel::gui {
+
+bool MainWindow::ScenarioRunning() const {
+    return scenarioRun_ != nullptr && scenarioRun_->IsRunning();
+}
+
+ScenarioPage* MainWindow::ScenarioTab() const {
+    return rightTabs_ != nullptr ? rightTabs_->findChild<ScenarioPage*>() : nullptr;
+}
+
+void MainWindow::CreateScenarioRunActions() {
+    scenarioRun_ = new ScenarioRunController(*workspace_, this);
+    auto idle = [this] { return working_ && !ScenarioRunning(); };
+    auto runnable = [this, idle] {
+        return idle() && !workspace_->Scenario().Empty() && workspace_->Archive().Count() > 0;
+    };
+    actions_->Add("ScriptRun", tr("Прогноз"), QKeySequence(Qt::Key_F10), runnable,
+                  [this] { ScriptRunExecute(false); });
+    actions_->Add("ScriptTest", tr("Тест"), QKeySequence(Qt::CTRL | Qt::Key_F10), runnable,
+                  [this] { ScriptRunExecute(true); });
+    actions_->Add(
+        "ScriptStop", tr("Стоп"), QKeySequence(Qt::CTRL | Qt::Key_X),
+        [this] { return ScenarioRunning() && !scenarioRun_->StopRequested(); },
+        [this] {
+            if (!router_.AskYesNo(tr("Остановить выполнение сценария?").toStdString())) return;
+            scenarioRun_->RequestStop();
+        });
+    actions_->AllowWhileBusy("ScriptStop");
+    QAction* log = actions_->Add("LogToggle", tr("Журнал выполнения сценария"), {}, idle, [this] {
+        ToggleUiOption(*workspace_, router_, actions_->Find("LogToggle"), "ScriptLogEnabled",
+                       &TUiOptions::ScriptLogEnabled);
+    });
+    log->setCheckable(true);
+    log->setChecked(workspace_->Options().ScriptLogEnabled);
+    actions_->Add("LogsDelete", tr("Удалить журналы выполнения сценариев"), {}, idle,
+                  [this] { workspace_->DeleteScenarioLogs(); });
+    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"})
+        ScenarioTab()->List()->addAction(actions_->Find(name));
+    connect(scenarioRun_, &ScenarioRunController::StatusTick, this, &MainWindow::ShowScenarioRunStatus);
+    connect(scenarioRun_, &ScenarioRunController::Finished, this, &MainWindow::ScenarioRunFinished);
+}
+
+std::optional<int> MainWindow::AskTestCount(int most) {
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr("Количество тестов"));
+    dialog.setLabelText(tr("Укажите количество тестов:"));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, most);
+    dialog.setIntValue(std::min(10, most));
+    dialog.setToolTip(tr("Укажите количество последних тиражей, на которых будет производится тестирование"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
+}
+
+void MainWindow::ScriptRunExecute(bool test) {
+    int tests = 0;
+    if (test) {
+        const int most = workspace_->Archive().Count() - 1;
+        if (most < 1) return;
+        const std::optional<int> answer = askTestCount_ ? askTestCount_(most) : AskTestCount(most);
+        if (!answer || *answer < 1 || *answer > most) return;
+        tests = *answer;
+    }
+    // The lists keep showing what they showed; the worker owns the data until it is done.
+    leftTabs_->setEnabled(false);
+    statsPage_->setEnabled(false);
+    ScenarioTab()->List()->setEnabled(false);
+    ScenarioRunHooks hooks;
+    hooks.SelectLine = [this](int row) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, row] {
+                if (row >= 0)
+                    ScenarioTab()->SelectOnly(row);
+                else
+                    ScenarioTab()->List()->clearSelection();
+            },
+            Qt::QueuedConnection);
+    };
+    hooks.OpenLog = [this](const std::filesystem::path& file) {
+        const QString path = QString::fromStdString(file.string());
+        QMetaObject::invokeMethod(
+            this,
+            [this, path] {
+                if (logViewer_)
+                    logViewer_(path);
+                else
+                    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+            },
+            Qt::QueuedConnection);
+    };
+    scenarioRun_->Start(tests, std::move(hooks), scenarioSeed_);
+    actions_->UpdateAll();
+    ShowScenarioRunStatus();
+}
+
+void MainWindow::ShowScenarioRunStatus() {
+    const ScenarioRunStatus* status = scenarioRun_->Status();
+    if (status == nullptr) return;
+    ScenarioTab()->ShowRunStatus(status->Cycle, status->Line, status->StakesMade,
+                                 QString::fromStdString(status->Text()));
+}
+
+void MainWindow::ScenarioRunFinished() {
+    leftTabs_->setEnabled(true);
+    statsPage_->setEnabled(true);
+    ScenarioTab()->List()->setEnabled(true);
+    // Everything the run changed is shown now, in one go.
+    ArchiveRefreshed(true);
+    CombsRefreshed();
+    StakesRefreshed(true);
+    RatingRefreshed();
+    statsPage_->Methods()->setCurrentIndex(statsPage_->Methods()->findData(workspace_->StatTable().Entry));
+    statsPage_->WindowLength()->setValue(workspace_->Options().DrawsStatLen);
+    workspace_->RecalcViews();
+    actions_->UpdateAll();
+}
+
+bool MainWindow::ConfirmCloseDuringRun() {
+    if (!ScenarioRunning()) return true;
+    if (!router_.AskYesNo(tr("Остановить выполнение сценария?").toStdString())) return false;
+    scenarioRun_->RequestStop();
+    scenarioRun_->WaitUntilFinished(60000);
+    return !ScenarioRunning();
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,66 @@
+#include "scenario/scenario_run_controller.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "app/workspace.h"
+
+namespace quorvel::gui {
+
+ScenarioRunController::ScenarioRunController(Workspace& workspace, QObject* parent)
+    : QObject(parent), workspace_(workspace) {
+    timer_.setInterval(100);
+    connect(&timer_, &QTimer::timeout, this, &ScenarioRunController::StatusTick);
+}
+
+ScenarioRunController::~ScenarioRunController() {
+    // A window closed by force still must not leave the worker writing into freed data.
+    if (worker_.joinable()) {
+        workspace_.RequestScriptStop();
+        worker_.join();
+    }
+}
+
+void ScenarioRunController::Start(int tests, ScenarioRunHooks hooks, std::optional<uint32_t> seed) {
+    if (running_) return;
+    Join();
+    runner_ = std::make_unique<ScenarioRunner>(workspace_, std::move(hooks), seed);
+    stopRequested_ = false;
+    running_ = true;
+    workspace_.SuspendViewUpdates(true);
+    timer_.start();
+    worker_ = std::thread([this, tests] {
+        summary_ = tests > 0 ? runner_->Test(tests) : runner_->Run();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                Join();
+                timer_.stop();
+                workspace_.SuspendViewUpdates(false);
+                running_ = false;
+                emit StatusTick();
+                emit Finished(summary_);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ScenarioRunController::RequestStop() {
+    if (!running_ || !runner_) return;
+    stopRequested_ = true;
+    runner_->RequestUserStop();
+}
+
+bool ScenarioRunController::WaitUntilFinished(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (running_ && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !running_;
+}
+
+void ScenarioRunController::Join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+}  // namespace quorvel::gui

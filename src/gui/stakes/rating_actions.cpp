@@ -1,0 +1,103 @@
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "scenario/scenario_page.h"
+#include "stakes/stakes_chart.h"
+#include "stakes/stakes_pages.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+const char* const EffModeCaptions[RatingEffModeCount] = {
+    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Ожидаемые значения совпадений"),
+    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Абсолютные значения эффективности"),
+    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Относительные значения эффективности"),
+};
+
+}  // namespace
+
+void MainWindow::CreateRatingActions() {
+    StakesFile& stakes = workspace_->Stakes();
+    auto rowsSelected = [this] { return working_ && !RatingTab()->SelectedRows().empty(); };
+    auto stakesAndRows = [&stakes, rowsSelected] {
+        return stakes.IsOpen() && !stakes.Empty() && rowsSelected();
+    };
+    auto ratingNotEmpty = [this] { return !workspace_->Rating().Empty(); };
+    actions_->Add(
+        "RatingsRefresh", tr("Обновить рейтинг"), QKeySequence(Qt::Key_F5),
+        [&stakes] { return stakes.IsOpen(); }, [this] { workspace_->RebuildRating(); });
+    actions_->Add("RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}, ratingNotEmpty,
+                  [this] { RatingsExportExecute(); });
+    // The spreadsheet export arrives with its own part of the program.
+    actions_->Add("RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add("RatingsToScript", tr("Добавить в сценарий"), {}, rowsSelected,
+                  [this] { RatingsToScriptExecute(); });
+
+    // Each graph window is titled with its action's hint.
+    auto stakesGraph = [this](const char* name, bool profit) {
+        if (auto chart = workspace_->RatingStakesGraph(RatingTab()->SelectedRows(), profit))
+            ShowStakesChart(*chart, actions_->Find(name)->statusTip(), &workspace_->UiState(), this);
+    };
+    actions_
+        ->Add("StakesGraphOverlap", tr("График совпадений ставок"), QKeySequence(Qt::CTRL | Qt::Key_F6),
+              stakesAndRows, [stakesGraph] { stakesGraph("StakesGraphOverlap", false); })
+        ->setStatusTip(tr("График количества совпадений для всех ставок по тиражам"));
+    actions_
+        ->Add("StakesGraphProfits", tr("График профита ставок"), QKeySequence(Qt::ALT | Qt::Key_F6),
+              stakesAndRows, [stakesGraph] { stakesGraph("StakesGraphProfits", true); })
+        ->setStatusTip(tr("График профита для всех ставок по тиражам"));
+    actions_
+        ->Add("RatingsGraphOverlap", tr("Количество совпадений"), {}, rowsSelected,
+              [this] {
+                  if (auto chart = workspace_->RatingsMatchGraph(RatingTab()->SelectedRows())) {
+                      ShowStakesChart(*chart, actions_->Find("RatingsGraphOverlap")->statusTip(),
+                                      &workspace_->UiState(), this);
+                  }
+              })
+        ->setStatusTip(tr("График количества совпадений для выделенных строк рейтинга"));
+
+    auto* effModes = new QActionGroup(this);
+    for (int mode = 0; mode < RatingEffModeCount; ++mode) {
+        QAction* action = actions_->Add(
+            QString("RatingsEffMode%1").arg(mode), tr(EffModeCaptions[mode]), {}, [] { return true; },
+            [this, mode] {
+                workspace_->SetRatingEffMode(mode);
+                for (int m = 0; m < RatingEffModeCount; ++m) {
+                    actions_->Find(QString("RatingsEffMode%1").arg(m))
+                        ->setChecked(m == workspace_->Options().RatingsEffMode);
+                }
+            });
+        action->setCheckable(true);
+        action->setChecked(mode == workspace_->Options().RatingsEffMode);
+        effModes->addAction(action);
+    }
+
+    connect(RatingTab(), &RatingPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
+    connect(RatingTab(), &RatingPage::RowActivated, this,
+            [this] { actions_->Execute("RatingsGraphOverlap"); });
+    connect(RatingTab(), &RatingPage::SortRequested, this, [this](int column) {
+        const bool descending =
+            column == workspace_->RatingSortColumn() ? !workspace_->RatingDescending() : false;
+        workspace_->SortRating(column, descending);
+    });
+}
+
+void MainWindow::RatingsExportExecute() {
+    QFileDialog dialog(this, tr("Экспорт рейтинга в CSV-файл"), {}, tr("CSV-файлы (*.csv)"));
+    dialog.setObjectName("RatingsExportDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("csv");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    workspace_->ExportRating(dialog.selectedFiles().first().toStdString());
+}
+
+void MainWindow::RatingsToScriptExecute() {
+    if (workspace_->RatingsToScript(RatingTab()->SelectedRows()) == 0) return;
+    if (auto* scenario = rightTabs_->findChild<ScenarioPage*>()) rightTabs_->setCurrentWidget(scenario);
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "stakes/stakes_graphs.h"
+
+class QWidget;
+
+namespace quorvel {
+class UiStateFile;
+}
+
+namespace quorvel::gui {
+
+class ChartWindow;
+
+// Draws a stakes or rating graph into a new chart window titled with the action's hint. The
+// window is shown and deletes itself when closed.
+ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, UiStateFile* uiState,
+                             QWidget* parent);
+
+}  // namespace quorvel::gui

@@ -1,0 +1,70 @@
+#include "systems/system_stake_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <climits>
+
+namespace quorvel::gui {
+
+namespace {
+
+constexpr int MaxDraws = 65535;
+constexpr int MaxCommentLength = 64;
+
+}  // namespace
+
+SystemStakeDialog::SystemStakeDialog(int drawNumber, const QString& comment, QWidget* parent)
+    : QDialog(parent), draw_(new QSpinBox(this)), draws_(new QSpinBox(this)), comment_(new QLineEdit(this)) {
+    setObjectName("TFormMultiStake");
+    setWindowTitle(tr("Добавление мультиставки"));
+    draw_->setRange(1, INT_MAX);
+    draw_->setValue(std::max(drawNumber, 1));
+    draw_->setToolTip(tr("Номер первого тиража"));
+    draws_->setRange(1, MaxDraws);
+    draws_->setToolTip(tr("Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
+    comment_->setMaxLength(MaxCommentLength);
+    comment_->setText(comment);
+    comment_->setMinimumWidth(360);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Номер тиража:"), draw_);
+    form->addRow(tr("Кол-во тиражей:"), draws_);
+    form->addRow(tr("Комментарий к ставке:"), comment_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SystemStakeDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SystemStakeDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+std::optional<QString> SystemStakeDialog::Problem() const {
+    if (comment_->text().trimmed().isEmpty()) return tr("Необходимо ввести комментарий!");
+    return std::nullopt;
+}
+
+int SystemStakeDialog::DrawNumber() const {
+    return draw_->value();
+}
+
+int SystemStakeDialog::Draws() const {
+    return draws_->value();
+}
+
+QString SystemStakeDialog::Comment() const {
+    return comment_->text();
+}
+
+void SystemStakeDialog::accept() {
+    if (auto problem = Problem()) {
+        QMessageBox::warning(this, windowTitle(), *problem);
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,158 @@
+#include <QFileDialog>
+#include <QTableView>
+#include <QToolBar>
+#include <filesystem>
+
+#include "app/main_window.h"
+#include "scenario/scenario_page.h"
+#include "systems/system_dialog.h"
+#include "systems/system_stake_dialog.h"
+#include "systems/systems_page.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+const QKeySequence SystemsOnKey(Qt::CTRL | Qt::Key_J);
+
+std::filesystem::path PathOf(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+}  // namespace
+
+SystemsPage* MainWindow::SystemsTab() const {
+    return rightTabs_ != nullptr ? rightTabs_->findChild<SystemsPage*>() : nullptr;
+}
+
+void MainWindow::CreateSystemsActions() {
+    SystemsPage* page = SystemsTab();
+    if (page == nullptr) return;
+    auto shown = [this] { return working_ && workspace_->Options().SystemsEnabled; };
+    auto selected = [shown, page] { return shown() && page->SelectedSystem().has_value(); };
+    auto canStake = [this, shown] {
+        return shown() && workspace_->Combs().CombCount() > 0 && workspace_->Stakes().IsOpen();
+    };
+
+    QAction* on = actions_->Add(
+        "SystemsOn", tr("Системная игра"), SystemsOnKey, [this] { return working_; },
+        [this] { ToggleSystemsExecute(); });
+    on->setCheckable(true);
+    actions_->Add("SystemsRefresh", tr("Обновить"), {}, shown, [this] { workspace_->RefreshSystems(); });
+    actions_->Add("SystemsDownload", tr("Загрузить"), {}, shown, [this] { SystemsImportExecute(); });
+    actions_->Add("SystemsAdd", tr("Добавить"), {}, shown, [this] { SystemEditExecute(true); });
+    actions_->Add("SystemsProp", tr("Свойства"), {}, selected, [this] { SystemEditExecute(false); });
+    actions_->Add(
+        "SystemsDel", tr("Удалить"), {},
+        [shown, page] {
+            const auto system = page->SelectedSystem();
+            return shown() && system && system->IsDownloaded();
+        },
+        [this, page] {
+            if (const auto system = page->SelectedSystem()) workspace_->DeleteSystem(*system);
+        });
+    QAction* all = actions_->Add("SystemStakeAll", tr("Cистемная игра по списку системы"),
+                                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J), canStake,
+                                 [this] { SystemStakeExecute(false); });
+    all->setStatusTip(
+        tr("Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)"));
+    QAction* filtered =
+        actions_->Add("SystemStakeFilter", tr("Cистемная игра по списку комбинаций"),
+                      QKeySequence(Qt::ALT | Qt::Key_J), canStake, [this] { SystemStakeExecute(true); });
+    filtered->setStatusTip(
+        tr("Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций"));
+    for (QAction* action : {all, filtered})
+        action->setToolTip(action->statusTip());
+
+    for (const char* name :
+         {"SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel"}) {
+        page->Bar()->addAction(actions_->Find(name));
+        page->List()->addAction(actions_->Find(name));
+    }
+    page->StakeBar()->addAction(all);
+    page->StakeBar()->addAction(filtered);
+    connect(page, &SystemsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
+    connect(page, &SystemsPage::RowActivated, this, [this] { actions_->Execute("SystemsProp"); });
+
+    // Ctrl+J also opens a scenario: on the scenario tab it does that, everywhere else it switches
+    // system games. Two enabled actions on one key would leave the key doing nothing.
+    if (auto* scenario = rightTabs_->findChild<ScenarioPage*>()) {
+        if (QAction* open = actions_->Find("ScriptOpen")) {
+            open->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            scenario->addAction(open);
+        }
+        connect(rightTabs_, &QTabWidget::currentChanged, this, [this, scenario] {
+            actions_->Find("SystemsOn")
+                ->setShortcut(rightTabs_->currentWidget() == scenario ? QKeySequence() : SystemsOnKey);
+        });
+    }
+}
+
+void MainWindow::ShowSystems(bool shown, bool load) {
+    SystemsPage* page = SystemsTab();
+    if (page == nullptr) return;
+    const int tab = rightTabs_->indexOf(page);
+    rightTabs_->setTabVisible(tab, shown);
+    actions_->Find("SystemsOn")->setChecked(shown);
+    for (const char* name : {"SystemStakeAll", "SystemStakeFilter"})
+        actions_->Find(name)->setVisible(shown);
+    if (!load) return;
+    if (shown) {
+        workspace_->RefreshSystems();
+        rightTabs_->setCurrentIndex(tab);
+    } else {
+        workspace_->ClearSystems();
+    }
+}
+
+void MainWindow::ToggleSystemsExecute() {
+    TUiOptions& options = workspace_->Options();
+    options.SystemsEnabled = !options.SystemsEnabled;
+    try {
+        workspace_->UiState().WriteUiBool("SystemsEnabled", options.SystemsEnabled);
+    } catch (const std::exception& e) {
+        router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+    }
+    ShowSystems(options.SystemsEnabled, true);
+}
+
+void MainWindow::SystemsRefreshed() {
+    if (SystemsTab() != nullptr) SystemsTab()->Refresh();
+    if (actions_ != nullptr) actions_->UpdateAll();
+}
+
+void MainWindow::SystemStakeExecute(bool filtered) {
+    auto plan = workspace_->PrepareSystemStakes(filtered);
+    if (!plan) return;
+    SystemStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    plan->DrawNumber = dialog.DrawNumber();
+    plan->Draws = dialog.Draws();
+    plan->Comment = dialog.Comment().toStdString();
+    workspace_->AddSystemStakes(*plan);
+}
+
+void MainWindow::SystemEditExecute(bool isNew) {
+    TSystemData data;
+    std::optional<TSystemInfo> current;
+    if (!isNew) {
+        current = SystemsTab()->SelectedSystem();
+        if (!current) return;
+        data.Info = *current;
+        data.CombsText = ReadSystemCombsText(*current);
+    }
+    SystemDialog dialog(data, isNew || current->IsOwn(), this);
+    // A failed save (or a replacement the user declined) leaves the entries to try again.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (isNew ? workspace_->AddSystem(dialog.Data()) : workspace_->UpdateSystem(*current, dialog.Data()))
+            break;
+    }
+}
+
+void MainWindow::SystemsImportExecute() {
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Загрузить"), {}, tr("Файлы систем (*.dat);;Все файлы (*)"));
+    if (!file.isEmpty()) workspace_->ImportSystemFile(PathOf(file));
+}
+
+}  // namespace quorvel::gui

@@ -1,0 +1,143 @@
+#include <QDir>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+#include "app/main_window.h"
+#include "scenario/scenario_page.h"
+#include "scenario/scenario_run_controller.h"
+#include "support/fake_ui_host.h"
+#include "support/temp_dir.h"
+#include "util/text_file.h"
+
+using namespace quorvel;
+using quorvel::gui::MainWindow;
+
+namespace {
+
+struct RunWindow {
+    explicit RunWindow(const std::vector<std::string>& lines) {
+        {
+            MainWindow first(DataDirectory(dir.Path()), {});
+            first.SetUiHost(&host);
+            first.Initialise();
+            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
+        }
+        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
+        window->SetUiHost(&host);
+        window->Initialise();
+        window->SetTestCountQuestion([this](int most) {
+            mostTests = most;
+            return std::optional<int>(tests);
+        });
+        window->SetLogViewer([this](const QString& file) { shownLogs << file; });
+        window->SetScenarioSeed(11u);
+        page = window->RightTabs()->findChild<gui::ScenarioPage*>();
+        const std::filesystem::path file = dir.Path() / "run.lsc";
+        WriteTextFile(file, lines);
+        window->GetWorkspace().OpenScriptFile(file);
+    }
+    bool Enabled(const char* name) { return window->Actions().Find(name)->isEnabled(); }
+    bool Finish() { return window->ScenarioRun()->WaitUntilFinished(60000); }
+    int Stakes() { return window->GetWorkspace().Stakes().RecordCount(); }
+
+    test::TempDir dir;
+    test::FakeUiHost host;
+    std::unique_ptr<MainWindow> window;
+    gui::ScenarioPage* page = nullptr;
+    int tests = 5;
+    int mostTests = 0;
+    QStringList shownLogs;
+};
+
+// Enough variants to keep a run busy for a while.
+const char* const LongLine = "FULL:0#FIRST|TSD1#NUMS:5-400;1#LNO:#SF:0| | | | | | |долго";
+
+}  // namespace
+
+class ScenarioRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aTestRunsOnItsThreadAndShowsTheResultAtTheEnd() {
+        RunWindow w({"FULL:0#FIRST|TSD1#NUMS:10#LNO:#SF:0| | | | | | |t"});
+        QVERIFY(w.Enabled("ScriptRun"));
+        QVERIFY(w.Enabled("ScriptTest"));
+        QVERIFY(!w.Enabled("ScriptStop"));
+        QCOMPARE(w.window->Actions().Find("ScriptTest")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F10));
+        w.window->GetWorkspace().Options().ScriptLogEnabled = true;
+        QVERIFY(w.window->Actions().Execute("ScriptTest"));
+        QVERIFY(w.Finish());
+        QCOMPARE(w.mostTests, w.window->GetWorkspace().Archive().Count() - 1);
+        QCOMPARE(w.Stakes(), 9);  // five stakes with separators between the passes
+        QCOMPARE(w.window->GetWorkspace().Rating().Count(), 1);
+        QCOMPARE(w.window->GetWorkspace().Archive().Offset(), 0);
+        QCOMPARE(w.page->RunPanel(0)->text(), QString("Цикл: 0"));
+        QCOMPARE(w.page->RunPanel(2)->text(), QString("Ставок: 5"));
+        QCOMPARE(w.page->RunPanel(3)->text(), QString("Сценарий завершен!"));
+        QCOMPARE(w.shownLogs.size(), 1);
+        QVERIFY(w.shownLogs.first().contains("ScriptLog_"));
+        QVERIFY(w.window->LeftTabs()->isEnabled());
+        QVERIFY(w.Enabled("ScriptRun"));
+        QVERIFY(w.host.Messages.empty());
+    }
+
+    void stopDuringATestKeepsTheOffsetAndFreesTheWindow() {
+        RunWindow w({LongLine});
+        w.tests = 30;
+        QVERIFY(w.window->Actions().Execute("ScriptTest"));
+        QVERIFY(w.window->ScenarioRun()->IsRunning());
+        // Only "Стоп" acts meanwhile, and the data tabs are off.
+        QVERIFY(w.Enabled("ScriptStop"));
+        QVERIFY(!w.Enabled("ScriptRun"));
+        QVERIFY(!w.Enabled("ScriptAdd"));
+        QVERIFY(!w.window->LeftTabs()->isEnabled());
+        QTest::qWait(400);
+        w.window->RightTabs()->setCurrentWidget(w.page);
+        w.window->resize(1200, 720);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QTest::qWait(250);
+        QVERIFY(w.page->RunPanel(3)->text().startsWith("Фильтр "));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(w.window->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/scenario_running.png"));
+
+        w.host.Answers = {false};
+        QVERIFY(w.window->Actions().Execute("ScriptStop"));
+        QVERIFY(w.window->ScenarioRun()->IsRunning());  // No keeps it going
+        w.host.Answers = {true};
+        QVERIFY(w.window->Actions().Execute("ScriptStop"));
+        QVERIFY(!w.Enabled("ScriptStop"));  // asked once
+        QVERIFY(w.Finish());
+        QCOMPARE(w.host.Last("question"), std::string("Остановить выполнение сценария?"));
+        QVERIFY(w.window->GetWorkspace().Archive().Offset() > 0);
+        QVERIFY(w.window->LeftTabs()->isEnabled());
+        QVERIFY(w.Enabled("ScriptTest"));
+    }
+
+    void closingDuringARunStopsItFirst() {
+        RunWindow w({LongLine});
+        w.tests = 30;
+        QVERIFY(w.window->Actions().Execute("ScriptTest"));
+        w.host.Answers = {false};
+        QVERIFY(!w.window->close());
+        QVERIFY(w.window->ScenarioRun()->IsRunning());
+        w.host.Answers = {true};
+        QVERIFY(w.window->close());
+        QVERIFY(!w.window->ScenarioRun()->IsRunning());
+    }
+
+    void anErrorOnTheWorkerIsShownByTheWindow() {
+        RunWindow w({"FULL:0#FIRST|TSD1#ZZZZ:10#LNO:#SF:0| | | | | | |"});
+        QVERIFY(w.window->Actions().Execute("ScriptRun"));
+        QVERIFY(w.Finish());
+        QCOMPARE(w.host.Last("error"), std::string("Некорректное описание фильтра: TSD1#ZZZZ:10#LNO:#SF:0!"));
+        QCOMPARE(w.Stakes(), 0);
+        QVERIFY(w.Enabled("ScriptRun"));
+    }
+};
+
+QTEST_MAIN(ScenarioRunTest)
+#include "scenario_run_test.moc"
