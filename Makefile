@@ -3,8 +3,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test test-asan run bench clean install uninstall
 
 all: build
 
@@ -22,6 +23,17 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The core and command-line tests under AddressSanitizer and UndefinedBehaviorSanitizer, in
+# their own build folder; any report fails the run.
+ASAN_BUILD_DIR ?= build-asan
+test-asan: setup
+	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_BUILD_GUI=OFF -DQUORVEL_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 # The first run imports the sample archive into the data directory, so there is real data to see.
 run: build
 	@mkdir -p $(DATA_DIR)
@@ -30,6 +42,16 @@ run: build
 
 bench: build
 	$(BUILD_DIR)/bench/quorvel_bench
+
+# Installs both programs, their language modules, help and systems, launchers and a desktop entry.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes what the last install put in place; the users' data folders are never touched.
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "Nothing installed from $(BUILD_DIR)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	@sed -e 's|/[^/]*$$||' $(BUILD_DIR)/install_manifest.txt | sort -ru | xargs -d '\n' rmdir -p --ignore-fail-on-non-empty 2>/dev/null || true
 
 clean:
 	rm -rf $(BUILD_DIR)

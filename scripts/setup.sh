@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build make pkg-config git
+  g++ cmake ninja-build make pkg-config git python3
   qt6-base-dev qt6-charts-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libgl1-mesa-dev
   libcurl4-openssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev

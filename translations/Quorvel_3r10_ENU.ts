@@ -1,6 +1,13 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>Export</name>
+    <message>
+        <source>Книги Microsoft Excel (*.xlsx)</source>
+        <translation>Microsoft Excel workbooks (*.xlsx)</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Ошибка</source>
@@ -246,6 +253,111 @@
     <message>
         <source>Введите наименование фильтра:</source>
         <translation>Enter the filter name:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::FilterStepDialog</name>
+    <message>
+        <source>Фильтр</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Количество тиражей для расчета статистики<byte value="xd" />
+<byte value="xd" />
+Допустимые форматы:<byte value="xd" />
+1 - одно значение<byte value="xd" />
+1, 2, 3 - список значений через запятую<byte value="xd" />
+1-10;2 - нижняя и верхняя граница диапазона; шаг изменения</source>
+        <translation>Number of draws for the statistics
+
+Accepted forms:
+1 - one value
+1, 2, 3 - a list of values separated by commas
+1-10;2 - lower and upper bound of a range; step</translation>
+    </message>
+    <message>
+        <source>Использовать режим одновременного выделения нескольких значений в списке</source>
+        <translation>Select several values of the list at once</translation>
+    </message>
+    <message>
+        <source>Использовать приведенные ниже коэффициенты для расчета значений "Вес"</source>
+        <translation>Use the coefficients below to compute the "Weight" values</translation>
+    </message>
+    <message>
+        <source>Использовать значения в %</source>
+        <translation>Use values in %</translation>
+    </message>
+    <message>
+        <source>Использовать абсолютные значения</source>
+        <translation>Use absolute values</translation>
+    </message>
+    <message>
+        <source>Сверху-вниз</source>
+        <translation>Top down</translation>
+    </message>
+    <message>
+        <source>Снизу-вверх</source>
+        <translation>Bottom up</translation>
+    </message>
+    <message>
+        <source>Удалить выделенные</source>
+        <translation>Remove selected</translation>
+    </message>
+    <message>
+        <source>Оставить выделенные</source>
+        <translation>Keep selected</translation>
+    </message>
+    <message>
+        <source>Тип фильтра:</source>
+        <translation>Filter type:</translation>
+    </message>
+    <message>
+        <source>Количество тиражей:</source>
+        <translation>Number of draws:</translation>
+    </message>
+    <message>
+        <source>Режим выделения значений в списке статистики:</source>
+        <translation>Selection of values in the statistics list:</translation>
+    </message>
+    <message>
+        <source>Значения:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Остановка по:</source>
+        <translation>Stop by:</translation>
+    </message>
+    <message>
+        <source>Значение:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source> Коэффициенты для расчета значений "Вес" </source>
+        <translation> Coefficients of the "Weight" values </translation>
+    </message>
+    <message>
+        <source>Количество:</source>
+        <translation>Count:</translation>
+    </message>
+    <message>
+        <source>Отклонение:</source>
+        <translation>Deviation:</translation>
+    </message>
+    <message>
+        <source>Глубина:</source>
+        <translation>Depth:</translation>
+    </message>
+    <message>
+        <source>Сортировать по столбцу:</source>
+        <translation>Sort by column:</translation>
+    </message>
+    <message>
+        <source>Направление:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Режим фильтра:</source>
+        <translation>Filter mode:</translation>
     </message>
 </context>
 <context>
@@ -686,6 +798,265 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Переместить вниз</source>
         <translation>Move down</translation>
     </message>
+    <message>
+        <source>Сайт лотереи</source>
+        <translation>Lottery site</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Остановить выполнение сценария?</source>
+        <translation>Stop the scenario?</translation>
+    </message>
+    <message>
+        <source>Журнал выполнения сценария</source>
+        <translation>Scenario log</translation>
+    </message>
+    <message>
+        <source>Удалить журналы выполнения сценариев</source>
+        <translation>Delete scenario logs</translation>
+    </message>
+    <message>
+        <source>Количество тестов</source>
+        <translation>Number of tests</translation>
+    </message>
+    <message>
+        <source>Укажите количество тестов:</source>
+        <translation>Enter the number of tests:</translation>
+    </message>
+    <message>
+        <source>Укажите количество последних тиражей, на которых будет производится тестирование</source>
+        <translation>The number of last draws to test on</translation>
+    </message>
+    <message>
+        <source>Ожидаемые значения совпадений</source>
+        <translation>Expected match values</translation>
+    </message>
+    <message>
+        <source>Абсолютные значения эффективности</source>
+        <translation>Absolute efficiency values</translation>
+    </message>
+    <message>
+        <source>Относительные значения эффективности</source>
+        <translation>Relative efficiency values</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в CSV-файл</source>
+        <translation>Export the rating to a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в Microsoft Excel</source>
+        <translation>Export the rating to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Добавить в сценарий</source>
+        <translation>Add to the scenario</translation>
+    </message>
+    <message>
+        <source>График совпадений ставок</source>
+        <translation>Stake matches graph</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для всех ставок по тиражам</source>
+        <translation>Matches of all stakes by draw</translation>
+    </message>
+    <message>
+        <source>График профита ставок</source>
+        <translation>Stake profit graph</translation>
+    </message>
+    <message>
+        <source>График профита для всех ставок по тиражам</source>
+        <translation>Profit of all stakes by draw</translation>
+    </message>
+    <message>
+        <source>Количество совпадений</source>
+        <translation>Number of matches</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для выделенных строк рейтинга</source>
+        <translation>Matches of the selected rating rows</translation>
+    </message>
+    <message>
+        <source>CSV-файлы (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Сделать случайную ставку</source>
+        <translation>Make a random stake</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для выделенных комбинаций</source>
+        <translation>Stake the selected combinations</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для всех комбинаций</source>
+        <translation>Stake all combinations</translation>
+    </message>
+    <message>
+        <source>Удалить по условию</source>
+        <translation>Delete by condition</translation>
+    </message>
+    <message>
+        <source>Суммарный профит по тиражам</source>
+        <translation>Total profit by draw</translation>
+    </message>
+    <message>
+        <source>График суммарного профита ставок по тиражам</source>
+        <translation>Total stake profit by draw</translation>
+    </message>
+    <message>
+        <source>Экспорт ставок в Microsoft Excel</source>
+        <translation>Export the stakes to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Удалить журналы ставок</source>
+        <translation>Delete stake logs</translation>
+    </message>
+    <message>
+        <source>Журналы ставок</source>
+        <translation>Stake logs</translation>
+    </message>
+    <message>
+        <source>Прокручивать список при добавлении</source>
+        <translation>Scroll the list when adding</translation>
+    </message>
+    <message>
+        <source>Проверять ставки после каждой строки сценария</source>
+        <translation>Check the stakes after each scenario line</translation>
+    </message>
+    <message>
+        <source>Эффективность (столбцы E0..n)</source>
+        <translation>Efficiency (columns E0..n)</translation>
+    </message>
+    <message>
+        <source>Системная игра</source>
+        <translation>System game</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Свойства</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Cистемная игра по списку системы</source>
+        <translation>System game by the system list</translation>
+    </message>
+    <message>
+        <source>Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)</source>
+        <translation>System game on every combination of the chosen system (even those not in the combination list)</translation>
+    </message>
+    <message>
+        <source>Cистемная игра по списку комбинаций</source>
+        <translation>System game by the combination list</translation>
+    </message>
+    <message>
+        <source>Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций</source>
+        <translation>System game only on combinations both in the system and in the combination list</translation>
+    </message>
+    <message>
+        <source>Файлы систем (*.dat);;Все файлы (*)</source>
+        <translation>System files (*.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Добавить регулярную ставку</source>
+        <translation>Add a regular stake</translation>
+    </message>
+    <message>
+        <source>Удалить регулярную ставку</source>
+        <translation>Delete the regular stake</translation>
+    </message>
+    <message>
+        <source>Сделать ставку по регуляру</source>
+        <translation>Stake by the regular</translation>
+    </message>
+    <message>
+        <source>Тест регуляров</source>
+        <translation>Test the regulars</translation>
+    </message>
+    <message>
+        <source>Вкладка "Регуляры"</source>
+        <translation>"Regulars" tab</translation>
+    </message>
+    <message>
+        <source>Скрыть / показать вкладку "Регулярные ставки"</source>
+        <translation>Hide / show the "Regular stakes" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Графики"</source>
+        <translation>"Graphs" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Карта"</source>
+        <translation>"Card" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Схема"</source>
+        <translation>"Layout" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Неделя"</source>
+        <translation>"Week" tab</translation>
+    </message>
+    <message>
+        <source>Выделять каналы в карте тиражей</source>
+        <translation>Highlight channels in the draws card</translation>
+    </message>
+    <message>
+        <source>Выделять последовательности в карте тиражей</source>
+        <translation>Highlight sequences in the draws card</translation>
+    </message>
+    <message>
+        <source>Градиентная раскраска схемы</source>
+        <translation>Gradient colours of the layout</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::MultiStakeDialog</name>
+    <message>
+        <source>Добавление мультиставки</source>
+        <translation>Add a multi-stake</translation>
+    </message>
+    <message>
+        <source>Номер первого тиража</source>
+        <translation>Number of the first draw</translation>
+    </message>
+    <message>
+        <source>Количество тиражей, на которые нужно сделать ставку (начиная с указанного)</source>
+        <translation>Number of draws to stake on (from the given one)</translation>
+    </message>
+    <message>
+        <source>Номер тиража:</source>
+        <translation>Draw number:</translation>
+    </message>
+    <message>
+        <source>Кол-во тиражей:</source>
+        <translation>Draws:</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>Please enter a comment!</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -751,6 +1122,151 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::ProxyDialog</name>
+    <message>
+        <source>Параметры proxy-сервера</source>
+        <translation>Proxy server settings</translation>
+    </message>
+    <message>
+        <source>Не использовать proxy-сервер</source>
+        <translation>Do not use a proxy server</translation>
+    </message>
+    <message>
+        <source>Автоматический поиск сервера (возможны задержки)</source>
+        <translation>Find a server automatically (may be slow)</translation>
+    </message>
+    <message>
+        <source>Ручной выбор proxy-сервера:</source>
+        <translation>Use this proxy server:</translation>
+    </message>
+    <message>
+        <source>Имя пользователя (не обязательно)</source>
+        <translation>User name (optional)</translation>
+    </message>
+    <message>
+        <source>Пароль (не обязательно)</source>
+        <translation>Password (optional)</translation>
+    </message>
+    <message>
+        <source>Имя или адрес сервера:</source>
+        <translation>Server name or address:</translation>
+    </message>
+    <message>
+        <source>Порт:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Имя пользователя:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>Пароль:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Адрес сайта результатов или файла тиражей (*.csv)</source>
+        <translation>Address of the results site or of a draws file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Адрес службы, отвечающей строками "сервер:порт"</source>
+        <translation>Address of a service answering with "server:port" lines</translation>
+    </message>
+    <message>
+        <source>Источники данных</source>
+        <translation>Data sources</translation>
+    </message>
+    <message>
+        <source>Адрес архива результатов:</source>
+        <translation>Results archive address:</translation>
+    </message>
+    <message>
+        <source>Адрес списка proxy-серверов:</source>
+        <translation>Proxy list address:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Укажите имя или адрес proxy-сервера!</source>
+        <translation>Enter the name or address of the proxy server!</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::RegularDialog</name>
+    <message>
+        <source>Использовать постоянную стартовую комбинацию:</source>
+        <translation>Use a constant start combination:</translation>
+    </message>
+    <message>
+        <source>Использовать данные предыдущего тиража</source>
+        <translation>Use the previous draw</translation>
+    </message>
+    <message>
+        <source>Добавление регулярной ставки</source>
+        <translation>Add a regular stake</translation>
+    </message>
+    <message>
+        <source>Введите числа, разделенные точкой с запятой или запятой</source>
+        <translation>Enter numbers separated by semicolons or commas</translation>
+    </message>
+    <message>
+        <source>{...Выделенные комбинации...}</source>
+        <translation>{...Selected combinations...}</translation>
+    </message>
+    <message>
+        <source>Шаг изменения элементов комбинации</source>
+        <translation>Step of the combination values</translation>
+    </message>
+    <message>
+        <source>Комментарий к ставке:</source>
+        <translation>Stake comment:</translation>
+    </message>
+    <message>
+        <source>Шаг:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination is not valid!</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>Please enter a comment!</translation>
+    </message>
+    <message>
+        <source>Запись с таким комментарией уже присутствует в списке!<byte value="xd" />Выберите другой комментарий.</source>
+        <translation>A record with this comment is already in the list!</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::RegularsModel</name>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Стартовая комбинация</source>
+        <translation>Start combination</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Текущая комбинация</source>
+        <translation>Current combination</translation>
+    </message>
+    <message>
+        <source>Ставок</source>
+        <translation>Stakes</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::RepeatsWindow</name>
     <message>
         <source>Количество тиражей, использующихся для расчета статистики</source>
@@ -786,6 +1302,18 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Строк: %1</source>
         <translation>Lines: %1</translation>
+    </message>
+    <message>
+        <source>Цикл: %1</source>
+        <translation>Cycle: %1</translation>
+    </message>
+    <message>
+        <source>Строка: %1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>Ставок: %1</source>
+        <translation>Stakes: %1</translation>
     </message>
 </context>
 <context>
@@ -837,6 +1365,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Фильтр %1:</source>
         <translation>Filter %1:</translation>
+    </message>
+    <message>
+        <source>Редактировать фильтр</source>
+        <translation>Edit the filter</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1454,45 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::StakeFilterDialog</name>
+    <message>
+        <source>Равно [ = ]</source>
+        <translation>Equal [ = ]</translation>
+    </message>
+    <message>
+        <source>Более [ &gt; ]</source>
+        <translation>More [ &gt; ]</translation>
+    </message>
+    <message>
+        <source>Не менее [ &gt;= ]</source>
+        <translation>At least [ &gt;= ]</translation>
+    </message>
+    <message>
+        <source>Менее [ &lt; ]</source>
+        <translation>Less [ &lt; ]</translation>
+    </message>
+    <message>
+        <source>Не более [ &lt;= ]</source>
+        <translation>At most [ &lt;= ]</translation>
+    </message>
+    <message>
+        <source>Удаление по условию</source>
+        <translation>Delete by condition</translation>
+    </message>
+    <message>
+        <source>Количество совпадений</source>
+        <translation>Number of matches</translation>
+    </message>
+    <message>
+        <source>Выберите условие:</source>
+        <translation>Choose the condition:</translation>
+    </message>
+    <message>
+        <source>Удалить ставки</source>
+        <translation>Delete stakes</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::StatsPage</name>
     <message>
         <source>Избранное</source>
@@ -950,6 +1521,65 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Все возможные комбинации</source>
         <translation>All possible combinations</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::SystemDialog</name>
+    <message>
+        <source>Система</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Открыть ссылку в браузере</source>
+        <translation>Open the link in the browser</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Описание:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Автор:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Ссылка:</source>
+        <translation>Link:</translation>
+    </message>
+    <message>
+        <source>Создана:</source>
+        <translation>Created:</translation>
+    </message>
+    <message>
+        <source>Комбинаций:</source>
+        <translation>Combinations:</translation>
+    </message>
+    <message>
+        <source>Загрузок:</source>
+        <translation>Downloads:</translation>
+    </message>
+    <message>
+        <source>Последняя:</source>
+        <translation>Last:</translation>
+    </message>
+    <message>
+        <source>Числа:</source>
+        <translation>Numbers:</translation>
+    </message>
+    <message>
+        <source>Длина:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>Блок:</source>
+        <translation>Block:</translation>
+    </message>
+    <message>
+        <source>Список комбинаций:</source>
+        <translation>Combination list:</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "commands_archive.h"
 #include "commands_combs.h"
 #include "commands_download.h"
+#include "commands_regulars.h"
 #include "commands_scenario.h"
 #include "commands_stakes.h"
 #include "commands_stats.h"
@@ -17,8 +18,8 @@ const Command Commands[] = {
     {"download", RunDownload}, {"import", RunImport}, {"export", RunExport},   {"info", RunInfo},
     {"add", RunAdd},           {"delete", RunDelete}, {"methods", RunMethods}, {"stats", RunStats},
     {"fullset", RunFullSet},   {"combs", RunCombs},   {"filter", RunFilter},   {"scenario", RunScenario},
-    {"step", RunStep},         {"stakes", RunStakes}, {"rating", RunRating},   {"systems", RunSystems},
-    {"view", RunView},
+    {"step", RunStep},         {"stakes", RunStakes}, {"rating", RunRating},   {"regulars", RunRegulars},
+    {"systems", RunSystems},   {"view", RunView},
 };
 
 }  // namespace

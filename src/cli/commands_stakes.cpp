@@ -7,6 +7,7 @@
 
 #include "app/workspace.h"
 #include "cli_options.h"
+#include "cli_sheet.h"
 #include "stakes/stake_record.h"
 #include "util/format.h"
 #include "util/text.h"
@@ -147,6 +148,7 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
     }
     int column = workspace.RatingSortColumn();
     int mode = workspace.Options().RatingsEffMode;
+    const auto xlsx = TakeOption(args, "--xlsx");
     const bool sortGiven = std::find(args.begin(), args.end(), "--sort") != args.end();
     const bool descending = TakeFlag(args, "--desc");
     if (!TakeIntOption(args, "--sort", 0, RatingColumnCount - 1, column, err) ||
@@ -156,6 +158,12 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (sortGiven || descending) workspace.SortRating(column, descending);
     // The mode applies to this listing; the stored option stays as it is.
     workspace.Options().RatingsEffMode = mode;
+    if (xlsx) {
+        std::vector<std::array<std::string, RatingColumnCount>> rows;
+        for (int row = 0; row < workspace.Rating().Count(); ++row)
+            rows.push_back(workspace.RatingTexts(row));
+        return SaveSheet(workspace.Host(), *xlsx, TextSheet("Рейтинг", RatingColumnCaptions, rows)) ? 0 : 1;
+    }
     PrintRating(workspace, out);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "app/workspace.h"
 #include "cli_options.h"
+#include "cli_sheet.h"
 #include "stats/stat_class.h"
 #include "stats/stat_table.h"
 #include "util/format.h"
@@ -47,6 +48,7 @@ std::string JoinCells(const std::array<std::string, StatColumnCount>& cells) {
 
 int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto code = TakeOption(args, "--method");
+    const auto xlsx = TakeOption(args, "--xlsx");
     int window = workspace.Options().DrawsStatLen;
     int offset = 0;
     int column = 1;
@@ -70,6 +72,12 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     state.SortColumn = column;
     state.Descending = descending;
     workspace.ComputeStatTable(true);
+    if (xlsx) {
+        std::vector<std::array<std::string, StatColumnCount>> rows;
+        for (const TStatRow& row : state.Table.Rows)
+            rows.push_back(row.Texts);
+        return SaveSheet(workspace.Host(), *xlsx, TextSheet("Статистика", StatColumnCaptions, rows)) ? 0 : 1;
+    }
     std::array<std::string, StatColumnCount> captions;
     for (int c = 0; c < StatColumnCount; ++c)
         captions[static_cast<size_t>(c)] = StatColumnCaptions[static_cast<size_t>(c)];

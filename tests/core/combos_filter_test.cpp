@@ -5,6 +5,7 @@
 #include "combos/filter_pass.h"
 #include "model/text_forms.h"
 #include "support/fake_ui_host.h"
+#include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
 
 namespace quorvel {
@@ -35,21 +36,7 @@ TEST(FilterSelection, ReferenceIndexAtTheOffset) {
 // The whole road on a workspace: statistics rows kept or removed, logged and undone.
 class WorkspaceFilter : public ::testing::Test {
 protected:
-    WorkspaceFilter() {
-        TDrawsArray draws;
-        for (int n = 1; n <= 50; ++n) {
-            TDraw draw;
-            draw.Number = n;
-            draw.Values = {static_cast<uint8_t>(n % 10), static_cast<uint8_t>(n * 3 % 10),
-                           static_cast<uint8_t>(n * 7 % 10)};
-            draws.push_back(draw);
-        }
-        SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
-        workspace = std::make_unique<Workspace>(DataDirectory(dir.Path()), host, std::vector<std::string>{},
-                                                Workspace::Mode::CommandLine);
-        workspace->LoadStartupSettings();
-        workspace->Initialise();
-    }
+    WorkspaceFilter() { workspace = test::MadeUpWorkspace(dir.Path(), host); }
     int RowOf(const std::string& caption) {
         const auto& rows = workspace->StatTable().Table.Rows;
         for (size_t i = 0; i < rows.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "scenario/filter_item.h"
 #include "scenario/selection_rules.h"
 #include "support/fake_ui_host.h"
+#include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
 #include "util/error.h"
 
@@ -128,19 +129,7 @@ public:
 class FilterWalk : public ::testing::Test {
 protected:
     FilterWalk() {
-        TDrawsArray draws;
-        for (int n = 1; n <= 50; ++n) {
-            TDraw draw;
-            draw.Number = n;
-            draw.Values = {static_cast<uint8_t>(n % 10), static_cast<uint8_t>(n * 3 % 10),
-                           static_cast<uint8_t>(n * 7 % 10)};
-            draws.push_back(draw);
-        }
-        SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
-        workspace = std::make_unique<Workspace>(DataDirectory(dir.Path()), host, std::vector<std::string>{},
-                                                Workspace::Mode::CommandLine);
-        workspace->LoadStartupSettings();
-        workspace->Initialise();
+        workspace = test::MadeUpWorkspace(dir.Path(), host);
         workspace->Stats().BackupWeights();
     }
     TFilterPart Part(const std::string& text) {

@@ -9,6 +9,7 @@
 #include "scenario/filter_variants.h"
 #include "scenario/scenario_run.h"
 #include "support/fake_ui_host.h"
+#include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
 #include "util/codepage.h"
 #include "util/safe_file.h"
@@ -28,21 +29,7 @@ public:
 // A workspace over 50 made-up draws with its stakes file held.
 class ScenarioRun : public ::testing::Test {
 protected:
-    ScenarioRun() {
-        TDrawsArray draws;
-        for (int n = 1; n <= 50; ++n) {
-            TDraw draw;
-            draw.Number = n;
-            draw.Values = {static_cast<uint8_t>(n % 10), static_cast<uint8_t>(n * 3 % 10),
-                           static_cast<uint8_t>(n * 7 % 10)};
-            draws.push_back(draw);
-        }
-        SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
-        workspace = std::make_unique<Workspace>(DataDirectory(dir.Path()), host, std::vector<std::string>{},
-                                                Workspace::Mode::CommandLine);
-        workspace->LoadStartupSettings();
-        workspace->Initialise();
-    }
+    ScenarioRun() { workspace = test::MadeUpWorkspace(dir.Path(), host); }
     Workspace& Ws() { return *workspace; }
     ScenarioRunSummary Run(std::vector<std::string> lines, int tests = 0) {
         Ws().UseScenarioUnsaved(std::move(lines));

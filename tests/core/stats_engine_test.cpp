@@ -150,7 +150,8 @@ TEST(Evaluation, AWindowOfOneDrawAndRepeatedValues) {
 TEST(Evaluation, RepeatedValueResetsTheShortestPeriod) {
     Engine engine({Draw(10, 5, 0, 1), Draw(14, 5, 2, 3), Draw(20, 5, 5, 3)});
     auto nums = engine.Create("NUMS");
-    const TStatDraw* five = Row(engine.Window(*nums, 0, 2), 5);
+    const auto window = engine.Window(*nums, 0, 2);
+    const TStatDraw* five = Row(window, 5);
     ASSERT_NE(five, nullptr);
     EXPECT_EQ(five->Count, 4);
     EXPECT_EQ(five->PeriodMin, 0);

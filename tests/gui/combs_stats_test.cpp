@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -62,6 +63,36 @@ class CombsStatsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theStatisticsTableExportsAsShown() {
+        SampleWindow s;
+        QTableView* table = s.window->StatsTab()->Table();
+        const QString file = QString::fromStdString((s.dir / "stats.xlsx").string());
+        s.window->SetExportFile(file);
+        QVERIFY(s.window->Actions().Execute("DrawsStatExportToExcel"));
+        QVERIFY(s.host.Messages.empty());
+        // Read back by an independent reader: the sheet is titled with the tab's caption, the
+        // captions and the first row's texts are the window's, the counts are numbers.
+        QProcess reader;
+        reader.start("python3",
+                     {"-c",
+                      "import zipfile,sys\n"
+                      "z=zipfile.ZipFile(sys.argv[1])\n"
+                      "sys.stdout.write(z.read('xl/workbook.xml').decode()+z.read('xl/sharedStrings.xml')"
+                      ".decode()+z.read('xl/worksheets/sheet1.xml').decode())",
+                      file});
+        QVERIFY(reader.waitForFinished(20000));
+        const QString xml = QString::fromUtf8(reader.readAllStandardOutput());
+        QVERIFY(xml.contains("name=\"Статистика\""));
+        QVERIFY(xml.contains(table->model()->headerData(1, Qt::Horizontal).toString()));
+        const QString count = table->model()->index(0, 1).data().toString();
+        QVERIFY(xml.contains(QString("<v>%1</v>").arg(count)));
+        // A failed write is shown and changes nothing.
+        s.window->SetExportFile(QString::fromStdString((s.dir / "missing" / "x.xlsx").string()));
+        QVERIFY(s.window->Actions().Execute("DrawsStatExportToExcel"));
+        QCOMPARE(s.host.Count("error"), 1);
+        QVERIFY(s.host.Last("error").rfind("Ошибка записи в файл", 0) == 0);
+    }
+
     void keepingTheRowsOfTwoValuesAndUndo() {
         SampleWindow s;
         QTableView* table = s.window->StatsTab()->Table();

@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "stakes/multi_stake_dialog.h"
 #include "stakes/stakes_pages.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 #include "systems/system_dialog.h"
-#include "systems/system_stake_dialog.h"
 #include "systems/systems_page.h"
 
 using namespace quorvel;
@@ -145,7 +145,7 @@ private slots:
         SystemsWindow s;
         QVERIFY(s.window->Actions().Execute("SystemsOn"));
         // The whole generated list holds all ten values: the system for ten numbers.
-        s.WithDialog<gui::SystemStakeDialog>("SystemStakeAll", [](gui::SystemStakeDialog* dialog) {
+        s.WithDialog<gui::MultiStakeDialog>("SystemStakeAll", [](gui::MultiStakeDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Добавление мультиставки"));
             QCOMPARE(dialog->CommentEdit()->text(),
                      QString("Системная игра для 10 чисел [вся система]: 3-10-0_0010"));
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(grid->index(2, 0).data().toString(), QString("2"));
 
         // Cancel makes nothing.
-        s.WithDialog<gui::SystemStakeDialog>("SystemStakeFilter", [](gui::SystemStakeDialog* dialog) {
+        s.WithDialog<gui::MultiStakeDialog>("SystemStakeFilter", [](gui::MultiStakeDialog* dialog) {
             QCOMPARE(dialog->CommentEdit()->text(),
                      QString("Системная игра для 10 чисел [комбинации]: 3-10-0_0010"));
             dialog->CommentEdit()->clear();

@@ -69,16 +69,22 @@ std::string LayoutCompareLenKey(size_t index) {
 
 }  // namespace
 
+UiStateFile UiStateFile::ForSection(std::string_view section) const {
+    UiStateFile other(path_);
+    other.section_ = section;
+    return other;
+}
+
 int32_t UiStateFile::ReadUiInt(std::string_view key, int32_t def) const {
-    return TIniFile::Load(path_).ReadInteger(UiStateSection, key, def);
+    return TIniFile::Load(path_).ReadInteger(section_, key, def);
 }
 
 bool UiStateFile::ReadUiBool(std::string_view key, bool def) const {
-    return TIniFile::Load(path_).ReadBool(UiStateSection, key, def);
+    return TIniFile::Load(path_).ReadBool(section_, key, def);
 }
 
 std::string UiStateFile::ReadUiString(std::string_view key, std::string_view def) const {
-    return TIniFile::Load(path_).ReadString(UiStateSection, key, def);
+    return TIniFile::Load(path_).ReadString(section_, key, def);
 }
 
 void UiStateFile::WriteUiInt(std::string_view key, int32_t value) {
@@ -97,7 +103,7 @@ void UiStateFile::WriteUiValues(const std::vector<std::pair<std::string, std::st
     // Loading first means a file that cannot be read is never replaced by these keys alone.
     TIniFile file = TIniFile::Load(path_);
     for (const auto& [key, value] : values)
-        file.WriteString(UiStateSection, key, value);
+        file.WriteString(section_, key, value);
     file.Save(path_);
 }
 

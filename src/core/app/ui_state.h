@@ -21,6 +21,10 @@ public:
     explicit UiStateFile(std::filesystem::path path) : path_(std::move(path)) {}
 
     const std::filesystem::path& Path() const { return path_; }
+    const std::string& Section() const { return section_; }
+    // The same file seen through another window's section: a secondary window keeps its keys
+    // (placement, list layout, its own settings) apart from the main window's.
+    UiStateFile ForSection(std::string_view section) const;
 
     int32_t ReadUiInt(std::string_view key, int32_t def) const;
     bool ReadUiBool(std::string_view key, bool def) const;
@@ -34,6 +38,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::string section_{UiStateSection};
 };
 
 // Every option of the interface state file with its default.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 #include "scenario/scenario.h"
 #include "scenario/scenario_log.h"
 #include "scenario/selection_rules.h"
+#include "stakes/regular.h"
 #include "stakes/stakes_file.h"
 #include "stakes/stakes_graphs.h"
 #include "stats/stat_list.h"
@@ -48,6 +50,8 @@ public:
     virtual void RatingRefreshed() {}
     // The list of local systems changed (or was cleared).
     virtual void SystemsRefreshed() {}
+    // The regular stakes changed (or were emptied).
+    virtual void RegularsRefreshed() {}
 };
 
 // Owns everything the main window owns: the archive and its offset, the settings, the
@@ -245,6 +249,12 @@ public:
     // The stop request of a scenario run: set by the run's owner, or by the host's stop poll.
     bool ScriptStopRequested();
     void RequestScriptStop() { scriptStop_ = true; }
+    // A run starts with the statistics table computed afresh: the user may have changed what it
+    // depends on since the last step.
+    void ForgetStepTable() {
+        stepTableWeights_.reset();
+        stepTables_.clear();
+    }
     void ClearScriptStop() { scriptStop_ = false; }
 
     // Download of new draws
@@ -303,6 +313,33 @@ public:
     // make windows read data it is changing. The window refreshes everything afterwards.
     void SuspendViewUpdates(bool suspended) { viewsSuspended_ = suspended; }
 
+    // Regular stakes
+    // The regulars of the tab in list order, held only while the tab is shown. Every change
+    // writes the whole file at once; errors are shown and what was stored stays.
+    const std::vector<TRegular>& Regulars() const { return regulars_; }
+    // Reads the regulars file (none is an empty list). A damaged file is kept aside first.
+    void LoadRegulars();
+    void ClearRegulars();
+    // The draft's regulars; chosenRows are the selected rows of the combination list. Returns
+    // how many were added (none after a failed check, which is shown).
+    int AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows);
+    // After the user confirms; returns whether regulars went.
+    bool DeleteRegulars(const std::vector<int>& indices);
+    // A regular advanced at the current offset and its stake, before the stake dialog; nothing
+    // outside the list.
+    struct RegularStakePlan {
+        int Index = -1;
+        TRegular Advanced;
+        TStakeRecord Stake;
+    };
+    std::optional<RegularStakePlan> PrepareRegularStake(int index) const;
+    // The stake dialog's OK: the advanced regular takes its place and is saved, then the stake
+    // as entered is added for draws consecutive draws and checked.
+    bool CommitRegularStake(const RegularStakePlan& plan, const TStakeRecord& stake, int draws);
+    // Stakes the regulars at those indices at offsets tests down to 1, as if each draw were the
+    // newest, then checks; the offset is restored whatever happens. False when an append failed.
+    bool TestRegulars(const std::vector<int>& indices, int tests);
+
 private:
     friend class ScenarioRunner;
     bool ViewsLive() const { return !viewsSuspended_; }
@@ -353,6 +390,9 @@ private:
     TScenario scenario_;
     std::vector<ScenarioListener*> scenarioListeners_;
     std::atomic<bool> scriptStop_{false};
+    std::optional<WeightCoefficients> stepTableWeights_;
+    std::map<std::array<int, 4>, TStatTable> stepTables_;
+    void UseStepTable();
     std::atomic<bool> viewsSuspended_{false};
     // System games
     bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);
@@ -361,6 +401,14 @@ private:
     void NotifySystems();
     std::filesystem::path shippedSystems_ = DataDirectory::ExecutableDirectory() / SystemsFolderName;
     std::vector<TSystemInfo> systems_;
+    // Regular stakes
+    bool SaveRegulars();
+    void RefreshRegulars();
+    void KeepRegularsAside(const std::filesystem::path& path, const std::string& problem);
+    TStakeRecord StakeOfRegular(const TRegular& regular, int offset) const;
+    std::vector<TRegular> regulars_;
+    // Set when the file could not be read nor moved aside: writing it would lose its content.
+    bool regularsLocked_ = false;
 };
 
 }  // namespace quorvel

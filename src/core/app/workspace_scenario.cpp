@@ -165,13 +165,33 @@ std::string StepLine(int step, const TStatValues& row) {
 
 }  // namespace
 
+void Workspace::UseStepTable() {
+    // Variants that share method, window and offset share the table: it is computed once per
+    // pass and weights, and sorted for each step's own column.
+    if (!stepTableWeights_ || !(*stepTableWeights_ == stats_.Config.Weights)) {
+        stepTables_.clear();
+        stepTableWeights_ = stats_.Config.Weights;
+    }
+    const std::array<int, 4> key{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
+                                 statTable_.Entry};
+    const auto known = stepTables_.find(key);
+    if (known != stepTables_.end()) {
+        statTable_.Table = known->second;
+        statTable_.Signature = key;
+        SortStatRows(statTable_.Table.Rows, statTable_.SortColumn, statTable_.Descending);
+        return;
+    }
+    ComputeStatTable(true);
+    constexpr size_t KeptTables = 64;
+    if (stepTables_.size() >= KeptTables) stepTables_.clear();
+    stepTables_.emplace(key, statTable_.Table);
+}
+
 void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
     if (!part.Enabled) return;
     // Only a method the statistics tab offers can run: the user may have hidden it, or the
     // scenario may come from a program with other methods.
-    const auto offered = stats_.MethodList(false);
-    if (std::none_of(offered.begin(), offered.end(),
-                     [&](const auto& item) { return item.Entry == part.Method; })) {
+    if (!stats_.IsOffered(part.Method, false)) {
         const bool known = part.Method >= 0 && part.Method < stats_.Count();
         const TStatMethod* entry = known ? &stats_.Items[static_cast<size_t>(part.Method)] : nullptr;
         throw Error(
@@ -189,8 +209,7 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
                       {stats_.ListText(part.Method, true), part.DrawsCount});
     });
     stats_.ApplyWeights(part.WeightOverride, part.Weights);
-    // Always recomputed: the sort column and the weights may differ from the last computation.
-    ComputeStatTable(true);
+    UseStepTable();
 
     const auto stat = stats_.Items[static_cast<size_t>(part.Method)].CreateStat(stats_);
     const std::vector<TStatRow>& tableRows = statTable_.Table.Rows;

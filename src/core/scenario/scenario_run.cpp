@@ -91,6 +91,7 @@ void ScenarioRunner::BeginRun() {
     savedSortColumn_ = ws_.StatTable().SortColumn;
     savedDescending_ = ws_.StatTable().Descending;
     ws_.DeferRatingSave(true);
+    ws_.ForgetStepTable();
 }
 
 void ScenarioRunner::EndRun(bool announceEnd) {

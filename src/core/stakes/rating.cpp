@@ -257,10 +257,17 @@ void TRating::Sort(int column, bool descending) {
     }
     std::vector<TRatingRow> sorted;
     sorted.reserve(n);
-    for (size_t i : order)
-        sorted.push_back(rows_[i]);
+    std::vector<size_t> newPlace(n);
+    for (size_t i = 0; i < n; ++i) {
+        sorted.push_back(rows_[order[i]]);
+        newPlace[order[i]] = i;
+    }
     rows_ = std::move(sorted);
-    RebuildIndex();
+    // The comments stay what they were: the index only follows the rows to their new places,
+    // which spares folding every comment again after each of a scenario's many sorts.
+    for (auto& entry : index_)
+        entry.second = newPlace[entry.second];
+    lastRow_ = SIZE_MAX;
 }
 
 TRatingFileContent LoadRatingFile(const std::filesystem::path& path) {

@@ -95,13 +95,16 @@ int TStatList::IndexOfCode(std::string_view code) const {
     return -1;
 }
 
+bool TStatList::IsOffered(int entry, bool graphs) const {
+    if (entry < 0 || entry >= Count()) return false;
+    const TStatClass& statClass = *Items[static_cast<size_t>(entry)].StatClass;
+    return statClass.Available && statClass.Selectable && IsShown(entry) && (!graphs || statClass.Graph);
+}
+
 std::vector<TStatList::MethodListItem> TStatList::MethodList(bool graphs) const {
     std::vector<MethodListItem> items;
     for (int i = 0; i < Count(); ++i) {
-        const TStatClass& statClass = *Items[static_cast<size_t>(i)].StatClass;
-        if (!statClass.Available || !statClass.Selectable || !IsShown(i)) continue;
-        if (graphs && !statClass.Graph) continue;
-        items.push_back({i, ListText(i, true)});
+        if (IsOffered(i, graphs)) items.push_back({i, ListText(i, true)});
     }
     if (Ordered) {
         std::stable_sort(items.begin(), items.end(), [](const MethodListItem& a, const MethodListItem& b) {

@@ -7,12 +7,28 @@
 
 namespace quorvel {
 
+// The pages carry the number of the language they are written in; the Russian ones exist.
+constexpr int HelpPagesLanguage = 1049;
+
+// The folder of the help pages beside the program.
+std::filesystem::path HelpFolder(const std::filesystem::path& programDir);
+
 // The file name of a method's description page, e.g. "Filters_1049_POSx.htm": one page per
-// class, named by the class's help topic with the parameter filled in.
+// class, named by the class's help topic with the parameter filled in. Throws ConvertError
+// when the topic pattern does not take the parameter.
 std::string MethodHelpPageName(const TStatMethod& entry);
 
 // The description page of a method among the pages shipped in the program's "help" folder;
 // empty when that page is not there (the description window then shows an empty page).
 std::filesystem::path MethodHelpPage(const TStatMethod& entry, const std::filesystem::path& programDir);
+
+// The address of a method's page ("file://..."); empty when the page is not there.
+std::string HelpUrl(const TStatMethod& entry, const std::filesystem::path& programDir);
+
+// The main page of the help: the workflows and the index of all methods. It is named like
+// the help file of the language ("Pelmor_RUS"), as a page.
+std::string HelpMainPageName();
+// The main page in the program's "help" folder; empty when it is not there.
+std::filesystem::path HelpMainPage(const std::filesystem::path& programDir);
 
 }  // namespace quorvel

@@ -144,11 +144,14 @@ void TStatList::ApplyWeights(bool overrideFlag, const WeightCoefficients& stepWe
 }
 
 Money TStatList::StakeResult(int valuesCount, int matches) const {
+    // Beyond two million values even the count of stakes would not fit: only a damaged file
+    // holds such a count.
+    if (valuesCount > 2000000) throw Error("Сумма выигрыша ставки выходит за допустимые пределы!");
     int64_t stakes = 1;
     if (valuesCount > 3) stakes = int64_t{valuesCount} * valuesCount * valuesCount;
     Money cost = 0;
     Money result = 0;
-    bool overflow = valuesCount > 2000000 || __builtin_mul_overflow(stakes, Config.Cost, &cost) ||
+    bool overflow = __builtin_mul_overflow(stakes, Config.Cost, &cost) ||
                     __builtin_sub_overflow(Money{0}, cost, &result);
     if (!overflow && matches >= 0) {
         for (const ProfitRow& row : Config.Profits) {

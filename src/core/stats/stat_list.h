@@ -116,6 +116,8 @@ public:
         std::string Text;
     };
     std::vector<MethodListItem> MethodList(bool graphs) const;
+    // Whether the entry is in that list, without making its texts.
+    bool IsOffered(int entry, bool graphs) const;
 
     // A new instance for a chosen entry; -1 (nothing chosen) fails with the message naming
     // the list.

@@ -13,7 +13,8 @@ inline const char* const MainSiteUrl = "https://quorvel.example/";
 inline const char* const BlogUrl = "https://quorvel.example/blog";
 
 // "Справочная информация": shown at start while FirstRun is on; the caller writes FirstRun
-// as false when DontShowAgain() is true after the dialog closes.
+// as false when DontShowAgain() is true after the dialog closes. The help button opens the
+// given page (the help's main page) in the system's browser; without one it is disabled.
 class FirstRunDialog : public QDialog {
     Q_OBJECT
 

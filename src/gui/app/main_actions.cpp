@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSpinBox>
 #include <QUrl>
+#include <algorithm>
+#include <utility>
 
 #include "app/about_dialog.h"
 #include "app/languages.h"
@@ -13,7 +16,9 @@
 #include "archive/draws_page.h"
 #include "archive/proxy_dialog.h"
 #include "stats/config_changes.h"
+#include "stats/help_pages.h"
 #include "stats/shredding_dialog.h"
+#include "stats/stats_page.h"
 
 namespace quorvel::gui {
 
@@ -32,14 +37,12 @@ void MainWindow::CreateActions() {
                   [this] { close(); });
     actions_->Add(
         "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
+        [this] { return !HelpMainPage(programDir_).empty(); },
         [this] {
-            return QFileInfo::exists(QString::fromStdString(
-                FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language).string()));
-        },
-        [this] {
-            const auto help =
-                FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language);
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+            // The pages are plain HTML: the system's browser shows them and follows their links.
+            const auto help = HelpMainPage(programDir_);
+            if (!help.empty())
+                QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
         });
     actions_->Add("About", tr("О программе"), {}, always, [this] { AboutDialog(this).exec(); });
     for (int mode = 0; mode < 3; ++mode) {
@@ -48,7 +51,6 @@ void MainWindow::CreateActions() {
         QAction* action = actions_->Add(QString("AutoDownload%1").arg(mode), tr(captions[mode]), {}, always,
                                         [this, mode] { SetDownloadOnStart(mode); });
         action->setCheckable(true);
-        action->setChecked(workspace_->Options().DownloadDrawsOnStart == mode);
     }
     CreateArchiveActions();
     CreateStatsActions();
@@ -60,11 +62,12 @@ void MainWindow::CreateMenus() {
     program->addAction(actions_->Find("EditShredding"));
     program->addAction(actions_->Find("EditProxy"));
     QMenu* languages = program->addMenu(tr("Язык интерфейса"));
+    languages->setObjectName("mnLanguages");
     auto* languageGroup = new QActionGroup(this);
     for (const LanguageInfo& language : AvailableLanguages(DataDirectory::ExecutableDirectory())) {
         QAction* entry = languages->addAction(QString::fromUtf8(language.Name));
         entry->setCheckable(true);
-        entry->setChecked(language.Lcid == workspace_->Options().Language);
+        entry->setData(language.Lcid);
         languageGroup->addAction(entry);
         const int lcid = language.Lcid;
         connect(entry, &QAction::triggered, this, [this, lcid] { SwitchLanguage(lcid); });
@@ -102,6 +105,34 @@ void MainWindow::CreateMenus() {
     help->addAction(actions_->Find("GetHelp"));
     help->addSeparator();
     help->addAction(actions_->Find("About"));
+}
+
+void MainWindow::ApplyOptionMarks() {
+    const TUiOptions& options = workspace_->Options();
+    const std::pair<const char*, bool> marks[] = {
+        {"DrawsStatePrefetchsEnabled", options.PrefetchsEnabled},
+        {"DrawsStatShowTotalLine", options.ShowTotalLine},
+        {"DrawsSorted", options.SortedDraws},
+    };
+    for (const auto& [name, checked] : marks) {
+        if (QAction* action = actions_->Find(name)) action->setChecked(checked);
+    }
+    for (int mode = 0; mode < 3; ++mode)
+        actions_->Find(QString("AutoDownload%1").arg(mode))->setChecked(mode == options.DownloadDrawsOnStart);
+    // A stored language without a module, or "no-language", leaves the built-in texts.
+    if (auto* languages = menuBar()->findChild<QMenu*>("mnLanguages")) {
+        const int wanted = workspace_->HasSwitch("no-language") ? BuiltInLanguage : options.Language;
+        const QList<QAction*> entries = languages->actions();
+        const bool listed = std::any_of(entries.begin(), entries.end(), [wanted](const QAction* entry) {
+            return entry->data().toInt() == wanted;
+        });
+        for (QAction* entry : entries)
+            entry->setChecked(entry->data().toInt() == (listed ? wanted : BuiltInLanguage));
+    }
+    // The length boxes were made before the options were read, like the marks.
+    statsPage_->WindowLength()->setValue(options.DrawsStatLen);
+    ApplyViewOptions();
+    ApplyStakesOptions();
 }
 
 void MainWindow::SetDownloadOnStart(int mode) {

@@ -18,13 +18,16 @@
 #include "archive/draws_page.h"
 #include "combos/combs_page.h"
 #include "scenario/scenario_page.h"
+#include "stakes/regulars_page.h"
 #include "stakes/stakes_pages.h"
+#include "stats/help_pages.h"
 #include "stats/method_combo.h"
 #include "stats/stats_page.h"
 #include "systems/systems_page.h"
 #include "views/card_page.h"
 #include "views/graphs_page.h"
 #include "views/layout_page.h"
+#include "views/panel_splitter.h"
 #include "views/week_page.h"
 #include "widgets/wait_window.h"
 
@@ -69,6 +72,7 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     CreateGraphsActions();
     CreateViewsActions();
     CreateSystemsActions();
+    CreateRegularsActions();
     CreateMenus();
     CreateCombsMenu();
     AddStatTableMenuEntries();
@@ -127,6 +131,8 @@ void MainWindow::BuildLayout() {
             page = new RatingPage(*workspace_, rightTabs_);
         } else if (qstrcmp(name, "tsScript") == 0) {
             page = new ScenarioPage(*workspace_, rightTabs_);
+        } else if (qstrcmp(name, "tsTables") == 0) {
+            page = new RegularsPage(*workspace_, rightTabs_);
         } else if (qstrcmp(name, "tsSystems") == 0) {
             page = new SystemsPage(*workspace_, rightTabs_);
         } else {
@@ -195,9 +201,9 @@ void MainWindow::ApplyUiOptions() {
     rightTabs_->setTabVisible(2, options.TabCard);
     rightTabs_->setTabVisible(3, options.TabLayout);
     rightTabs_->setTabVisible(4, options.TabWeek);
-    rightTabs_->setTabVisible(7, options.TabTables);
+    ShowRegulars(options.TabTables, false);
     ShowSystems(options.SystemsEnabled, false);
-    ApplyStakesOptions();
+    ApplyOptionMarks();
 }
 
 void MainWindow::RestoreLayout() {
@@ -206,6 +212,8 @@ void MainWindow::RestoreLayout() {
     splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
     combsPage_->Splitter()->setSizes(
         {std::max(height() - options.FiltersHeight, 100), options.FiltersHeight});
+    weekPage_->Splitter()->SetPanelHeight(options.WeekHeight);
+    layoutPage_->Splitter()->SetPanelHeight(options.LayoutCompareHeight);
     try {
         const UiStateFile& state = workspace_->UiState();
         RestorePlacement(this, state);
@@ -232,6 +240,7 @@ bool MainWindow::Initialise() {
         setWindowTitle(QString::fromStdString(MainCaption()));
         working_ = true;
         if (workspace_->Options().SystemsEnabled) workspace_->RefreshSystems();
+        if (workspace_->Options().TabTables) workspace_->LoadRegulars();
         if (workspace_->Options().FirstRun) ShowFirstRunDialog();
     }
     actions_->UpdateAll();
@@ -240,8 +249,7 @@ bool MainWindow::Initialise() {
 }
 
 void MainWindow::ShowFirstRunDialog() {
-    const auto help = FindHelpFile(DataDirectory::ExecutableDirectory(), workspace_->Options().Language);
-    FirstRunDialog dialog(QString::fromStdString(help.string()), this);
+    FirstRunDialog dialog(QString::fromStdString(HelpMainPage(programDir_).string()), this);
     dialog.exec();
     if (!dialog.DontShowAgain()) return;
     workspace_->Options().FirstRun = false;
@@ -262,6 +270,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!splitter_->sizes().isEmpty()) options.LeftPanelWidth = splitter_->sizes().first();
     if (combsPage_->Splitter()->sizes().size() > 1)
         options.FiltersHeight = combsPage_->Splitter()->sizes().last();
+    options.WeekHeight = weekPage_->Splitter()->PanelHeight();
+    options.LayoutCompareHeight = layoutPage_->Splitter()->PanelHeight();
     event->accept();
 }
 

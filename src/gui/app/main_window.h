@@ -33,6 +33,7 @@ class StatsPage;
 class StakesPage;
 class RatingPage;
 class SystemsPage;
+class RegularsPage;
 class ScenarioPage;
 class ScenarioRunController;
 
@@ -81,6 +82,9 @@ public:
     void SetScenarioSeed(std::optional<uint32_t> seed) { scenarioSeed_ = seed; }
     ScenarioRunController* ScenarioRun() const { return scenarioRun_; }
 
+    // Tests name the file of the next export (spreadsheet or CSV) instead of the save dialog.
+    void SetExportFile(QString file) { exportFile_ = std::move(file); }
+
     void ArchiveRefreshed(bool force) override;
     void RecalcViews() override;
     void CombsRefreshed() override;
@@ -116,6 +120,9 @@ private:
     // Closing during a run asks to stop it and waits for it; false keeps the window open.
     bool ConfirmCloseDuringRun();
     ScenarioRunController* scenarioRun_ = nullptr;
+    // The list shown by a tab, exported titled with the tab's caption.
+    void ExportListToXlsx(QTableView* view);
+    QString exportFile_;
     std::function<std::optional<int>(int)> askTestCount_;
     std::function<void(const QString&)> logViewer_;
     std::optional<uint32_t> scenarioSeed_;
@@ -152,6 +159,16 @@ private:
     void SystemsImportExecute();
     SystemsPage* SystemsTab() const;
     void SystemsRefreshed() override;
+    // The regular stakes tab, shown or hidden by its own option; shown, it holds the regulars.
+    void CreateRegularsActions();
+    void ShowRegulars(bool shown, bool load);
+    void RegularAddExecute();
+    // The first selected regular, advanced, through the stake dialog.
+    void RegularStakeExecute();
+    // The selected regulars over past draws, with the views resting until the end.
+    void RegularsTestExecute();
+    RegularsPage* RegularsTab() const;
+    void RegularsRefreshed() override;
     // The card, layout and week tabs: each rebuilds only while its tab is visible and, unless
     // forced, when what it was built for changed.
     void CreateViewsActions();
@@ -161,6 +178,10 @@ private:
     void RebuildLayoutCompare(bool force);
     void RebuildWeek(bool force);
     void DrawWeekChart();
+    // The tab visibility and colour entries of the views; their marks, length boxes and
+    // colours follow the options once these have been read.
+    void CreateViewOptionActions();
+    void ApplyViewOptions();
     CardPage* cardPage_ = nullptr;
     LayoutPage* layoutPage_ = nullptr;
     WeekPage* weekPage_ = nullptr;
@@ -178,6 +199,8 @@ private:
     void CombsInfoExecute();
     void CreateMenus();
     void ApplyUiOptions();
+    // The check marks of every option entry, set once the stored options have been read.
+    void ApplyOptionMarks();
     void RestoreLayout();
     void UpdateStatusPanels();
     void SetProgressText(const QString& text);

@@ -9,8 +9,8 @@ namespace quorvel::gui {
 namespace {
 
 // Adds a menu of the given actions ("-" for a separator) before the help menu, which stays last.
-void InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
-                std::initializer_list<const char*> names) {
+QMenu* InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
+                  std::initializer_list<const char*> names) {
     auto* menu = new QMenu(title, bar);
     for (const char* name : names) {
         if (std::string_view(name) == "-")
@@ -20,6 +20,7 @@ void InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
     }
     const QList<QAction*> menus = bar->actions();
     bar->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
+    return menu;
 }
 
 }  // namespace
@@ -32,6 +33,8 @@ void MainWindow::AddPageMenus() {
         }
     }
     AddStakesMenus();
+    InsertMenu(menuBar(), *actions_, tr("Регуляры"),
+               {"TablesAdd", "TablesDel", "-", "TablesStakeAdd", "TablesStakeTest"});
     InsertMenu(menuBar(), *actions_, tr("Системы"),
                {"SystemsOn", "SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel",
                 "SystemStakeAll", "SystemStakeFilter"});
@@ -39,6 +42,10 @@ void MainWindow::AddPageMenus() {
                {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad", "ScriptClone",
                 "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown", "-", "ScriptRun",
                 "ScriptTest", "ScriptStop", "-", "LogToggle", "LogsDelete"});
+    InsertMenu(menuBar(), *actions_, tr("Вид"),
+               {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables", "-", "ColorCard",
+                "ColorCardSequences", "LayoutGradient", "-", "ViewWeekChartMode", "ViewWeekChartType"})
+        ->setObjectName("mnView");
 }
 
 }  // namespace quorvel::gui

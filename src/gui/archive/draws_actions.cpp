@@ -35,8 +35,9 @@ void MainWindow::CreateArchiveActions() {
     actions_->Add(
         "DrawsExport", tr("Экспорт в CSV-файл"), {}, [this] { return !workspace_->Archive().Empty(); },
         [this] { DrawsExportExecute(); });
-    // The spreadsheet export arrives with its own part of the program.
-    actions_->Add("DrawsXlsExport", tr("Экспорт в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add(
+        "DrawsXlsExport", tr("Экспорт в Microsoft Excel"), {}, [] { return true; },
+        [this] { ExportListToXlsx(drawsPage_->List()); });
     // In this game the entry never becomes enabled; its mark shows the stored option.
     QAction* sorted = actions_->Add("DrawsSorted", tr("Упорядочить MIN->MAX"), {}, [] { return false; }, {});
     sorted->setCheckable(true);

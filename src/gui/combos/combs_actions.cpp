@@ -65,8 +65,10 @@ void MainWindow::CreateCombsActions() {
     actions_->Add(
         "CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F), selected,
         [this] { workspace_->FindCombInDraws(workspace_->Combs().CombAt(combsPage_->FirstSelectedRow())); });
-    // The spreadsheet export arrives with its own part of the program.
-    actions_->Add("CombsXlsExport", tr("Экспорт в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add(
+        "CombsXlsExport", tr("Экспорт в Microsoft Excel"), {},
+        [this] { return workspace_->Combs().CombCount() > 0; },
+        [this] { ExportListToXlsx(combsPage_->List()); });
     // The clipboard and selection keys belong to the list, so that text fields keep their own.
     for (const char* name : {"CombsCopy", "CombsPaste", "CombsSelectAll", "CombsDelSelected"}) {
         QAction* action = actions_->Find(name);

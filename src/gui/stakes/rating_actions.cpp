@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -32,8 +33,9 @@ void MainWindow::CreateRatingActions() {
         [&stakes] { return stakes.IsOpen(); }, [this] { workspace_->RebuildRating(); });
     actions_->Add("RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}, ratingNotEmpty,
                   [this] { RatingsExportExecute(); });
-    // The spreadsheet export arrives with its own part of the program.
-    actions_->Add("RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add(
+        "RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {},
+        [this] { return !workspace_->Rating().Empty(); }, [this] { ExportListToXlsx(RatingTab()->List()); });
     actions_->Add("RatingsToScript", tr("Добавить в сценарий"), {}, rowsSelected,
                   [this] { RatingsToScriptExecute(); });
 
@@ -87,12 +89,14 @@ void MainWindow::CreateRatingActions() {
 }
 
 void MainWindow::RatingsExportExecute() {
-    QFileDialog dialog(this, tr("Экспорт рейтинга в CSV-файл"), {}, tr("CSV-файлы (*.csv)"));
-    dialog.setObjectName("RatingsExportDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("csv");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    workspace_->ExportRating(dialog.selectedFiles().first().toStdString());
+    QString file = std::exchange(exportFile_, QString());
+    if (file.isEmpty()) {
+        file = QFileDialog::getSaveFileName(this, tr("Экспорт рейтинга в CSV-файл"), {},
+                                            tr("CSV-файлы (*.csv)"));
+        if (file.isEmpty()) return;
+    }
+    if (QFileInfo(file).suffix().isEmpty()) file += ".csv";
+    workspace_->ExportRating(std::filesystem::path(file.toStdU16String()));
 }
 
 void MainWindow::RatingsToScriptExecute() {

@@ -98,8 +98,8 @@ void MainWindow::CreateStakesActions() {
             }
         });
     graph->setStatusTip(tr("График суммарного профита ставок по тиражам"));
-    // The spreadsheet export arrives with its own part of the program.
-    actions_->Add("StakesXlsExport", tr("Экспорт ставок в Microsoft Excel"), {}, [] { return false; }, {});
+    actions_->Add("StakesXlsExport", tr("Экспорт ставок в Microsoft Excel"), {}, notEmpty,
+                  [this] { ExportListToXlsx(StakesTab()->Grid()); });
     actions_->Add(
         "LogStakesDelete", tr("Удалить журналы ставок"), {}, [] { return true; },
         [this] { workspace_->DeleteStakeLogs(); });

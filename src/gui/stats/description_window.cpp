@@ -20,7 +20,12 @@ DescriptionWindow::DescriptionWindow(const TStatMethod& entry, const std::filesy
     browser_->setObjectName("wbDescription");
     // Links between the pages stay inside the window; addresses outside go to the browser.
     browser_->setOpenExternalLinks(true);
-    if (!page_.empty()) browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page_.string())));
+    if (!page_.empty()) {
+        // Parameters of one class share a page; the window opens at the chosen one's section.
+        QUrl url = QUrl::fromLocalFile(QString::fromStdString(page_.string()));
+        if (entry.StatClass->HasParamRange()) url.setFragment(QString::fromStdString(entry.Code()));
+        browser_->setSource(url);
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));

@@ -38,8 +38,10 @@ void MainWindow::CreateStatTableActions() {
     totalLine->setCheckable(true);
     totalLine->setChecked(workspace_->Options().ShowTotalLine);
     // The spreadsheet export arrives with its own part of the program.
-    actions_->Add("DrawsStatExportToExcel", tr("Экспорт статистики в Microsoft Excel"), {},
-                  [] { return false; }, {});
+    actions_->Add(
+        "DrawsStatExportToExcel", tr("Экспорт статистики в Microsoft Excel"), {},
+        [this] { return !workspace_->StatTable().Table.Rows.empty(); },
+        [this] { ExportListToXlsx(statsPage_->Table()); });
 
     for (const char* name :
          {"StatFilter_Include", "StatFilter_Exclude", "DrawsStatCalc", "DrawsStatExportToExcel",

@@ -5,8 +5,8 @@
 
 #include "app/main_window.h"
 #include "scenario/scenario_page.h"
+#include "stakes/multi_stake_dialog.h"
 #include "systems/system_dialog.h"
-#include "systems/system_stake_dialog.h"
 #include "systems/systems_page.h"
 
 namespace quorvel::gui {
@@ -124,7 +124,7 @@ void MainWindow::SystemsRefreshed() {
 void MainWindow::SystemStakeExecute(bool filtered) {
     auto plan = workspace_->PrepareSystemStakes(filtered);
     if (!plan) return;
-    SystemStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), this);
+    MultiStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), this);
     if (dialog.exec() != QDialog::Accepted) return;
     plan->DrawNumber = dialog.DrawNumber();
     plan->Draws = dialog.Draws();

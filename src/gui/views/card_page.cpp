@@ -86,6 +86,10 @@ std::vector<std::pair<int, int>> SelectedGridCells(const QTableView* table) {
     return cells;
 }
 
+TCardColoring CardColoringOf(const TUiOptions& options, int channelSize) {
+    return {options.ColorCard, options.ColorCardSequences, channelSize};
+}
+
 CardPage::CardPage(QWidget* parent) : QWidget(parent) {
     setObjectName("tsCard");
     model_ = new ViewGridModel(this);
@@ -114,6 +118,12 @@ void CardPage::Rebuild(const TDrawsArray& draws) {
 void CardPage::SetColoring(const TCardColoring& coloring) {
     coloring_ = coloring;
     model_->Repaint();
+}
+
+void CardPage::SetNumberColumnWidth(int width) {
+    // A fixed width also spares the header from measuring its rows, which a long archive
+    // would make slow.
+    table_->verticalHeader()->setFixedWidth(std::max(width, 0));
 }
 
 std::vector<std::string> CardPage::SelectedTexts() const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ui_state.h"
 #include "views/card.h"
 
 class QTableView;
@@ -64,6 +65,9 @@ protected:
 // The selected cells of a view table, in grid coordinates (column, row), captions left out.
 std::vector<std::pair<int, int>> SelectedGridCells(const QTableView* table);
 
+// The card's colour options as the interface options hold them.
+TCardColoring CardColoringOf(const TUiOptions& options, int channelSize);
+
 // The "Карта" tab: every draw, newest first, as marks in ten value columns.
 class CardPage : public QWidget {
     Q_OBJECT
@@ -73,6 +77,9 @@ public:
 
     void Rebuild(const TDrawsArray& draws);
     void SetColoring(const TCardColoring& coloring);
+    const TCardColoring& Coloring() const { return coloring_; }
+    // The draw numbers' column is as wide as the first column of the draws list.
+    void SetNumberColumnWidth(int width);
     const TCardGrid& Grid() const { return grid_; }
     QTableView* Table() const { return table_; }
     // The texts of the non-empty selected value cells.

@@ -103,10 +103,9 @@ void MainWindow::AnalyzeRepeatsExecute() {
         BusyScope busy(workspace_->Busy(), router_, "Идет сбор статистики....");
         return AnalyzeRepeats(workspace_->Archive().Draws(), length, deep);
     };
-    auto* window = new RepeatsWindow(analyze, this);
+    auto* window = new RepeatsWindow(analyze, &workspace_->UiState(), &router_, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
-    window->resize(900, 640);
     window->show();
     window->Compute();
 }

@@ -11,7 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/ui_state.h"
 #include "views/card_page.h"
+#include "views/panel_splitter.h"
 
 namespace quorvel::gui {
 
@@ -75,13 +77,12 @@ LayoutPage::LayoutPage(QWidget* parent) : QWidget(parent) {
         lowerLayout->addLayout(column, 1);
     }
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(upper);
-    splitter->addWidget(lower);
-    splitter->setStretchFactor(0, 1);
+    splitter_ = new PanelSplitter(TUiOptions().LayoutCompareHeight, this);
+    splitter_->setObjectName("splLayout");
+    splitter_->SetParts(upper, lower);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(splitter_);
 }
 
 void LayoutPage::ShowGrid(TLayoutGrid grid, bool gradient) {

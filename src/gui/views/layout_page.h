@@ -13,6 +13,7 @@ class QToolButton;
 
 namespace quorvel::gui {
 
+class PanelSplitter;
 class ViewGridModel;
 class ViewLengthBox;
 
@@ -36,6 +37,8 @@ public:
     ViewLengthBox* CompareLength(int list) const { return compareLength_[list]; }
     QToolButton* RefreshButton() const { return refresh_; }
     QToolButton* CompareRefreshButton() const { return compareRefresh_; }
+    // The compare lists' height, "LayoutCompareHeight".
+    PanelSplitter* Splitter() const { return splitter_; }
     // The texts of the selected data cells.
     std::vector<std::string> SelectedTexts() const;
     bool HasSelection() const;
@@ -45,6 +48,7 @@ private:
     bool gradient_ = true;
     ViewGridModel* model_;
     QTableView* table_;
+    PanelSplitter* splitter_;
     ViewLengthBox* length_;
     QToolButton* refresh_;
     QToolButton* compareRefresh_;

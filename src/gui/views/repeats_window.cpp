@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLegend>
@@ -12,13 +13,24 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <exception>
+#include <string>
 
+#include "app/window_layout.h"
 #include "views/card_page.h"
 
 namespace quorvel::gui {
 
-RepeatsWindow::RepeatsWindow(Analyzer analyzer, QWidget* parent)
-    : QWidget(parent), analyzer_(std::move(analyzer)) {
+namespace {
+
+const QString ListName = "lvRepeats";
+constexpr int DesignedColumnWidths[] = {70, 90, 110};
+constexpr int MinimumGraphHeight = 120;
+
+}  // namespace
+
+RepeatsWindow::RepeatsWindow(Analyzer analyzer, const UiStateFile* uiState, UiHost* host, QWidget* parent)
+    : QWidget(parent), analyzer_(std::move(analyzer)), host_(host) {
     setWindowFlag(Qt::Window);
     setObjectName("FormRepeats");
     setWindowTitle(tr(RepeatsCaption));
@@ -33,11 +45,13 @@ RepeatsWindow::RepeatsWindow(Analyzer analyzer, QWidget* parent)
     table_ = new QTableWidget(0, 4, this);
     table_->setHorizontalHeaderLabels(
         {tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")});
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setObjectName(ListName);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(22);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The user's column widths are kept, so the columns are sized by hand, not by contents.
+    for (int column = 0; column < 3; ++column)
+        table_->horizontalHeader()->resizeSection(column, DesignedColumnWidths[column]);
     table_->horizontalHeader()->setStretchLastSection(true);
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -54,18 +68,70 @@ RepeatsWindow::RepeatsWindow(Analyzer analyzer, QWidget* parent)
     top->addWidget(deep_);
     top->addWidget(compute_);
     top->addStretch(1);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(table_);
-    splitter->addWidget(view);
-    splitter->setSizes({300, 340});
-    view->setMinimumHeight(240);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName("splRepeats");
+    splitter_->addWidget(table_);
+    splitter_->addWidget(view);
+    // A taller window gives its room to the list; the chart keeps its height.
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    view->setMinimumHeight(MinimumGraphHeight);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
 
     connect(compute_, &QToolButton::clicked, this, &RepeatsWindow::Compute);
     connect(length_, &ViewLengthBox::Entered, this, &RepeatsWindow::Compute);
     connect(deep_, &ViewLengthBox::Entered, this, &RepeatsWindow::Compute);
+
+    resize(900, 640);
+    if (uiState != nullptr) state_ = uiState->ForSection(StateSection);
+    RestoreState();
+}
+
+void RepeatsWindow::RestoreState() {
+    int graphHeight = DefaultGraphHeight;
+    if (state_) {
+        try {
+            RestorePlacement(this, *state_);
+            RestoreColumnWidths(table_->horizontalHeader(), ListName, *state_);
+            length_->setValue(state_->ReadUiInt("DrawsLength", RepeatsDefaultLength));
+            deep_->setValue(state_->ReadUiInt("DrawsDeep", RepeatsDefaultDeep));
+            graphHeight = std::max(state_->ReadUiInt("GraphHeight", DefaultGraphHeight), MinimumGraphHeight);
+        } catch (const std::exception&) {
+            // An unreadable state file was reported at start-up; the designed layout serves.
+        }
+    }
+    // The layout is not settled before the window shows: size the splitter to what the
+    // window's layout will give it, so that the chart opens at its stored height.
+    layout()->activate();
+    splitter_->setSizes({std::max(splitter_->height() - graphHeight, 0), graphHeight});
+}
+
+int RepeatsWindow::GraphHeight() const {
+    const QList<int> sizes = splitter_->sizes();
+    return sizes.size() > 1 ? sizes.last() : DefaultGraphHeight;
+}
+
+void RepeatsWindow::SaveState() {
+    if (!state_) return;
+    UiValues values;
+    AppendPlacement(this, values);
+    AppendColumnWidths(table_->horizontalHeader(), ListName, values);
+    values.emplace_back("DrawsLength", std::to_string(length_->value()));
+    values.emplace_back("DrawsDeep", std::to_string(deep_->value()));
+    values.emplace_back("GraphHeight", std::to_string(GraphHeight()));
+    try {
+        state_->WriteUiValues(values);
+    } catch (const std::exception& e) {
+        if (host_ != nullptr)
+            host_->ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
+    }
+}
+
+void RepeatsWindow::closeEvent(QCloseEvent* event) {
+    SaveState();
+    QWidget::closeEvent(event);
 }
 
 void RepeatsWindow::Compute() {

@@ -92,7 +92,6 @@ void MainWindow::CreateViewsActions() {
             DrawWeekChart();
         });
     chartMode->setCheckable(true);
-    chartMode->setChecked(workspace_->Options().WeekChartMode == 1);
     actions_->Add(
         "ViewWeekChartType", tr("График / диаграмма"), {}, [this] { return TabShown(rightTabs_, weekPage_); },
         [this] {
@@ -137,6 +136,7 @@ void MainWindow::CreateViewsActions() {
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { actions_->UpdateAll(); });
     }
+    CreateViewOptionActions();
 }
 
 void MainWindow::RebuildViews(bool force) {
@@ -150,8 +150,7 @@ void MainWindow::RebuildCard(bool force) {
     if (!TabShown(rightTabs_, cardPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const auto& options = workspace_->Options();
-    cardPage_->SetColoring(
-        {options.ColorCard, options.ColorCardSequences, workspace_->Stats().Config.ChannelSize});
+    cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().Config.ChannelSize));
     if (!CardNeedsRebuild(cardPage_->Grid().RowCount(), archive.Count(), force)) return;
     BusyScope busy(workspace_->Busy(), router_, "Обновление карты тиражей...");
     cardPage_->Rebuild(archive.Draws());

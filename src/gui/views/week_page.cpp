@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,7 +17,9 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "app/ui_state.h"
 #include "views/card_page.h"
+#include "views/panel_splitter.h"
 
 namespace quorvel::gui {
 
@@ -52,13 +55,18 @@ WeekPage::WeekPage(QWidget* parent) : QWidget(parent) {
     chart_ = new QChartView(new QChart, this);
     chart_->setObjectName("WeekChart");
     chart_->chart()->legend()->hide();
+    // The chart is short (131 pixels as designed): spare margins would leave no room for
+    // the axis labels.
+    chart_->chart()->setMargins(QMargins(2, 2, 2, 2));
+    chart_->chart()->layout()->setContentsMargins(0, 0, 0, 0);
+    chart_->chart()->setBackgroundRoundness(0);
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(upper);
-    splitter->addWidget(chart_);
+    splitter_ = new PanelSplitter(TUiOptions().WeekHeight, this);
+    splitter_->setObjectName("splWeek");
+    splitter_->SetParts(upper, chart_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(splitter_);
 }
 
 void WeekPage::ShowCounts(const TWeekCounts& counts) {

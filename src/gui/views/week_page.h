@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace quorvel::gui {
 
+class PanelSplitter;
 class ViewGridModel;
 class ViewLengthBox;
 
@@ -29,6 +30,8 @@ public:
     QTableView* Table() const { return table_; }
     QChartView* Chart() const { return chart_; }
     ViewLengthBox* Length() const { return length_; }
+    // The chart's height, "WeekHeight".
+    PanelSplitter* Splitter() const { return splitter_; }
     QToolButton* RefreshButton() const { return refresh_; }
     // The grid columns (1 to 10) holding a selected cell, each once.
     std::vector<int> SelectedColumns() const;
@@ -42,6 +45,7 @@ private:
     ViewGridModel* model_;
     QTableView* table_;
     QChartView* chart_;
+    PanelSplitter* splitter_;
     ViewLengthBox* length_;
     QToolButton* refresh_;
 };

@@ -1,0 +1,136 @@
+#include "commands_regulars.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <ostream>
+
+#include "app/workspace.h"
+#include "cli_options.h"
+#include "stakes/regular.h"
+#include "util/format.h"
+#include "util/text.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+template <size_t N>
+std::string JoinCells(const std::array<std::string, N>& cells) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c > 0 ? "|" : "") + cells[c];
+    return line;
+}
+
+void PrintCount(Workspace& workspace, std::ostream& out) {
+    out << Format("Регулярных ставок: %d", {static_cast<int>(workspace.Regulars().size())}) << "\n";
+}
+
+int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!NoArgsLeft(args, err)) return 1;
+    std::array<std::string, RegularColumnCount> captions;
+    for (size_t c = 0; c < captions.size(); ++c)
+        captions[c] = RegularColumnCaptions[c];
+    out << JoinCells(captions) << "\n";
+    for (const TRegular& regular : workspace.Regulars())
+        out << JoinCells(RegularCellTexts(regular)) << "\n";
+    return 0;
+}
+
+// The rows of "--combs 1,3" (list positions from 1) as list rows from 0.
+bool TakeCombRows(std::vector<std::string>& args, std::vector<int>& rows, std::ostream& err) {
+    const auto text = TakeOption(args, "--comb-rows");
+    if (!text) return true;
+    for (std::string_view word : SplitEvery(*text, ",;")) {
+        const auto position = ParseInt32(TrimBlanks(word));
+        if (!position || *position < 1) {
+            err << "Укажите номера комбинаций списка через запятую, начиная с 1\n";
+            return false;
+        }
+        rows.push_back(*position - 1);
+    }
+    return true;
+}
+
+int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    TRegularDraft draft;
+    std::vector<int> rows;
+    const auto start = TakeOption(args, "--start");
+    draft.UseLastDraw = TakeFlag(args, "--last-draw");
+    if (!TakeIntOption(args, "--step", RegularStepMin, RegularStepMax, draft.Step, err) ||
+        !TakeCombRows(args, rows, err)) {
+        return 1;
+    }
+    if (args.size() != 1) {
+        err << "Укажите комментарий регулярной ставки; см. quorvel --help\n";
+        return 1;
+    }
+    draft.Comment = args[0];
+    // The dialog's checks, in its order.
+    if (start) {
+        const auto comb = ParseRegularStart(*start);
+        if (!comb) {
+            err << "Введена некорректная комбинация!\n";
+            return 1;
+        }
+        draft.Start = *comb;
+    } else if (rows.size() == 1 && rows[0] < workspace.Combs().CombCount()) {
+        draft.Start = workspace.Combs().CombAt(rows[0]);
+    }
+    if (auto problem = RegularCommentProblem(workspace.Regulars(), draft.Comment)) {
+        err << *problem << "\n";
+        return 1;
+    }
+    if (workspace.AddRegulars(draft, rows) == 0) return 1;
+    PrintCount(workspace, out);
+    return 0;
+}
+
+int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int most = workspace.Archive().Count() - 1;
+    std::vector<int> rows;
+    const auto chosen = TakeOption(args, "--rows");
+    if (chosen) {
+        for (std::string_view word : SplitEvery(*chosen, ",;")) {
+            const auto row = ParseInt32(TrimBlanks(word));
+            if (!row || *row < 1 || *row > static_cast<int>(workspace.Regulars().size())) {
+                err << Format("Укажите номера регулярных ставок от 1 до %d через запятую\n",
+                              {static_cast<int>(workspace.Regulars().size())});
+                return 1;
+            }
+            rows.push_back(*row - 1);
+        }
+    } else {
+        rows.resize(workspace.Regulars().size());
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    if (rows.empty()) {
+        err << "Нет регулярных ставок для теста!\n";
+        return 1;
+    }
+    const auto tests = args.size() == 1 ? ParseInt32(args[0]) : std::nullopt;
+    if (!tests || *tests < 1 || *tests > most) {
+        err << Format("Укажите количество тестов от 1 до %d\n", {std::max(most, 1)});
+        return 1;
+    }
+    if (!workspace.TestRegulars(rows, *tests)) return 1;
+    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int RunRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // The command line works on the file whether or not the window shows its tab.
+    workspace.LoadRegulars();
+    const std::string action = args.empty() ? "list" : args[0];
+    if (!args.empty()) args.erase(args.begin());
+    if (action == "list") return ListRegulars(workspace, args, out, err);
+    if (action == "add") return AddRegular(workspace, args, out, err);
+    if (action == "test") return TestRegulars(workspace, args, out, err);
+    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    return 1;
+}
+
+}  // namespace quorvel::cli

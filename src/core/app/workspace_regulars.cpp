@@ -1,0 +1,207 @@
+#include <algorithm>
+#include <system_error>
+
+#include "app/workspace.h"
+#include "stakes/regulars_file.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* ReadError = "Ошибка чтения файла регулярных ставок!\r\r%s";
+constexpr const char* WriteError = "Ошибка записи в файл регулярных ставок!\r\r%s";
+
+std::filesystem::path BackupPath(const std::filesystem::path& path) {
+    std::filesystem::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+}  // namespace
+
+void Workspace::RefreshRegulars() {
+    if (!ViewsLive()) return;
+    for (WorkspaceListener* listener : listeners_)
+        listener->RegularsRefreshed();
+}
+
+void Workspace::LoadRegulars() {
+    const std::filesystem::path path = dir_.File(RegularsFileName);
+    regulars_.clear();
+    regularsLocked_ = false;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        BusyScope busy(busy_, host_, "Загрузка файла регулярных ставок...");
+        try {
+            TRegularsFileContent content = LoadRegularsFile(path);
+            if (content.Problem) KeepRegularsAside(path, *content.Problem);
+            regulars_ = std::move(content.Regulars);
+        } catch (const std::exception& e) {
+            KeepRegularsAside(path, e.what());
+        }
+    }
+    RefreshRegulars();
+}
+
+void Workspace::KeepRegularsAside(const std::filesystem::path& path, const std::string& problem) {
+    // The next save writes only what could be read, so the old content goes beside the file first.
+    const std::filesystem::path backup = BackupPath(path);
+    std::string kept;
+    try {
+        WriteFileSafely(backup, ReadFileBytes(path));
+        kept = Format("\r\rПрежнее содержимое файла сохранено в \"%s\".", {PathText(backup)});
+    } catch (const std::exception&) {
+        std::error_code ec;
+        std::filesystem::rename(path, backup, ec);
+        if (ec) {
+            regularsLocked_ = true;
+            kept = "\r\rФайл оставлен без изменений.";
+        } else {
+            kept = Format("\r\rФайл переименован в \"%s\".", {PathText(backup)});
+        }
+    }
+    host_.ShowError(ActionError(ReadError, problem + kept));
+}
+
+bool Workspace::SaveRegulars() {
+    BusyScope busy(busy_, host_, "Сохранение файла регулярных ставок...");
+    try {
+        if (regularsLocked_)
+            throw Error(Format("Файл \"%s\" не был прочитан.", {PathText(dir_.File(RegularsFileName))}));
+        SaveRegularsFile(dir_.File(RegularsFileName), regulars_);
+        return true;
+    } catch (const std::exception& e) {
+        host_.ShowError(ActionError(WriteError, e.what()));
+        return false;
+    }
+}
+
+void Workspace::ClearRegulars() {
+    regulars_.clear();
+    regularsLocked_ = false;
+    RefreshRegulars();
+}
+
+int Workspace::AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows) {
+    if (auto problem = RegularCommentProblem(regulars_, draft.Comment)) {
+        host_.ShowError(*problem);
+        return 0;
+    }
+    std::vector<int> rows = chosenRows;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<std::pair<int, TComb>> chosen;
+    for (int row : rows) {
+        if (row >= 0 && row < combs_.CombCount()) chosen.emplace_back(row, combs_.CombAt(row));
+    }
+    std::vector<TRegular> added;
+    {
+        BusyScope busy(busy_, host_, "Создание регулярных ставок...");
+        added = RegularsFromDraft(draft, chosen);
+        regulars_.insert(regulars_.end(), added.begin(), added.end());
+    }
+    SaveRegulars();
+    RefreshRegulars();
+    return static_cast<int>(added.size());
+}
+
+bool Workspace::DeleteRegulars(const std::vector<int>& indices) {
+    std::vector<int> sorted = indices;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    if (sorted.empty() || !ConfirmDelete(host_, static_cast<int>(sorted.size()))) return false;
+    {
+        BusyScope busy(busy_, host_, "Удаление регулярных ставок...");
+        // All or nothing: a stale index must not leave half of the selection deleted.
+        for (int index : sorted) {
+            if (index < 0 || index >= static_cast<int>(regulars_.size())) {
+                host_.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {index}));
+                return false;
+            }
+        }
+        for (auto it = sorted.rbegin(); it != sorted.rend(); ++it)
+            regulars_.erase(regulars_.begin() + *it);
+    }
+    SaveRegulars();
+    RefreshRegulars();
+    return true;
+}
+
+TStakeRecord Workspace::StakeOfRegular(const TRegular& regular, int offset) const {
+    Money profit = 0;
+    try {
+        profit = stats_.StakeResult(PositionCount, -1);
+    } catch (const std::exception&) {
+        // A cost too large for the money type shows when the stake is made.
+    }
+    return RegularStake(regular, archive_.NextDrawNumber(offset), static_cast<int>(combs_.Current().size()),
+                        profit);
+}
+
+std::optional<Workspace::RegularStakePlan> Workspace::PrepareRegularStake(int index) const {
+    if (index < 0 || index >= static_cast<int>(regulars_.size())) return std::nullopt;
+    const int offset = archive_.Offset();
+    RegularStakePlan plan;
+    plan.Index = index;
+    plan.Advanced = regulars_[static_cast<size_t>(index)];
+    AdvanceRegular(plan.Advanced, archive_.ValuesAtRow(offset));
+    plan.Stake = StakeOfRegular(plan.Advanced, offset);
+    return plan;
+}
+
+bool Workspace::CommitRegularStake(const RegularStakePlan& plan, const TStakeRecord& stake, int draws) {
+    if (plan.Index < 0 || plan.Index >= static_cast<int>(regulars_.size())) {
+        host_.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {plan.Index}));
+        return false;
+    }
+    regulars_[static_cast<size_t>(plan.Index)] = plan.Advanced;
+    SaveRegulars();
+    RefreshRegulars();
+    return AddStake(stake, draws);
+}
+
+bool Workspace::TestRegulars(const std::vector<int>& indices, int tests) {
+    std::vector<int> chosen;
+    for (int index : indices) {
+        if (index >= 0 && index < static_cast<int>(regulars_.size()) &&
+            std::find(chosen.begin(), chosen.end(), index) == chosen.end())
+            chosen.push_back(index);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    if (chosen.empty() || tests < 1 || tests > archive_.Count() - 1) return false;
+    const int remembered = archive_.Offset();
+    bool appended = true;
+    {
+        BusyScope busy(busy_, host_, "Создание ставок по регулярным табличным ставкам...");
+        for (int k = tests; k >= 1 && appended; --k) {
+            SetDrawsOffset(k);
+            for (int index : chosen) {
+                // The regular moves on only with its stake written.
+                TRegular advanced = regulars_[static_cast<size_t>(index)];
+                AdvanceRegular(advanced, archive_.ValuesAtRow(k));
+                try {
+                    stakes_.Append(StakeOfRegular(advanced, k));
+                } catch (const std::exception& e) {
+                    host_.ShowError(e.what());
+                    appended = false;
+                    break;
+                }
+                regulars_[static_cast<size_t>(index)] = advanced;
+                RefreshStakes(options_.StakesScrollEnabled);
+            }
+        }
+    }
+    SaveRegulars();
+    if (appended) {
+        CheckStakes();
+        RefreshStakes(true);
+    }
+    SetDrawsOffset(remembered);
+    RefreshRegulars();
+    return appended;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "stats/stat_list.h"
+
+namespace quorvel {
+
+// The pages of one help topic: the catalogue entries sharing the page, in catalogue order.
+struct HelpPageEntries {
+    std::string PageName;
+    std::vector<const TStatMethod*> Entries;
+};
+// Every page of the catalogue, in the order of its first entry.
+std::vector<HelpPageEntries> HelpPagesOf(const TStatList& stats);
+
+// The HTML of a method page and of the main page (UTF-8). The catalogue must read the
+// example archive (HelpExampleDraws) for the computed examples.
+std::string MethodHelpPageHtml(const TStatList& stats, const HelpPageEntries& page);
+std::string HelpMainPageHtml(const TStatList& stats);
+
+// Writes the main page and one page per help topic of the default catalogue into the
+// folder, creating it; returns the number of files written. Throws on a failure.
+int WriteHelpPages(const std::filesystem::path& folder);
+
+}  // namespace quorvel
