@@ -17,6 +17,7 @@
 #include "support/http_test_server.h"
 #include "support/results_site.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 #include "widgets/wait_window.h"
 
 using namespace quorvel;
@@ -55,21 +56,6 @@ struct StartedWindow {
 
 void WriteSettings(const test::TempDir& dir, const std::string& resultsUrl) {
     test::WriteBytes(dir / "Quorvel_3r10.ini", "[DOWNLOAD]\r\nResultsUrl=" + resultsUrl + "\r\n");
-}
-
-// Runs the check on the proxy dialog as soon as it is open, then closes it if still open.
-void WhenProxyDialogOpens(std::function<void(ProxyDialog&)> check) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        auto* dialog = qobject_cast<ProxyDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        check(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    timer->start();
 }
 
 test::HttpResponse SiteOf(const test::HttpRequest& request, int last) {
@@ -132,7 +118,7 @@ private slots:
         test::TempDir dir;
         StartedWindow s(dir);
         QVERIFY(s.window->Actions().Find("EditProxy")->isEnabled());
-        WhenProxyDialogOpens([](ProxyDialog& dialog) {
+        test::WhenOpen<ProxyDialog>([](ProxyDialog& dialog) {
             dialog.Choice(2)->setChecked(true);
             dialog.ServerEdit()->setText("proxy.local");
             dialog.PortEdit()->setValue(8080);

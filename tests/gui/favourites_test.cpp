@@ -27,12 +27,15 @@
 #include "stats/stats_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 #include "util/codepage.h"
 #include "views/graphs_page.h"
 
 using namespace quorvel;
 using gui::FavouritesDialog;
 using gui::MainWindow;
+
+using quorvel::test::WhenOpen;
 
 namespace {
 
@@ -73,23 +76,6 @@ QStringList Texts(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i)
         texts << list->itemText(i);
     return texts;
-}
-
-// Runs the check on the modal window of that type as soon as it is open, then closes the
-// window if the check left it open (a failed check must not leave the test waiting).
-template <typename Window>
-void WhenOpen(std::function<void(Window&)> check) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (window == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        check(*window);
-        if (window->isVisible()) window->reject();
-    });
-    timer->start();
 }
 
 void ClickNode(QTreeWidget* tree, QTreeWidgetItem* node) {

@@ -17,6 +17,7 @@
 #include "stats/stats_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 #include "views/graphs_page.h"
 
 using namespace quorvel;
@@ -40,22 +41,6 @@ struct StartedWindow {
     std::unique_ptr<MainWindow> window;
     bool initialised = false;
 };
-
-// Runs the check on the shredding dialog as soon as it is open, then closes it if the check
-// left it open (a failed check must not leave the test waiting).
-void WhenOpen(std::function<void(ShreddingDialog&)> check) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        auto* dialog = qobject_cast<ShreddingDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        check(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    timer->start();
-}
 
 QLineEdit* Formula(QWidget& dialog, int i) {
     return dialog.findChild<QLineEdit*>(QString("edFormula%1").arg(i));
@@ -175,7 +160,7 @@ private slots:
 
         // Cancel changes nothing.
         const bool iniExisted = std::filesystem::exists(dir / "Quorvel_3r10.ini");
-        WhenOpen([](ShreddingDialog& dialog) {
+        test::WhenOpen<ShreddingDialog>([](ShreddingDialog& dialog) {
             Retype(Formula(dialog, 1), "n3");
             dialog.reject();
         });
@@ -188,7 +173,7 @@ private slots:
         s.StatsList()->setCurrentIndex(4);
         s.GraphsList()->setCurrentIndex(2);
         QVERIFY(ListHolds(s.StatsList(), "Метод шинковки 1: (n1+n2)/n3"));
-        WhenOpen([](ShreddingDialog& dialog) {
+        test::WhenOpen<ShreddingDialog>([](ShreddingDialog& dialog) {
             QCOMPARE(Formula(dialog, 1)->text(), QString("(n1+n2)/n3"));
             QCOMPARE(Formula(dialog, 3)->text(), QString("(n2+n3)/n1"));
             QCOMPARE(Digits(dialog, 2)->value(), 2);
@@ -229,7 +214,7 @@ private slots:
         QVERIFY(s.initialised);
         std::filesystem::remove(dir / "Quorvel_3r10.ini");
         std::filesystem::create_directories(dir / "Quorvel_3r10.ini" / "blocked");
-        WhenOpen([](ShreddingDialog& dialog) {
+        test::WhenOpen<ShreddingDialog>([](ShreddingDialog& dialog) {
             Retype(Formula(dialog, 3), "t1/7");
             dialog.accept();
         });

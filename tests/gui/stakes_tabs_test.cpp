@@ -25,10 +25,13 @@
 #include "stakes/stakes_pages.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 #include "widgets/chart_window.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;
+
+using quorvel::test::WhenOpen;
 
 namespace {
 
@@ -74,23 +77,6 @@ struct SampleWindow {
     gui::StakesPage* stakes = nullptr;
     gui::RatingPage* rating = nullptr;
 };
-
-// Runs the check on the modal window of that type as soon as it is open, then closes the
-// window if the check left it open (a failed check must not leave the test waiting).
-template <typename Window>
-void WhenOpen(std::function<void(Window&)> check) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (window == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        check(*window);
-        if (window->isVisible()) window->reject();
-    });
-    timer->start();
-}
 
 // Answers the multi-stake dialog with a draw, a number of draws and a comment.
 void AnswerMultiStake(int draw, int draws, const QString& comment) {
