@@ -1026,6 +1026,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Градиентная раскраска схемы</source>
         <translation>Gradient colours of the layout</translation>
     </message>
+    <message>
+        <source>Экспорт карты тиражей в Microsoft Excel</source>
+        <translation>Export the draws card to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Экспорт схемы в Microsoft Excel</source>
+        <translation>Export the layout to Microsoft Excel</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::MultiStakeDialog</name>

@@ -186,7 +186,8 @@ TEST(Catalogue, BuildsEntriesInRegistrationOrderWithTheirTexts) {
     const std::vector<std::string> numbers{"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV"};
     ASSERT_GE(codes.size(), numbers.size() + 3);
     EXPECT_TRUE(std::equal(numbers.begin(), numbers.end(), codes.begin()));
-    EXPECT_EQ(std::vector<std::string>(codes.end() - 3, codes.end()), (std::vector<std::string>{"POS1", "POS2", "POS3"}));
+    EXPECT_EQ(std::vector<std::string>(codes.end() - 3, codes.end()),
+              (std::vector<std::string>{"POS1", "POS2", "POS3"}));
     EXPECT_EQ(engine.stats.IndexOfCode("POE1"), -1);  // its range is empty in this game
     for (size_t i = 1; i < engine.stats.Items.size(); ++i) {
         EXPECT_LE(engine.stats.Items[i - 1].StatClass->Position, engine.stats.Items[i].StatClass->Position);
@@ -261,17 +262,6 @@ TEST(Catalogue, NamesFileRoundTripKeepsOtherLanguages) {
     error = fresh.stats.LoadNames(dir / "dir.flt", true);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->rfind("Ошибка загрузки списка фильтров!\r\r", 0), 0u);
-}
-
-TEST(Catalogue, HelpAddressOnlyWithAnExistingHelpFile) {
-    Engine engine({});
-    const TStatMethod& pos2 = engine.stats.Items[static_cast<size_t>(engine.stats.IndexOfCode("POS2"))];
-    EXPECT_EQ(pos2.StatClass->HelpUrl(2, ""), "");
-    test::TempDir dir;
-    EXPECT_EQ(pos2.StatClass->HelpUrl(2, dir / "Pelmor_RUS.chm"), "");
-    test::WriteBytes(dir / "Pelmor_RUS.chm", "x");
-    EXPECT_EQ(pos2.StatClass->HelpUrl(2, dir / "Pelmor_RUS.chm"),
-              "ms-its:" + (dir / "Pelmor_RUS.chm").string() + "::/Filters_1049_POSx.htm");
 }
 
 }  // namespace

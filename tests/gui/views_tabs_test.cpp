@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/xlsx_parts.h"
 #include "views/card_page.h"
 #include "views/layout_page.h"
 #include "views/week_page.h"
@@ -79,6 +80,27 @@ class ViewsTabsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theCardAndTheLayoutExportAsShown() {
+        SampleWindow s;
+        QTableView* card = s.Show<gui::CardPage>(2)->Table();
+        const QString cardFile = QString::fromStdString((s.dir / "card.xlsx").string());
+        s.window->SetExportFile(cardFile);
+        QVERIFY(s.window->Actions().Execute("CardXlsExport"));
+        const QString cardXml = test::ReadXlsxParts(cardFile);
+        QVERIFY(cardXml.contains("name=\"Карта\""));
+        // Every row of the virtual grid, under the caption row.
+        QVERIFY(cardXml.contains(QString("<row r=\"%1\"").arg(card->model()->rowCount() + 1)));
+        QVERIFY(!cardXml.contains(QString("<row r=\"%1\"").arg(card->model()->rowCount() + 2)));
+        QVERIFY(cardXml.contains("patternFill patternType=\"solid\""));  // the channel colours
+
+        s.Show<gui::LayoutPage>(3);
+        const QString layoutFile = QString::fromStdString((s.dir / "layout.xlsx").string());
+        s.window->SetExportFile(layoutFile);
+        QVERIFY(s.window->Actions().Execute("LayoutXlsExport"));
+        QVERIFY(test::ReadXlsxParts(layoutFile).contains("name=\"Схема\""));
+        QVERIFY(s.host.Messages.empty());
+    }
+
     void removingAWeekColumnRemovesItsValue() {
         SampleWindow s;
         auto* page = s.Show<gui::WeekPage>(WeekTab);

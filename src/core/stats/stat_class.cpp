@@ -67,11 +67,4 @@ std::string TStatClass::Title(int param) const {
     return TitleOverride != nullptr ? TitleOverride(param) : Format(TitleFormat, {param});
 }
 
-std::string TStatClass::HelpUrl(int param, const std::filesystem::path& helpFile) const {
-    std::error_code ec;
-    if (helpFile.empty() || !std::filesystem::exists(helpFile, ec)) return {};
-    return "ms-its:" + helpFile.string() +
-           Format("::/Filters_%.4d_%s.htm", {1049, Format(HelpTopicFormat(), {param})});
-}
-
 }  // namespace quorvel

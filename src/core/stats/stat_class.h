@@ -56,8 +56,6 @@ struct TStatClass {
     std::string HelpTopicFormat() const { return HelpTopic.empty() ? CodeFormat : HelpTopic; }
     std::string Code(int param) const;
     std::string Title(int param) const;
-    // The address of the method's page in the help file; empty without an existing help file.
-    std::string HelpUrl(int param, const std::filesystem::path& helpFile) const;
 };
 
 }  // namespace quorvel

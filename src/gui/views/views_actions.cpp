@@ -100,10 +100,19 @@ void MainWindow::CreateViewsActions() {
             DrawWeekChart();
         });
 
-    for (const char* name : {"CardFilter_Include", "CardFilter_Exclude"}) {
+    actions_->Add(
+        "CardXlsExport", tr("Экспорт карты тиражей в Microsoft Excel"), {},
+        [this] { return TabShown(rightTabs_, cardPage_); }, [this] { ExportListToXlsx(cardPage_->Table()); });
+    actions_->Add(
+        "LayoutXlsExport", tr("Экспорт схемы в Microsoft Excel"), {},
+        [this] { return TabShown(rightTabs_, layoutPage_); },
+        [this] { ExportListToXlsx(layoutPage_->Table()); });
+
+    for (const char* name : {"CardFilter_Include", "CardFilter_Exclude", "CardXlsExport"}) {
         cardPage_->Table()->addAction(actions_->Find(name));
     }
-    for (const char* name : {"LayoutCalc", "LayoutFilter_Include", "LayoutFilter_Exclude"}) {
+    for (const char* name :
+         {"LayoutCalc", "LayoutFilter_Include", "LayoutFilter_Exclude", "LayoutXlsExport"}) {
         layoutPage_->Table()->addAction(actions_->Find(name));
     }
     for (const char* name : {"WeekStatCalc", "WeekFilter_Include", "WeekFilter_Exclude", "ViewWeekChartMode",
