@@ -17,6 +17,7 @@
 #include "stats/stat_list.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 
 using namespace quorvel;
 using gui::MainWindow;
@@ -48,22 +49,6 @@ struct HelpWindow {
     test::FakeUiHost host;
     std::unique_ptr<MainWindow> window;
 };
-
-// Runs the check on the modal window of that type once it is open, then closes it.
-template <typename Window>
-void WhenOpen(std::function<void(Window&)> check) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (window == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        check(*window);
-        if (window->isVisible()) window->reject();
-    });
-    timer->start();
-}
 
 }  // namespace
 
@@ -103,7 +88,7 @@ private slots:
         test::WriteBytes(data / "Quorvel_3r10.frm", "[TFormMain]\r\nFirstRun=1\r\n");
         HelpWindow s(data, program_.Path());
         bool shown = false;
-        WhenOpen<gui::FirstRunDialog>([&](gui::FirstRunDialog& dialog) {
+        test::WhenOpen<gui::FirstRunDialog>([&](gui::FirstRunDialog& dialog) {
             shown = true;
             auto* button = dialog.findChild<QPushButton*>("openHelp");
             QVERIFY(button->isEnabled());
