@@ -5,7 +5,7 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-asan run bench clean install uninstall
+.PHONY: all setup configure build test test-asan fuzz run bench clean install uninstall
 
 all: build
 
@@ -33,6 +33,24 @@ test-asan: setup
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	cd $(ASAN_BUILD_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each, from its seed corpus; a crash stops with its input
+# kept in $(FUZZ_BUILD_DIR)/crashes.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUORVEL_BUILD_FUZZ=ON -DQUORVEL_BUILD_GUI=OFF -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD_DIR)/crashes
+	@for target in $(FUZZ_BUILD_DIR)/fuzz/*_fuzz; do \
+	  name=$$(basename $$target); corpus=$(FUZZ_BUILD_DIR)/corpus/$$name; mkdir -p $$corpus; \
+	  cp -n fuzz/seeds/* samples/* $$corpus/ 2>/dev/null || true; \
+	  echo "== $$name"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$name- \
+	    $$corpus || exit 1; \
+	done
 
 # The first run imports the sample archive into the data directory, so there is real data to see.
 run: build
