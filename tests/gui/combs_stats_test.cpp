@@ -14,6 +14,7 @@
 #include "combos/generate_dialog.h"
 #include "stats/stats_page.h"
 #include "support/fake_ui_host.h"
+#include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "support/xlsx_parts.h"
 
@@ -23,18 +24,7 @@ using quorvel::gui::MainWindow;
 namespace {
 
 struct SampleWindow {
-    SampleWindow() {
-        {
-            // The archive is imported by a first run, as a user would.
-            MainWindow first(DataDirectory(dir.Path()), {});
-            first.SetUiHost(&host);
-            first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
-        }
-        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
-        window->SetUiHost(&host);
-        window->Initialise();
-    }
+    SampleWindow() { window = test::OpenSampleWindow(dir.Path(), host); }
     void SelectStatRows(const QStringList& captions) {
         QTableView* table = window->StatsTab()->Table();
         for (int row = 0; row < table->model()->rowCount(); ++row) {

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "stats/method_combo.h"
 #include "support/fake_ui_host.h"
+#include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "views/card_page.h"
 #include "views/graphs_page.h"
@@ -25,18 +26,7 @@ using quorvel::gui::MainWindow;
 namespace {
 
 struct SampleWindow {
-    SampleWindow() {
-        {
-            // The archive is imported by a first run, as a user would.
-            MainWindow first(DataDirectory(dir.Path()), {});
-            first.SetUiHost(&host);
-            first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
-        }
-        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
-        window->SetUiHost(&host);
-        window->Initialise();
-    }
+    SampleWindow() { window = test::OpenSampleWindow(dir.Path(), host); }
     gui::GraphsPage* ShowGraphs() {
         gui::GraphsPage* page = window->GraphsTab();
         window->RightTabs()->setCurrentWidget(page);

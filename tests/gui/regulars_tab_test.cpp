@@ -23,6 +23,7 @@
 #include "stakes/stake_dialog.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;
@@ -79,16 +80,10 @@ struct RegularsWindow {
     template <typename Dialog>
     void WithDialog(const char* action, std::function<void(Dialog*)> handle) {
         bool seen = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || seen) return;
+        test::WhenOpen<Dialog>([&](Dialog& dialog) {
             seen = true;
-            poll.stop();
-            handle(dialog);
-            if (dialog->isVisible()) dialog->reject();
+            handle(&dialog);
         });
-        poll.start(10);
         QVERIFY(window->Actions().Execute(action));
         QVERIFY(seen);
     }

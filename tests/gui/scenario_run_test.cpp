@@ -9,6 +9,7 @@
 #include "scenario/scenario_page.h"
 #include "scenario/scenario_run_controller.h"
 #include "support/fake_ui_host.h"
+#include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "util/text_file.h"
 
@@ -19,15 +20,7 @@ namespace {
 
 struct RunWindow {
     explicit RunWindow(const std::vector<std::string>& lines) {
-        {
-            MainWindow first(DataDirectory(dir.Path()), {});
-            first.SetUiHost(&host);
-            first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
-        }
-        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
-        window->SetUiHost(&host);
-        window->Initialise();
+        window = test::OpenSampleWindow(dir.Path(), host);
         window->SetTestCountQuestion([this](int most) {
             mostTests = most;
             return std::optional<int>(tests);

@@ -24,6 +24,7 @@
 #include "stakes/stakes_models.h"
 #include "stakes/stakes_pages.h"
 #include "support/fake_ui_host.h"
+#include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
 #include "widgets/chart_window.h"
@@ -37,15 +38,7 @@ namespace {
 
 struct SampleWindow {
     SampleWindow() {
-        {
-            MainWindow first(DataDirectory(dir.Path()), {});
-            first.SetUiHost(&host);
-            first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
-        }
-        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
-        window->SetUiHost(&host);
-        window->Initialise();
+        window = test::OpenSampleWindow(dir.Path(), host);
         stakes = window->RightTabs()->findChild<gui::StakesPage*>();
         rating = window->RightTabs()->findChild<gui::RatingPage*>();
     }

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "support/fake_ui_host.h"
+#include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "support/xlsx_parts.h"
 #include "views/card_page.h"
@@ -26,18 +27,7 @@ constexpr int LayoutTab = 3;
 constexpr int WeekTab = 4;
 
 struct SampleWindow {
-    SampleWindow() {
-        {
-            // The archive is imported by a first run, as a user would.
-            MainWindow first(DataDirectory(dir.Path()), {});
-            first.SetUiHost(&host);
-            first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
-        }
-        window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
-        window->SetUiHost(&host);
-        window->Initialise();
-    }
+    SampleWindow() { window = test::OpenSampleWindow(dir.Path(), host); }
     template <typename Page>
     Page* Show(int tab) {
         window->RightTabs()->setCurrentIndex(tab);
