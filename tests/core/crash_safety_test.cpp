@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "app/ini_file.h"
+#include "app/ui_state.h"
 #include "archive/draws_file.h"
 #include "archive/draws_import.h"
 #include "combos/comb_files.h"
@@ -11,6 +14,8 @@
 #include "scenario/scenario.h"
 #include "stakes/rating.h"
 #include "stakes/regulars_file.h"
+#include "stats/fullset_file.h"
+#include "stats/stat_list.h"
 #include "support/temp_dir.h"
 #include "util/safe_file.h"
 
@@ -19,7 +24,8 @@ using namespace quorvel;
 namespace {
 
 // Writes the bigger content with the disk "full" past 4 KiB (the file-size limit holds even for
-// root) and answers whether the write failed with the previous file whole and nothing left over.
+// root) and answers whether the write failed with the system's reason, the previous file whole
+// and nothing left over.
 bool FailsKeepingThePrevious(const std::filesystem::path& file, const std::function<void()>& writeSmall,
                              const std::function<void()>& writeBig) {
     writeSmall();
@@ -32,8 +38,8 @@ bool FailsKeepingThePrevious(const std::filesystem::path& file, const std::funct
     bool failed = false;
     try {
         writeBig();
-    } catch (const std::exception&) {
-        failed = true;
+    } catch (const std::exception& e) {
+        failed = std::string(e.what()).find(std::strerror(EFBIG)) != std::string::npos;
     }
     setrlimit(RLIMIT_FSIZE, &saved);
     int entries = 0;
@@ -109,6 +115,24 @@ TEST(CrashSafety, EveryWholeFileKeepsItsPreviousContentWhenTheDiskFills) {
                 ini.WriteString("GLOBAL", "Key" + std::to_string(i), std::string(40, 'v'));
             ini.Save(settings);
         }));
+    const auto uiState = at("ui-state");
+    EXPECT_TRUE(FailsKeepingThePrevious(
+        uiState, [&] { UiStateFile(uiState).WriteUiInt("LeftPanelWidth", 300); },
+        [&] {
+            std::vector<std::pair<std::string, std::string>> values;
+            for (int i = 0; i < 300; ++i)
+                values.emplace_back("Column" + std::to_string(i), std::string(20, '7'));
+            UiStateFile(uiState).WriteUiValues(values);
+        }));
+    const auto fullSet = at("full-set");
+    EXPECT_TRUE(FailsKeepingThePrevious(
+        fullSet,
+        [&] {
+            WriteFullSetFile(fullSet, FullSetData{std::vector<FullSetRecord>(2), 1, 1});
+        },
+        [&] {
+            WriteFullSetFile(fullSet, FullSetData{std::vector<FullSetRecord>(1000), 1, 1});
+        }));
     const auto workbook = at("workbook");
     EXPECT_TRUE(FailsKeepingThePrevious(
         workbook,
@@ -120,5 +144,28 @@ TEST(CrashSafety, EveryWholeFileKeepsItsPreviousContentWhenTheDiskFills) {
             for (int i = 0; i < 3000; ++i)
                 sheet.Rows.push_back({{"текст " + std::to_string(i * 7919)}});
             WriteXlsx(workbook, sheet);
+        }));
+}
+
+// The names file gives its failure as a message instead of an exception; the message carries the
+// system's reason and the previous names stay.
+TEST(CrashSafety, NamesFileKeepsThePreviousNamesWhenTheDiskFills) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "names");
+    const auto names = dir / "names" / "file";
+    const TDrawsArray noDraws;
+    TStatList stats("unused.ini");
+    stats.SetDraws(&noDraws);
+    stats.Rebuild();
+    const auto save = [&] {
+        if (auto error = stats.SaveNames(names, true, true)) throw std::runtime_error(*error);
+    };
+    stats.Items[0].CustomName = "короткое";
+    EXPECT_TRUE(FailsKeepingThePrevious(
+        names, [&] { stats.SaveNames(names, true, false); },
+        [&] {
+            for (TStatMethod& entry : stats.Items)
+                entry.CustomName = std::string(30, 'n');
+            save();
         }));
 }

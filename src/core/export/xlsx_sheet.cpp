@@ -1,4 +1,6 @@
 #include "export/xlsx_sheet.h"
+#include <cerrno>
+#include <cstring>
 
 #include <xlsxwriter.h>
 
@@ -123,11 +125,15 @@ void WriteXlsx(const std::filesystem::path& file, const TSheet& sheet) {
         std::filesystem::remove(temporary);
         throw;
     }
+    errno = 0;
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
+        // The library's own text names only its step; the system's reason tells the user why.
+        const int reason = errno;
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        throw Error(lxw_strerror(closed));
+        throw Error(std::string(lxw_strerror(closed)) +
+                    (reason != 0 ? ": " + std::string(std::strerror(reason)) : ""));
     }
     // The finished workbook takes the file's place in one step.
     std::string bytes = ReadFileBytes(temporary);
