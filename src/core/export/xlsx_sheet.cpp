@@ -1,10 +1,10 @@
 #include "export/xlsx_sheet.h"
-#include <cerrno>
-#include <cstring>
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <map>
 
 #include "util/error.h"
