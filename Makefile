@@ -46,7 +46,7 @@ fuzz: setup
 	@mkdir -p $(FUZZ_BUILD_DIR)/crashes
 	@for target in $(FUZZ_BUILD_DIR)/fuzz/*_fuzz; do \
 	  name=$$(basename $$target); corpus=$(FUZZ_BUILD_DIR)/corpus/$$name; mkdir -p $$corpus; \
-	  cp -n fuzz/seeds/* samples/* $$corpus/ 2>/dev/null || true; \
+	  cp -n fuzz/seeds/* samples/* fuzz/regressions/$${name%_fuzz}/* $$corpus/ 2>/dev/null || true; \
 	  echo "== $$name"; \
 	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$name- \
 	    $$corpus || exit 1; \
