@@ -229,11 +229,24 @@ void TRating::Sort(int column, bool descending) {
             folded.push_back(LowerCase(texts.back()));
         }
     }
+    // The share of matches is the default order and is compared after every check of a run:
+    // each row's share is divided once, and the rounding of the difference to hundredths of a
+    // percent only asks whether it leaves (-0.5, 0.5], as RoundHalfEven would answer.
+    std::vector<double> shares;
+    if (column == 3) {
+        for (const TRatingRow& row : rows_)
+            shares.push_back(row.Stakes != 0 ? static_cast<double>(row.MatchesTotal) / row.Stakes : 0);
+    }
     auto compare = [&](size_t x, size_t y) {
         int c = 0;
         if (column == 0) {
             if (rows_[x].Stakes != 0 && rows_[y].Stakes != 0)
                 c = CompareCommentKeys(folded[x], texts[x], folded[y], texts[y]);
+        } else if (column == 3) {
+            if (rows_[x].Stakes != 0 && rows_[y].Stakes != 0) {
+                const double difference = (shares[x] - shares[y]) * 100;
+                c = difference > 0.5 ? 1 : (difference < -0.5 ? -1 : 0);
+            }
         } else {
             c = CompareRatingRows(rows_[x], rows_[y], column);
         }
@@ -255,6 +268,8 @@ void TRating::Sort(int column, bool descending) {
         }
         order.swap(merged);
     }
+    // Most sorts of a run find the rows already in order.
+    if (std::is_sorted(order.begin(), order.end())) return;
     std::vector<TRatingRow> sorted;
     sorted.reserve(n);
     std::vector<size_t> newPlace(n);

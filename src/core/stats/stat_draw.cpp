@@ -55,9 +55,12 @@ TValueTotals ValueTotals(const TStatDrawArray& table) {
 }
 
 bool HasKey(const TStatDrawArray& selected, uint16_t w0, uint16_t w1, uint16_t w2, uint16_t w3) {
-    const std::array<uint16_t, 4> key{w0, w1, w2, w3};
+    // One 64-bit comparison per row: the filter asks this for every combination of the list.
+    TStatDraw probe;
+    probe.Key = {w0, w1, w2, w3};
+    const uint64_t key = probe.KeyBits();
     for (const TStatDraw& entry : selected) {
-        if (entry.Key == key) return true;
+        if (entry.KeyBits() == key) return true;
     }
     return false;
 }
