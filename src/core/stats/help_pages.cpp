@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "app/languages.h"
 #include "util/error.h"
 #include "util/format.h"
 
@@ -38,35 +39,41 @@ std::filesystem::path HelpFolder(const std::filesystem::path& programDir) {
     return programDir / "help";
 }
 
-std::string MethodHelpPageName(const TStatMethod& entry) {
+std::string MethodHelpPageName(const TStatMethod& entry, int language) {
     return Format("Filters_%.4d_%s.htm",
-                  {HelpPagesLanguage, Format(entry.StatClass->HelpTopicFormat(), {entry.Param})});
+                  {language, Format(entry.StatClass->HelpTopicFormat(), {entry.Param})});
 }
 
-std::filesystem::path MethodHelpPage(const TStatMethod& entry, const std::filesystem::path& programDir) {
-    std::filesystem::path page;
+std::filesystem::path MethodHelpPage(const TStatMethod& entry, const std::filesystem::path& programDir,
+                                     int language) {
     try {
-        page = HelpFolder(programDir) / MethodHelpPageName(entry);
+        std::filesystem::path page = ExistingFile(HelpFolder(programDir) / MethodHelpPageName(entry, language));
+        if (page.empty() && language != HelpPagesLanguage)
+            page = ExistingFile(HelpFolder(programDir) / MethodHelpPageName(entry));
+        return page;
     } catch (const ConvertError&) {
         return {};  // a topic pattern that does not take the parameter names no page
     }
-    return ExistingFile(page);
 }
 
-std::string HelpUrl(const TStatMethod& entry, const std::filesystem::path& programDir) {
-    const std::filesystem::path page = MethodHelpPage(entry, programDir);
+std::string HelpUrl(const TStatMethod& entry, const std::filesystem::path& programDir, int language) {
+    const std::filesystem::path page = MethodHelpPage(entry, programDir, language);
     if (page.empty()) return {};
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(page, ec);
     return "file://" + UrlPath((ec ? page : absolute).generic_string());
 }
 
-std::string HelpMainPageName() {
-    return "Pelmor_RUS.htm";
+std::string HelpMainPageName(int language) {
+    const LanguageInfo* known = FindLanguage(language);
+    return Format("Pelmor_%s.htm", {known != nullptr ? known->Abbreviation : "RUS"});
 }
 
-std::filesystem::path HelpMainPage(const std::filesystem::path& programDir) {
-    return ExistingFile(HelpFolder(programDir) / HelpMainPageName());
+std::filesystem::path HelpMainPage(const std::filesystem::path& programDir, int language) {
+    std::filesystem::path page = ExistingFile(HelpFolder(programDir) / HelpMainPageName(language));
+    if (page.empty() && language != HelpPagesLanguage)
+        page = ExistingFile(HelpFolder(programDir) / HelpMainPageName());
+    return page;
 }
 
 }  // namespace quorvel

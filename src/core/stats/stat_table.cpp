@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 
 #include "stats/evaluation.h"
 #include "util/format.h"
@@ -48,7 +49,7 @@ TStatDraw* FindEntry(TStatDrawArray& table, const std::array<uint16_t, 4>& key) 
 }
 
 std::string Real(double value, int decimals) {
-    return Format("%." + std::to_string(decimals) + "f", {value});
+    return FormatFixed(value, decimals);
 }
 
 // The estimates multiply in 32 bits, as the stored draw numbers do.
@@ -253,29 +254,48 @@ bool CellNumber(const std::string& text, double& value) {
 namespace {
 
 // -1, 0 or 1: numbers as numbers and before texts; texts lower-cased, by code point.
-int CompareCells(const std::string& a, const std::string& b) {
-    double x = 0;
-    double y = 0;
-    const bool aNumber = CellNumber(a, x);
-    const bool bNumber = CellNumber(b, y);
-    if (aNumber && bNumber) return x < y ? -1 : x > y ? 1 : 0;
-    if (aNumber != bNumber) return aNumber ? -1 : 1;
-    const std::string la = LowerCase(a);
-    const std::string lb = LowerCase(b);
-    return la < lb ? -1 : la > lb ? 1 : 0;
+// A cell read once for sorting: whether it is a number, its value, and its lower-case text.
+struct CellKey {
+    bool Number = false;
+    double Value = 0;
+    std::string Lower;
+};
+
+CellKey KeyOfCell(const std::string& text) {
+    CellKey key;
+    key.Number = CellNumber(text, key.Value);
+    if (!key.Number) key.Lower = LowerCase(text);
+    return key;
+}
+
+int CompareCells(const CellKey& a, const CellKey& b) {
+    if (a.Number && b.Number) return a.Value < b.Value ? -1 : a.Value > b.Value ? 1 : 0;
+    if (a.Number != b.Number) return a.Number ? -1 : 1;
+    return a.Lower < b.Lower ? -1 : a.Lower > b.Lower ? 1 : 0;
 }
 
 }  // namespace
 
 void SortStatRows(std::vector<TStatRow>& rows, int column, bool descending) {
     const bool inside = column >= 0 && column < StatColumnCount;
-    std::stable_sort(rows.begin(), rows.end(), [&](const TStatRow& a, const TStatRow& b) {
-        int order =
-            inside ? CompareCells(a.Texts[static_cast<size_t>(column)], b.Texts[static_cast<size_t>(column)])
-                   : 0;
-        if (order == 0) order = CompareCells(a.Texts[0], b.Texts[0]);
-        return descending ? order > 0 : order < 0;
+    // Every cell of the two columns is read once instead of at each comparison.
+    std::vector<std::pair<CellKey, CellKey>> keys;
+    keys.reserve(rows.size());
+    for (const TStatRow& row : rows)
+        keys.emplace_back(inside ? KeyOfCell(row.Texts[static_cast<size_t>(column)]) : CellKey{},
+                          KeyOfCell(row.Texts[0]));
+    std::vector<size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        int result = inside ? CompareCells(keys[a].first, keys[b].first) : 0;
+        if (result == 0) result = CompareCells(keys[a].second, keys[b].second);
+        return descending ? result > 0 : result < 0;
     });
+    std::vector<TStatRow> sorted;
+    sorted.reserve(rows.size());
+    for (size_t index : order)
+        sorted.push_back(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 TStatValues ReadRowTexts(const TStatRow* row) {
