@@ -68,7 +68,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     workspace.Options().ScriptLogEnabled = log;
     ScenarioRunner runner(workspace, {},
                           seed >= 0 ? std::optional<uint32_t>(static_cast<uint32_t>(seed)) : std::nullopt);
-    const ScenarioRunSummary summary = test ? runner.Test(tests) : runner.Run();
+    const ScenarioRunSummary summary = test ? runner.Test(tests, jobs) : runner.Run();
     out << "Проходов: " << summary.Passes << "\n";
     out << "Вариантов фильтров: " << summary.Variants << "\n";
     out << "Ставок: " << summary.StakesMade << "\n";

@@ -6,6 +6,7 @@
 #include "app/workspace.h"
 #include "model/lists.h"
 #include "model/text_forms.h"
+#include "scenario/pass_workers.h"
 #include "systems/system_game.h"
 #include "util/error.h"
 #include "util/format.h"
@@ -38,6 +39,51 @@ std::string ScenarioRunStatus::Text() const {
     return text_;
 }
 
+// The effects of a pass done at once on the run's own workspace, log and status.
+class ScenarioRunner::DirectEffects : public PassEffects {
+public:
+    explicit DirectEffects(ScenarioRunner& runner) : runner_(runner), ws_(runner.ws_) {}
+
+    void Log(const std::string& line) override { runner_.WriteLog(line); }
+    void Stake(const TStakeRecord& stake, bool newOnly, bool bulk) override;
+    void StakesAdded() override { ws_.RefreshStakes(true); }
+    void CheckStakes() override {
+        ws_.CheckStakes();
+        ws_.RefreshStakes(false);
+    }
+    void ClearStakes() override {
+        ws_.Stakes().Clear();
+        ws_.Stakes().Reopen();
+        ws_.RefreshStakes(false);
+    }
+    void Error(const std::string& text) override { ws_.Host().ShowError(text); }
+    void Warning(const std::string& text, WarningCaption caption) override {
+        ws_.Host().ShowWarning(text, caption);
+    }
+    void Stop() override { ws_.RequestScriptStop(); }
+
+private:
+    ScenarioRunner& runner_;
+    Workspace& ws_;
+};
+
+void ScenarioRunner::DirectEffects::Stake(const TStakeRecord& stake, bool newOnly, bool bulk) {
+    const std::string values = StakeCombToStr(stake.Values, ";");
+    if (newOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
+        runner_.LogLazy([&] {
+            return Format("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
+                          {stake.DrawNumber, values});
+        });
+        return;
+    }
+    ws_.Stakes().Append(stake);
+    if (!bulk || ws_.Options().StakesScrollEnabled) ws_.RefreshStakes(true);
+    runner_.LogLazy([&] {
+        return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]", {stake.DrawNumber, values});
+    });
+    ++runner_.status_.StakesMade;
+}
+
 struct ScenarioRunner::LineContext {
     int Number = 0;  // 1-based
     std::string Text;
@@ -46,7 +92,12 @@ struct ScenarioRunner::LineContext {
 };
 
 ScenarioRunner::ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks, std::optional<uint32_t> seed)
-    : ws_(workspace), hooks_(std::move(hooks)), random_(seed ? *seed : std::random_device{}()) {
+    : ws_(workspace),
+      hooks_(std::move(hooks)),
+      seed_(seed ? *seed : std::random_device{}()),
+      direct_(std::make_unique<DirectEffects>(*this)),
+      effects_(direct_.get()) {
+    random_.seed(seed_);
     // Cleared here, before the run may go to another thread, so that a stop asked for at once is
     // not lost.
     ws_.ClearScriptStop();
@@ -58,17 +109,24 @@ bool ScenarioRunner::Stop() {
 
 template <typename MakeLine>
 void ScenarioRunner::LogLazy(MakeLine makeLine) {
-    // Only the run's own thread replaces the log, so looking at it needs no lock here.
-    if (log_) Log(makeLine());
+    if (logging_) Log(makeLine());
 }
 
 void ScenarioRunner::Log(const std::string& line) {
+    if (logging_) effects_->Log(line);
+}
+
+void ScenarioRunner::WriteLog(const std::string& line) {
     std::lock_guard lock(logMutex_);
     if (log_) log_->WriteLine(line);
 }
 
+ScenarioLogSink* ScenarioRunner::StepLog() {
+    return logging_ ? stepLog_ : nullptr;
+}
+
 void ScenarioRunner::RequestUserStop() {
-    Log(InterruptedLine);
+    WriteLog(InterruptedLine);
     ws_.RequestScriptStop();
 }
 
@@ -81,7 +139,9 @@ void ScenarioRunner::BeginRun() {
             log_ = std::make_unique<ScenarioLogFile>(
                 ws_.Dir().Root(), [this](const std::string& message) { ws_.Host().ShowError(message); });
             logPath_ = log_->Path();
+            stepLog_ = log_.get();
         }
+        logging_ = true;
         Log("### ЗАПУСК СЦЕНАРИЯ ##########################################################################");
     }
     status_.Running = true;
@@ -105,8 +165,10 @@ void ScenarioRunner::EndRun(bool announceEnd) {
     ws_.SortStatTable(savedSortColumn_, savedDescending_);
     if (log_) {
         Log("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ ######################################################################");
+        logging_ = false;
         {
             std::lock_guard lock(logMutex_);
+            stepLog_ = nullptr;
             log_.reset();
         }
         if (hooks_.OpenLog) hooks_.OpenLog(logPath_);
@@ -130,11 +192,22 @@ ScenarioRunSummary ScenarioRunner::Run() {
     return summary_;
 }
 
-ScenarioRunSummary ScenarioRunner::Test(int tests) {
+ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
     BeginRun();
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
+    if (jobs > 1 && tests > 1)
+        TestInParallel(tests, jobs);
+    else
+        TestSequentially(tests);
+    // A stopped test leaves the offset where it stopped, so the user sees that draw.
+    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
+    EndRun(true);
+    return summary_;
+}
+
+void ScenarioRunner::TestSequentially(int tests) {
     for (int offset = tests; offset >= 1; --offset) {
         ++status_.Cycle;
         status_.SetText(RunningText);
@@ -143,15 +216,58 @@ ScenarioRunSummary ScenarioRunner::Test(int tests) {
         if (Stop()) break;
         LogOffset(offset);
         if (Stop()) break;
+        SeedPass(offset);
         RunAllLines();
     }
-    // A stopped test leaves the offset where it stopped, so the user sees that draw.
-    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
-    EndRun(true);
-    return summary_;
+}
+
+void ScenarioRunner::TestInParallel(int tests, int jobs) {
+    PassWorkers workers(ws_, jobs, tests, seed_);
+    for (const std::string& error : workers.SetupErrors())
+        ws_.Host().ShowError(error);
+    for (int offset = tests; offset >= 1; --offset) {
+        ++status_.Cycle;
+        status_.SetText(RunningText);
+        if (Stop()) break;
+        ws_.SetDrawsOffset(offset);
+        if (Stop()) break;
+        LogOffset(offset);
+        if (Stop()) break;
+        if (!BeginPass()) break;
+        const RecordedPass pass = workers.Take(offset);
+        summary_.Variants += pass.Variants;
+        ReplayPassEvents(pass.Events, *effects_);
+        EndPass();
+    }
+}
+
+void ScenarioRunner::SeedPass(int offset) {
+    std::seed_seq sequence{seed_, static_cast<uint32_t>(offset)};
+    random_.seed(sequence);
+}
+
+int ScenarioRunner::RunRecordedPass(int offset, PassEffects& recorder, ScenarioLogSink& logRecorder) {
+    effects_ = &recorder;
+    stepLog_ = &logRecorder;
+    logging_ = ws_.Options().ScriptLogEnabled;
+    summary_ = {};
+    ws_.ClearScriptStop();
+    ws_.SetDrawsOffset(offset);
+    SeedPass(offset);
+    RunPassLines();
+    effects_ = direct_.get();
+    stepLog_ = nullptr;
+    return summary_.Variants;
 }
 
 void ScenarioRunner::RunAllLines() {
+    if (!BeginPass()) return;
+    RunPassLines();
+    EndPass();
+}
+
+// The separator between passes; false when the stakes file failed, which stops the run.
+bool ScenarioRunner::BeginPass() {
     ++summary_.Passes;
     StakesFile& stakes = ws_.Stakes();
     try {
@@ -160,8 +276,12 @@ void ScenarioRunner::RunAllLines() {
     } catch (const std::exception& e) {
         ws_.Host().ShowError(e.what());
         ws_.RequestScriptStop();
-        return;
+        return false;
     }
+    return true;
+}
+
+void ScenarioRunner::RunPassLines() {
     ws_.Combs().ResetBuffer();
     ws_.Stats().BackupWeights();
     const TScenario& scenario = ws_.Scenario();
@@ -177,15 +297,15 @@ void ScenarioRunner::RunAllLines() {
         if (hooks_.SelectLine) hooks_.SelectLine(-1);
         if (Stop()) break;
     }
-    if (!ws_.Options().StakesCheckOnLine) {
-        ws_.CheckStakes();
-        ws_.RefreshStakes(false);
-    }
+    if (!ws_.Options().StakesCheckOnLine) effects_->CheckStakes();
+    ws_.Stats().RestoreWeights();
+    ws_.Combs().ResetBuffer();
+}
+
+void ScenarioRunner::EndPass() {
     // The rating reaches its file once per pass.
     ws_.DeferRatingSave(false);
     ws_.DeferRatingSave(true);
-    ws_.Stats().RestoreWeights();
-    ws_.Combs().ResetBuffer();
 }
 
 void ScenarioRunner::RunLine(int index) {
@@ -199,8 +319,8 @@ void ScenarioRunner::RunLine(int index) {
         line.Options = StrToScriptOptions(ScriptLineOptions(line.Text));
         if (!Stop()) RunLineSteps(line);
     } catch (const std::exception& e) {
-        ws_.RequestScriptStop();
-        ws_.Host().ShowError(e.what());
+        effects_->Stop();
+        effects_->Error(e.what());
     }
     ws_.Combs().DropUndo();
 }
@@ -257,7 +377,7 @@ void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const 
     if (Stop()) return;
     for (const TFilterPart& part : variant.Parts) {
         if (!part.Enabled || ws_.Combs().CombCount() <= 1) continue;
-        ws_.RunFilterPart(part, log_.get());
+        ws_.RunFilterPart(part, StepLog());
         if (Stop()) return;
     }
     if (Stop()) return;
@@ -268,9 +388,7 @@ void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const 
 }
 
 void ScenarioRunner::CheckStakesAfterVariant(const LineContext&) {
-    if (!ws_.Options().StakesCheckOnLine) return;
-    ws_.CheckStakes();
-    ws_.RefreshStakes(false);
+    if (ws_.Options().StakesCheckOnLine) effects_->CheckStakes();
 }
 
 void ScenarioRunner::BuildStartList(const LineContext& line) {
@@ -291,11 +409,7 @@ void ScenarioRunner::BuildStartList(const LineContext& line) {
         }
     }
     if (Stop()) return;
-    if (options.ClearStakes) {
-        ws_.Stakes().Clear();
-        ws_.Stakes().Reopen();
-        ws_.RefreshStakes(false);
-    }
+    if (options.ClearStakes) effects_->ClearStakes();
 }
 
 void ScenarioRunner::MakeStakes(const LineContext& line, int variant, const std::string& variantText) {
@@ -306,12 +420,12 @@ void ScenarioRunner::MakeStakes(const LineContext& line, int variant, const std:
     const int count = static_cast<int>(list.size());
     if (count == 0 || mode == StakeModeNone) return;
     if (count > 1 && mode == StakeModeStop) {
-        ws_.RequestScriptStop();
+        effects_->Stop();
         Log("{!} Сценарий остановлен!");
-        ws_.Host().ShowWarning(
-            Format("Выполнение сценария прервано, т.к. после применения всех фильтров в списке "
-                   "комбинаций их осталось более одной: %d!\r\rФильтры: %s",
-                   {count, comment}));
+        effects_->Warning(Format("Выполнение сценария прервано, т.к. после применения всех фильтров в списке "
+                                 "комбинаций их осталось более одной: %d!\r\rФильтры: %s",
+                                 {count, comment}),
+                          WarningCaption::Attention);
         return;
     }
     if (count > 1 && mode == StakeModeSkip) {
@@ -338,10 +452,10 @@ void ScenarioRunner::MakeStakes(const LineContext& line, int variant, const std:
     } else if (mode == StakeModeSysA || mode == StakeModeSysC) {
         PlaySystem(line, comment);
     }
-    ws_.RefreshStakes(true);
+    effects_->StakesAdded();
 }
 
-bool ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const std::string& comment) {
+void ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const std::string& comment) {
     TStakeRecord stake;
     stake.Kind = StakeKindScript;
     stake.DrawNumber = ws_.Archive().NextDrawNumber(ws_.Archive().Offset());
@@ -349,21 +463,7 @@ bool ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const 
     stake.Values = CombToStakeComb(comb);
     stake.Profit = ws_.Stats().StakeResult(PositionCount, -1);
     stake.Comment.SetText(comment);
-    const std::string values = StakeCombToStr(stake.Values, ";");
-    if (line.Options.NewStakesOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
-        LogLazy([&] {
-            return Format("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
-                          {stake.DrawNumber, values});
-        });
-        return false;
-    }
-    ws_.Stakes().Append(stake);
-    if (!IsBulkMode(line.Options.StakeMode) || ws_.Options().StakesScrollEnabled) ws_.RefreshStakes(true);
-    LogLazy([&] {
-        return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]", {stake.DrawNumber, values});
-    });
-    ++status_.StakesMade;
-    return true;
+    effects_->Stake(stake, line.Options.NewStakesOnly, IsBulkMode(line.Options.StakeMode));
 }
 
 void ScenarioRunner::PlaySystem(const LineContext& line, const std::string& comment) {

@@ -11,6 +11,7 @@
 
 #include "model/game.h"
 #include "scenario/filter_variants.h"
+#include "scenario/pass_effects.h"
 #include "scenario/scenario_log_file.h"
 
 namespace quorvel {
@@ -60,10 +61,18 @@ public:
                             std::optional<uint32_t> seed = std::nullopt);
 
     ScenarioRunSummary Run();
-    // Passes at the offsets tests, tests - 1, ..., 1; a complete test restores the offset.
-    ScenarioRunSummary Test(int tests);
+    // Passes at the offsets tests, tests - 1, ..., 1; a complete test restores the offset. With
+    // several jobs the passes are worked out ahead on as many threads, each over its own copy of
+    // the archive and settings, and their stakes reach the file in pass order: the files come
+    // out the same as with one job. Each pass draws its random stakes from its own stream, seeded
+    // by the run's seed and the pass's offset.
+    ScenarioRunSummary Test(int tests, int jobs = 1);
     // "Стоп" after the user's confirmation: logged, and honoured at the next poll.
     void RequestUserStop();
+
+    // A worker's share of a parallel test: the lines at one offset, with their effects kept in
+    // the recorder instead of done. Returns the number of filter variants run.
+    int RunRecordedPass(int offset, PassEffects& recorder, ScenarioLogSink& logRecorder);
 
     const ScenarioRunStatus& Status() const { return status_; }
     // The log of the current or last run; empty when the log was off.
@@ -71,15 +80,24 @@ public:
 
 private:
     struct LineContext;
+    class DirectEffects;
 
     bool Stop();
     void Log(const std::string& line);
+    // Straight to the log file, from the run's own thread or the window's.
+    void WriteLog(const std::string& line);
     template <typename MakeLine>
     void LogLazy(MakeLine makeLine);
     void BeginRun();
     void EndRun(bool announceEnd);
     void LogOffset(int offset);
     void RunAllLines();
+    bool BeginPass();
+    void RunPassLines();
+    void EndPass();
+    void SeedPass(int offset);
+    void TestSequentially(int tests);
+    void TestInParallel(int tests, int jobs);
     void RunLine(int index);
     void RunLineSteps(LineContext& line);
     void RunLineWithoutSteps(LineContext& line);
@@ -87,12 +105,19 @@ private:
     void BuildStartList(const LineContext& line);
     void MakeStakes(const LineContext& line, int variant, const std::string& variantText);
     void PlaySystem(const LineContext& line, const std::string& comment);
-    bool AddStake(const LineContext& line, const TComb& comb, const std::string& comment);
+    void AddStake(const LineContext& line, const TComb& comb, const std::string& comment);
     void CheckStakesAfterVariant(const LineContext& line);
+    // The sink of the filter steps' own log lines; none while the log is off.
+    ScenarioLogSink* StepLog();
 
     Workspace& ws_;
     ScenarioRunHooks hooks_;
     std::mt19937 random_;
+    uint32_t seed_ = 0;
+    std::unique_ptr<PassEffects> direct_;
+    PassEffects* effects_ = nullptr;
+    ScenarioLogSink* stepLog_ = nullptr;
+    bool logging_ = false;
     ScenarioRunStatus status_;
     // The user's stop is logged from the window's thread.
     std::mutex logMutex_;
