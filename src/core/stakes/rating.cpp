@@ -229,24 +229,26 @@ void TRating::Sort(int column, bool descending) {
             folded.push_back(LowerCase(texts.back()));
         }
     }
-    // The share of matches is the default order and is compared after every check of a run:
-    // each row's share is divided once, and the rounding of the difference to hundredths of a
-    // percent only asks whether it leaves (-0.5, 0.5], as RoundHalfEven would answer.
+    // A run sorts after every check, so what the comparison reads is laid out compactly first.
+    // The share of matches, the default order, is divided once per row; the rounding of the
+    // difference to hundredths of a percent only asks whether it leaves (-0.5, 0.5], as
+    // RoundHalfEven would answer.
+    std::vector<char> counted(n);
     std::vector<double> shares;
+    for (size_t i = 0; i < n; ++i)
+        counted[i] = rows_[i].Stakes != 0;
     if (column == 3) {
         for (const TRatingRow& row : rows_)
             shares.push_back(row.Stakes != 0 ? static_cast<double>(row.MatchesTotal) / row.Stakes : 0);
     }
     auto compare = [&](size_t x, size_t y) {
+        if (!counted[x] || !counted[y]) return 0;
         int c = 0;
         if (column == 0) {
-            if (rows_[x].Stakes != 0 && rows_[y].Stakes != 0)
-                c = CompareCommentKeys(folded[x], texts[x], folded[y], texts[y]);
+            c = CompareCommentKeys(folded[x], texts[x], folded[y], texts[y]);
         } else if (column == 3) {
-            if (rows_[x].Stakes != 0 && rows_[y].Stakes != 0) {
-                const double difference = (shares[x] - shares[y]) * 100;
-                c = difference > 0.5 ? 1 : (difference < -0.5 ? -1 : 0);
-            }
+            const double difference = (shares[x] - shares[y]) * 100;
+            c = difference > 0.5 ? 1 : (difference < -0.5 ? -1 : 0);
         } else {
             c = CompareRatingRows(rows_[x], rows_[y], column);
         }
@@ -274,7 +276,7 @@ void TRating::Sort(int column, bool descending) {
     sorted.reserve(n);
     std::vector<size_t> newPlace(n);
     for (size_t i = 0; i < n; ++i) {
-        sorted.push_back(rows_[order[i]]);
+        sorted.push_back(std::move(rows_[order[i]]));
         newPlace[order[i]] = i;
     }
     rows_ = std::move(sorted);
