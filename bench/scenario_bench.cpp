@@ -31,8 +31,10 @@ const std::vector<std::string> ThreeLines{
 };
 constexpr int VariantsPerPass = 96 + 100 + 96;
 
+// A back-test over 100 past draws on one job and on two; the rate is per second of wall time.
 void BM_ScenarioTest(benchmark::State& state) {
     const int tests = static_cast<int>(state.range(0));
+    const int jobs = static_cast<int>(state.range(1));
     std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) std::abort();
     const std::filesystem::path dir = pattern;
@@ -45,7 +47,7 @@ void BM_ScenarioTest(benchmark::State& state) {
         workspace.UseScenarioUnsaved(ThreeLines);
         for (auto _ : state) {
             ScenarioRunner runner(workspace, {}, 1u);
-            const ScenarioRunSummary summary = runner.Test(tests);
+            const ScenarioRunSummary summary = runner.Test(tests, jobs);
             if (summary.Variants != VariantsPerPass * tests) state.SkipWithError(host.errors.c_str());
         }
     }
@@ -54,6 +56,12 @@ void BM_ScenarioTest(benchmark::State& state) {
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
 }
-BENCHMARK(BM_ScenarioTest)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ScenarioTest)
+    ->ArgNames({"tests", "jobs"})
+    ->Args({100, 1})
+    ->Args({100, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "stats/stat_list.h"
+
 namespace quorvel::fuzz {
 
 inline std::string_view AsText(const uint8_t* data, size_t size) {
@@ -31,6 +33,18 @@ void Refusing(F read) {
         read();
     } catch (const std::exception&) {
     }
+}
+
+// The catalogue of every method over an empty archive, made once per process.
+inline TStatList& Catalogue() {
+    static TDrawsArray draws;
+    static TStatList catalogue = [] {
+        TStatList list("unused.ini");
+        list.SetDraws(&draws);
+        list.Rebuild();
+        return list;
+    }();
+    return catalogue;
 }
 
 }  // namespace quorvel::fuzz

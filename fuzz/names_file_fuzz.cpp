@@ -6,26 +6,11 @@
 
 using namespace quorvel;
 
-namespace {
-
-TStatList& Catalogue() {
-    static TDrawsArray draws;
-    static TStatList catalogue = [] {
-        TStatList list("unused.ini");
-        list.SetDraws(&draws);
-        list.Rebuild();
-        return list;
-    }();
-    return catalogue;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto path = fuzz::AsFile(data, size, "names");
     // The reader reports a bad file as a message; it must neither throw nor crash.
-    (void)Catalogue().LoadNames(path, true);
-    Catalogue().MethodList(false);
+    (void)fuzz::Catalogue().LoadNames(path, true);
+    fuzz::Catalogue().MethodList(false);
     fuzz::Refusing([&] {
         TUiOptions options;
         LoadUiOptions(UiStateFile(path), options);

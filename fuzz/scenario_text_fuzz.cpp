@@ -9,29 +9,14 @@
 
 using namespace quorvel;
 
-namespace {
-
-const TStatList& Catalogue() {
-    static TDrawsArray draws;
-    static TStatList catalogue = [] {
-        TStatList list("unused.ini");
-        list.SetDraws(&draws);
-        list.Rebuild();
-        return list;
-    }();
-    return catalogue;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text = fuzz::AsText(data, size);
     const TScriptOptions options = StrToScriptOptions(text);
     if (StrToScriptOptions(ScriptOptionsToStr(options)) != options) std::abort();
     ScriptOptionsDisplayText(options);
-    ScriptListCells(text, Catalogue());
-    const TFilterItem item = StrToFilterItem(text, Catalogue());
-    const std::string printed = FilterItemToStr(item, Catalogue());
+    ScriptListCells(text, fuzz::Catalogue());
+    const TFilterItem item = StrToFilterItem(text, fuzz::Catalogue());
+    const std::string printed = FilterItemToStr(item, fuzz::Catalogue());
     // A step without a method word prints an empty word, which a second reading collapses with
     // its neighbour: such a step has nothing to keep, and is refused when it runs.
     const bool methodWord = item.Method >= 0 || !item.MethodText.empty();
@@ -42,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         !item.WeightOverride ||
         (plain(item.Weights.Count) && plain(item.Weights.Deviation) && plain(item.Weights.Level));
     if (methodWord && plainWeights &&
-        FilterItemToStr(StrToFilterItem(printed, Catalogue()), Catalogue()) != printed)
+        FilterItemToStr(StrToFilterItem(printed, fuzz::Catalogue()), fuzz::Catalogue()) != printed)
         std::abort();
     return 0;
 }

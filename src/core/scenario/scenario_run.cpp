@@ -207,15 +207,19 @@ ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     return summary_;
 }
 
+// Moves to the pass's offset and logs it; false when the run is to stop.
+bool ScenarioRunner::EnterOffset(int offset) {
+    ++status_.Cycle;
+    status_.SetText(RunningText);
+    if (Stop()) return false;
+    ws_.SetDrawsOffset(offset);
+    if (Stop()) return false;
+    LogOffset(offset);
+    return !Stop();
+}
+
 void ScenarioRunner::TestSequentially(int tests) {
-    for (int offset = tests; offset >= 1; --offset) {
-        ++status_.Cycle;
-        status_.SetText(RunningText);
-        if (Stop()) break;
-        ws_.SetDrawsOffset(offset);
-        if (Stop()) break;
-        LogOffset(offset);
-        if (Stop()) break;
+    for (int offset = tests; offset >= 1 && EnterOffset(offset); --offset) {
         SeedPass(offset);
         RunAllLines();
     }
@@ -225,14 +229,7 @@ void ScenarioRunner::TestInParallel(int tests, int jobs) {
     PassWorkers workers(ws_, jobs, tests, seed_);
     for (const std::string& error : workers.SetupErrors())
         ws_.Host().ShowError(error);
-    for (int offset = tests; offset >= 1; --offset) {
-        ++status_.Cycle;
-        status_.SetText(RunningText);
-        if (Stop()) break;
-        ws_.SetDrawsOffset(offset);
-        if (Stop()) break;
-        LogOffset(offset);
-        if (Stop()) break;
+    for (int offset = tests; offset >= 1 && EnterOffset(offset); --offset) {
         if (!BeginPass()) break;
         const RecordedPass pass = workers.Take(offset);
         summary_.Variants += pass.Variants;

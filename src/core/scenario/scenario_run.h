@@ -96,6 +96,7 @@ private:
     void RunPassLines();
     void EndPass();
     void SeedPass(int offset);
+    bool EnterOffset(int offset);
     void TestSequentially(int tests);
     void TestInParallel(int tests, int jobs);
     void RunLine(int index);
