@@ -48,28 +48,22 @@ private:
     Workspace& ws_;
 };
 
-// A worker's person: messages go into the pass being recorded (or, while the worker is set up,
-// to the run), questions get No, and a stop is the run's abandoning of the workers.
+// A worker's person: messages go into the pass being recorded, questions get No, and a stop is
+// the run's abandoning of the workers. While the worker is set up its messages are dropped: they
+// repeat what the run's own workspace reported when it read the same files.
 class WorkerHost : public UiHost {
 public:
-    WorkerHost(std::atomic<bool>& abandoned, std::vector<std::string>& setupErrors)
-        : abandoned_(abandoned), setupErrors_(setupErrors) {}
+    explicit WorkerHost(std::atomic<bool>& abandoned) : abandoned_(abandoned) {}
 
     PassRecorder* Recording = nullptr;
 
     void ShowProgress(const std::string&) override {}
     void ShowError(const std::string& text) override {
-        if (Recording != nullptr)
-            Recording->Error(text);
-        else
-            setupErrors_.push_back(text);
+        if (Recording != nullptr) Recording->Error(text);
     }
     void ShowInfo(const std::string&) override {}
     void ShowWarning(const std::string& text, WarningCaption caption) override {
-        if (Recording != nullptr)
-            Recording->Warning(text, caption);
-        else
-            setupErrors_.push_back(text);
+        if (Recording != nullptr) Recording->Warning(text, caption);
     }
     bool AskYesNo(const std::string&) override { return false; }
     bool AskDelete(const std::string&) override { return false; }
@@ -77,7 +71,6 @@ public:
 
 private:
     std::atomic<bool>& abandoned_;
-    std::vector<std::string>& setupErrors_;
 };
 
 }  // namespace
@@ -94,13 +87,14 @@ PassWorkers::PassWorkers(Workspace& main, int jobs, int tests, uint32_t seed)
     // Set up here, on the run's thread, while nothing else touches the main workspace.
     for (int i = 0; i < jobs; ++i) {
         auto worker = std::make_unique<Worker>();
-        worker->Host = std::make_unique<WorkerHost>(worker->Abandoned, setupErrors_);
+        worker->Host = std::make_unique<WorkerHost>(worker->Abandoned);
         worker->Ws = std::make_unique<Workspace>(main.Dir(), *worker->Host, std::vector<std::string>{},
                                                  Workspace::Mode::CommandLine);
         Workspace& ws = *worker->Ws;
         ws.LoadStartupSettings();
         ws.Options() = main.Options();
         ws.Stats().Config = main.Stats().Config;
+        ws.Stats().ParseFavourites(main.Stats().FavouritesText());
         ws.Stats().CombsGenerateMode = main.Stats().CombsGenerateMode;
         ws.Stats().CombsGenerateParameters = main.Stats().CombsGenerateParameters;
         ws.Archive().Assign(main.Archive().Draws());

@@ -32,8 +32,6 @@ public:
     PassWorkers(const PassWorkers&) = delete;
     PassWorkers& operator=(const PassWorkers&) = delete;
 
-    // Messages of setting the workers up, for the run to show.
-    const std::vector<std::string>& SetupErrors() const { return setupErrors_; }
     // Waits for the pass at this offset; passes are taken in order, from tests down to 1.
     RecordedPass Take(int offset);
     // Workers stop at their next poll; passes not taken are dropped.
@@ -53,7 +51,6 @@ private:
     int taken_ = 0;
     bool abandoned_ = false;
     std::map<int, RecordedPass> ready_;
-    std::vector<std::string> setupErrors_;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<std::thread> threads_;
 };

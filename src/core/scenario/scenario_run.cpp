@@ -227,8 +227,6 @@ void ScenarioRunner::TestSequentially(int tests) {
 
 void ScenarioRunner::TestInParallel(int tests, int jobs) {
     PassWorkers workers(ws_, jobs, tests, seed_);
-    for (const std::string& error : workers.SetupErrors())
-        ws_.Host().ShowError(error);
     for (int offset = tests; offset >= 1 && EnterOffset(offset); --offset) {
         if (!BeginPass()) break;
         const RecordedPass pass = workers.Take(offset);
