@@ -32,6 +32,10 @@ TEST(MethodHelpPage, NamedByTheHelpTopicWithTheParameterFilledIn) {
     // The positions share one page.
     EXPECT_EQ(MethodHelpPageName(EntryOf(c.stats, "POS1")), "Filters_1049_POSx.htm");
     EXPECT_EQ(MethodHelpPageName(EntryOf(c.stats, "POS3")), "Filters_1049_POSx.htm");
+    // The pages of another language carry its number.
+    EXPECT_EQ(MethodHelpPageName(EntryOf(c.stats, "POS3"), 1033), "Filters_1033_POSx.htm");
+    EXPECT_EQ(HelpMainPageName(1033), "Pelmor_ENU.htm");
+    EXPECT_EQ(HelpMainPageName(), "Pelmor_RUS.htm");
 
     TStatClass ranged;
     ranged.CodeFormat = "SUM%d";

@@ -47,7 +47,8 @@ std::string MethodHelpPageName(const TStatMethod& entry, int language) {
 std::filesystem::path MethodHelpPage(const TStatMethod& entry, const std::filesystem::path& programDir,
                                      int language) {
     try {
-        std::filesystem::path page = ExistingFile(HelpFolder(programDir) / MethodHelpPageName(entry, language));
+        std::filesystem::path page =
+            ExistingFile(HelpFolder(programDir) / MethodHelpPageName(entry, language));
         if (page.empty() && language != HelpPagesLanguage)
             page = ExistingFile(HelpFolder(programDir) / MethodHelpPageName(entry));
         return page;

@@ -10,8 +10,9 @@ namespace quorvel {
 // The pages carry the number of the language they are written in. Every page exists in
 // Russian, the built-in language, so a page missing in another language falls back to it.
 constexpr int HelpPagesLanguage = 1049;
+constexpr int EnglishHelpLanguage = 1033;
 // The languages the generator writes the pages in, the fallback first.
-constexpr int HelpLanguages[] = {HelpPagesLanguage, 1033};
+constexpr int HelpLanguages[] = {HelpPagesLanguage, EnglishHelpLanguage};
 
 // The folder of the help pages beside the program.
 std::filesystem::path HelpFolder(const std::filesystem::path& programDir);

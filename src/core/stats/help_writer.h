@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/help_pages.h"
 #include "stats/stat_list.h"
 
 namespace quorvel {
@@ -13,16 +14,18 @@ struct HelpPageEntries {
     std::string PageName;
     std::vector<const TStatMethod*> Entries;
 };
-// Every page of the catalogue, in the order of its first entry.
-std::vector<HelpPageEntries> HelpPagesOf(const TStatList& stats);
+// Every page of the catalogue in the language, in the order of its first entry.
+std::vector<HelpPageEntries> HelpPagesOf(const TStatList& stats, int language = HelpPagesLanguage);
 
-// The HTML of a method page and of the main page (UTF-8). The catalogue must read the
-// example archive (HelpExampleDraws) for the computed examples.
-std::string MethodHelpPageHtml(const TStatList& stats, const HelpPageEntries& page);
-std::string HelpMainPageHtml(const TStatList& stats);
+// The HTML of a method page and of the main page (UTF-8), in Russian or in English (1033).
+// The catalogue must read the example archive (HelpExampleDraws) for the computed examples.
+std::string MethodHelpPageHtml(const TStatList& stats, const HelpPageEntries& page,
+                               int language = HelpPagesLanguage);
+std::string HelpMainPageHtml(const TStatList& stats, int language = HelpPagesLanguage);
 
 // Writes the main page and one page per help topic of the default catalogue into the
-// folder, creating it; returns the number of files written. Throws on a failure.
+// folder, creating it, in every language of HelpLanguages; returns the number of files
+// written. Throws on a failure.
 int WriteHelpPages(const std::filesystem::path& folder);
 
 }  // namespace quorvel

@@ -37,10 +37,10 @@ void MainWindow::CreateActions() {
                   [this] { close(); });
     actions_->Add(
         "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
-        [this] { return !HelpMainPage(programDir_).empty(); },
+        [this] { return !HelpMainPage(programDir_, HelpLanguage()).empty(); },
         [this] {
             // The pages are plain HTML: the system's browser shows them and follows their links.
-            const auto help = HelpMainPage(programDir_);
+            const auto help = HelpMainPage(programDir_, HelpLanguage());
             if (!help.empty())
                 QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
         });
@@ -155,6 +155,16 @@ void MainWindow::EditConfigExecute() {
     workspace_->RecalcViews();
     ApplyUiOptions();
     drawsPage_->Refresh(false);
+}
+
+int MainWindow::HelpLanguage() const {
+    const int chosen =
+        workspace_->HasSwitch("no-language") ? BuiltInLanguage : workspace_->Options().Language;
+    if (chosen == BuiltInLanguage || FindLanguage(chosen) == nullptr) return BuiltInLanguage;
+    // The interface stayed Russian when the module was missing at the start; so does the help.
+    std::error_code ec;
+    return std::filesystem::is_regular_file(programDir_ / LanguageModuleName(chosen), ec) ? chosen
+                                                                                          : BuiltInLanguage;
 }
 
 void MainWindow::SwitchLanguage(int lcid) {

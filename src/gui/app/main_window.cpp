@@ -249,7 +249,7 @@ bool MainWindow::Initialise() {
 }
 
 void MainWindow::ShowFirstRunDialog() {
-    FirstRunDialog dialog(QString::fromStdString(HelpMainPage(programDir_).string()), this);
+    FirstRunDialog dialog(QString::fromStdString(HelpMainPage(programDir_, HelpLanguage()).string()), this);
     dialog.exec();
     if (!dialog.DontShowAgain()) return;
     workspace_->Options().FirstRun = false;

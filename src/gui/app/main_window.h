@@ -67,6 +67,9 @@ public:
     // Where the pages shipped with the program (method descriptions) are looked for; the
     // executable's directory unless tests point elsewhere.
     void SetProgramDirectory(std::filesystem::path dir) { programDir_ = std::move(dir); }
+    // The language the help pages are opened in: the interface's, which is the built-in one
+    // under "no-language" or when the chosen language's module is not in the program directory.
+    int HelpLanguage() const;
 
     // Refills the statistics and graph method lists from the catalogue. With reload the
     // catalogue is rebuilt first (parameter ranges and formulas follow the settings) keeping

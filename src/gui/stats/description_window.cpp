@@ -11,8 +11,8 @@
 namespace quorvel::gui {
 
 DescriptionWindow::DescriptionWindow(const TStatMethod& entry, const std::filesystem::path& programDir,
-                                     QWidget* parent)
-    : QDialog(parent), page_(MethodHelpPage(entry, programDir)) {
+                                     QWidget* parent, int language)
+    : QDialog(parent), page_(MethodHelpPage(entry, programDir, language)) {
     setObjectName("TFormDescription");
     setWindowTitle(tr("Описание методики расчета"));
     setModal(true);

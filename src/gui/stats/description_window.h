@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <filesystem>
 
+#include "stats/help_pages.h"
 #include "stats/stat_method.h"
 
 class QTextBrowser;
@@ -10,13 +11,14 @@ class QTextBrowser;
 namespace quorvel::gui {
 
 // "Описание методики расчета": the description page of one method, from the pages shipped
-// in the program's folder; an empty page when the method has none.
+// in the program's folder, in the given language when its page is there, else in Russian; an
+// empty page when the method has none.
 class DescriptionWindow : public QDialog {
     Q_OBJECT
 
 public:
     DescriptionWindow(const TStatMethod& entry, const std::filesystem::path& programDir,
-                      QWidget* parent = nullptr);
+                      QWidget* parent = nullptr, int language = HelpPagesLanguage);
 
     QTextBrowser* Browser() const { return browser_; }
     // The page shown; empty when there is none.

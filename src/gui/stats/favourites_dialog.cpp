@@ -39,11 +39,13 @@ QPushButton* Button(const QString& name, const QString& text, QWidget* parent) {
 }  // namespace
 
 FavouritesDialog::FavouritesDialog(const TStatList& list, std::filesystem::path namesDir,
-                                   std::filesystem::path programDir, UiHost& host, QWidget* parent)
+                                   std::filesystem::path programDir, UiHost& host, QWidget* parent,
+                                   int helpLanguage)
     : QDialog(parent),
       list_(list),
       namesDir_(std::move(namesDir)),
       programDir_(std::move(programDir)),
+      helpLanguage_(helpLanguage),
       host_(host),
       start_(StartFavouritesEdit(list)) {
     setObjectName("TFormFilters");
@@ -242,7 +244,8 @@ void FavouritesDialog::RestoreSelectedName() {
 void FavouritesDialog::DescribeSelected() {
     QTreeWidgetItem* node = SelectedEntryNode();
     if (node == nullptr) return;
-    DescriptionWindow window(list_.Items[static_cast<size_t>(EntryOf(node))], programDir_, this);
+    DescriptionWindow window(list_.Items[static_cast<size_t>(EntryOf(node))], programDir_, this,
+                             helpLanguage_);
     window.exec();
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/ui_host.h"
 #include "stats/favourites_edit.h"
+#include "stats/help_pages.h"
 #include "stats/stat_list.h"
 
 class QCheckBox;
@@ -22,9 +23,10 @@ class FavouritesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Names files are looked for in namesDir; description pages in programDir.
+    // Names files are looked for in namesDir; description pages in programDir, in the help
+    // language when they are there.
     FavouritesDialog(const TStatList& list, std::filesystem::path namesDir, std::filesystem::path programDir,
-                     UiHost& host, QWidget* parent = nullptr);
+                     UiHost& host, QWidget* parent = nullptr, int helpLanguage = HelpPagesLanguage);
 
     // The marks and names as the tree shows them, with the options of the check boxes.
     FavouritesEdit Edit() const;
@@ -65,6 +67,7 @@ private:
     const TStatList& list_;
     const std::filesystem::path namesDir_;
     const std::filesystem::path programDir_;
+    const int helpLanguage_;
     UiHost& host_;
     const FavouritesEdit start_;
 

@@ -20,7 +20,8 @@ void MainWindow::CreateStatsActions() {
 }
 
 void MainWindow::FiltersManagerExecute() {
-    FavouritesDialog dialog(workspace_->Stats(), workspace_->Dir().Root(), programDir_, router_, this);
+    FavouritesDialog dialog(workspace_->Stats(), workspace_->Dir().Root(), programDir_, router_, this,
+                            HelpLanguage());
     if (dialog.exec() != QDialog::Accepted) return;
     ApplyFavouritesEdit(workspace_->Stats(), dialog.Edit());
     ReloadMethodLists();
@@ -45,7 +46,8 @@ void MainWindow::ReloadMethodLists() {
 void MainWindow::FiltersInfoExecute() {
     const int entry = statsPage_->Methods()->CurrentEntry();
     if (entry < 0 || entry >= workspace_->Stats().Count()) return;
-    DescriptionWindow window(workspace_->Stats().Items[static_cast<size_t>(entry)], programDir_, this);
+    DescriptionWindow window(workspace_->Stats().Items[static_cast<size_t>(entry)], programDir_, this,
+                             HelpLanguage());
     window.exec();
 }
 
