@@ -43,7 +43,10 @@ bool TakeProxyOptions(std::vector<std::string>& args, TProxySettings& proxy, boo
     if (mode < 0) return true;
     proxy.Mode = mode;
     changed = true;
-    if (mode == ProxyModeAutomatic) proxy = TProxySettings{ProxyModeAutomatic};
+    if (mode == ProxyModeAutomatic) {
+        proxy = TProxySettings{};
+        proxy.Mode = ProxyModeAutomatic;
+    }
     if (mode == ProxyModeGiven && proxy.Server.empty()) {
         err << "Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ\n";
         return false;

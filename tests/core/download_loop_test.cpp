@@ -384,7 +384,9 @@ TEST(StartupDownload, FollowsDownloadDrawsOnStartInTheWindowOnly) {
             workspace.LoadStartupSettings();
             ASSERT_TRUE(workspace.Initialise());
             EXPECT_EQ(host.Count("question"), mode == 0 ? 1 : 0) << mode;
-            if (mode == 0) EXPECT_EQ(host.Last("question"), question);
+            if (mode == 0) {
+                EXPECT_EQ(host.Last("question"), question);
+            }
             const bool downloads = mode == 1 || (mode == 0 && yes);
             EXPECT_EQ(workspace.Archive().Count(), downloads ? 10 : 0) << mode << yes;
             EXPECT_FALSE(workspace.EndsAfterStartup());
