@@ -18,6 +18,7 @@
 #include "stats/stat_class.h"
 #include "stats/stat_list.h"
 #include "support/temp_dir.h"
+#include "util/text.h"
 
 namespace quorvel {
 namespace {
@@ -31,23 +32,6 @@ bool HasCyrillic(std::string_view text) {
         const auto byte = static_cast<unsigned char>(c);
         return byte >= 0xD0 && byte <= 0xD4;
     });
-}
-
-std::string Html(std::string_view text) {
-    std::string html;
-    for (char c : text) {
-        if (c == '&')
-            html += "&amp;";
-        else if (c == '<')
-            html += "&lt;";
-        else if (c == '>')
-            html += "&gt;";
-        else if (c == '"')
-            html += "&quot;";
-        else
-            html += c;
-    }
-    return html;
 }
 
 void EraseAll(std::string& text, const std::string& part) {
@@ -227,12 +211,12 @@ TEST_F(HelpPages, EnglishPagesHaveNoRussianBesidesTheCatalogueNamesAndValues) {
     for (const HelpPageEntries& page : HelpPagesOf(*stats_, English)) {
         std::string html = test::ReadBytes(HelpFolder(ProgramDir()) / page.PageName);
         for (const std::string& text : CatalogueTexts(page))
-            EraseAll(html, Html(text));
+            EraseAll(html, HtmlEscaped(text));
         EXPECT_FALSE(HasCyrillic(html)) << page.PageName;
     }
     std::string main = test::ReadBytes(HelpMainPage(ProgramDir(), English));
     for (const TStatMethod& entry : stats_->Items)
-        EraseAll(main, Html(entry.DisplayName()));
+        EraseAll(main, HtmlEscaped(entry.DisplayName()));
     EXPECT_FALSE(HasCyrillic(main));
     // The check would see a Russian word left in the English pages.
     EXPECT_TRUE(HasCyrillic(test::ReadBytes(HelpMainPage(ProgramDir(), Russian))));
@@ -286,8 +270,9 @@ TEST_F(HelpPages, EveryTopicAndGroupHasItsOwnTextInEveryLanguage) {
             const TStatMethod& first = *page.Entries.front();
             const std::string topic = page.PageName.substr(13, page.PageName.size() - 13 - 4);
             EXPECT_FALSE(TopicHelpText(topic, language).empty()) << topic;
-            EXPECT_NE(PageOf(first.Code().c_str(), language).find(Html(TopicHelpText(topic, language))),
-                      std::string::npos)
+            EXPECT_NE(
+                PageOf(first.Code().c_str(), language).find(HtmlEscaped(TopicHelpText(topic, language))),
+                std::string::npos)
                 << topic << " " << language;
         }
         for (int group = 0; group < StatGroupCount; ++group)

@@ -8,6 +8,7 @@
 #include "stats/help_texts.h"
 #include "util/format.h"
 #include "util/safe_file.h"
+#include "util/text.h"
 
 namespace quorvel {
 
@@ -128,23 +129,6 @@ std::string Filled(const char* pattern, size_t count) {
     return Format(pattern, {static_cast<int>(count)});
 }
 
-std::string Escaped(std::string_view text) {
-    std::string html;
-    for (char c : text) {
-        if (c == '&')
-            html += "&amp;";
-        else if (c == '<')
-            html += "&lt;";
-        else if (c == '>')
-            html += "&gt;";
-        else if (c == '"')
-            html += "&quot;";
-        else
-            html += c;
-    }
-    return html;
-}
-
 // A heading a link can jump to: browsers go by the id, the description window by the name.
 std::string Heading(const char* tag, const std::string& anchor, const std::string& html) {
     return "<" + std::string(tag) + " id=\"" + anchor + "\"><a name=\"" + anchor + "\"></a>" + html + "</" +
@@ -152,12 +136,12 @@ std::string Heading(const char* tag, const std::string& anchor, const std::strin
 }
 
 std::string Paragraph(std::string_view text) {
-    return "<p>" + Escaped(text) + "</p>\n";
+    return "<p>" + HtmlEscaped(text) + "</p>\n";
 }
 
 std::string PageStart(std::string_view title, const PageWords& words) {
     return "<!DOCTYPE html>\n<html lang=\"" + std::string(words.HtmlLang) +
-           "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + Escaped(title) +
+           "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + HtmlEscaped(title) +
            "</title>\n<style>body{font-family:sans-serif;margin:1em 2em}"
            ".value{font-weight:bold}td,th{padding:2px 8px;border:1px solid #ccc}</style>\n</head>\n<body>\n";
 }
@@ -177,7 +161,7 @@ std::string ValueList(const std::vector<std::string>& values, const PageWords& w
     std::string html;
     for (size_t i = 0; i < values.size() && i < ShownValuesMax; ++i) {
         if (i > 0) html += ", ";
-        html += "<span class=\"value\">" + Escaped(values[i]) + "</span>";
+        html += "<span class=\"value\">" + HtmlEscaped(values[i]) + "</span>";
     }
     if (values.size() > ShownValuesMax) html += Filled(words.AndMore, values.size() - ShownValuesMax);
     return html;
@@ -225,8 +209,8 @@ std::string RowsTable(const std::vector<HelpValueRow>& rows, const PageWords& wo
     std::string html = "<p>" + Filled(words.TableOf, rows.size()) + "</p>\n<table>\n<tr><th>" +
                        words.ValueColumn + "</th><th>" + words.CountColumn + "</th></tr>\n";
     for (size_t i = 0; i < rows.size() && i < ShownRowsMax; ++i)
-        html +=
-            "<tr><td>" + Escaped(rows[i].Text) + "</td><td>" + std::to_string(rows[i].Count) + "</td></tr>\n";
+        html += "<tr><td>" + HtmlEscaped(rows[i].Text) + "</td><td>" + std::to_string(rows[i].Count) +
+                "</td></tr>\n";
     if (rows.size() > ShownRowsMax) html += "<tr><td colspan=\"2\">...</td></tr>\n";
     return html + "</table>\n";
 }
@@ -251,7 +235,7 @@ std::string FilterSection(const TStatMethod& entry, const HelpMethodExample& exa
     if ((entry.StatClass->Flags & FeatureOtherDraw) != 0)
         html += Paragraph(FilterOtherDrawHelpText(language));
     if (example.SelectedText.empty()) return html + "<p>" + words.NothingSelected + "</p>\n";
-    return html + "<p>" + words.SelectedRow + "<span class=\"value\">" + Escaped(example.SelectedText) +
+    return html + "<p>" + words.SelectedRow + "<span class=\"value\">" + HtmlEscaped(example.SelectedText) +
            "</span>" + words.KeptOf + "<span class=\"kept\">" + std::to_string(example.Kept) + "</span>" +
            words.LeftAfterRemove + "<span class=\"removed\">" + std::to_string(example.LeftAfterRemove) +
            "</span>.</p>\n";
@@ -267,11 +251,11 @@ std::string GroupCaption(int group, int language) {
 std::string EntrySection(const TStatList& stats, const TStatMethod& entry, bool shared, int language) {
     const PageWords& words = WordsOf(language);
     const HelpMethodExample example = ComputeHelpExample(stats, entry);
-    const std::string code = Escaped(entry.Code());
+    const std::string code = HtmlEscaped(entry.Code());
     std::string html =
-        Heading("h2", code, shared ? code + ": " + Escaped(entry.DisplayName()) : words.Code + code);
+        Heading("h2", code, shared ? code + ": " + HtmlEscaped(entry.DisplayName()) : words.Code + code);
     const std::string letters = FeatureLetters(entry.StatClass->DisplayFlags());
-    html += "<p>" + std::string(words.Group) + Escaped(GroupCaption(entry.StatClass->Group, language)) +
+    html += "<p>" + std::string(words.Group) + HtmlEscaped(GroupCaption(entry.StatClass->Group, language)) +
             (letters.empty() ? std::string() : words.Features + letters + " ]") + ".</p>\n";
     return html + ValuesSection(stats, entry, example, words) + ExampleSection(stats, example, words) +
            FilterSection(entry, example, language);
@@ -283,11 +267,12 @@ std::string IndexSection(const TStatList& stats, int language) {
         std::string items;
         for (const TStatMethod& entry : stats.Items) {
             if (entry.StatClass->Group != group) continue;
-            items += "<li><a href=\"" + MethodHelpPageName(entry, language) + "#" + Escaped(entry.Code()) +
-                     "\">" + Escaped(entry.Code()) + "</a> — " + Escaped(entry.DisplayName()) + "</li>\n";
+            items += "<li><a href=\"" + MethodHelpPageName(entry, language) + "#" +
+                     HtmlEscaped(entry.Code()) + "\">" + HtmlEscaped(entry.Code()) + "</a> — " +
+                     HtmlEscaped(entry.DisplayName()) + "</li>\n";
         }
         if (!items.empty())
-            html += "<h3>" + Escaped(GroupCaption(group, language)) + "</h3>\n<ul>\n" + items + "</ul>\n";
+            html += "<h3>" + HtmlEscaped(GroupCaption(group, language)) + "</h3>\n<ul>\n" + items + "</ul>\n";
     }
     return html;
 }
@@ -314,7 +299,7 @@ std::string MethodHelpPageHtml(const TStatList& stats, const HelpPageEntries& pa
         topic + ": " +
         (page.Entries.size() > 1 ? GroupHelpTitle(first.StatClass->Group, language) : first.DisplayName());
     std::string html =
-        PageStart(title, WordsOf(language)) + BackLink(language) + "<h1>" + Escaped(title) + "</h1>\n";
+        PageStart(title, WordsOf(language)) + BackLink(language) + "<h1>" + HtmlEscaped(title) + "</h1>\n";
     html += Paragraph(GroupHelpText(first.StatClass->Group, language)) +
             Paragraph(TopicHelpText(topic, language));
     for (const TStatMethod* entry : page.Entries)
@@ -328,11 +313,11 @@ std::string HelpMainPageHtml(const TStatList& stats, int language) {
     html += Paragraph(HelpIntroText(language));
     html += "<ul>\n";
     for (const HelpSection& section : WorkflowHelpSections(language))
-        html +=
-            "<li><a href=\"#" + std::string(section.Anchor) + "\">" + Escaped(section.Title) + "</a></li>\n";
+        html += "<li><a href=\"#" + std::string(section.Anchor) + "\">" + HtmlEscaped(section.Title) +
+                "</a></li>\n";
     html += "<li><a href=\"#methods\">" + std::string(words.MethodIndex) + "</a></li>\n</ul>\n";
     for (const HelpSection& section : WorkflowHelpSections(language)) {
-        html += Heading("h2", std::string(section.Anchor), Escaped(section.Title));
+        html += Heading("h2", std::string(section.Anchor), HtmlEscaped(section.Title));
         for (std::string_view paragraph : section.Paragraphs)
             html += Paragraph(paragraph);
     }

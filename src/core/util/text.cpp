@@ -87,4 +87,21 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
     return LowerCase(a) == LowerCase(b);
 }
 
+std::string HtmlEscaped(std::string_view text) {
+    std::string html;
+    for (char c : text) {
+        if (c == '&')
+            html += "&amp;";
+        else if (c == '<')
+            html += "&lt;";
+        else if (c == '>')
+            html += "&gt;";
+        else if (c == '"')
+            html += "&quot;";
+        else
+            html += c;
+    }
+    return html;
+}
+
 }  // namespace quorvel

@@ -27,4 +27,7 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 std::string LowerCase(std::string_view text);
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
+// The text with &, <, > and " written as HTML entities.
+std::string HtmlEscaped(std::string_view text);
+
 }  // namespace quorvel
