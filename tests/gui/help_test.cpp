@@ -266,6 +266,10 @@ private slots:
         window.Browser()->setSource(QUrl("Filters_1033_NUMS.htm#NUMS"));
         QVERIFY(window.Browser()->toPlainText().contains("Keep selected"));
         QVERIFY(catcher_.Opened.isEmpty());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(window.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/description_window_english.png"));
         // The Russian window is unchanged by the English pages beside it.
         gui::DescriptionWindow russian(pos2, program.Path());
         QCOMPARE(russian.Page(), program / "help" / "Filters_1049_POSx.htm");
