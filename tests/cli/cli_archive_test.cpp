@@ -3,69 +3,60 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "cli.h"
 #include "stakes/stakes_file.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {
 namespace {
 
+using test::CliResult;
 using test::ReadBytes;
 using test::TempDir;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunQuorvel(const TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path().string(), "--yes"});
-    std::ostringstream out, err;
-    int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+CliResult Quorvel(const TempDir& dir, std::vector<std::string> args) {
+    return test::RunQuorvel(dir, std::move(args), {"--yes"});
 }
 
 const std::string Sample = std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv";
 
 TEST(CliArchive, ImportTheSampleInfoAndReimport) {
     TempDir dir;
-    Result first = RunQuorvel(dir, {"import", Sample});
-    ASSERT_EQ(first.code, 0) << first.err;
+    CliResult first = Quorvel(dir, {"import", Sample});
+    ASSERT_EQ(first.Code, 0) << first.Err;
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 3329u * 24);
-    Result again = RunQuorvel(dir, {"import", Sample});
-    EXPECT_NE(again.out.find("Добавлено тиражей: 0"), std::string::npos);
-    Result info = RunQuorvel(dir, {"info"});
-    EXPECT_EQ(info.out, "Архив тиражей: 3329\nСледующий тираж: 3330\n");
-    Result back = RunQuorvel(dir, {"info", "--offset", "2"});
-    EXPECT_EQ(back.out, "Архив тиражей: 3329\nСледующий тираж: 3328\n" + std::string("6;4;8\n"));
-    EXPECT_EQ(RunQuorvel(dir, {"info", "--offset", "3329"}).code, 1);
+    CliResult again = Quorvel(dir, {"import", Sample});
+    EXPECT_NE(again.Out.find("Добавлено тиражей: 0"), std::string::npos);
+    CliResult info = Quorvel(dir, {"info"});
+    EXPECT_EQ(info.Out, "Архив тиражей: 3329\nСледующий тираж: 3330\n");
+    CliResult back = Quorvel(dir, {"info", "--offset", "2"});
+    EXPECT_EQ(back.Out, "Архив тиражей: 3329\nСледующий тираж: 3328\n" + std::string("6;4;8\n"));
+    EXPECT_EQ(Quorvel(dir, {"info", "--offset", "3329"}).Code, 1);
 }
 
 TEST(CliArchive, ExportThenImportIntoAFreshDirectoryIsByteIdentical) {
     TempDir dir, fresh;
-    ASSERT_EQ(RunQuorvel(dir, {"import", Sample}).code, 0);
-    ASSERT_EQ(RunQuorvel(dir, {"export", (dir / "out.csv").string()}).code, 0);
-    ASSERT_EQ(RunQuorvel(fresh, {"import", (dir / "out.csv").string()}).code, 0);
+    ASSERT_EQ(Quorvel(dir, {"import", Sample}).Code, 0);
+    ASSERT_EQ(Quorvel(dir, {"export", (dir / "out.csv").string()}).Code, 0);
+    ASSERT_EQ(Quorvel(fresh, {"import", (dir / "out.csv").string()}).Code, 0);
     EXPECT_EQ(ReadBytes(fresh / "Quorvel_3r10.ldr"), ReadBytes(dir / "Quorvel_3r10.ldr"));
 }
 
 TEST(CliArchive, AddValidatesAndDeleteRemovesOnePerNumber) {
     TempDir dir;
-    EXPECT_EQ(RunQuorvel(dir, {"add", "5", "1;2;10"}).err, "Введена некорректная комбинация!\n");
-    EXPECT_EQ(RunQuorvel(dir, {"add", "5", "1;2"}).code, 1);
-    EXPECT_EQ(RunQuorvel(dir, {"add", "0", "1;2;3"}).code, 1);
-    EXPECT_EQ(RunQuorvel(dir, {"add", "5", "1;2;3", "32.01.2024 10:00"}).code, 1);
-    Result added = RunQuorvel(dir, {"add", "5", "1, 2,3", "05.03.2024 21:30"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    EXPECT_EQ(added.out, "Тираж № 5 от 05.03.2024 21:30, значения: 1;2;3\n");
-    ASSERT_EQ(RunQuorvel(dir, {"add", "5", "4;5;6"}).code, 0);
-    ASSERT_EQ(RunQuorvel(dir, {"add", "6", "7;8;9"}).code, 0);
-    EXPECT_EQ(RunQuorvel(dir, {"delete", "7"}).code, 1);
-    Result deleted = RunQuorvel(dir, {"delete", "5", "5"});
-    ASSERT_EQ(deleted.code, 0) << deleted.err;
+    EXPECT_EQ(Quorvel(dir, {"add", "5", "1;2;10"}).Err, "Введена некорректная комбинация!\n");
+    EXPECT_EQ(Quorvel(dir, {"add", "5", "1;2"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"add", "0", "1;2;3"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"add", "5", "1;2;3", "32.01.2024 10:00"}).Code, 1);
+    CliResult added = Quorvel(dir, {"add", "5", "1, 2,3", "05.03.2024 21:30"});
+    ASSERT_EQ(added.Code, 0) << added.Err;
+    EXPECT_EQ(added.Out, "Тираж № 5 от 05.03.2024 21:30, значения: 1;2;3\n");
+    ASSERT_EQ(Quorvel(dir, {"add", "5", "4;5;6"}).Code, 0);
+    ASSERT_EQ(Quorvel(dir, {"add", "6", "7;8;9"}).Code, 0);
+    EXPECT_EQ(Quorvel(dir, {"delete", "7"}).Code, 1);
+    CliResult deleted = Quorvel(dir, {"delete", "5", "5"});
+    ASSERT_EQ(deleted.Code, 0) << deleted.Err;
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 24u);
 }
 

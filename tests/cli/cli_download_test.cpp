@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <sstream>
 
 #include "app/ini_file.h"
 #include "archive/download_settings.h"
-#include "cli.h"
 #include "console_host.h"
+#include "support/cli_run.h"
 #include "support/http_test_server.h"
 #include "support/results_site.h"
 #include "support/temp_dir.h"
@@ -14,22 +13,15 @@
 namespace quorvel::cli {
 namespace {
 
+using test::CliResult;
 using test::HttpRequest;
 using test::HttpResponse;
 using test::HttpTestServer;
 using test::TempDir;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunQuorvel(const TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path().string()});
-    std::ostringstream out, err;
-    int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+// No answer by default: the retry test gives --yes or --no itself.
+CliResult Quorvel(const TempDir& dir, std::vector<std::string> args) {
+    return test::RunQuorvel(dir, std::move(args), {});
 }
 
 TEST(CliDownload, StoresTheAddressAndDownloadsFromTheSite) {
@@ -37,14 +29,14 @@ TEST(CliDownload, StoresTheAddressAndDownloadsFromTheSite) {
         return test::HtmlResponse(test::ResultsRangePage(request.Path, 60));
     });
     TempDir dir;
-    Result first = RunQuorvel(dir, {"download", "--url", site.Url("/")});
-    ASSERT_EQ(first.code, 0) << first.err;
-    EXPECT_EQ(first.out, "Загружено тиражей: 60\nАрхив тиражей: 60\n");
+    CliResult first = Quorvel(dir, {"download", "--url", site.Url("/")});
+    ASSERT_EQ(first.Code, 0) << first.Err;
+    EXPECT_EQ(first.Out, "Загружено тиражей: 60\nАрхив тиражей: 60\n");
     EXPECT_EQ(TIniFile::Load(dir / "Quorvel_3r10.ini").ReadString("DOWNLOAD", "ResultsUrl", ""),
               site.Url("/"));
     // The stored address serves the next run.
-    Result again = RunQuorvel(dir, {"download"});
-    EXPECT_EQ(again.out, "Загружено тиражей: 0\nАрхив тиражей: 60\n");
+    CliResult again = Quorvel(dir, {"download"});
+    EXPECT_EQ(again.Out, "Загружено тиражей: 0\nАрхив тиражей: 60\n");
     EXPECT_EQ(site.Requests().size(), 3u);
 }
 
@@ -56,11 +48,11 @@ TEST(CliDownload, ACsvFileOnTheWebAndTheGivenProxyWithItsUser) {
         return response;
     });
     TempDir dir;
-    Result result = RunQuorvel(
+    CliResult result = Quorvel(
         dir, {"download", "--url", "http://archive.invalid/cash3.csv", "--proxy-mode", "2", "--proxy",
               "127.0.0.1:" + std::to_string(proxy.Port()), "--proxy-user", "me", "--proxy-password", "pw"});
-    ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "Загружено тиражей: 2\nАрхив тиражей: 2\n");
+    ASSERT_EQ(result.Code, 0) << result.Err;
+    EXPECT_EQ(result.Out, "Загружено тиражей: 2\nАрхив тиражей: 2\n");
     EXPECT_EQ(proxy.Requests().at(0).Target, "http://archive.invalid/cash3.csv");
     EXPECT_EQ(proxy.Requests().at(0).Header("proxy-authorization"), "Basic bWU6cHc=");
     const TIniFile ini = TIniFile::Load(dir / "Quorvel_3r10.ini");
@@ -70,14 +62,14 @@ TEST(CliDownload, ACsvFileOnTheWebAndTheGivenProxyWithItsUser) {
 
 TEST(CliDownload, BadOptionsAndAMissingAddressEndWithCodeOne) {
     TempDir dir;
-    Result none = RunQuorvel(dir, {"download"});
-    EXPECT_EQ(none.code, 1);
-    EXPECT_EQ(none.err, ConsoleText(NoResultsAddressText) + "\n");
-    EXPECT_EQ(RunQuorvel(dir, {"download", "--proxy-mode", "3"}).code, 1);
-    EXPECT_EQ(RunQuorvel(dir, {"download", "--proxy", "nohost"}).code, 1);
-    EXPECT_EQ(RunQuorvel(dir, {"download", "--proxy-mode", "2"}).err,
+    CliResult none = Quorvel(dir, {"download"});
+    EXPECT_EQ(none.Code, 1);
+    EXPECT_EQ(none.Err, ConsoleText(NoResultsAddressText) + "\n");
+    EXPECT_EQ(Quorvel(dir, {"download", "--proxy-mode", "3"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"download", "--proxy", "nohost"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"download", "--proxy-mode", "2"}).Err,
               "Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ\n");
-    EXPECT_EQ(RunQuorvel(dir, {"download", "--what"}).code, 1);
+    EXPECT_EQ(Quorvel(dir, {"download", "--what"}).Code, 1);
 }
 
 TEST(CliDownload, YesRetriesAFewTimesAndNoStopsAtOnce) {
@@ -89,15 +81,15 @@ TEST(CliDownload, YesRetriesAFewTimesAndNoStopsAtOnce) {
         return response;
     });
     TempDir dir;
-    Result no = RunQuorvel(dir, {"--no", "download", "--url", site.Url()});
+    CliResult no = Quorvel(dir, {"--no", "download", "--url", site.Url()});
     EXPECT_EQ(calls.load(), 1);
-    EXPECT_NE(no.err.find("Ошибка загрузки архива тиражей с сайта: \""), std::string::npos);
-    EXPECT_EQ(no.out, "Загружено тиражей: 0\nАрхив тиражей: 0\n");
-    EXPECT_EQ(no.code, 1);
+    EXPECT_NE(no.Err.find("Ошибка загрузки архива тиражей с сайта: \""), std::string::npos);
+    EXPECT_EQ(no.Out, "Загружено тиражей: 0\nАрхив тиражей: 0\n");
+    EXPECT_EQ(no.Code, 1);
     calls = 0;
-    Result yes = RunQuorvel(dir, {"--yes", "download"});
+    CliResult yes = Quorvel(dir, {"--yes", "download"});
     EXPECT_EQ(calls.load(), 4);  // the first request and three retries
-    EXPECT_EQ(yes.code, 1);
+    EXPECT_EQ(yes.Code, 1);
 }
 
 }  // namespace

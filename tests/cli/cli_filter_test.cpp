@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
-#include "cli.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {
 namespace {
 
-struct Output {
-    int Code;
-    std::string Out;
-    std::string Err;
-    size_t Lines() const { return static_cast<size_t>(std::count(Out.begin(), Out.end(), '\n')); }
-};
-
-Output Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path().string(), "--decimal-separator", ","});
-    std::ostringstream out, err;
-    int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+test::CliResult Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
+    return test::RunQuorvel(dir, std::move(args), {"--decimal-separator", ","});
 }
 
 TEST(CliFilter, TheRoadFromTheSampleArchiveToANarrowedList) {
@@ -30,7 +19,7 @@ TEST(CliFilter, TheRoadFromTheSampleArchiveToANarrowedList) {
     EXPECT_EQ(Quorvel(dir, {"combs", "--mode", "2", "--numbers", "7"}).Out, "7;7;7\n");
     EXPECT_EQ(Quorvel(dir, {"combs", "--mode", "3", "--numbers", "7"}).Lines(), 729u);
 
-    Output stats = Quorvel(dir, {"stats", "--method", "NUMS", "--window", "1000"});
+    test::CliResult stats = Quorvel(dir, {"stats", "--method", "NUMS", "--window", "1000"});
     ASSERT_EQ(stats.Lines(), 11u) << stats.Err;
     EXPECT_EQ(stats.Out.rfind("Значение;Количество;Кол-во в %;", 0), 0u);
     std::istringstream lines(stats.Out);
@@ -43,7 +32,7 @@ TEST(CliFilter, TheRoadFromTheSampleArchiveToANarrowedList) {
     EXPECT_NE(stats.Out.find(";9,56667;"), std::string::npos);  // the separator asked for
 
     EXPECT_EQ(Quorvel(dir, {"filter", "--method", "NUMS", "--remove", "5"}).Lines(), 729u);
-    Output kept =
+    test::CliResult kept =
         Quorvel(dir, {"filter", "--method", "POS1", "--keep", "3", "7", "--out", (dir / "k.lcv").string()});
     EXPECT_EQ(kept.Lines(), 200u);
     EXPECT_EQ(Quorvel(dir, {"filter", "--method", "POS2", "--keep", "0", "--combs", (dir / "k.lcv").string()})
@@ -66,10 +55,10 @@ TEST(CliFilter, FullSetFilesAndTheNormColumns) {
         const std::string features = line.substr(line.find(';', line.find(';') + 1) + 1);
         withFullSet += features.substr(0, features.find(';')).find('N') != std::string::npos ? 1 : 0;
     }
-    Output built = Quorvel(dir, {"fullset"});
+    test::CliResult built = Quorvel(dir, {"fullset"});
     EXPECT_EQ(built.Out, "Файлов полного набора: " + std::to_string(withFullSet) + "\n");
     EXPECT_GE(withFullSet, 11);
-    Output stats = Quorvel(dir, {"stats", "--method", "EVEN", "--window", "100", "--prefetch"});
+    test::CliResult stats = Quorvel(dir, {"stats", "--method", "EVEN", "--window", "100", "--prefetch"});
     EXPECT_NE(stats.Out.find("\n1:2;40;40,00000;40;0;0,00000;"), std::string::npos) << stats.Out;
 }
 

@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {
 namespace {
 
 std::string Methods(const test::TempDir& dir, const std::vector<std::string>& extra) {
-    std::vector<std::string> args{"--data-dir", dir.Path().string(), "methods"};
+    std::vector<std::string> args{"methods"};
     args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli(args, out, err), 0) << err.str();
-    return out.str();
+    const test::CliResult run = test::RunQuorvel(dir, std::move(args), {});
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    return run.Out;
 }
 
 TEST(CliMethods, CatalogueAndMethodListFollowTheNamesFile) {

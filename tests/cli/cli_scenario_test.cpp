@@ -4,24 +4,15 @@
 #include <regex>
 #include <sstream>
 
-#include "cli.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 #include "util/text_file.h"
 
 namespace quorvel::cli {
 namespace {
 
-struct Output {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-Output Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path().string(), "--decimal-separator", ","});
-    std::ostringstream out, err;
-    int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+test::CliResult Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
+    return test::RunQuorvel(dir, std::move(args), {"--decimal-separator", ","});
 }
 
 std::vector<std::string> LinesOf(const std::string& text) {
@@ -44,7 +35,7 @@ TEST(CliScenario, ShowPrintsLinesAsTheScenarioListDoes) {
                                      "",
                                      "FULL:0#WHAT|tsd1#xyz:5| | | | | |x|коммент|арий",
                                  });
-    Output shown = Quorvel(dir, {"scenario", "show", (dir / "s.lsc").string()});
+    test::CliResult shown = Quorvel(dir, {"scenario", "show", (dir / "s.lsc").string()});
     ASSERT_EQ(shown.Code, 0) << shown.Err;
     EXPECT_EQ(
         shown.Out,
@@ -54,7 +45,7 @@ TEST(CliScenario, ShowPrintsLinesAsTheScenarioListDoes) {
         "коммент | Исходный список; Случайно; Все создаваемые ставки | TSD1#xyz:5#LNO:#SF:0 |  |  |  |  |  "
         "| TSD1##LNO:#SF:0\n");
 
-    Output missing = Quorvel(dir, {"scenario", "show", (dir / "none.lsc").string()});
+    test::CliResult missing = Quorvel(dir, {"scenario", "show", (dir / "none.lsc").string()});
     EXPECT_EQ(missing.Code, 1);
     EXPECT_EQ(missing.Err.rfind("Ошибка чтения файла \"" + (dir / "none.lsc").string() + "\"!\n\n", 0), 0u)
         << missing.Err;
@@ -73,7 +64,7 @@ TEST(CliScenario, OneStepOnTheSampleArchive) {
 
     // Removing the values of the 10-draw table one by one leaves the last value's triple; the
     // filtering that would empty the list is rolled back.
-    Output step = Quorvel(dir, {"step", "TSD1#NUMS:10#LNO:#SF:0"});
+    test::CliResult step = Quorvel(dir, {"step", "TSD1#NUMS:10#LNO:#SF:0"});
     ASSERT_EQ(step.Code, 0) << step.Err;
     const std::vector<std::string> log = LinesOf(step.Err);
     ASSERT_EQ(log.size(), 1u + 10 + 10 * 3 + 1);
@@ -87,9 +78,9 @@ TEST(CliScenario, OneStepOnTheSampleArchive) {
     EXPECT_EQ(log[10].substr(0, 5), "< [" + step.Out.substr(0, 1) + "]");  // the table's last row
 
     // Each variant runs on what the one before left, only while there is a choice left.
-    Output variants = Quorvel(dir, {"step", "TSD1#NUMS:5,10#LNO:", "--offset", "3"});
+    test::CliResult variants = Quorvel(dir, {"step", "TSD1#NUMS:5,10#LNO:", "--offset", "3"});
     EXPECT_EQ(CountPrefix(LinesOf(variants.Err), "Анализ тиражей"), 1);
-    Output thresholds = Quorvel(dir, {"step", "TMF1#NUMS#CMV:100,1#SF:0", "--window", "30"});
+    test::CliResult thresholds = Quorvel(dir, {"step", "TMF1#NUMS#CMV:100,1#SF:0", "--window", "30"});
     EXPECT_EQ(CountPrefix(LinesOf(thresholds.Err), "Анализ тиражей и расчет статистики"), 2);
     EXPECT_NE(thresholds.Err.find("для выборки в 30 тиражей..."), std::string::npos);
     // A list read from a file.
@@ -101,14 +92,14 @@ TEST(CliScenario, OneStepOnTheSampleArchive) {
 TEST(CliScenario, StepsThatCannotRun) {
     test::TempDir dir;
     ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
-    Output unknown = Quorvel(dir, {"step", "TSD1#XYZ:10"});
+    test::CliResult unknown = Quorvel(dir, {"step", "TSD1#XYZ:10"});
     EXPECT_EQ(unknown.Code, 1);
     EXPECT_EQ(unknown.Err, "Некорректное описание фильтра: TSD1#XYZ:10#LNO:#SF:0!\n");
     EXPECT_TRUE(unknown.Out.empty());
     // --window gives window lengths, but still no method.
     EXPECT_EQ(Quorvel(dir, {"step", "TMF1#XYZ#CMV:1#SF:0", "--window", "30"}).Err,
               "Некорректное описание фильтра: TMF1#XYZ#CMV:1#SF:0!\n");
-    Output conversion = Quorvel(dir, {"step", "TSD1#NUMS:10#DDV:1#SF:0"});
+    test::CliResult conversion = Quorvel(dir, {"step", "TSD1#NUMS:10#DDV:1#SF:0"});
     EXPECT_EQ(conversion.Code, 1);
     EXPECT_NE(conversion.Err.find("Значение \"-\" не является целым числом!\n"), std::string::npos);
     for (const std::vector<std::string>& args :

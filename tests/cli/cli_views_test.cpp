@@ -3,23 +3,14 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {
 namespace {
 
-struct Output {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-Output Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data-dir", dir.Path().string()});
-    std::ostringstream out, err;
-    int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+test::CliResult Quorvel(const test::TempDir& dir, std::vector<std::string> args) {
+    return test::RunQuorvel(dir, std::move(args), {});
 }
 
 // 7 7 7 on a Monday, 1 2 3 on a Sunday, 1 5 9 without a date.
@@ -32,7 +23,7 @@ protected:
     }
     std::string View(std::vector<std::string> args) {
         args.insert(args.begin(), "view");
-        Output result = Quorvel(dir, args);
+        test::CliResult result = Quorvel(dir, args);
         EXPECT_EQ(result.Code, 0) << result.Err;
         return result.Out;
     }
@@ -92,17 +83,17 @@ TEST_F(CliViews, GraphOfAMethodAtAnOffset) {
 }
 
 TEST_F(CliViews, FiltersByWeekColumnsCardAndLayoutCells) {
-    Output week = Quorvel(dir, {"view", "filter", "week", "--remove", "3"});
+    test::CliResult week = Quorvel(dir, {"view", "filter", "week", "--remove", "3"});
     ASSERT_EQ(week.Code, 0) << week.Err;
     EXPECT_EQ(std::count(week.Out.begin(), week.Out.end(), '\n'), 729);
     EXPECT_EQ(week.Out.find('3'), std::string::npos);
     EXPECT_EQ(week.Err, "Неделя;3;729\n");
 
-    Output layout = Quorvel(dir, {"view", "filter", "layout", "--keep", "[7], 2", "[7]"});
+    test::CliResult layout = Quorvel(dir, {"view", "filter", "layout", "--keep", "[7], 2", "[7]"});
     ASSERT_EQ(layout.Code, 0) << layout.Err;
     EXPECT_EQ(layout.Err, "Схема;7; 2;488\n");
 
-    Output card = Quorvel(dir, {"view", "filter", "card", "--keep", "", ""});
+    test::CliResult card = Quorvel(dir, {"view", "filter", "card", "--keep", "", ""});
     EXPECT_EQ(card.Code, 1);
     EXPECT_NE(card.Err.find("В выделенном диапазоне нет значений для фильтра!"), std::string::npos);
     EXPECT_EQ(Quorvel(dir, {"view", "filter", "week", "--keep", "10"}).Code, 1);
@@ -113,7 +104,7 @@ TEST_F(CliViews, FiltersByWeekColumnsCardAndLayoutCells) {
 TEST(CliViewsSample, SumDistributionOfTheSampleArchive) {
     test::TempDir dir;
     ASSERT_EQ(Quorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
-    Output sums = Quorvel(dir, {"view", "sums"});
+    test::CliResult sums = Quorvel(dir, {"view", "sums"});
     ASSERT_EQ(sums.Code, 0) << sums.Err;
     std::istringstream lines(sums.Out);
     std::string line;

@@ -5,32 +5,19 @@
 #include "model/text_forms.h"
 #include "stakes/regulars_file.h"
 #include "support/fake_ui_host.h"
+#include "support/records_from_text.h"
 #include "support/temp_dir.h"
 #include "util/endian.h"
 
 namespace quorvel {
 namespace {
 
+using test::Draw;
 using test::FakeUiHost;
 using test::ReadBytes;
+using test::Regular;
 using test::TempDir;
 using test::WriteBytes;
-
-TDraw Draw(int number, const char* values) {
-    TDraw draw;
-    draw.Number = number;
-    draw.Values = StrToComb(values).Values;
-    return draw;
-}
-
-TRegular Regular(const char* comment, const char* start, int step, bool useLastDraw = false) {
-    TRegular regular;
-    regular.Comment.SetText(comment);
-    regular.Start = regular.Current = StrToComb(start);
-    regular.Step = step;
-    regular.UseLastDraw = useLastDraw ? 1 : 0;
-    return regular;
-}
 
 std::string Current(const TRegular& regular) {
     return CombToStr(regular.Current);

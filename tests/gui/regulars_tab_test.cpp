@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,29 +21,17 @@
 #include "stakes/regulars_page.h"
 #include "stakes/stake_dialog.h"
 #include "support/fake_ui_host.h"
+#include "support/records_from_text.h"
+#include "support/screenshot.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;
+using quorvel::test::Draw;
+using quorvel::test::Regular;
 
 namespace {
-
-TDraw Draw(int number, const char* values) {
-    TDraw draw;
-    draw.Number = number;
-    draw.Values = StrToComb(values).Values;
-    return draw;
-}
-
-TRegular Regular(const char* comment, const char* start, int step, bool useLastDraw = false) {
-    TRegular regular;
-    regular.Comment.SetText(comment);
-    regular.Start = regular.Current = StrToComb(start);
-    regular.Step = step;
-    regular.UseLastDraw = useLastDraw ? 1 : 0;
-    return regular;
-}
 
 // A window over draws 10 (1;2;3), 11 (4;4;4), 12 (0;5;9) and the regulars given.
 struct RegularsWindow {
@@ -86,12 +73,6 @@ struct RegularsWindow {
         });
         QVERIFY(window->Actions().Execute(action));
         QVERIFY(seen);
-    }
-    void Screenshot(QWidget* widget, const QString& name) {
-        widget->show();
-        QVERIFY(QTest::qWaitForWindowExposed(widget));
-        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
-        QVERIFY(widget->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/" + name));
     }
 
     test::TempDir dir;
@@ -137,7 +118,7 @@ private slots:
         QVERIFY(view != nullptr && view->actions().contains(w.Action("TabTables")));
         w.window->resize(1100, 600);
         w.window->RightTabs()->setCurrentIndex(w.Tab());
-        w.Screenshot(w.window.get(), "regulars_tab.png");
+        test::SaveScreenshot(w.window.get(), "regulars_tab.png");
 
         // Hidden: the list is emptied, the file stays and every regular action is off.
         QVERIFY(w.window->Actions().Execute("TabTables"));
@@ -164,7 +145,7 @@ private slots:
             QVERIFY(dialog->StartEdit()->isEnabled());
             QCOMPARE(dialog->StepBox()->value(), 1);
             QCOMPARE(dialog->StepBox()->minimum(), -9);
-            w.Screenshot(dialog, "regular_dialog.png");
+            test::SaveScreenshot(dialog, "regular_dialog.png");
             dialog->StartEdit()->setText("1;2;10");
             dialog->CommentEdit()->clear();
             QCOMPARE(dialog->Problem().value_or(""), QString("Введена некорректная комбинация!"));
@@ -195,7 +176,7 @@ private slots:
             QCOMPARE(dialog->StartEdit()->text(), QString("{...Выделенные комбинации...}"));
             QVERIFY(!dialog->StartEdit()->isEnabled());
             dialog->StepBox()->setValue(-9);
-            w.Screenshot(dialog, "regular_dialog_many.png");
+            test::SaveScreenshot(dialog, "regular_dialog_many.png");
             dialog->CommentEdit()->setText("Ряд");
             QVERIFY(!dialog->Problem());
             dialog->accept();

@@ -25,6 +25,7 @@
 #include "stakes/stakes_pages.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
+#include "support/screenshot.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
 #include "widgets/chart_window.h"
@@ -58,10 +59,7 @@ struct SampleWindow {
     void Screenshot(int tab, const QString& name) {
         window->RightTabs()->setCurrentIndex(tab);
         window->resize(1200, 720);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
-        QVERIFY(window->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/" + name));
+        test::SaveScreenshot(window.get(), name);
     }
 
     test::TempDir dir;

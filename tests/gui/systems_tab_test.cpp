@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -14,6 +13,7 @@
 #include "stakes/multi_stake_dialog.h"
 #include "stakes/stakes_pages.h"
 #include "support/fake_ui_host.h"
+#include "support/screenshot.h"
 #include "support/temp_dir.h"
 #include "systems/system_dialog.h"
 #include "systems/systems_page.h"
@@ -52,12 +52,6 @@ struct SystemsWindow {
         poll.start(10);
         QVERIFY(window->Actions().Execute(action));
         QVERIFY(seen);
-    }
-    void Screenshot(QWidget* widget, const QString& name) {
-        widget->show();
-        QVERIFY(QTest::qWaitForWindowExposed(widget));
-        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
-        QVERIFY(widget->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/" + name));
     }
 
     test::TempDir dir;
@@ -123,7 +117,7 @@ private slots:
         QCOMPARE(s.Action("SystemsOn")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
 
         s.window->resize(1200, 720);
-        s.Screenshot(s.window.get(), "systems_tab.png");
+        test::SaveScreenshot(s.window.get(), "systems_tab.png");
 
         // Hiding empties the list; the next start shows the tab again.
         QVERIFY(s.window->Actions().Execute("SystemsOn"));
@@ -203,7 +197,7 @@ private slots:
         shown.Info.Link = "https://example.org/systems/9001";
         shown.Info.Created = 1735732800;
         gui::SystemDialog filled(shown, true, s.window.get());
-        s.Screenshot(&filled, "system_dialog.png");
+        test::SaveScreenshot(&filled, "system_dialog.png");
     }
 
     void ownSystemsAreAddedThroughTheDialogAndDeleted() {

@@ -12,7 +12,8 @@ namespace quorvel::test {
 
 // A command-line workspace over made-up draws 1..count whose values are n % 10, 3n % 10 and
 // 7n % 10: every value falls, and the tables they give are easy to work out by hand.
-inline std::unique_ptr<Workspace> MadeUpWorkspace(const std::filesystem::path& dir, UiHost& host, int count = 50) {
+inline std::unique_ptr<Workspace> MadeUpWorkspace(const std::filesystem::path& dir, UiHost& host,
+                                                  int count = 50) {
     TDrawsArray draws;
     for (int n = 1; n <= count; ++n) {
         TDraw draw;
@@ -22,8 +23,8 @@ inline std::unique_ptr<Workspace> MadeUpWorkspace(const std::filesystem::path& d
         draws.push_back(draw);
     }
     SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
-    auto workspace =
-        std::make_unique<Workspace>(DataDirectory(dir), host, std::vector<std::string>{}, Workspace::Mode::CommandLine);
+    auto workspace = std::make_unique<Workspace>(DataDirectory(dir), host, std::vector<std::string>{},
+                                                 Workspace::Mode::CommandLine);
     workspace->LoadStartupSettings();
     workspace->Initialise();
     return workspace;
