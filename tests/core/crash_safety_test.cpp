@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -14,38 +15,75 @@
 #include "scenario/scenario.h"
 #include "stakes/rating.h"
 #include "stakes/regulars_file.h"
+#include "stakes/stakes_file.h"
 #include "stats/fullset_file.h"
 #include "stats/stat_list.h"
 #include "support/temp_dir.h"
+#include "systems/system_files.h"
 #include "util/safe_file.h"
 
 using namespace quorvel;
 
 namespace {
 
-// Writes the bigger content with the disk "full" past 4 KiB (the file-size limit holds even for
-// root) and answers whether the write failed with the system's reason, the previous file whole
-// and nothing left over.
+// While it lives, no file may grow past 4 KiB: the disk is "full" there, and a write beyond
+// fails with the system's reason instead of a signal. The file-size limit holds even for root,
+// where a read-only directory would not.
+class DiskFullPast4KiB {
+public:
+    DiskFullPast4KiB() : savedHandler_(signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~DiskFullPast4KiB() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, savedHandler_);
+    }
+    DiskFullPast4KiB(const DiskFullPast4KiB&) = delete;
+    DiskFullPast4KiB& operator=(const DiskFullPast4KiB&) = delete;
+
+private:
+    sighandler_t savedHandler_;
+    rlimit saved_{};
+};
+
+// Whether the work failed with the system's reason for a full disk in its message.
+bool FailsWithTheSystemsReason(const std::function<void()>& work) {
+    DiskFullPast4KiB full;
+    try {
+        work();
+    } catch (const std::exception& e) {
+        return std::string(e.what()).find(std::strerror(EFBIG)) != std::string::npos;
+    }
+    return false;
+}
+
+int EntriesOf(const std::filesystem::path& folder) {
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++entries;
+    return entries;
+}
+
+// Writes the bigger content on a full disk and answers whether the write failed with the
+// system's reason, the previous file whole and nothing left over.
 bool FailsKeepingThePrevious(const std::filesystem::path& file, const std::function<void()>& writeSmall,
                              const std::function<void()>& writeBig) {
     writeSmall();
     const std::string before = ReadFileBytes(file);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    bool failed = false;
-    try {
-        writeBig();
-    } catch (const std::exception& e) {
-        failed = std::string(e.what()).find(std::strerror(EFBIG)) != std::string::npos;
-    }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
-        ++entries;
-    return failed && ReadFileBytes(file) == before && entries == 1;
+    const bool failed = FailsWithTheSystemsReason(writeBig);
+    return failed && ReadFileBytes(file) == before && EntriesOf(file.parent_path()) == 1;
+}
+
+TStakeRecord Stake(int draw) {
+    TStakeRecord stake;
+    stake.Kind = StakeKindManual;
+    stake.DrawNumber = draw;
+    stake.Values = {3, {1, 2, 3, 0}};
+    stake.Comment.SetText("ставка " + std::to_string(draw));
+    return stake;
 }
 
 TDrawsArray Draws(int count) {
@@ -133,6 +171,15 @@ TEST(CrashSafety, EveryWholeFileKeepsItsPreviousContentWhenTheDiskFills) {
         [&] {
             WriteFullSetFile(fullSet, FullSetData{std::vector<FullSetRecord>(1000), 1, 1});
         }));
+    const auto system = at("system");
+    std::vector<TSystemLine> longSystem;
+    for (int copy = 0; copy < 5; ++copy) {
+        const std::vector<TSystemLine> lines = CompleteSystem(10);
+        longSystem.insert(longSystem.end(), lines.begin(), lines.end());
+    }
+    EXPECT_TRUE(FailsKeepingThePrevious(
+        system, [&] { WriteSystemFile(system, CompleteSystem(4), std::nullopt); },
+        [&] { WriteSystemFile(system, longSystem, std::nullopt); }));
     const auto workbook = at("workbook");
     EXPECT_TRUE(FailsKeepingThePrevious(
         workbook,
@@ -168,4 +215,34 @@ TEST(CrashSafety, NamesFileKeepsThePreviousNamesWhenTheDiskFills) {
                 entry.CustomName = std::string(30, 'n');
             save();
         }));
+}
+
+// The stakes file is written in place and rewritten only through its temporary copy: a delete
+// that fills the disk keeps every record, and a damaged file that cannot be kept aside is not
+// emptied.
+TEST(CrashSafety, StakesFileLosesNoRecordWhenTheDiskFills) {
+    test::TempDir dir;
+    const auto path = dir / "Quorvel_3r10.lsk";
+    StakesFile file;
+    file.Open(path);
+    std::vector<TStakeRecord> stakes;
+    for (int draw = 1; draw <= 30; ++draw)
+        stakes.push_back(Stake(draw));
+    ASSERT_EQ(file.AppendStakes(stakes, 1), 30);
+    const std::string before = ReadFileBytes(path);
+    ASSERT_GT(before.size(), 4096u);
+
+    EXPECT_TRUE(FailsWithTheSystemsReason([&] { file.DeleteRange(0, 0); }));
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_FALSE(std::filesystem::exists(file.TemporaryPath()));
+    EXPECT_EQ(file.RecordCount(), 30);
+    EXPECT_EQ(file.ReadLast()->DrawNumber, 30);
+
+    file.Close();
+    const std::string damaged = before + "torn";
+    test::WriteBytes(path, damaged);
+    file.Open(path);
+    EXPECT_TRUE(FailsWithTheSystemsReason([&] { file.CheckVersion(); }));
+    EXPECT_EQ(ReadFileBytes(path), damaged);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".bak"));
 }
