@@ -34,23 +34,29 @@ test-asan: setup
 	cd $(ASAN_BUILD_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# Every fuzz target for FUZZ_SECONDS each, from its seed corpus; a crash stops with its input
-# kept in $(FUZZ_BUILD_DIR)/crashes.
+# Every fuzz target for FUZZ_SECONDS each, from its seeds and past findings; a crash, leak or
+# undefined behaviour stops with its input kept in $(FUZZ_BUILD_DIR)/crashes. Each target's log
+# is kept in $(FUZZ_BUILD_DIR)/logs, and the runs each one made are listed at the end.
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-fuzz: setup
+fuzz:
+	@scripts/setup.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQUORVEL_BUILD_FUZZ=ON -DQUORVEL_BUILD_GUI=OFF -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
-	@mkdir -p $(FUZZ_BUILD_DIR)/crashes
+	@mkdir -p $(FUZZ_BUILD_DIR)/crashes $(FUZZ_BUILD_DIR)/logs
 	@for target in $(FUZZ_BUILD_DIR)/fuzz/*_fuzz; do \
-	  name=$$(basename $$target); corpus=$(FUZZ_BUILD_DIR)/corpus/$$name; mkdir -p $$corpus; \
-	  cp -n fuzz/seeds/* samples/* fuzz/regressions/$${name%_fuzz}/* $$corpus/ 2>/dev/null || true; \
-	  echo "== $$name"; \
-	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$name- \
-	    $$corpus || exit 1; \
+	  name=$$(basename $$target _fuzz); corpus=$(FUZZ_BUILD_DIR)/corpus/$$name; mkdir -p $$corpus; \
+	  cp -n fuzz/seeds/$$name/* fuzz/regressions/$$name/* $$corpus/ 2>/dev/null || true; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -rss_limit_mb=4096 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$name- $$corpus > $(FUZZ_BUILD_DIR)/logs/$$name.log 2>&1 \
+	    || { tail -n 60 $(FUZZ_BUILD_DIR)/logs/$$name.log; exit 1; }; \
+	  grep -h '^Done' $(FUZZ_BUILD_DIR)/logs/$$name.log; \
 	done
+	@echo "== runs per target"; for log in $(FUZZ_BUILD_DIR)/logs/*.log; do \
+	  printf '%-16s %s\n' $$(basename $$log .log) "$$(grep -h '^Done' $$log | cut -d' ' -f2-)"; done
 
 # The first run imports the sample archive into the data directory, so there is real data to see.
 run: build

@@ -1,0 +1,28 @@
+// Full-set files from damaged bytes: a file of whole records with its trailer reads and writes
+// back byte for byte, and its counts feed a statistics table without harm; anything else is
+// refused with a message.
+#include "fuzz_input.h"
+#include "stats/fullset_file.h"
+#include "stats/stat_table.h"
+
+using namespace quorvel;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto path = fuzz::AsFile(data, size, "method.dfc");
+    std::optional<FullSetData> fullSet;
+    if (!fuzz::Refusing([&] { fullSet = ReadFullSetFile(path); })) return 0;
+    if (!fullSet) return 0;
+    const auto copy = fuzz::Folder() / "copy.dfc";
+    WriteFullSetFile(copy, *fullSet);
+    fuzz::Expect(ReadFileBytes(copy) == std::string(fuzz::AsText(data, size)), "the written file differs");
+
+    const TStatList& catalogue = fuzz::Catalogue();
+    const TStatMethod& entry = catalogue.Items[data[0] % catalogue.Items.size()];
+    if (!entry.StatClass->SupportsFullSet()) return 0;
+    const auto stat = entry.CreateStat(catalogue);
+    TStatTableRequest request;
+    request.WindowLength = 30;
+    request.FullSet = &*fullSet;
+    ComputeStatTable(*stat, fuzz::SmallArchive(), request);
+    return 0;
+}
