@@ -17,13 +17,15 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-TEST(CodePage, RoundTripsEveryDefinedCharacter) {
+// 0x98 has no character in the code page; it reads as the control character U+0098, as on
+// Windows, so that a line a reader does not understand is written back byte for byte.
+TEST(CodePage, RoundTripsEveryByte) {
     std::string all;
-    for (int b = 1; b < 256; ++b) {
-        if (b != 0x98) all += static_cast<char>(b);  // 0x98 has no character in the code page
-    }
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     std::string utf8 = Cp1251ToUtf8(all);
     EXPECT_EQ(Utf8ToCp1251(utf8), all);
+    EXPECT_EQ(Cp1251ToUtf8("x\x98y"), "x\xC2\x98y");
     EXPECT_EQ(Cp1251ToUtf8("\xD2\xE8\xF0\xE0\xE6"), "Тираж");
     EXPECT_EQ(Utf8ToCp1251("Тираж № 5"), "\xD2\xE8\xF0\xE0\xE6 \xB9 5");
 }
@@ -34,11 +36,7 @@ TEST(CodePage, UnmappableInputIsReplacedNotDropped) {
                            "b"),
               "a?b");                          // invalid UTF-8
     EXPECT_EQ(Utf8ToCp1251("ab\xD0"), "ab?");  // cut in the middle of a character
-    EXPECT_EQ(Cp1251ToUtf8("a\x98"
-                           "b"),
-              "a\xEF\xBF\xBD"
-              "b");
-    EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8("x\x98y")), "x?y");
+    EXPECT_EQ(Utf8ToCp1251("a\xC2"), "a?");
 }
 
 TEST(TextFiles, LinesInCodePage1251WithCrLf) {

@@ -21,10 +21,10 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts the input; on a byte sequence it cannot convert it appends the replacement
-    // and skips `skip(input)` bytes.
-    template <typename Skip>
-    std::string Convert(std::string_view input, std::string_view replacement, Skip skip) {
+    // Converts the input; on a byte sequence it cannot convert, `replace(rest)` appends what
+    // stands for it and answers how many bytes it took.
+    template <typename Replace>
+    std::string Convert(std::string_view input, Replace replace) {
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(input.size() * 2 + 4);
@@ -38,8 +38,7 @@ public:
             out.append(buffer, static_cast<size_t>(outPtr - buffer));
             if (rc != static_cast<size_t>(-1)) continue;
             if (errno == E2BIG) continue;
-            out += replacement;
-            size_t step = skip(std::string_view(in, inLeft));
+            const size_t step = replace(std::string_view(in, inLeft), out);
             in += step;
             inLeft -= step;
         }
@@ -61,6 +60,11 @@ size_t Utf8SequenceLength(std::string_view rest) {
     return taken;
 }
 
+// The one byte of the code page without a character, and the control character that stands
+// for it in UTF-8, as Windows reads it: so every byte of a file survives a reading and a writing.
+constexpr char UndefinedByte = '\x98';
+constexpr std::string_view UndefinedByteUtf8 = "\xC2\x98";
+
 bool IsAscii(std::string_view text) {
     for (char c : text) {
         if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -73,13 +77,23 @@ bool IsAscii(std::string_view text) {
 std::string Cp1251ToUtf8(std::string_view bytes) {
     if (IsAscii(bytes)) return std::string(bytes);
     thread_local Converter converter("UTF-8", "CP1251");
-    return converter.Convert(bytes, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
+    return converter.Convert(bytes, [](std::string_view rest, std::string& out) {
+        out += rest[0] == UndefinedByte ? UndefinedByteUtf8 : std::string_view("\xEF\xBF\xBD");
+        return size_t{1};
+    });
 }
 
 std::string Utf8ToCp1251(std::string_view text) {
     if (IsAscii(text)) return std::string(text);
     thread_local Converter converter("CP1251", "UTF-8");
-    return converter.Convert(text, "?", Utf8SequenceLength);
+    return converter.Convert(text, [](std::string_view rest, std::string& out) {
+        if (rest.starts_with(UndefinedByteUtf8)) {
+            out += UndefinedByte;
+            return UndefinedByteUtf8.size();
+        }
+        out += '?';
+        return Utf8SequenceLength(rest);
+    });
 }
 
 }  // namespace quorvel
