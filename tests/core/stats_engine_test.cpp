@@ -255,6 +255,13 @@ TEST(Catalogue, NamesFileRoundTripKeepsOtherLanguages) {
     EXPECT_EQ(fresh.stats.Items[0].Name(), "Мои числа");
     EXPECT_EQ(fresh.stats.Items[1].Name(), "Цифры тиража");
 
+    // Favourites that name no entry would leave the lists empty: every method shows instead.
+    test::WriteBytes(dir / "gone.flt", "[FILTERS]\r\nFavorites=CHN9,OLD\r\n");
+    EXPECT_FALSE(fresh.stats.LoadNames(dir / "gone.flt", true));
+    EXPECT_TRUE(fresh.stats.ShowAll);
+    Engine untouched({});
+    EXPECT_EQ(fresh.stats.MethodList(false).size(), untouched.stats.MethodList(false).size());
+
     std::filesystem::create_directory(dir / "dir.flt");
     auto error = fresh.stats.SaveNames(dir / "dir.flt", true, true);
     ASSERT_TRUE(error);

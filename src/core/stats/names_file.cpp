@@ -10,6 +10,10 @@ std::optional<std::string> TStatList::LoadNames(const std::filesystem::path& fil
         const TIniFile ini = TIniFile::Load(file);
         if (withFavourites) {
             ParseFavourites(ini.ReadString("FILTERS", "Favorites", FavouritesText()));
+            // Codes that name no entry (a hand-edited file, or channels gone with a smaller
+            // channel size) would leave the method lists empty until the next start, where
+            // the empty text written back shows every method: show every method at once.
+            NormalizeFavourites();
             Ordered = ini.ReadBool("FILTERS", "Ordered", Ordered);
             ShowGroupName = ini.ReadBool("FILTERS", "ShowGroupName", ShowGroupName);
             ShowMethodFlags = ini.ReadBool("FILTERS", "ShowMethodFlags", ShowMethodFlags);
