@@ -47,11 +47,12 @@ TEST(StatListSettings, HandEditedValuesOutOfRangeFallBack) {
         TStatList list = Loaded(dir, std::string("[GLOBAL]\nChannelSize=") + c.channel + "\n");
         EXPECT_EQ(list.Config.ChannelSize, c.expected) << c.channel;
     }
-    TStatList list = Loaded(dir,
-                            "[GLOBAL]\nMatrixCols=11\nCombsGenerateMode=300\n"
-                            "[STAKES]\nMaxStake=2\nCost=lots\n"
-                            "[SHREDDING]\nFormula1Digits=0\nFormula2Digits=9\nFormula3Digits=x\n"
-                            "[CDL]\nLevel=high\nUsePercents=2\nUseAbsValues=-1\n");
+    TStatList list =
+        Loaded(dir,
+               "[GLOBAL]\nMatrixCols=11\nCombsGenerateMode=300\n"
+               "[STAKES]\nMaxStake=2\nCost=lots\n"
+               "[SHREDDING]\nFormula1Digits=0\nFormula2Digits=9\nFormula3Digits=x\n"
+               "[CDL]\nLevel=high\nDeviation=-2E400\nCount=1E308\nUsePercents=2\nUseAbsValues=-1\n");
     EXPECT_EQ(list.Config.MatrixCols, 3);
     EXPECT_EQ(list.CombsGenerateMode, 0);
     EXPECT_EQ(list.Config.MaxStake, 3);
@@ -60,6 +61,8 @@ TEST(StatListSettings, HandEditedValuesOutOfRangeFallBack) {
     EXPECT_EQ(list.Formula2Digits, 5);
     EXPECT_EQ(list.Formula3Digits, 2);
     EXPECT_EQ(list.Config.Weights.Level, 1);
+    EXPECT_EQ(list.Config.Weights.Deviation, -1);  // beyond a double: the default
+    EXPECT_EQ(list.Config.Weights.Count, 1E308);
     EXPECT_TRUE(list.Config.Weights.UsePercents);    // above 0 means on
     EXPECT_FALSE(list.Config.Weights.UseAbsValues);  // a negative number is off
     EXPECT_EQ(Loaded(dir, "[GLOBAL]\nMatrixCols=0\n[STAKES]\nMaxStake=6\n").Config.MaxStake, 6);

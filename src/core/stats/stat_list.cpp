@@ -1,6 +1,8 @@
 #include "stats/stat_list.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "app/ini_file.h"
 #include "util/error.h"
@@ -46,6 +48,13 @@ int32_t ReadInRange(const TIniFile& ini, std::string_view section, std::string_v
     return (value >= low && value <= high) ? value : def;
 }
 
+// A coefficient beyond the range of a double (a hand-edited "1E400") would become infinite and
+// turn every weight into the error value: it keeps the default instead.
+double ReadWeight(const TIniFile& ini, std::string_view key, double def) {
+    const long double value = ini.ReadFloat(WeightsSection, key, def);
+    return std::fabs(value) <= std::numeric_limits<double>::max() ? static_cast<double>(value) : def;
+}
+
 uint8_t ReadDigits(const TIniFile& ini, std::string_view key) {
     int32_t value = ini.ReadInteger(ShreddingSection, key, DefaultFormulaDigits);
     return static_cast<uint8_t>(std::clamp(value, FormulaDigitsMin, FormulaDigitsMax));
@@ -81,9 +90,9 @@ void TStatList::LoadSettings() {
     Config.Profits = std::move(profits);
 
     WeightCoefficients weights;
-    weights.Count = ini.ReadFloat(WeightsSection, "Count", weights.Count);
-    weights.Deviation = ini.ReadFloat(WeightsSection, "Deviation", weights.Deviation);
-    weights.Level = ini.ReadFloat(WeightsSection, "Level", weights.Level);
+    weights.Count = ReadWeight(ini, "Count", weights.Count);
+    weights.Deviation = ReadWeight(ini, "Deviation", weights.Deviation);
+    weights.Level = ReadWeight(ini, "Level", weights.Level);
     weights.UsePercents = ini.ReadInteger(WeightsSection, "UsePercents", 0) > 0;
     weights.UseAbsValues = ini.ReadInteger(WeightsSection, "UseAbsValues", 0) > 0;
     Config.Weights = weights;
@@ -151,8 +160,8 @@ Money TStatList::StakeResult(int valuesCount, int matches) const {
     if (valuesCount > 3) stakes = int64_t{valuesCount} * valuesCount * valuesCount;
     Money cost = 0;
     Money result = 0;
-    bool overflow = __builtin_mul_overflow(stakes, Config.Cost, &cost) ||
-                    __builtin_sub_overflow(Money{0}, cost, &result);
+    bool overflow =
+        __builtin_mul_overflow(stakes, Config.Cost, &cost) || __builtin_sub_overflow(Money{0}, cost, &result);
     if (!overflow && matches >= 0) {
         for (const ProfitRow& row : Config.Profits) {
             if (row.Overlap != matches) continue;
