@@ -64,6 +64,10 @@ TEST(DrawArchive, OffsetPointAndTheDrawThatFollowedIt) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Запись со индексом -1 в файле данных не найдена!");
     }
+    TDraw last;
+    last.Number = INT32_MAX;  // only a damaged file holds it
+    archive.Append(last);
+    EXPECT_EQ(archive.NextDrawNumber(0), INT32_MIN);
 }
 
 TEST(DrawArchive, IndexOfNumberOnRisingGappedAndUnorderedNumbers) {

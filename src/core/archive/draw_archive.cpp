@@ -52,7 +52,10 @@ TComb DrawArchive::ValuesAtRow(int row) const {
 int DrawArchive::NextDrawNumber(int row) const {
     if (draws_.empty()) return 1;
     if (row < 0 || row >= Count()) return -1;
-    return draws_[static_cast<size_t>(RowToIndex(row))].Number + 1;
+    // Only a damaged file holds the number 2147483647: the next one wraps, as the stored 32-bit
+    // numbers do, instead of overflowing.
+    const auto number = static_cast<uint32_t>(draws_[static_cast<size_t>(RowToIndex(row))].Number);
+    return static_cast<int32_t>(number + 1u);
 }
 
 int DrawArchive::IndexOfNumber(int number) const {
