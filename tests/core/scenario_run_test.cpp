@@ -12,6 +12,7 @@
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
 #include "util/codepage.h"
+#include "util/error.h"
 #include "util/safe_file.h"
 
 using namespace quorvel;
@@ -251,6 +252,22 @@ TEST_F(ScenarioRun, AnErrorInAStepIsShownAndEndsTheRun) {
     // The flags are back to idle: a new run goes.
     EXPECT_FALSE(Run({"FULL:0#FIRST| | | | | | | |"}).Stopped);
     EXPECT_EQ(RealStakes().size(), 1u);
+}
+
+// Variants that could never be stored are refused before any is made, with the message of
+// storage run out: asking for the memory would not fail at once but fill the machine.
+TEST_F(ScenarioRun, TooManyVariantsAreRefusedBeforeAnyIsStored) {
+    const std::string huge = "TSD1#NUMS:1-999999;1#LMV:1-999999;1#SF:0";
+    const auto summary = Run({"FULL:0#FIRST|" + huge + "| | | | | | |"});
+    EXPECT_TRUE(summary.Stopped);
+    EXPECT_EQ(host.Last("error").rfind(TooManyVariantsText, 0), 0u) << host.Last("error");
+    EXPECT_TRUE(RealStakes().empty());
+    // Steps of a fair size each can multiply beyond the storage too.
+    const std::string wide = "TSD1#NUMS:1-1000;1#LMV:1-100;1#SF:0";
+    EXPECT_THROW(
+        ExpandVariants(ReadLineSteps("FULL|" + wide + "|" + wide + "|" + wide + "| | | | |", Ws().Stats()),
+                       Ws().Stats()),
+        quorvel::Error);
 }
 
 TEST_F(ScenarioRun, SeededRandomStakesRepeat) {

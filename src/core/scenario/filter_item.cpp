@@ -1,7 +1,10 @@
 #include "scenario/filter_item.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
+#include <new>
 
 #include "model/lists.h"
 #include "util/error.h"
@@ -237,12 +240,27 @@ std::optional<FilterItemProblem> CheckFilterItem(const TFilterItem& item, const 
     return std::nullopt;
 }
 
+const char* const TooManyVariantsText =
+    "Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\rПожалуйста, "
+    "уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите попытку.";
+
+void RequireVariantStorage(uint64_t count, size_t bytesEach) {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0) return;
+    const uint64_t half = static_cast<uint64_t>(pages) / 2 * static_cast<uint64_t>(pageSize);
+    if (bytesEach == 0 || count <= half / bytesEach) return;
+    throw Error(std::string(TooManyVariantsText) + "\r\r" + std::bad_alloc().what());
+}
+
 std::vector<TFilterPart> ExpandFilterItem(const TFilterItem& item, const TStatList& catalogue) {
     const TIntArray draws = StrToIntList(item.DrawsText);
     const TIntArray values = item.Rule != RuleLNO ? StrToIntList(item.RuleValuesText) : TIntArray{};
     if (item.Method < 0 || draws.empty() || (item.Rule != RuleLNO && values.empty())) {
         throw Error(IncorrectStepMessage(item, catalogue));
     }
+    RequireVariantStorage(uint64_t{draws.size()} * (IsThresholdRule(item.Rule) ? values.size() : 1),
+                          sizeof(TFilterPart));
     TFilterPart base;
     base.Enabled = item.Enabled;
     base.Method = item.Method;

@@ -59,4 +59,13 @@ std::optional<FilterItemProblem> CheckFilterItem(const TFilterItem& item, const 
 // printed step.
 std::vector<TFilterPart> ExpandFilterItem(const TFilterItem& item, const TStatList& catalogue);
 
+// "Вы задали слишком много вариантов фильтров...": storage for the variants ran out.
+extern const char* const TooManyVariantsText;
+// Throws Error with the too-many-variants message and the system's out-of-memory text when
+// count items of that size would take more than half the machine's memory. Asking for such
+// storage does not fail at once on a system that promises memory it does not have: the
+// process would fill the memory and be ended, so the count is checked before anything is
+// stored.
+void RequireVariantStorage(uint64_t count, size_t bytesEach);
+
 }  // namespace quorvel

@@ -9,10 +9,6 @@ namespace quorvel {
 
 namespace {
 
-const char* const TooManyVariants =
-    "Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\rПожалуйста, "
-    "уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите попытку.";
-
 struct Expansion {
     const std::vector<std::vector<TFilterPart>>& stepParts;
     const VariantExpansionHooks& hooks;
@@ -58,15 +54,20 @@ std::vector<TFilterRec> ExpandVariants(const std::vector<TFilterItem>& steps, co
         stepParts.push_back(ExpandFilterItem(step, catalogue));
     std::vector<TFilterRec> variants;
     if (steps.empty()) return variants;
+    uint64_t count = 1;
+    for (const std::vector<TFilterPart>& parts : stepParts) {
+        if (__builtin_mul_overflow(count, uint64_t{parts.size()}, &count)) count = UINT64_MAX;
+    }
+    RequireVariantStorage(count, sizeof(TFilterRec));
     try {
         Expansion expansion{stepParts, hooks, variants};
         expansion.Expand(0);
     } catch (const std::bad_alloc& e) {
         variants = {};
-        throw Error(std::string(TooManyVariants) + "\r\r" + e.what());
+        throw Error(std::string(TooManyVariantsText) + "\r\r" + e.what());
     } catch (const std::length_error& e) {
         variants = {};
-        throw Error(std::string(TooManyVariants) + "\r\r" + e.what());
+        throw Error(std::string(TooManyVariantsText) + "\r\r" + e.what());
     }
     return variants;
 }
