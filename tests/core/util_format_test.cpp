@@ -66,6 +66,11 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(DivideHalfEven(-109, 2), -54);
     EXPECT_EQ(DivideHalfEven(7, -2), -4);  // -3.5
     EXPECT_EQ(DivideHalfEven(10, 3), 3);
+    // The extremes a damaged file can hold divide without overflow.
+    EXPECT_EQ(DivideHalfEven(INT64_MIN, -1), INT64_MAX);
+    EXPECT_EQ(DivideHalfEven(INT64_MIN, -2), 4611686018427387904);
+    EXPECT_EQ(DivideHalfEven(INT64_MAX, 2), 4611686018427387904);  // ...903.5 goes to even
+    EXPECT_EQ(DivideHalfEven(INT64_MIN, 3), -3074457345618258603);
 }
 
 TEST(Money, ParsesDecimalTextExactly) {

@@ -26,21 +26,24 @@ int64_t RoundHalfEven(long double value) {
 }
 
 int64_t DivideHalfEven(int64_t numerator, int64_t denominator) {
-    if (denominator < 0) {
-        numerator = -numerator;
-        denominator = -denominator;
+    // In 128 bits nothing overflows, even for the extreme amounts of a damaged file.
+    __int128 n = numerator;
+    __int128 d = denominator;
+    if (d < 0) {
+        n = -n;
+        d = -d;
     }
-    int64_t quotient = numerator / denominator;
-    int64_t remainder = numerator % denominator;
+    __int128 quotient = n / d;
+    __int128 remainder = n % d;
     // Make the remainder non-negative so that quotient is the floor.
     if (remainder < 0) {
-        remainder += denominator;
+        remainder += d;
         --quotient;
     }
-    int64_t twice = 2 * remainder;
-    if (twice > denominator) return quotient + 1;
-    if (twice < denominator) return quotient;
-    return (quotient % 2 == 0) ? quotient : quotient + 1;
+    const __int128 twice = 2 * remainder;
+    if (twice > d || (twice == d && quotient % 2 != 0)) ++quotient;
+    // Only INT64_MIN / -1 lies beyond: it gives the largest value.
+    return quotient > INT64_MAX ? INT64_MAX : static_cast<int64_t>(quotient);
 }
 
 }  // namespace quorvel

@@ -8,8 +8,8 @@ namespace quorvel {
 int64_t RoundHalfEven(double value);
 int64_t RoundHalfEven(long double value);
 
-// round(numerator / denominator) in exact integer arithmetic, halves to even.
-// The denominator must not be 0.
+// round(numerator / denominator) in exact integer arithmetic, halves to even; a result beyond
+// the 64-bit range (INT64_MIN / -1) gives INT64_MAX. The denominator must not be 0.
 int64_t DivideHalfEven(int64_t numerator, int64_t denominator);
 
 }  // namespace quorvel
