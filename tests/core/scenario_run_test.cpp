@@ -143,6 +143,24 @@ TEST_F(ScenarioRun, LineWithoutStepsStakesItsStartListAndLogsIt) {
     EXPECT_EQ(logPath.filename().string().rfind("ScriptLog_", 0), 0u);
 }
 
+// Runs that start within one second keep their own logs.
+TEST(ScenarioLog, RunsStartedInTheSameSecondWriteSeparateFiles) {
+    test::TempDir dir;
+    std::vector<std::filesystem::path> paths;
+    for (int i = 0; i < 3; ++i) {
+        ScenarioLogFile log(dir.Path(), {});
+        log.WriteLine("run " + std::to_string(i));
+        paths.push_back(log.Path());
+    }
+    // Three files unless the clock passed a second in between, and each holds its own line only.
+    for (size_t i = 0; i < paths.size(); ++i) {
+        const std::string text = ReadFileBytes(paths[i]);
+        EXPECT_NE(text.find("run " + std::to_string(i)), std::string::npos);
+        EXPECT_EQ(text.find("\r\n"), text.size() - 2) << paths[i];
+    }
+    EXPECT_EQ(FindScenarioLogs(dir.Path()).size(), 3u);
+}
+
 TEST_F(ScenarioRun, StakeModesDecideWhatIsStaked) {
     // Removing every value one by one leaves one combination: staked whatever the mode.
     for (const char* mode : {"STOP", "SKIP", "ALL", "NONE"}) {

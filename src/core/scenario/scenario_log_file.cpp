@@ -44,6 +44,26 @@ std::string AppendBytes(const std::filesystem::path& path, const std::string& by
     return failure;
 }
 
+// A run that starts within the same second as another must not write into that run's log: the
+// first free name of "ScriptLog_<stamp>.txt", "ScriptLog_<stamp>-2.txt", ... is created and so
+// taken, even against another process doing the same.
+std::filesystem::path ClaimLogPath(const std::filesystem::path& directory, const std::string& stamp) {
+    constexpr int Attempts = 1000;
+    for (int n = 1; n <= Attempts; ++n) {
+        const std::string name =
+            std::string(LogPrefix) + stamp + (n > 1 ? "-" + std::to_string(n) : "") + std::string(LogSuffix);
+        const std::filesystem::path path = directory / name;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        // Any failure other than a taken name shows when the first line is written.
+        if (errno != EEXIST) return path;
+    }
+    return directory / (std::string(LogPrefix) + stamp + std::string(LogSuffix));
+}
+
 }  // namespace
 
 ScenarioLogFile::ScenarioLogFile(const std::filesystem::path& directory, ErrorCallback onError)
@@ -52,7 +72,7 @@ ScenarioLogFile::ScenarioLogFile(const std::filesystem::path& directory, ErrorCa
     const std::string stamp =
         Format("%.4d-%.2d-%.2d-%.2d-%.2d-%.2d",
                {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec});
-    path_ = directory / (std::string(LogPrefix) + stamp + std::string(LogSuffix));
+    path_ = ClaimLogPath(directory, stamp);
 }
 
 void ScenarioLogFile::WriteLine(const std::string& line) {
