@@ -256,6 +256,20 @@ public:
         stepTables_.clear();
     }
     void ClearScriptStop() { scriptStop_ = false; }
+    // Takes everything a scenario pass reads from the other workspace, whole: the archive and
+    // offset, the settings and catalogue, the options, the combination list, the scenario and
+    // the statistics tab's state. A workspace that works out passes for another one runs them
+    // exactly as that one would.
+    void CopyRunStateFrom(const Workspace& other);
+    // What a pass leaves besides its effects: the combination list and the statistics tab's
+    // method, window and table.
+    struct PassEndState {
+        TCombList Combs;
+        StatTableState StatTable;
+        int32_t DrawsStatLen = 0;
+    };
+    PassEndState CapturePassEnd() const;
+    void AdoptPassEnd(PassEndState state);
 
     // Download of new draws
     // The results address and the proxy list service (section DOWNLOAD of the settings file).

@@ -143,6 +143,30 @@ bool Workspace::ScriptStopRequested() {
     return scriptStop_;
 }
 
+void Workspace::CopyRunStateFrom(const Workspace& other) {
+    archive_.Assign(other.archive_.Draws());
+    archive_.SetOffset(other.archive_.Offset());
+    stats_ = other.stats_;
+    stats_.SetDraws(&archive_.Draws());
+    options_ = other.options_;
+    combs_ = other.combs_;
+    scenario_ = other.scenario_;
+    statTable_ = other.statTable_;
+    shippedSystems_ = other.shippedSystems_;
+    ForgetStepTable();
+}
+
+Workspace::PassEndState Workspace::CapturePassEnd() const {
+    return {combs_, statTable_, options_.DrawsStatLen};
+}
+
+void Workspace::AdoptPassEnd(PassEndState state) {
+    combs_ = std::move(state.Combs);
+    statTable_ = std::move(state.StatTable);
+    options_.DrawsStatLen = state.DrawsStatLen;
+    RefreshCombs();
+}
+
 namespace {
 
 void WriteLog(ScenarioLogSink* log, const std::string& line) {

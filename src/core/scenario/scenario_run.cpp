@@ -6,7 +6,6 @@
 #include "app/workspace.h"
 #include "model/lists.h"
 #include "model/text_forms.h"
-#include "scenario/pass_workers.h"
 #include "systems/system_game.h"
 #include "util/error.h"
 #include "util/format.h"
@@ -195,6 +194,7 @@ ScenarioRunSummary ScenarioRunner::Run() {
 ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
     BeginRun();
+    LogPassOrder();
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
     if (jobs > 1 && tests > 1)
@@ -205,6 +205,42 @@ ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
     EndRun(true);
     return summary_;
+}
+
+ScenarioRunSummary ScenarioRunner::Merge(int tests, const std::function<RecordedPass(int offset)>& take) {
+    BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
+    BeginRun();
+    LogPassOrder();
+    const int savedOffset = ws_.Archive().Offset();
+    status_.Cycle = 0;
+    ReplayPasses(tests, [&](int offset) { return WorkedPass{take(offset), std::nullopt}; });
+    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
+    EndRun(true);
+    return summary_;
+}
+
+void ScenarioRunner::RecordShard(int tests, PassRange range, int jobs,
+                                 const std::function<void(RecordedPass)>& keep) {
+    const bool inOrder = PassesRunInOrder(ws_.Scenario().Lines());
+    // Passes in order need the list of every pass before the range.
+    const PassRange worked = inOrder ? PassRange{tests, range.Last} : range;
+    PassWorkers workers(ws_, jobs, worked, seed_, inOrder);
+    for (int offset = worked.First; offset >= worked.Last; --offset) {
+        if (ws_.ScriptStopRequested()) break;
+        WorkedPass pass = workers.Take(offset);
+        if (offset > range.First) continue;
+        const bool stops =
+            std::any_of(pass.Record.Events.begin(), pass.Record.Events.end(),
+                        [](const PassEvent& event) { return event.What == PassEvent::Kind::Stop; });
+        keep(std::move(pass.Record));
+        if (stops) break;
+    }
+}
+
+void ScenarioRunner::LogPassOrder() {
+    if (!PassesRunInOrder(ws_.Scenario().Lines())) return;
+    Log("Проходы выполняются по порядку: первая строка сценария продолжает список комбинаций "
+        "предыдущего прохода (\"CURR\").");
 }
 
 // Moves to the pass's offset and logs it; false when the run is to stop.
@@ -226,14 +262,22 @@ void ScenarioRunner::TestSequentially(int tests) {
 }
 
 void ScenarioRunner::TestInParallel(int tests, int jobs) {
-    PassWorkers workers(ws_, jobs, tests, seed_);
+    PassWorkers workers(ws_, jobs, {tests, 1}, seed_, PassesRunInOrder(ws_.Scenario().Lines()));
+    ReplayPasses(tests, [&](int offset) { return workers.Take(offset); });
+}
+
+void ScenarioRunner::ReplayPasses(int tests, const std::function<WorkedPass(int offset)>& take) {
+    std::optional<Workspace::PassEndState> end;
     for (int offset = tests; offset >= 1 && EnterOffset(offset); --offset) {
         if (!BeginPass()) break;
-        const RecordedPass pass = workers.Take(offset);
-        summary_.Variants += pass.Variants;
-        ReplayPassEvents(pass.Events, *effects_);
+        WorkedPass pass = take(offset);
+        summary_.Variants += pass.Record.Variants;
+        ReplayPassEvents(pass.Record.Events, *effects_);
         EndPass();
+        if (pass.End) end = std::move(pass.End);
     }
+    // The list and the statistics tab as the last pass done left them, as after a plain test.
+    if (end) ws_.AdoptPassEnd(std::move(*end));
 }
 
 void ScenarioRunner::SeedPass(int offset) {
@@ -241,17 +285,22 @@ void ScenarioRunner::SeedPass(int offset) {
     random_.seed(sequence);
 }
 
-int ScenarioRunner::RunRecordedPass(int offset, PassEffects& recorder, ScenarioLogSink& logRecorder) {
+int ScenarioRunner::RecordPass(int offset, PassRecorder& recorder) {
+    struct Recording {
+        ScenarioRunner& runner;
+        ~Recording() {
+            runner.effects_ = runner.direct_.get();
+            runner.stepLog_ = nullptr;
+        }
+    } recording{*this};
     effects_ = &recorder;
-    stepLog_ = &logRecorder;
+    stepLog_ = &recorder;
     logging_ = ws_.Options().ScriptLogEnabled;
     summary_ = {};
     ws_.ClearScriptStop();
     ws_.SetDrawsOffset(offset);
     SeedPass(offset);
     RunPassLines();
-    effects_ = direct_.get();
-    stepLog_ = nullptr;
     return summary_.Variants;
 }
 

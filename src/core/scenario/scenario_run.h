@@ -12,6 +12,8 @@
 #include "model/game.h"
 #include "scenario/filter_variants.h"
 #include "scenario/pass_effects.h"
+#include "scenario/pass_plan.h"
+#include "scenario/pass_workers.h"
 #include "scenario/scenario_log_file.h"
 
 namespace quorvel {
@@ -66,13 +68,23 @@ public:
     // the archive and settings, and their stakes reach the file in pass order: the files come
     // out the same as with one job. Each pass draws its random stakes from its own stream, seeded
     // by the run's seed and the pass's offset.
+    // When every pass continues the list of the one before, the passes are worked out one after
+    // another on one thread while the run does their effects.
     ScenarioRunSummary Test(int tests, int jobs = 1);
+    // A shard of a test of tests passes: the passes of the range worked out on jobs threads and
+    // handed over in order, none of their effects done. Passes that the range's first one
+    // continues from are worked out first and not handed over. Ends early after a pass that
+    // stops the test.
+    void RecordShard(int tests, PassRange range, int jobs, const std::function<void(RecordedPass)>& keep);
+    // The passes that shards of a test recorded, done in order as Test(tests) does them; take
+    // gives the pass at an offset.
+    ScenarioRunSummary Merge(int tests, const std::function<RecordedPass(int offset)>& take);
     // "Стоп" after the user's confirmation: logged, and honoured at the next poll.
     void RequestUserStop();
 
     // A worker's share of a parallel test: the lines at one offset, with their effects kept in
     // the recorder instead of done. Returns the number of filter variants run.
-    int RunRecordedPass(int offset, PassEffects& recorder, ScenarioLogSink& logRecorder);
+    int RecordPass(int offset, PassRecorder& recorder);
 
     const ScenarioRunStatus& Status() const { return status_; }
     // The log of the current or last run; empty when the log was off.
@@ -99,6 +111,9 @@ private:
     bool EnterOffset(int offset);
     void TestSequentially(int tests);
     void TestInParallel(int tests, int jobs);
+    void LogPassOrder();
+    // The passes at the offsets tests..1 from the source, their effects done in order.
+    void ReplayPasses(int tests, const std::function<WorkedPass(int offset)>& take);
     void RunLine(int index);
     void RunLineSteps(LineContext& line);
     void RunLineWithoutSteps(LineContext& line);
