@@ -8,7 +8,9 @@
 #include "scenario/filter_item.h"
 #include "scenario/scenario_run.h"
 #include "scenario/script_line.h"
+#include "scenario/test_merge.h"
 #include "util/error.h"
+#include "util/text.h"
 
 namespace quorvel::cli {
 
@@ -24,7 +26,70 @@ private:
     std::ostream& stream_;
 };
 
+void PrintSummary(const ScenarioRunSummary& summary, const std::filesystem::path& log, std::ostream& out) {
+    out << "Проходов: " << summary.Passes << "\n";
+    out << "Вариантов фильтров: " << summary.Variants << "\n";
+    out << "Ставок: " << summary.StakesMade << "\n";
+    if (!log.empty()) out << "Журнал: " << log.string() << "\n";
+}
+
+// "K/M" with 1 <= K <= M <= tests.
+bool ParseShard(const std::string& text, int tests, int& shard, int& shards, std::ostream& err) {
+    const size_t slash = text.find('/');
+    const auto k = slash == std::string::npos ? std::nullopt : ParseInt32(text.substr(0, slash));
+    const auto m = slash == std::string::npos ? std::nullopt : ParseInt32(text.substr(slash + 1));
+    if (!k || !m || *k < 1 || *k > *m || *m > tests) {
+        err << "Неверная часть теста \"" << text << "\": нужно K/M, где 1 <= K <= M <= " << tests << "\n";
+        return false;
+    }
+    shard = *k;
+    shards = *m;
+    return true;
+}
+
+int WriteShard(Workspace& workspace, const std::string& shardText, const std::string& file, int tests,
+               int seed, int jobs, std::ostream& out, std::ostream& err) {
+    int shard = 0;
+    int shards = 0;
+    if (!ParseShard(shardText, tests, shard, shards, err)) return 1;
+    try {
+        const uint32_t shardSeed =
+            seed >= 0 ? static_cast<uint32_t>(seed) : ShardSeed(DigestRunInputs(workspace));
+        const int passes = WriteTestShard(workspace, tests, shard, shards, shardSeed, jobs, file);
+        out << "Проходов: " << passes << "\n";
+        out << "Часть теста: " << file << "\n";
+        return 0;
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(e.what());
+        return 1;
+    }
+}
+
 }  // namespace
+
+// "scenario merge": the parts of a test done in the data directory as the whole test would.
+int MergeScenarioTest(Workspace& workspace, const std::vector<std::string>& args, std::ostream& out,
+                      std::ostream& err) {
+    if (args.size() < 2) {
+        err << "Укажите файлы частей теста; см. quorvel --help\n";
+        return 1;
+    }
+    TestMergePlan plan;
+    try {
+        plan = PlanTestMerge(workspace, {args.begin() + 1, args.end()});
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(e.what());
+        return 1;
+    }
+    std::filesystem::path log;
+    const ScenarioRunSummary summary = MergeTestParts(workspace, plan, &log);
+    PrintSummary(summary, log, out);
+    if (summary.Stopped) {
+        err << "Выполнение сценария прервано.\n";
+        return 1;
+    }
+    return 0;
+}
 
 // "scenario run" and "scenario test": the file's lines run as the program would run them,
 // without becoming the program's current scenario.
@@ -37,6 +102,16 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     int jobs = 1;
     if (!TakeIntOption(args, "--seed", 0, 2147483647, seed, err) ||
         !TakeIntOption(args, "--jobs", 1, 64, jobs, err)) {
+        return 1;
+    }
+    const auto shard = TakeOption(args, "--shard");
+    const auto part = TakeOption(args, "--out");
+    if (!test && (shard || part)) {
+        err << "Параметры --shard и --out относятся только к тесту сценария\n";
+        return 1;
+    }
+    if (shard.has_value() != part.has_value()) {
+        err << "Часть теста задается вместе: --shard K/M --out ФАЙЛ\n";
         return 1;
     }
     if (test) {
@@ -66,13 +141,11 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
         return 1;
     }
     workspace.Options().ScriptLogEnabled = log;
+    if (shard) return WriteShard(workspace, *shard, *part, tests, seed, jobs, out, err);
     ScenarioRunner runner(workspace, {},
                           seed >= 0 ? std::optional<uint32_t>(static_cast<uint32_t>(seed)) : std::nullopt);
     const ScenarioRunSummary summary = test ? runner.Test(tests, jobs) : runner.Run();
-    out << "Проходов: " << summary.Passes << "\n";
-    out << "Вариантов фильтров: " << summary.Variants << "\n";
-    out << "Ставок: " << summary.StakesMade << "\n";
-    if (log) out << "Журнал: " << runner.LogPath().string() << "\n";
+    PrintSummary(summary, runner.LogPath(), out);
     if (summary.Stopped) {
         err << "Выполнение сценария прервано.\n";
         return 1;
@@ -83,6 +156,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
 int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "run" || args[0] == "test"))
         return RunOrTestScenario(workspace, args, out, err);
+    if (!args.empty() && args[0] == "merge") return MergeScenarioTest(workspace, args, out, err);
     if (args.empty() || args[0] != "show" || args.size() > 2) {
         err << "Неверные параметры команды; см. quorvel --help\n";
         return 1;

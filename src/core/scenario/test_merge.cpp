@@ -1,0 +1,132 @@
+#include "scenario/test_merge.h"
+
+#include <algorithm>
+
+#include "app/workspace.h"
+#include "util/error.h"
+#include "util/format.h"
+#include "util/safe_file.h"
+
+namespace quorvel {
+
+uint32_t ShardSeed(const RunDigests& digests) {
+    Sha256 sha;
+    for (const Sha256Digest* digest : {&digests.Scenario, &digests.Draws, &digests.Settings})
+        sha.Add({reinterpret_cast<const char*>(digest->data()), digest->size()});
+    const Sha256Digest mixed = sha.Finish();
+    return static_cast<uint32_t>(mixed[0]) | static_cast<uint32_t>(mixed[1]) << 8 |
+           static_cast<uint32_t>(mixed[2]) << 16 | static_cast<uint32_t>(mixed[3]) << 24;
+}
+
+int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
+                   const std::filesystem::path& file) {
+    TestPartHeader header;
+    header.ScenarioLines = workspace.Scenario().Lines();
+    header.Digests = DigestRunInputs(workspace);
+    header.Tests = tests;
+    header.Seed = seed;
+    header.LogOn = workspace.Options().ScriptLogEnabled;
+    header.Shard = shard;
+    header.Shards = shards;
+    header.Range = ShardRange(tests, shard, shards);
+    TestPartWriter writer(file, header);
+    ScenarioRunner runner(workspace, {}, seed);
+    int passes = 0;
+    runner.RecordShard(tests, header.Range, jobs, [&](RecordedPass pass) {
+        writer.Add(pass);
+        ++passes;
+    });
+    if (workspace.ScriptStopRequested()) throw Error("Выполнение сценария прервано.");
+    writer.Finish();
+    return passes;
+}
+
+namespace {
+
+void RequireSameTest(const TestPartHeader& first, const TestPartHeader& other, const std::string& name) {
+    if (other.Digests.Scenario != first.Digests.Scenario)
+        throw Error(Format("Часть теста \"%s\" относится к другому сценарию!", {name}));
+    if (other.Digests.Draws != first.Digests.Draws)
+        throw Error(Format("Часть теста \"%s\" сделана по другому архиву тиражей!", {name}));
+    if (other.Digests.Settings != first.Digests.Settings || other.LogOn != first.LogOn)
+        throw Error(Format("Часть теста \"%s\" сделана с другими настройками!", {name}));
+    if (other.Tests != first.Tests || other.Seed != first.Seed || other.Shards != first.Shards)
+        throw Error(
+            Format("Часть теста \"%s\" относится к другому тесту (количество тестов, начальное "
+                   "значение случайных чисел или число частей другие)!",
+                   {name}));
+}
+
+}  // namespace
+
+TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) throw Error("Укажите файлы частей теста!");
+    TestMergePlan plan;
+    std::vector<std::string> names;
+    for (const auto& file : files) {
+        plan.Parts.push_back(ReadTestPart(file));
+        names.push_back(PathText(file));
+    }
+    plan.Header = plan.Parts.front().Header;
+    for (size_t i = 1; i < plan.Parts.size(); ++i)
+        RequireSameTest(plan.Header, plan.Parts[i].Header, names[i]);
+    workspace.UseScenarioUnsaved(plan.Header.ScenarioLines);
+    workspace.Options().ScriptLogEnabled = plan.Header.LogOn;
+    RequireSameTest(
+        plan.Header,
+        [&] {
+            TestPartHeader own = plan.Header;
+            own.Digests = DigestRunInputs(workspace);
+            return own;
+        }(),
+        PathText(workspace.Dir().Root()));
+
+    std::vector<size_t> order(plan.Parts.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](size_t a, size_t b) { return plan.Parts[a].Header.Shard < plan.Parts[b].Header.Shard; });
+    std::vector<TestPart> ordered;
+    int expected = 1;
+    for (size_t i : order) {
+        const int shard = plan.Parts[i].Header.Shard;
+        if (shard < expected)
+            throw Error(Format("Часть теста %d из %d указана дважды: \"%s\"!",
+                               {shard, plan.Header.Shards, names[i]}));
+        if (shard > expected) {
+            const PassRange missing = ShardRange(plan.Header.Tests, expected, plan.Header.Shards);
+            throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
+                               {expected, plan.Header.Shards, missing.First, missing.Last}));
+        }
+        ordered.push_back(std::move(plan.Parts[i]));
+        ++expected;
+    }
+    if (expected <= plan.Header.Shards) {
+        const PassRange missing = ShardRange(plan.Header.Tests, expected, plan.Header.Shards);
+        throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
+                           {expected, plan.Header.Shards, missing.First, missing.Last}));
+    }
+    plan.Parts = std::move(ordered);
+    return plan;
+}
+
+ScenarioRunSummary MergeTestParts(Workspace& workspace, const TestMergePlan& plan,
+                                  std::filesystem::path* logPath) {
+    ScenarioRunner runner(workspace, {}, plan.Header.Seed);
+    size_t part = 0;
+    size_t next = 0;
+    const ScenarioRunSummary summary = runner.Merge(plan.Header.Tests, [&](int offset) {
+        // A part that stopped the test has no passes after the stop, and the merge stops there.
+        while (part < plan.Parts.size() && next >= plan.Parts[part].Passes.size()) {
+            ++part;
+            next = 0;
+        }
+        if (part >= plan.Parts.size() || plan.Parts[part].Passes[next].Offset != offset)
+            throw Error(Format("Нет прохода для смещения %d!", {offset}));
+        return plan.Parts[part].Passes[next++];
+    });
+    if (logPath != nullptr) *logPath = runner.LogPath();
+    return summary;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "scenario/scenario_run.h"
+#include "scenario/test_part.h"
+
+namespace quorvel {
+
+class Workspace;
+
+// The seed of a shard run without one of its own: the same for every shard of one test, as it
+// comes from the test's inputs.
+uint32_t ShardSeed(const RunDigests& digests);
+
+// Works out one shard of a test into a part file; the workspace holds the scenario and options
+// of the test. Returns the number of passes written.
+int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
+                   const std::filesystem::path& file);
+
+// The parts of one test, checked to fit together and to the workspace, in pass order.
+struct TestMergePlan {
+    TestPartHeader Header;
+    std::vector<TestPart> Parts;
+};
+// Refuses (Error saying why) parts that are damaged, of another scenario, archive or settings
+// than the workspace's, split differently, overlapping or leaving passes out. Sets the
+// workspace's scenario and log option to the parts'; writes nothing.
+TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files);
+// Does the effects of the planned parts in order, as the whole test would have done them.
+ScenarioRunSummary MergeTestParts(Workspace& workspace, const TestMergePlan& plan,
+                                  std::filesystem::path* logPath = nullptr);
+
+}  // namespace quorvel

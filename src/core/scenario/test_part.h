@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "scenario/pass_effects.h"
+#include "scenario/pass_plan.h"
+#include "scenario/run_inputs.h"
+
+namespace quorvel {
+
+// A part file holds the recorded passes of one shard of a back-test, so that another process
+// (on this machine or another one) can work them out and a merge can do their effects later.
+constexpr int TestPartVersion = 1;
+
+// What the part was worked out from and which passes it holds.
+struct TestPartHeader {
+    int Version = TestPartVersion;
+    std::vector<std::string> ScenarioLines;
+    RunDigests Digests;
+    int Tests = 0;
+    uint32_t Seed = 0;
+    bool LogOn = false;
+    int Shard = 1;
+    int Shards = 1;
+    PassRange Range;
+    bool operator==(const TestPartHeader&) const = default;
+};
+
+// Writes a part as its passes come: into a temporary file beside the path, which takes the
+// path's place when finished; a writer dropped unfinished leaves nothing behind. The file ends
+// with a SHA-256 digest of everything before it. Failures throw Error with the system's reason.
+class TestPartWriter {
+public:
+    TestPartWriter(std::filesystem::path path, const TestPartHeader& header);
+    ~TestPartWriter();
+    TestPartWriter(const TestPartWriter&) = delete;
+    TestPartWriter& operator=(const TestPartWriter&) = delete;
+
+    void Add(const RecordedPass& pass);
+    void Finish();
+
+private:
+    void Put(std::string bytes);
+    void FlushBuffer();
+    void Fail(int error);
+
+    std::filesystem::path path_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+    std::string buffer_;
+    Sha256 sha_;
+    int passes_ = 0;
+};
+
+// A part as read back: its passes are the range's, from its first offset on, all of them or up
+// to a pass that stopped the test.
+struct TestPart {
+    TestPartHeader Header;
+    std::vector<RecordedPass> Passes;
+    bool Stopped = false;
+};
+
+// Reads and checks a whole part; a file that is not one, is damaged or altered, or holds passes
+// other than its range's throws Error saying so.
+TestPart ReadTestPart(const std::filesystem::path& path);
+
+}  // namespace quorvel
