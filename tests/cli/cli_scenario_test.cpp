@@ -113,3 +113,68 @@ TEST(CliScenario, StepsThatCannotRun) {
 
 }  // namespace
 }  // namespace quorvel::cli
+
+namespace quorvel::cli {
+namespace {
+
+// Two copies of a data directory holding the sample archive.
+struct TwinDirs {
+    TwinDirs() {
+        for (const test::TempDir* dir : {&one, &other})
+            EXPECT_EQ(Quorvel(*dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+        WriteTextFile(scenario / "s.lsc", {"CURR:0#FIRST|TSD1#NUMS:10#LNO:#SF:0| | | | | | |a",
+                                           "CURR:0#ALL|BSD1#SUMS:20#LMV:2#ST:1| | | | | | |b"});
+    }
+    std::string File(const test::TempDir& dir, const std::string& name) const {
+        return test::ReadBytes(dir / name);
+    }
+    std::string Scenario() const { return (scenario / "s.lsc").string(); }
+    test::TempDir one, other, scenario;
+};
+
+// A test whose lines continue the current list gives the same files on two jobs as on one, and
+// the same again when worked out in shards and merged; the passes are said to run in order.
+TEST(CliScenario, JobsAndShardsLeaveWhatOneTestLeaves) {
+    TwinDirs dirs;
+    test::CliResult single =
+        Quorvel(dirs.one, {"scenario", "test", dirs.Scenario(), "--tests", "12", "--log"});
+    ASSERT_EQ(single.Code, 0) << single.Err;
+    EXPECT_NE(single.Out.find("Ставок: 24\n"), std::string::npos) << single.Out;
+    test::CliResult twoJobs =
+        Quorvel(dirs.other, {"scenario", "test", dirs.Scenario(), "--tests", "12", "--jobs", "2"});
+    ASSERT_EQ(twoJobs.Code, 0) << twoJobs.Err;
+    EXPECT_EQ(dirs.File(dirs.other, "Quorvel_3r10.lsk"), dirs.File(dirs.one, "Quorvel_3r10.lsk"));
+
+    test::TempDir sharded, parts;
+    ASSERT_EQ(Quorvel(sharded, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+    const std::string before = test::ReadBytes(sharded / "Quorvel_3r10.lsk");
+    std::vector<std::string> merge{"scenario", "merge"};
+    for (const char* shard : {"1/2", "2/2"}) {
+        const std::string part = (parts / ("part" + std::string(1, shard[0]))).string();
+        test::CliResult made = Quorvel(sharded, {"scenario", "test", dirs.Scenario(), "--tests", "12",
+                                                 "--log", "--shard", shard, "--out", part, "--jobs", "2"});
+        ASSERT_EQ(made.Code, 0) << made.Err;
+        merge.push_back(part);
+    }
+    EXPECT_EQ(test::ReadBytes(sharded / "Quorvel_3r10.lsk"), before);
+    test::CliResult merged = Quorvel(sharded, merge);
+    ASSERT_EQ(merged.Code, 0) << merged.Err;
+    EXPECT_EQ(merged.Out.substr(0, merged.Out.find("Журнал")),
+              single.Out.substr(0, single.Out.find("Журнал")));
+    EXPECT_EQ(test::ReadBytes(sharded / "Quorvel_3r10.lsk"), dirs.File(dirs.one, "Quorvel_3r10.lsk"));
+    EXPECT_EQ(test::ReadBytes(sharded / "Quorvel_3r10.lrt"), dirs.File(dirs.one, "Quorvel_3r10.lrt"));
+
+    // A part cannot be merged twice over another test's data, nor be given half-way.
+    test::CliResult refused = Quorvel(dirs.other, {"scenario", "merge", merge[2]});
+    EXPECT_EQ(refused.Code, 1);
+    EXPECT_EQ(refused.Out, "");
+    EXPECT_NE(refused.Err.find("Не хватает части теста 2 из 2"), std::string::npos) << refused.Err;
+    test::CliResult badShard = Quorvel(sharded, {"scenario", "test", dirs.Scenario(), "--tests", "12",
+                                                 "--shard", "3/2", "--out", (parts / "x").string()});
+    EXPECT_EQ(badShard.Code, 1);
+    EXPECT_NE(badShard.Err.find("Неверная часть теста \"3/2\""), std::string::npos) << badShard.Err;
+    EXPECT_FALSE(std::filesystem::exists(parts / "x"));
+}
+
+}  // namespace
+}  // namespace quorvel::cli

@@ -131,7 +131,10 @@ public:
         TStatTable Table;
         std::array<int, 4> Signature{0, 0, 0, -1};
     };
-    StatTableState& StatTable() { return statTable_; }
+    StatTableState& StatTable() {
+        ShowLastStepTable();
+        return statTable_;
+    }
     void SortStatTable(int column, bool descending);
 
     // The full-set counts of an entry, built when missing; nothing unless the comparison is on
@@ -144,6 +147,9 @@ public:
     TCombList& Combs() { return combs_; }
     void GenerateCombsList(const TCombsGenerateParams& params, bool showProgress);
     TCombsGenerateParams StoredGenerateParams() const;
+    // The list a scenario variant starts from: generated with the stored parameters, made once
+    // and copied for every variant after that.
+    void GenerateStartList();
     // Makes the parameters the default that every start generates from, and saves them.
     void StoreGenerateParams(const TCombsGenerateParams& params);
     bool MakeUndoCopy(bool showProgress);
@@ -204,8 +210,8 @@ public:
     bool RebuildRating();
     bool ExportRating(const std::filesystem::path& file);
     void SetRatingEffMode(int mode);
-    // A scenario checks its stakes after every variant: the rating file is then written when
-    // the deferral ends (after each pass) instead of after every sort.
+    // A scenario checks its stakes after every variant: the rating is then sorted and its file
+    // written when the deferral ends (after each pass) instead of after every check.
     void DeferRatingSave(bool deferred);
     // Appends the scenario lines the rows' comments describe; returns how many were added.
     int RatingsToScript(const std::vector<int>& rows);
@@ -254,7 +260,12 @@ public:
     void ForgetStepTable() {
         stepTableWeights_.reset();
         stepTables_.clear();
+        sortedStepTables_.clear();
+        shownStepTable_.reset();
     }
+    // The statistics tab shows the table of the last filter step; a scenario run calls this
+    // before it leaves the table to the tab.
+    void ShowLastStepTable();
     void ClearScriptStop() { scriptStop_ = false; }
     // Takes everything a scenario pass reads from the other workspace, whole: the archive and
     // offset, the settings and catalogue, the options, the combination list, the scenario and
@@ -268,7 +279,7 @@ public:
         StatTableState StatTable;
         int32_t DrawsStatLen = 0;
     };
-    PassEndState CapturePassEnd() const;
+    PassEndState CapturePassEnd();
     void AdoptPassEnd(PassEndState state);
 
     // Download of new draws
@@ -387,12 +398,14 @@ private:
     bool endsAfterStartup_ = false;
     StatTableState statTable_;
     TCombList combs_;
+    std::optional<std::pair<TCombsGenerateParams, TCombsArray>> startList_;
     // Stakes and rating
     void RefreshStakes(bool moveToEnd);
     void RefreshRating();
     void SaveRating();
     bool ratingSaveDeferred_ = false;
     bool ratingUnsaved_ = false;
+    bool ratingUnsorted_ = false;
     void CheckStakesAfterChange();
     std::vector<std::string> RatingComments(const std::vector<int>& rows) const;
     TRating rating_;
@@ -404,9 +417,22 @@ private:
     TScenario scenario_;
     std::vector<ScenarioListener*> scenarioListeners_;
     std::atomic<bool> scriptStop_{false};
+    // A filter step's table, sorted for the step, with the texts its rule reads.
+    struct StepTable {
+        std::array<int, 4> Signature{};
+        TStatTable Table;
+        std::vector<TStatValues> Rows;
+        std::string Source;  // the method as the applied-filters list names it
+    };
+    using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;
-    std::map<std::array<int, 4>, TStatTable> stepTables_;
-    void UseStepTable();
+    std::map<std::array<int, 4>, TStatTable> stepTables_;  // in the order computed
+    std::map<StepTableKey, std::shared_ptr<const StepTable>> sortedStepTables_;
+    std::shared_ptr<const StepTable> shownStepTable_;
+    const StepTable& UseStepTable();
+    TStatTable ComputeStepTable();
+    bool FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
+                           const std::vector<int>& rows, bool exclude);
     std::atomic<bool> viewsSuspended_{false};
     // System games
     bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);

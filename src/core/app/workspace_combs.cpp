@@ -35,6 +35,20 @@ void Workspace::GenerateCombsList(const TCombsGenerateParams& params, bool showP
     RefreshCombs();
 }
 
+void Workspace::GenerateStartList() {
+    const TCombsGenerateParams params = StoredGenerateParams();
+    if (!startList_ || startList_->first != params) {
+        GenerateCombsList(params, false);
+        // Kept only when made without an error, so that a failure shows every time.
+        if (combs_.CombCount() > 0)
+            startList_.emplace(params, TCombsArray(combs_.Current().begin(), combs_.Current().end()));
+        return;
+    }
+    combs_.ResetList(CombinationCount, 0);
+    combs_.AssignList(startList_->second);
+    RefreshCombs();
+}
+
 TCombsGenerateParams Workspace::StoredGenerateParams() const {
     return {stats_.CombsGenerateMode, stats_.CombsGenerateParameters};
 }
@@ -190,10 +204,18 @@ void Workspace::RunFilterPassOver(const TFilterSelection& selection, TCustomStat
 }
 
 bool Workspace::FilterByStatRows(const std::vector<int>& rows, bool exclude) {
+    ShowLastStepTable();
+    const bool known = statTable_.Entry >= 0 && statTable_.Entry < stats_.Count();
+    return FilterByTableRows(statTable_.Table, statTable_.Entry,
+                             known ? stats_.ListText(statTable_.Entry, true) : std::string(), rows, exclude);
+}
+
+bool Workspace::FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
+                                  const std::vector<int>& rows, bool exclude) {
     std::vector<const TStatRow*> chosen;
     for (int row : rows) {
-        if (row >= 0 && row < static_cast<int>(statTable_.Table.Rows.size())) {
-            chosen.push_back(&statTable_.Table.Rows[static_cast<size_t>(row)]);
+        if (row >= 0 && row < static_cast<int>(table.Rows.size())) {
+            chosen.push_back(&table.Rows[static_cast<size_t>(row)]);
         }
     }
     if (chosen.empty() || !MakeUndoCopy(true)) return false;
@@ -201,9 +223,8 @@ bool Workspace::FilterByStatRows(const std::vector<int>& rows, bool exclude) {
     {
         BusyScope busy(busy_, host_, "Фильтрация комбинаций...");
         try {
-            auto stat = stats_.CreateSelected(statTable_.Entry, "cbDrawsStat");
-            RunFilterPassOver(SelectionFromStatRows(chosen), *stat, exclude,
-                              stats_.ListText(statTable_.Entry, true));
+            auto stat = stats_.CreateSelected(entry, "cbDrawsStat");
+            RunFilterPassOver(SelectionFromStatRows(chosen), *stat, exclude, source);
             done = true;
         } catch (const std::exception& e) {
             host_.ShowError(e.what());

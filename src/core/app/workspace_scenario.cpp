@@ -156,7 +156,8 @@ void Workspace::CopyRunStateFrom(const Workspace& other) {
     ForgetStepTable();
 }
 
-Workspace::PassEndState Workspace::CapturePassEnd() const {
+Workspace::PassEndState Workspace::CapturePassEnd() {
+    ShowLastStepTable();
     return {combs_, statTable_, options_.DrawsStatLen};
 }
 
@@ -189,26 +190,72 @@ std::string StepLine(int step, const TStatValues& row) {
 
 }  // namespace
 
-void Workspace::UseStepTable() {
-    // Variants that share method, window and offset share the table: it is computed once per
-    // pass and weights, and sorted for each step's own column.
+// Variants that share method, window and offset share the table: it is computed once per pass
+// and weights, and sorted once for each sort column the steps ask for. A table is always sorted
+// from the order it was computed in, so what a step sees does not depend on which steps came
+// before it.
+const Workspace::StepTable& Workspace::UseStepTable() {
     if (!stepTableWeights_ || !(*stepTableWeights_ == stats_.Config.Weights)) {
         stepTables_.clear();
+        sortedStepTables_.clear();
         stepTableWeights_ = stats_.Config.Weights;
     }
-    const std::array<int, 4> key{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
-                                 statTable_.Entry};
-    const auto known = stepTables_.find(key);
-    if (known != stepTables_.end()) {
-        statTable_.Table = known->second;
-        statTable_.Signature = key;
-        SortStatRows(statTable_.Table.Rows, statTable_.SortColumn, statTable_.Descending);
-        return;
+    const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
+                                       statTable_.Entry};
+    const StepTableKey key{signature[0], signature[1], signature[2], signature[3], statTable_.SortColumn};
+    if (const auto known = sortedStepTables_.find(key); known != sortedStepTables_.end()) {
+        shownStepTable_ = known->second;
+        return *known->second;
     }
-    ComputeStatTable(true);
     constexpr size_t KeptTables = 64;
-    if (stepTables_.size() >= KeptTables) stepTables_.clear();
-    stepTables_.emplace(key, statTable_.Table);
+    auto computed = stepTables_.find(signature);
+    if (computed == stepTables_.end()) {
+        if (stepTables_.size() >= KeptTables) stepTables_.clear();
+        computed = stepTables_.emplace(signature, ComputeStepTable()).first;
+    }
+    auto table = std::make_shared<StepTable>();
+    table->Signature = signature;
+    table->Table = computed->second;
+    SortStatRows(table->Table.Rows, statTable_.SortColumn, statTable_.Descending);
+    const auto stat = stats_.Items[static_cast<size_t>(statTable_.Entry)].CreateStat(stats_);
+    table->Rows.reserve(table->Table.Rows.size());
+    for (const TStatRow& row : table->Table.Rows) {
+        TStatValues values = ReadRowTexts(&row);
+        values[CellValueKey] = std::to_string(stat->ParseListedValue(values[CellValueText]));
+        table->Rows.push_back(std::move(values));
+    }
+    table->Source = stats_.ListText(statTable_.Entry, true);
+    if (sortedStepTables_.size() >= KeptTables) sortedStepTables_.clear();
+    sortedStepTables_.emplace(key, table);
+    shownStepTable_ = table;
+    return *table;
+}
+
+TStatTable Workspace::ComputeStepTable() {
+    if (archive_.Empty()) return {};
+    BusyScope busy(busy_, host_, "Анализ тиражей и расчет статистики...");
+    try {
+        const TStatMethod& entry = stats_.Items[static_cast<size_t>(statTable_.Entry)];
+        auto stat = stats_.CreateSelected(statTable_.Entry, "cbDrawsStat");
+        const std::optional<FullSetData> fullSet = OpenFullSetFile(entry);
+        TStatTableRequest request;
+        request.WindowLength = options_.DrawsStatLen;
+        request.Sorted = options_.SortedDraws;
+        request.Weights = stats_.Config.Weights;
+        request.FullSet = fullSet ? &*fullSet : nullptr;
+        request.ShowTotalLine = options_.ShowTotalLine;
+        return quorvel::ComputeStatTable(*stat, archive_, request);
+    } catch (const std::exception& e) {
+        host_.ShowError(e.what());
+        return {};
+    }
+}
+
+void Workspace::ShowLastStepTable() {
+    if (!shownStepTable_) return;
+    statTable_.Table = shownStepTable_->Table;
+    statTable_.Signature = shownStepTable_->Signature;
+    shownStepTable_.reset();
 }
 
 void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
@@ -233,17 +280,11 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
                       {stats_.ListText(part.Method, true), part.DrawsCount});
     });
     stats_.ApplyWeights(part.WeightOverride, part.Weights);
-    UseStepTable();
-
-    const auto stat = stats_.Items[static_cast<size_t>(part.Method)].CreateStat(stats_);
-    const std::vector<TStatRow>& tableRows = statTable_.Table.Rows;
-    std::vector<TStatValues> rows;
-    rows.reserve(tableRows.size());
-    for (const TStatRow& row : tableRows) {
-        TStatValues values = ReadRowTexts(&row);
-        values[CellValueKey] = std::to_string(stat->ParseListedValue(values[CellValueText]));
-        rows.push_back(std::move(values));
-    }
+    const StepTable& table = UseStepTable();
+    const std::vector<TStatValues>& rows = table.Rows;
+    auto filterRows = [&](const std::vector<int>& chosen) {
+        return FilterByTableRows(table.Table, part.Method, table.Source, chosen, !part.KeepSelected);
+    };
     if (log != nullptr) {
         for (const TStatValues& values : rows)
             log->WriteLine(StatRowLogText(values));
@@ -282,7 +323,7 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
         if (selected.empty()) {
             MakeUndoCopy(true);
         } else {
-            filtered = FilterByStatRows(selected, !part.KeepSelected);
+            filtered = filterRows(selected);
         }
         WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
         rollBackWhenEmpty(filtered);
@@ -298,7 +339,7 @@ void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
         if (!RowPassesRule(part, row)) continue;
         WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
         WriteLog(log, FilterModeLine(part.KeepSelected));
-        const bool filtered = FilterByStatRows({i}, !part.KeepSelected);
+        const bool filtered = filterRows({i});
         WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
         if (rollBackWhenEmpty(filtered)) {
             if (part.StopCondition == StopSZ) break;

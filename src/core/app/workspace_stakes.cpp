@@ -108,7 +108,11 @@ int Workspace::CheckStakes() {
     // their records are marked checked and would never be added again.
     if (result.Checked > 0) {
         stakes_.Reopen();
-        SortRating(ratingSortColumn_, ratingDescending_);
+        // A scenario run sorts once its pass is done, not after every variant's check.
+        if (ratingSaveDeferred_)
+            ratingUnsorted_ = true;
+        else
+            SortRating(ratingSortColumn_, ratingDescending_);
         RefreshStakes(false);
     }
     return result.Checked;
@@ -249,7 +253,13 @@ void Workspace::SaveRating() {
 
 void Workspace::DeferRatingSave(bool deferred) {
     ratingSaveDeferred_ = deferred;
-    if (!deferred && ratingUnsaved_) SaveRating();
+    if (deferred) return;
+    if (ratingUnsorted_) {
+        ratingUnsorted_ = false;
+        SortRating(ratingSortColumn_, ratingDescending_);
+    } else if (ratingUnsaved_) {
+        SaveRating();
+    }
 }
 
 bool Workspace::RebuildRating() {

@@ -6,6 +6,7 @@
 namespace quorvel {
 
 bool Workspace::ComputeStatTable(bool forced) {
+    ShowLastStepTable();
     StatTableState& state = statTable_;
     const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
                                        state.Entry};
@@ -33,6 +34,7 @@ bool Workspace::ComputeStatTable(bool forced) {
 }
 
 void Workspace::SortStatTable(int column, bool descending) {
+    ShowLastStepTable();
     statTable_.SortColumn = column;
     statTable_.Descending = descending;
     SortStatRows(statTable_.Table.Rows, column, descending);

@@ -51,9 +51,21 @@ public:
         ws_.RefreshStakes(false);
     }
     void ClearStakes() override {
-        ws_.Stakes().Clear();
-        ws_.Stakes().Reopen();
+        Guarded([&] {
+            ws_.Stakes().Clear();
+            ws_.Stakes().Reopen();
+        });
         ws_.RefreshStakes(false);
+    }
+    // Writes what the pass appended; false after a failure, which is shown and stops the run.
+    bool FlushStakes() {
+        bool flushed = true;
+        Guarded([&] {
+            flushed = false;
+            ws_.Stakes().FlushBatch();
+            flushed = true;
+        });
+        return flushed;
     }
     void Error(const std::string& text) override { ws_.Host().ShowError(text); }
     void Warning(const std::string& text, WarningCaption caption) override {
@@ -62,11 +74,30 @@ public:
     void Stop() override { ws_.RequestScriptStop(); }
 
 private:
+    template <typename Work>
+    void Guarded(Work work);
+    void AddStake(const TStakeRecord& stake, bool newOnly, bool bulk);
+
     ScenarioRunner& runner_;
     Workspace& ws_;
 };
 
+// A failure of the stakes file is shown and stops the run, as an error inside a line does.
+template <typename Work>
+void ScenarioRunner::DirectEffects::Guarded(Work work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        ws_.RequestScriptStop();
+        ws_.Host().ShowError(e.what());
+    }
+}
+
 void ScenarioRunner::DirectEffects::Stake(const TStakeRecord& stake, bool newOnly, bool bulk) {
+    Guarded([&] { AddStake(stake, newOnly, bulk); });
+}
+
+void ScenarioRunner::DirectEffects::AddStake(const TStakeRecord& stake, bool newOnly, bool bulk) {
     const std::string values = StakeCombToStr(stake.Values, ";");
     if (newOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
         runner_.LogLazy([&] {
@@ -101,6 +132,8 @@ ScenarioRunner::ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks, std
     // not lost.
     ws_.ClearScriptStop();
 }
+
+ScenarioRunner::~ScenarioRunner() = default;
 
 bool ScenarioRunner::Stop() {
     return ws_.ScriptStopRequested();
@@ -151,6 +184,7 @@ void ScenarioRunner::BeginRun() {
     savedDescending_ = ws_.StatTable().Descending;
     ws_.DeferRatingSave(true);
     ws_.ForgetStepTable();
+    if (ws_.Stakes().IsOpen()) ws_.Stakes().BeginBatch();
 }
 
 void ScenarioRunner::EndRun(bool announceEnd) {
@@ -160,7 +194,10 @@ void ScenarioRunner::EndRun(bool announceEnd) {
     status_.Cycle = 0;
     status_.Running = false;
     ws_.ClearScriptStop();
+    if (!direct_->FlushStakes()) summary_.Stopped = true;
+    ws_.Stakes().EndBatch();
     ws_.DeferRatingSave(false);
+    ws_.ShowLastStepTable();
     ws_.SortStatTable(savedSortColumn_, savedDescending_);
     if (log_) {
         Log("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ ######################################################################");
@@ -347,7 +384,8 @@ void ScenarioRunner::RunPassLines() {
 }
 
 void ScenarioRunner::EndPass() {
-    // The rating reaches its file once per pass.
+    direct_->FlushStakes();
+    // The rating is sorted and reaches its file once per pass.
     ws_.DeferRatingSave(false);
     ws_.DeferRatingSave(true);
 }
@@ -439,7 +477,7 @@ void ScenarioRunner::BuildStartList(const LineContext& line) {
     TCombList& combs = ws_.Combs();
     const TScriptOptions& options = line.Options;
     if (options.ListMode == ListModeFull || options.ListMode == ListModeExcl) {
-        ws_.GenerateCombsList(ws_.StoredGenerateParams(), false);
+        ws_.GenerateStartList();
         // The rows of earlier variants describe a list that is gone; kept, they would pile up
         // over a long test.
         combs.ClearApplied();

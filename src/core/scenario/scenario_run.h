@@ -61,6 +61,9 @@ public:
     // A seed makes the "RAND" stakes reproducible.
     explicit ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks = {},
                             std::optional<uint32_t> seed = std::nullopt);
+    ~ScenarioRunner();
+    ScenarioRunner(const ScenarioRunner&) = delete;
+    ScenarioRunner& operator=(const ScenarioRunner&) = delete;
 
     ScenarioRunSummary Run();
     // Passes at the offsets tests, tests - 1, ..., 1; a complete test restores the offset. With
@@ -130,7 +133,7 @@ private:
     ScenarioRunHooks hooks_;
     std::mt19937 random_;
     uint32_t seed_ = 0;
-    std::unique_ptr<PassEffects> direct_;
+    std::unique_ptr<DirectEffects> direct_;
     PassEffects* effects_ = nullptr;
     ScenarioLogSink* stepLog_ = nullptr;
     bool logging_ = false;

@@ -79,7 +79,7 @@ TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesys
             own.Digests = DigestRunInputs(workspace);
             return own;
         }(),
-        PathText(workspace.Dir().Root()));
+        names.front());
 
     std::vector<size_t> order(plan.Parts.size());
     for (size_t i = 0; i < order.size(); ++i)

@@ -164,7 +164,9 @@ TStakeCheckResult CheckAllStakes(StakesFile& file, const DrawArchive& archive, c
         const int count = file.RecordCount();
         // A scenario test checks after every variant: only the records since the last check
         // are read again.
-        const int start = std::min(file.SettledPrefix(), count);
+        const int start = std::min(file.CheckStart(), count);
+        // Records before the start that are still waiting for their draw keep the settled mark.
+        const bool whole = start <= file.SettledPrefix();
         int firstUnsettled = -1;
         for (int first = start; first < count; first += CheckBlockRecords) {
             std::vector<TStakeRecord> records =
@@ -221,7 +223,8 @@ TStakeCheckResult CheckAllStakes(StakesFile& file, const DrawArchive& archive, c
                     firstUnsettled = first + static_cast<int>(k);
             }
         }
-        file.SetSettledPrefix(firstUnsettled < 0 ? count : firstUnsettled);
+        if (whole) file.SetSettledPrefix(firstUnsettled < 0 ? count : firstUnsettled);
+        file.MarkExamined(count);
     } catch (const std::exception& e) {
         result.Error = e.what();
     }

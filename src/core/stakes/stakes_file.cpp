@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -89,6 +90,14 @@ void StakesFile::Open(const std::filesystem::path& path) {
 
 void StakesFile::Close() {
     settledPrefix_ = 0;
+    if (batching_) {
+        try {
+            EndBatch();
+        } catch (const std::exception&) {
+            // The owner ends the batch and reports a failure before closing; here only the
+            // records that can still be written are.
+        }
+    }
     if (fd_ < 0) return;
     ::close(fd_);  // closing releases the lock
     fd_ = -1;
@@ -102,6 +111,9 @@ std::filesystem::path StakesFile::TemporaryPath() const {
 }
 
 int64_t StakesFile::Size() const {
+    if (batching_)
+        return static_cast<int64_t>(fileCount_ + static_cast<int>(pending_.size())) *
+               static_cast<int64_t>(StakeRecordSize);
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0) return 0;
     return info.st_size;
@@ -163,6 +175,7 @@ const TStakeRecord& StakesFile::Read(int index) {
     RequireOpen();
     if (index == cachedIndex_ && index >= 0) return cached_;
     if (index < 0 || index >= RecordCount()) throw Error(NotFoundText(index));
+    if (batching_ && index >= fileCount_) return pending_[static_cast<size_t>(index - fileCount_)];
     std::string bytes;
     try {
         if (ReadRaw(index, 1, bytes) != 1) throw Error(NotFoundText(index));
@@ -184,6 +197,14 @@ std::vector<TStakeRecord> StakesFile::ReadBlock(int first, int count) {
     RequireOpen();
     std::vector<TStakeRecord> records;
     if (first < 0 || count <= 0) return records;
+    if (batching_ && first + count > fileCount_) {
+        const int fromFile = std::max(0, fileCount_ - first);
+        if (fromFile > 0) records = ReadBlock(first, fromFile);
+        const int total = RecordCount();
+        for (int i = std::max(first, fileCount_); i < std::min(first + count, total); ++i)
+            records.push_back(pending_[static_cast<size_t>(i - fileCount_)]);
+        return records;
+    }
     std::string bytes;
     size_t got = 0;
     try {
@@ -216,6 +237,23 @@ void StakesFile::WriteBlock(int first, const TStakeRecord* records, int count) {
         if (records[i].IsRealStake() && !records[i].IsChecked())
             settledPrefix_ = std::min(settledPrefix_, first + i);
     }
+    for (int i = 0; i < count && first + i < examined_; ++i) {
+        if (records[i].IsRealStake() && !records[i].IsChecked()) examined_ = std::min(examined_, first + i);
+    }
+    if (batching_ && first + count > fileCount_) {
+        const int inFile = std::max(0, fileCount_ - first);
+        for (int i = inFile; i < count; ++i) {
+            TStakeRecord& kept = pending_[static_cast<size_t>(first + i - fileCount_)];
+            if (KeyOf(kept.DrawNumber, kept.Values) != KeyOf(records[i].DrawNumber, records[i].Values))
+                indexed_ = false;
+            kept = records[i];
+        }
+        if (inFile == 0) return;
+        count = inFile;
+        bytes.resize(static_cast<size_t>(count) * StakeRecordSize);
+    }
+    // A record of the file may change its key; the index is then made again when needed.
+    if (batching_) indexed_ = false;
     try {
         WriteRaw(static_cast<int64_t>(first) * static_cast<int64_t>(StakeRecordSize), bytes);
     } catch (const std::exception& e) {
@@ -279,6 +317,12 @@ int StakesFile::AppendStakes(const std::vector<TStakeRecord>& records, int draws
         pending = 0;
     };
     auto add = [&](const TStakeRecord& record) {
+        if (batching_) {
+            AddPending(record);
+            ++appended;
+            lastIsStake = record.IsRealStake();
+            return;
+        }
         Encode(bytes, record);
         lastIsStake = record.IsRealStake();
         if (++pending == BlockRecords) flush();
@@ -320,6 +364,10 @@ int StakesFile::AppendStakes(const std::vector<TStakeRecord>& records, int draws
 
 bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
     RequireOpen();
+    if (batching_) {
+        if (!indexed_) BuildIndex();
+        return index_.count(KeyOf(drawNumber, values)) > 0;
+    }
     const int count = RecordCount();
     const int positions = std::clamp(values.Count, 0, static_cast<int>(values.Values.size()));
     std::string bytes;
@@ -345,6 +393,9 @@ bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
 int StakesFile::Rewrite(const KeepRule& keep) {
     settledPrefix_ = 0;
     RequireOpen();
+    FlushBatch();
+    examined_ = 0;
+    indexed_ = false;
     const std::filesystem::path temporary = TemporaryPath();
     struct stat old {};
     const mode_t mode = ::fstat(fd_, &old) == 0 ? (old.st_mode & 07777) : 0644;
@@ -395,6 +446,7 @@ int StakesFile::Rewrite(const KeepRule& keep) {
     ::close(fd_);
     fd_ = out;
     cachedIndex_ = -1;
+    if (batching_) fileCount_ = FileRecordCount();
     const std::filesystem::path directory = path_.has_parent_path() ? path_.parent_path() : ".";
     int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
@@ -426,7 +478,111 @@ void StakesFile::Clear() {
     settledPrefix_ = 0;
     RequireOpen();
     cachedIndex_ = -1;
+    pending_.clear();
+    fileCount_ = 0;
+    examined_ = 0;
+    index_.clear();
+    indexed_ = batching_;
     if (::ftruncate(fd_, 0) != 0) Fail(DeleteError, SystemReason(errno));
+}
+
+int StakesFile::FileRecordCount() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0) return 0;
+    return static_cast<int>(info.st_size / static_cast<off_t>(StakeRecordSize));
+}
+
+void StakesFile::BeginBatch() {
+    RequireOpen();
+    if (batching_) return;
+    fileCount_ = FileRecordCount();
+    pending_.clear();
+    examined_ = 0;
+    indexed_ = false;
+    index_.clear();
+    batching_ = true;
+}
+
+void StakesFile::FlushBatch() {
+    if (!batching_ || pending_.empty()) return;
+    std::string bytes;
+    bytes.reserve(pending_.size() * StakeRecordSize);
+    for (const TStakeRecord& record : pending_)
+        Encode(bytes, record);
+    // Whatever happens, the records are the file's now or lost with the failure.
+    const std::vector<TStakeRecord> written = std::move(pending_);
+    pending_.clear();
+    int count = 0;
+    try {
+        AppendRaw(bytes, count);
+    } catch (const std::exception& e) {
+        fileCount_ = FileRecordCount();
+        indexed_ = false;
+        cachedIndex_ = -1;
+        Fail(AppendError, e.what());
+    }
+    fileCount_ += count;
+}
+
+void StakesFile::EndBatch() {
+    if (!batching_) return;
+    struct End {
+        StakesFile& file;
+        ~End() {
+            file.batching_ = false;
+            file.index_.clear();
+            file.indexed_ = false;
+            file.cachedIndex_ = -1;
+        }
+    } end{*this};
+    FlushBatch();
+}
+
+int StakesFile::CheckStart() const {
+    return batching_ ? std::max(settledPrefix_, examined_) : settledPrefix_;
+}
+
+StakesFile::StakeKey StakesFile::KeyOf(int drawNumber, const TStakeComb& values) {
+    StakeKey key{drawNumber, values.Count, 0};
+    const int positions = std::clamp(values.Count, 0, static_cast<int>(values.Values.size()));
+    for (int i = 0; i < positions; ++i)
+        key.Values |= static_cast<uint32_t>(values.Values[static_cast<size_t>(i)]) << (8 * i);
+    return key;
+}
+
+size_t StakesFile::StakeKeyHash::operator()(const StakeKey& key) const {
+    const uint64_t mixed = (static_cast<uint64_t>(static_cast<uint32_t>(key.DrawNumber)) << 32 | key.Values) *
+                               0x9E3779B97F4A7C15ull ^
+                           static_cast<uint32_t>(key.Count);
+    return static_cast<size_t>(mixed ^ (mixed >> 29));
+}
+
+void StakesFile::AddPending(const TStakeRecord& record) {
+    pending_.push_back(record);
+    if (indexed_) index_.insert(KeyOf(record.DrawNumber, record.Values));
+    constexpr size_t FlushRecords = 4096;
+    if (pending_.size() >= FlushRecords) FlushBatch();
+}
+
+void StakesFile::BuildIndex() {
+    index_.clear();
+    std::string bytes;
+    for (int first = 0; first < fileCount_; first += BlockRecords) {
+        size_t got = 0;
+        try {
+            got = ReadRaw(first, std::min(BlockRecords, fileCount_ - first), bytes);
+        } catch (const std::exception& e) {
+            Fail(SearchError, e.what());
+        }
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+        for (size_t i = 0; i < got; ++i) {
+            const TStakeRecord record = ReadStakeRecord(data + i * StakeRecordSize);
+            index_.insert(KeyOf(record.DrawNumber, record.Values));
+        }
+    }
+    for (const TStakeRecord& record : pending_)
+        index_.insert(KeyOf(record.DrawNumber, record.Values));
+    indexed_ = true;
 }
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "stakes/stake_record.h"
@@ -92,6 +93,21 @@ public:
     // Empties the file.
     void Clear();
 
+    // A scenario run appends and checks many records one after another. Between these calls
+    // the appended records are kept in memory, where reads, checks and searches find them, and
+    // written to the end of the file in one go when the batch is flushed or ended, when they
+    // grow many, or before the file is rewritten. A failed write throws as the append would
+    // have, and the records it could not write are dropped. While a batch is open, new-stakes
+    // searches use an index of the file's stakes, and a check starts after the records an
+    // earlier check of the batch already looked at (the archive does not change meanwhile).
+    void BeginBatch();
+    void FlushBatch();
+    void EndBatch();
+    bool Batching() const { return batching_; }
+    // Where a check starts, and what it reports back: how far it looked.
+    int CheckStart() const;
+    void MarkExamined(int count) { examined_ = count; }
+
     // The records below this index are all settled (separators or checked stakes), so a check
     // may start there. Appending keeps it; rewriting, emptying or writing back an unchecked
     // stake below it lowers it.
@@ -110,7 +126,28 @@ private:
     // record and the count of records that made it is given to the caller through written.
     void AppendRaw(const std::string& bytes, int& written);
 
+    // The key of a stake for new-stakes searches: draw number and staked values.
+    struct StakeKey {
+        int32_t DrawNumber = 0;
+        int32_t Count = 0;
+        uint32_t Values = 0;
+        bool operator==(const StakeKey&) const = default;
+    };
+    struct StakeKeyHash {
+        size_t operator()(const StakeKey& key) const;
+    };
+    static StakeKey KeyOf(int drawNumber, const TStakeComb& values);
+    void AddPending(const TStakeRecord& record);
+    void BuildIndex();
+    int FileRecordCount() const;
+
     int fd_ = -1;
+    bool batching_ = false;
+    int fileCount_ = 0;  // records in the file itself while batching
+    std::vector<TStakeRecord> pending_;
+    int examined_ = 0;
+    bool indexed_ = false;
+    std::unordered_set<StakeKey, StakeKeyHash> index_;
     std::filesystem::path path_;
     // The one-record cache: the record most recently read or written, and its index.
     int cachedIndex_ = -1;
