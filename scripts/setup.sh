@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config git python3
   qt6-base-dev qt6-charts-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl1-mesa-dev
-  libcurl4-openssl-dev zlib1g-dev libfmt-dev
+  libcurl4-openssl-dev libssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev ccache tinyproxy
   xvfb xauth
+  parallel rsync  # scripts/backtest-parallel: GNU parallel, and rsync for its transfers to other hosts
 )
 # "setup.sh fuzz" adds what the fuzz targets need: clang with its sanitizer and libFuzzer runtime.
 if [ "${1:-}" = fuzz ]; then
