@@ -15,7 +15,7 @@ using namespace quorvel;
 namespace {
 
 const std::vector<std::string> MixedLines{"FULL:0#RAND|TSD1#NUMS:3-5;1#LNO:#ST:2| | | | | | |r",
-                                          "EXCL:4#ALL|TSD1#SUMS:2-3;1#LNO:#ST:4| | | | | | |a",
+                                          "EXCL:4#ALL|TSD1#NUMS:3#LNO:#ST:8| | | | | | |a",
                                           "CURR:0#FIRST#NEX| | | | | | | |c"};
 const std::vector<std::string> ChainLines{"CURR:0#FIRST|TSD1#NUMS:10#LNO:#SF:0| | | | | | |a",
                                           "CURR:0#ALL|BSD1#SUMS:20#LMV:2#ST:1| | | | | | |b"};

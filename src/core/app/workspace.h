@@ -430,7 +430,9 @@ private:
     std::map<StepTableKey, std::shared_ptr<const StepTable>> sortedStepTables_;
     std::shared_ptr<const StepTable> shownStepTable_;
     const StepTable& UseStepTable();
-    TStatTable ComputeStepTable();
+    // The entry's table over the window at the offset, in the order computed; errors are shown
+    // and give an empty table.
+    TStatTable ComputeTableOf(int entry);
     bool FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
                            const std::vector<int>& rows, bool exclude);
     std::atomic<bool> viewsSuspended_{false};

@@ -211,7 +211,7 @@ const Workspace::StepTable& Workspace::UseStepTable() {
     auto computed = stepTables_.find(signature);
     if (computed == stepTables_.end()) {
         if (stepTables_.size() >= KeptTables) stepTables_.clear();
-        computed = stepTables_.emplace(signature, ComputeStepTable()).first;
+        computed = stepTables_.emplace(signature, ComputeTableOf(statTable_.Entry)).first;
     }
     auto table = std::make_shared<StepTable>();
     table->Signature = signature;
@@ -229,26 +229,6 @@ const Workspace::StepTable& Workspace::UseStepTable() {
     sortedStepTables_.emplace(key, table);
     shownStepTable_ = table;
     return *table;
-}
-
-TStatTable Workspace::ComputeStepTable() {
-    if (archive_.Empty()) return {};
-    BusyScope busy(busy_, host_, "Анализ тиражей и расчет статистики...");
-    try {
-        const TStatMethod& entry = stats_.Items[static_cast<size_t>(statTable_.Entry)];
-        auto stat = stats_.CreateSelected(statTable_.Entry, "cbDrawsStat");
-        const std::optional<FullSetData> fullSet = OpenFullSetFile(entry);
-        TStatTableRequest request;
-        request.WindowLength = options_.DrawsStatLen;
-        request.Sorted = options_.SortedDraws;
-        request.Weights = stats_.Config.Weights;
-        request.FullSet = fullSet ? &*fullSet : nullptr;
-        request.ShowTotalLine = options_.ShowTotalLine;
-        return quorvel::ComputeStatTable(*stat, archive_, request);
-    } catch (const std::exception& e) {
-        host_.ShowError(e.what());
-        return {};
-    }
 }
 
 void Workspace::ShowLastStepTable() {

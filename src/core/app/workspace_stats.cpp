@@ -13,11 +13,18 @@ bool Workspace::ComputeStatTable(bool forced) {
     if (!forced && signature == state.Signature) return false;
     state.Signature = signature;
     state.Table = TStatTable{};
-    if (state.Entry < 0 || state.Entry >= stats_.Count() || archive_.Empty()) return true;
+    if (state.Entry < 0 || state.Entry >= stats_.Count()) return true;
+    state.Table = ComputeTableOf(state.Entry);
+    SortStatRows(state.Table.Rows, state.SortColumn, state.Descending);
+    return true;
+}
+
+TStatTable Workspace::ComputeTableOf(int entryIndex) {
+    if (archive_.Empty()) return {};
     BusyScope busy(busy_, host_, "Анализ тиражей и расчет статистики...");
     try {
-        const TStatMethod& entry = stats_.Items[static_cast<size_t>(state.Entry)];
-        auto stat = stats_.CreateSelected(state.Entry, "cbDrawsStat");
+        const TStatMethod& entry = stats_.Items[static_cast<size_t>(entryIndex)];
+        auto stat = stats_.CreateSelected(entryIndex, "cbDrawsStat");
         const std::optional<FullSetData> fullSet = OpenFullSetFile(entry);
         TStatTableRequest request;
         request.WindowLength = options_.DrawsStatLen;
@@ -25,12 +32,11 @@ bool Workspace::ComputeStatTable(bool forced) {
         request.Weights = stats_.Config.Weights;
         request.FullSet = fullSet ? &*fullSet : nullptr;
         request.ShowTotalLine = options_.ShowTotalLine;
-        state.Table = quorvel::ComputeStatTable(*stat, archive_, request);
-        SortStatRows(state.Table.Rows, state.SortColumn, state.Descending);
+        return quorvel::ComputeStatTable(*stat, archive_, request);
     } catch (const std::exception& e) {
         host_.ShowError(e.what());
+        return {};
     }
-    return true;
 }
 
 void Workspace::SortStatTable(int column, bool descending) {

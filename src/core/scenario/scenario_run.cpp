@@ -98,18 +98,18 @@ void ScenarioRunner::DirectEffects::Stake(const TStakeRecord& stake, bool newOnl
 }
 
 void ScenarioRunner::DirectEffects::AddStake(const TStakeRecord& stake, bool newOnly, bool bulk) {
-    const std::string values = StakeCombToStr(stake.Values, ";");
     if (newOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
         runner_.LogLazy([&] {
             return Format("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
-                          {stake.DrawNumber, values});
+                          {stake.DrawNumber, StakeCombToStr(stake.Values, ";")});
         });
         return;
     }
     ws_.Stakes().Append(stake);
     if (!bulk || ws_.Options().StakesScrollEnabled) ws_.RefreshStakes(true);
     runner_.LogLazy([&] {
-        return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]", {stake.DrawNumber, values});
+        return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]",
+                      {stake.DrawNumber, StakeCombToStr(stake.Values, ";")});
     });
     ++runner_.status_.StakesMade;
 }

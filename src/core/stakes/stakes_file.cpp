@@ -111,9 +111,7 @@ std::filesystem::path StakesFile::TemporaryPath() const {
 }
 
 int64_t StakesFile::Size() const {
-    if (batching_)
-        return static_cast<int64_t>(fileCount_ + static_cast<int>(pending_.size())) *
-               static_cast<int64_t>(StakeRecordSize);
+    if (batching_) return static_cast<int64_t>(batchCount_) * static_cast<int64_t>(StakeRecordSize);
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0) return 0;
     return info.st_size;
@@ -228,10 +226,6 @@ void StakesFile::WriteBlock(int first, const TStakeRecord* records, int count) {
     if (count <= 0) return;
     if (first < 0 || first + count > RecordCount())
         Fail(WriteError, NotFoundText(first < 0 ? first : first + count - 1));
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(count) * StakeRecordSize);
-    for (int i = 0; i < count; ++i)
-        Encode(bytes, records[i]);
     if (cachedIndex_ >= first && cachedIndex_ < first + count) cachedIndex_ = -1;
     for (int i = 0; i < count && first + i < settledPrefix_; ++i) {
         if (records[i].IsRealStake() && !records[i].IsChecked())
@@ -250,10 +244,13 @@ void StakesFile::WriteBlock(int first, const TStakeRecord* records, int count) {
         }
         if (inFile == 0) return;
         count = inFile;
-        bytes.resize(static_cast<size_t>(count) * StakeRecordSize);
     }
     // A record of the file may change its key; the index is then made again when needed.
     if (batching_) indexed_ = false;
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(count) * StakeRecordSize);
+    for (int i = 0; i < count; ++i)
+        Encode(bytes, records[i]);
     try {
         WriteRaw(static_cast<int64_t>(first) * static_cast<int64_t>(StakeRecordSize), bytes);
     } catch (const std::exception& e) {
@@ -446,7 +443,10 @@ int StakesFile::Rewrite(const KeepRule& keep) {
     ::close(fd_);
     fd_ = out;
     cachedIndex_ = -1;
-    if (batching_) fileCount_ = FileRecordCount();
+    if (batching_) {
+        fileCount_ = FileRecordCount();
+        CountBatch();
+    }
     const std::filesystem::path directory = path_.has_parent_path() ? path_.parent_path() : ".";
     int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
@@ -480,6 +480,7 @@ void StakesFile::Clear() {
     cachedIndex_ = -1;
     pending_.clear();
     fileCount_ = 0;
+    CountBatch();
     examined_ = 0;
     index_.clear();
     indexed_ = batching_;
@@ -497,6 +498,7 @@ void StakesFile::BeginBatch() {
     if (batching_) return;
     fileCount_ = FileRecordCount();
     pending_.clear();
+    CountBatch();
     examined_ = 0;
     indexed_ = false;
     index_.clear();
@@ -510,18 +512,20 @@ void StakesFile::FlushBatch() {
     for (const TStakeRecord& record : pending_)
         Encode(bytes, record);
     // Whatever happens, the records are the file's now or lost with the failure.
-    const std::vector<TStakeRecord> written = std::move(pending_);
     pending_.clear();
+    CountBatch();
     int count = 0;
     try {
         AppendRaw(bytes, count);
     } catch (const std::exception& e) {
         fileCount_ = FileRecordCount();
+        CountBatch();
         indexed_ = false;
         cachedIndex_ = -1;
         Fail(AppendError, e.what());
     }
     fileCount_ += count;
+    CountBatch();
 }
 
 void StakesFile::EndBatch() {
@@ -559,6 +563,7 @@ size_t StakesFile::StakeKeyHash::operator()(const StakeKey& key) const {
 
 void StakesFile::AddPending(const TStakeRecord& record) {
     pending_.push_back(record);
+    CountBatch();
     if (indexed_) index_.insert(KeyOf(record.DrawNumber, record.Values));
     constexpr size_t FlushRecords = 4096;
     if (pending_.size() >= FlushRecords) FlushBatch();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -142,7 +143,10 @@ private:
     int FileRecordCount() const;
 
     int fd_ = -1;
-    bool batching_ = false;
+    // The window's thread may ask for the size while a run on another thread batches.
+    std::atomic<bool> batching_{false};
+    std::atomic<int> batchCount_{0};  // the file's records and the pending ones
+    void CountBatch() { batchCount_ = fileCount_ + static_cast<int>(pending_.size()); }
     int fileCount_ = 0;  // records in the file itself while batching
     std::vector<TStakeRecord> pending_;
     int examined_ = 0;
