@@ -86,7 +86,7 @@ BENCHMARK(BM_BackTestScaling)
     ->Arg(1)
     ->Arg(0)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
+    ->Iterations(5)
     ->UseRealTime();
 
 }  // namespace

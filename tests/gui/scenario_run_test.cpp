@@ -79,7 +79,7 @@ private slots:
 
     void stopDuringATestKeepsTheOffsetAndFreesTheWindow() {
         RunWindow w({LongLine});
-        w.tests = 30;
+        w.tests = 500;  // far more than the test waits for: it is stopped
         QVERIFY(w.window->Actions().Execute("ScriptTest"));
         QVERIFY(w.window->ScenarioRun()->IsRunning());
         // Only "Стоп" acts meanwhile, and the data tabs are off.
@@ -112,7 +112,7 @@ private slots:
 
     void closingDuringARunStopsItFirst() {
         RunWindow w({LongLine});
-        w.tests = 30;
+        w.tests = 500;  // far more than the test waits for: it is stopped
         QVERIFY(w.window->Actions().Execute("ScriptTest"));
         w.host.Answers = {false};
         QVERIFY(!w.window->close());

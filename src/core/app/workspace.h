@@ -213,6 +213,8 @@ public:
     // A scenario checks its stakes after every variant: the rating is then sorted and its file
     // written when the deferral ends (after each pass) instead of after every check.
     void DeferRatingSave(bool deferred);
+    // While deferred: sorts the rating if checks changed it, leaving the file to the deferral's end.
+    void SortDeferredRating();
     // Appends the scenario lines the rows' comments describe; returns how many were added.
     int RatingsToScript(const std::vector<int>& rows);
     std::optional<TChartData> RatingStakesGraph(const std::vector<int>& rows, bool profit);

@@ -202,6 +202,12 @@ const Workspace::StepTable& Workspace::UseStepTable() {
     }
     const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
                                        statTable_.Entry};
+    // A test moves from offset to offset: the tables of the one it left are no use any more.
+    if (!stepTables_.empty() &&
+        (stepTables_.begin()->first[0] != signature[0] || stepTables_.begin()->first[1] != signature[1])) {
+        stepTables_.clear();
+        sortedStepTables_.clear();
+    }
     const StepTableKey key{signature[0], signature[1], signature[2], signature[3], statTable_.SortColumn};
     if (const auto known = sortedStepTables_.find(key); known != sortedStepTables_.end()) {
         shownStepTable_ = known->second;

@@ -262,6 +262,12 @@ void Workspace::DeferRatingSave(bool deferred) {
     }
 }
 
+void Workspace::SortDeferredRating() {
+    if (!ratingUnsorted_) return;
+    ratingUnsorted_ = false;
+    SortRating(ratingSortColumn_, ratingDescending_);
+}
+
 bool Workspace::RebuildRating() {
     if (!rating_.Empty() &&
         !host_.AskYesNo("Пересчитать рейтинг только по текущим ставкам?\r\r"

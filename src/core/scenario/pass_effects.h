@@ -56,7 +56,10 @@ struct RecordedPass {
 // the one who records, so that the pass ends where a plain run would end it.
 class PassRecorder : public PassEffects, public ScenarioLogSink {
 public:
-    explicit PassRecorder(std::function<void()> onStop) : onStop_(std::move(onStop)) {}
+    explicit PassRecorder(std::function<void()> onStop) : onStop_(std::move(onStop)) {
+        constexpr size_t UsualEvents = 1024;
+        Events.reserve(UsualEvents);
+    }
 
     std::vector<PassEvent> Events;
 

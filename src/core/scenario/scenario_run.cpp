@@ -183,6 +183,7 @@ void ScenarioRunner::BeginRun() {
     savedSortColumn_ = ws_.StatTable().SortColumn;
     savedDescending_ = ws_.StatTable().Descending;
     ws_.DeferRatingSave(true);
+    ratingSaved_ = std::chrono::steady_clock::now();
     ws_.ForgetStepTable();
     if (ws_.Stakes().IsOpen()) ws_.Stakes().BeginBatch();
 }
@@ -385,9 +386,17 @@ void ScenarioRunner::RunPassLines() {
 
 void ScenarioRunner::EndPass() {
     direct_->FlushStakes();
-    // The rating is sorted and reaches its file once per pass.
-    ws_.DeferRatingSave(false);
-    ws_.DeferRatingSave(true);
+    // The rating is sorted once per pass, always, so that its order comes out the same however
+    // the passes were worked out; its file is written at most once a second, since writing it
+    // safely waits for the disk, and once more when the run ends.
+    ws_.SortDeferredRating();
+    constexpr auto SaveInterval = std::chrono::seconds(1);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - ratingSaved_ >= SaveInterval) {
+        ws_.DeferRatingSave(false);
+        ws_.DeferRatingSave(true);
+        ratingSaved_ = now;
+    }
 }
 
 void ScenarioRunner::RunLine(int index) {

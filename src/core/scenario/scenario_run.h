@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<ScenarioLogFile> log_;
     std::filesystem::path logPath_;
     ScenarioRunSummary summary_;
+    std::chrono::steady_clock::time_point ratingSaved_;
     int savedSortColumn_ = 1;
     bool savedDescending_ = false;
 };
