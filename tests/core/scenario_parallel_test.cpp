@@ -196,3 +196,33 @@ TEST(ParallelBackTest, AStopInAPassEndsTheTestWhereOneJobWouldEnd) {
     ExpectSameWithMoreJobs(
         {"FULL:0#FIRST| | | | | | | |a", "FULL:0#FIRST|TSD1#ZZZZ:10#LNO:#SF:0| | | | | | |e"}, 6);
 }
+
+// A stake waiting for a draw the archive does not have yet stays unchecked through a back-test
+// whose stakes are all checked after each variant, and is checked once its draw comes.
+TEST(BackTestChecks, AStakeWaitingForItsDrawNeitherBlocksNorLosesItsCheck) {
+    test::TempDir dir;
+    test::FakeUiHost host;
+    auto ws = test::MadeUpWorkspace(dir.Path(), host, 60);
+    TStakeRecord waiting = ws->NewManualStake();
+    waiting.Values = {3, {1, 2, 3, 0}};
+    ASSERT_TRUE(ws->AddStake(waiting, 1));
+    ws->UseScenarioUnsaved({"FULL:0#ALL|TSD1#NUMS:3-4;1#LNO:#ST:8| | | | | | |a"});
+    for (int jobs : {1, 2}) {
+        ScenarioRunner runner(*ws, {}, 3u);
+        EXPECT_FALSE(runner.Test(5, jobs).Stopped);
+    }
+    int unchecked = 0;
+    for (const TStakeRecord& record : ws->Stakes().ReadBlock(0, ws->Stakes().RecordCount())) {
+        if (record.IsRealStake() && !record.IsChecked()) {
+            ++unchecked;
+            EXPECT_EQ(record.DrawNumber, 61);
+        }
+    }
+    EXPECT_EQ(unchecked, 1);
+    TDraw next = ws->NewDrawTemplate();
+    next.Values = {1, 2, 3};
+    ASSERT_TRUE(ws->AddDraw(next));
+    ws->CheckStakes();
+    EXPECT_TRUE(ws->Stakes().Read(0).IsChecked());
+    EXPECT_EQ(ws->Stakes().Read(0).Matches.Count, 3);
+}

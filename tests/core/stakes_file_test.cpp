@@ -281,6 +281,82 @@ TEST(StakesFileSearch, FindsEqualValuesForTheDraw) {
     EXPECT_FALSE(file.Contains(100, {2, {1, 2, 0, 0}}));
 }
 
+// The same appends, writes, searches and clearings with and without a batch leave the same file;
+// while batching, reads see the records kept in memory and the file only gets them when flushed.
+TEST(StakesFileBatch, LeavesTheFileAsSingleWritesWould) {
+    TempDir dir;
+    StakesFile plain, batched;
+    plain.Open(dir / "plain.lsk");
+    batched.Open(dir / "batched.lsk");
+    for (StakesFile* file : {&plain, &batched})
+        file->Append(Stake(1, 1, 1, 1));
+    batched.BeginBatch();
+    auto both = [&](auto work) {
+        work(plain);
+        work(batched);
+    };
+    both([](StakesFile& f) { f.AppendStakes({Stake(5, 1, 2, 3), Stake(6, 4, 5, 6)}, 2); });
+    EXPECT_EQ(ReadBytes(dir / "batched.lsk").size(), StakeRecordSize);
+    ASSERT_EQ(batched.RecordCount(), plain.RecordCount());
+    EXPECT_EQ(batched.ReadLast(), plain.ReadLast());
+    EXPECT_EQ(batched.ReadBlock(0, 100), plain.ReadBlock(0, 100));
+    // A check's write-back across the file's last record and the kept ones.
+    both([](StakesFile& f) {
+        std::vector<TStakeRecord> records = f.ReadBlock(0, 3);
+        for (TStakeRecord& record : records) {
+            if (!record.IsRealStake()) continue;
+            record.Checked = 1;
+            record.Matches.Count = 1;
+        }
+        f.WriteBlock(0, records.data(), 3);
+    });
+    EXPECT_EQ(batched.ReadBlock(0, 100), plain.ReadBlock(0, 100));
+    for (int draw : {1, 5, 6, 7}) {
+        EXPECT_EQ(batched.Contains(draw, {3, {1, 2, 3, 0}}), plain.Contains(draw, {3, {1, 2, 3, 0}})) << draw;
+        EXPECT_EQ(batched.Contains(draw, {3, {4, 5, 6, 0}}), plain.Contains(draw, {3, {4, 5, 6, 0}})) << draw;
+    }
+    EXPECT_TRUE(batched.Contains(6, {3, {1, 2, 3, 0}}));
+    batched.FlushBatch();
+    EXPECT_EQ(ReadBytes(dir / "batched.lsk"), ReadBytes(dir / "plain.lsk"));
+    // Cleared: the search forgets, and appends start a new file.
+    both([](StakesFile& f) {
+        f.Clear();
+        f.Append(Stake(9, 9, 9, 9));
+    });
+    EXPECT_FALSE(batched.Contains(5, {3, {1, 2, 3, 0}}));
+    EXPECT_TRUE(batched.Contains(9, {3, {9, 9, 9, 0}}));
+    batched.EndBatch();
+    EXPECT_EQ(ReadBytes(dir / "batched.lsk"), ReadBytes(dir / "plain.lsk"));
+    EXPECT_EQ(batched.RecordCount(), 1);
+}
+
+// A flush that fills the disk keeps the whole records it wrote, says so as an append would, and
+// the batch goes on from what the file holds.
+TEST(StakesFileBatch, AFailingFlushKeepsWholeRecordsAndReportsTheAppendError) {
+    TempDir dir;
+    const auto path = dir / "Quorvel_3r10.lsk";
+    const int code = InChild([&] {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{3 * StakeRecordSize + 10, 3 * StakeRecordSize + 10};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        StakesFile file;
+        file.Open(path);
+        file.BeginBatch();
+        for (int draw = 1; draw <= 5; ++draw)
+            file.Append(Stake(draw, 1, 1, 1));
+        try {
+            file.FlushBatch();
+        } catch (const Error& e) {
+            const bool told =
+                std::string(e.what()).rfind("Ошибка добавления записи в файл ставок!\r\r", 0) == 0;
+            return told && file.RecordCount() == 3 ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(ReadBytes(path).size(), 3 * StakeRecordSize);
+}
+
 struct DeletingFixture : ::testing::Test {
     void SetUp() override {
         file.Open(dir / "Quorvel_3r10.lsk");

@@ -365,8 +365,13 @@ bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
         if (!indexed_) BuildIndex();
         return index_.count(KeyOf(drawNumber, values)) > 0;
     }
-    const int count = RecordCount();
-    const int positions = std::clamp(values.Count, 0, static_cast<int>(values.Values.size()));
+    const StakeKey key = KeyOf(drawNumber, values);
+    return SearchRecords(RecordCount(), [&](const TStakeRecord& record) {
+        return KeyOf(record.DrawNumber, record.Values) == key;
+    });
+}
+
+bool StakesFile::SearchRecords(int count, const std::function<bool(const TStakeRecord&)>& found) const {
     std::string bytes;
     for (int first = 0; first < count; first += BlockRecords) {
         size_t got = 0;
@@ -377,11 +382,7 @@ bool StakesFile::Contains(int drawNumber, const TStakeComb& values) {
         }
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
         for (size_t i = 0; i < got; ++i) {
-            const TStakeRecord record = ReadStakeRecord(data + i * StakeRecordSize);
-            if (record.DrawNumber != drawNumber || record.Values.Count != values.Count) continue;
-            if (std::equal(values.Values.begin(), values.Values.begin() + positions,
-                           record.Values.Values.begin()))
-                return true;
+            if (found(ReadStakeRecord(data + i * StakeRecordSize))) return true;
         }
     }
     return false;
@@ -571,20 +572,10 @@ void StakesFile::AddPending(const TStakeRecord& record) {
 
 void StakesFile::BuildIndex() {
     index_.clear();
-    std::string bytes;
-    for (int first = 0; first < fileCount_; first += BlockRecords) {
-        size_t got = 0;
-        try {
-            got = ReadRaw(first, std::min(BlockRecords, fileCount_ - first), bytes);
-        } catch (const std::exception& e) {
-            Fail(SearchError, e.what());
-        }
-        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-        for (size_t i = 0; i < got; ++i) {
-            const TStakeRecord record = ReadStakeRecord(data + i * StakeRecordSize);
-            index_.insert(KeyOf(record.DrawNumber, record.Values));
-        }
-    }
+    SearchRecords(fileCount_, [&](const TStakeRecord& record) {
+        index_.insert(KeyOf(record.DrawNumber, record.Values));
+        return false;
+    });
     for (const TStakeRecord& record : pending_)
         index_.insert(KeyOf(record.DrawNumber, record.Values));
     indexed_ = true;

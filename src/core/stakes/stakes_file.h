@@ -140,6 +140,8 @@ private:
     static StakeKey KeyOf(int drawNumber, const TStakeComb& values);
     void AddPending(const TStakeRecord& record);
     void BuildIndex();
+    // Reads the first count records of the file block by block until found says yes.
+    bool SearchRecords(int count, const std::function<bool(const TStakeRecord&)>& found) const;
     int FileRecordCount() const;
 
     int fd_ = -1;
