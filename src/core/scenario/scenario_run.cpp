@@ -57,15 +57,9 @@ public:
         });
         ws_.RefreshStakes(false);
     }
-    // Writes what the pass appended; false after a failure, which is shown and stops the run.
-    bool FlushStakes() {
-        bool flushed = true;
-        Guarded([&] {
-            flushed = false;
-            ws_.Stakes().FlushBatch();
-            flushed = true;
-        });
-        return flushed;
+    // Writes what the pass appended; a failure is shown and stops the run.
+    void FlushStakes() {
+        Guarded([&] { ws_.Stakes().FlushBatch(); });
     }
     void Error(const std::string& text) override { ws_.Host().ShowError(text); }
     void Warning(const std::string& text, WarningCaption caption) override {
@@ -189,14 +183,15 @@ void ScenarioRunner::BeginRun() {
 }
 
 void ScenarioRunner::EndRun(bool announceEnd) {
+    // What the last pass appended reaches the file; a failure is shown and ends the run as stopped.
+    direct_->FlushStakes();
+    ws_.Stakes().EndBatch();
     summary_.Stopped = ws_.ScriptStopRequested();
     summary_.StakesMade = status_.StakesMade;
     if (announceEnd) status_.SetText(FinishedText);
     status_.Cycle = 0;
     status_.Running = false;
     ws_.ClearScriptStop();
-    if (!direct_->FlushStakes()) summary_.Stopped = true;
-    ws_.Stakes().EndBatch();
     ws_.DeferRatingSave(false);
     ws_.ShowLastStepTable();
     ws_.SortStatTable(savedSortColumn_, savedDescending_);
