@@ -8,7 +8,7 @@
 #include "scenario/filter_item.h"
 #include "scenario/scenario_run.h"
 #include "scenario/script_line.h"
-#include "scenario/test_merge.h"
+#include "scenario/shard_merge.h"
 #include "util/error.h"
 #include "util/text.h"
 
@@ -74,15 +74,15 @@ int MergeScenarioTest(Workspace& workspace, const std::vector<std::string>& args
         err << "Укажите файлы частей теста; см. quorvel --help\n";
         return 1;
     }
-    TestMergePlan plan;
+    ShardMergePlan plan;
     try {
-        plan = PlanTestMerge(workspace, {args.begin() + 1, args.end()});
+        plan = PlanShardMerge(workspace, {args.begin() + 1, args.end()});
     } catch (const std::exception& e) {
         workspace.Host().ShowError(e.what());
         return 1;
     }
     std::filesystem::path log;
-    const ScenarioRunSummary summary = MergeTestParts(workspace, plan, &log);
+    const ScenarioRunSummary summary = MergeShards(workspace, plan, &log);
     PrintSummary(summary, log, out);
     if (summary.Stopped) {
         err << "Выполнение сценария прервано.\n";

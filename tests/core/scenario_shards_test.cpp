@@ -2,7 +2,7 @@
 
 #include "app/workspace.h"
 #include "scenario/scenario_run.h"
-#include "scenario/test_merge.h"
+#include "scenario/shard_merge.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
@@ -73,9 +73,9 @@ void ExpectMergeEqualsOneTest(const std::vector<std::string>& lines) {
     const auto files = WriteShards(lines, 3, parts);
     DataDir merged;
     // Given in any order.
-    const TestMergePlan plan = PlanTestMerge(*merged.ws, {files[2], files[0], files[1]});
+    const ShardMergePlan plan = PlanShardMerge(*merged.ws, {files[2], files[0], files[1]});
     std::filesystem::path log;
-    const ScenarioRunSummary summary = MergeTestParts(*merged.ws, plan, &log);
+    const ScenarioRunSummary summary = MergeShards(*merged.ws, plan, &log);
 
     EXPECT_EQ(summary.Passes, expected.Passes);
     EXPECT_EQ(summary.Variants, expected.Variants);
@@ -104,7 +104,7 @@ TEST(TestShards, PartsThatDoNotMakeUpTheTestAreRefusedAndNothingIsWritten) {
     auto refused = [&](DataDir& target, const std::vector<std::filesystem::path>& given,
                        const std::string& reason) {
         try {
-            PlanTestMerge(*target.ws, given);
+            PlanShardMerge(*target.ws, given);
             ADD_FAILURE() << "accepted: " << reason;
         } catch (const Error& e) {
             EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();

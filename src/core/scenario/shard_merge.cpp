@@ -1,4 +1,4 @@
-#include "scenario/test_merge.h"
+#include "scenario/shard_merge.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ uint32_t ShardSeed(const RunDigests& digests) {
 
 int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
                    const std::filesystem::path& file) {
-    TestPartHeader header;
+    ShardHeader header;
     header.ScenarioLines = workspace.Scenario().Lines();
     header.Digests = DigestRunInputs(workspace);
     header.Tests = tests;
@@ -29,7 +29,7 @@ int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint3
     header.Shard = shard;
     header.Shards = shards;
     header.Range = ShardRange(tests, shard, shards);
-    TestPartWriter writer(file, header);
+    ShardWriter writer(file, header);
     ScenarioRunner runner(workspace, {}, seed);
     int passes = 0;
     runner.RecordShard(tests, header.Range, jobs, [&](RecordedPass pass) {
@@ -43,7 +43,7 @@ int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint3
 
 namespace {
 
-void RequireSameTest(const TestPartHeader& first, const TestPartHeader& other, const std::string& name) {
+void RequireSameTest(const ShardHeader& first, const ShardHeader& other, const std::string& name) {
     if (other.Digests.Scenario != first.Digests.Scenario)
         throw Error(Format("Часть теста \"%s\" относится к другому сценарию!", {name}));
     if (other.Digests.Draws != first.Digests.Draws)
@@ -59,37 +59,37 @@ void RequireSameTest(const TestPartHeader& first, const TestPartHeader& other, c
 
 }  // namespace
 
-TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files) {
+ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files) {
     if (files.empty()) throw Error("Укажите файлы частей теста!");
-    TestMergePlan plan;
+    ShardMergePlan plan;
     std::vector<std::string> names;
     for (const auto& file : files) {
-        plan.Parts.push_back(ReadTestPart(file));
+        plan.Shards.push_back(ReadShardFile(file));
         names.push_back(PathText(file));
     }
-    plan.Header = plan.Parts.front().Header;
-    for (size_t i = 1; i < plan.Parts.size(); ++i)
-        RequireSameTest(plan.Header, plan.Parts[i].Header, names[i]);
+    plan.Header = plan.Shards.front().Header;
+    for (size_t i = 1; i < plan.Shards.size(); ++i)
+        RequireSameTest(plan.Header, plan.Shards[i].Header, names[i]);
     workspace.UseScenarioUnsaved(plan.Header.ScenarioLines);
     workspace.Options().ScriptLogEnabled = plan.Header.LogOn;
     RequireSameTest(
         plan.Header,
         [&] {
-            TestPartHeader own = plan.Header;
+            ShardHeader own = plan.Header;
             own.Digests = DigestRunInputs(workspace);
             return own;
         }(),
         names.front());
 
-    std::vector<size_t> order(plan.Parts.size());
+    std::vector<size_t> order(plan.Shards.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::sort(order.begin(), order.end(),
-              [&](size_t a, size_t b) { return plan.Parts[a].Header.Shard < plan.Parts[b].Header.Shard; });
-    std::vector<TestPart> ordered;
+              [&](size_t a, size_t b) { return plan.Shards[a].Header.Shard < plan.Shards[b].Header.Shard; });
+    std::vector<ShardFile> ordered;
     int expected = 1;
     for (size_t i : order) {
-        const int shard = plan.Parts[i].Header.Shard;
+        const int shard = plan.Shards[i].Header.Shard;
         if (shard < expected)
             throw Error(Format("Часть теста %d из %d указана дважды: \"%s\"!",
                                {shard, plan.Header.Shards, names[i]}));
@@ -98,7 +98,7 @@ TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesys
             throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
                                {expected, plan.Header.Shards, missing.First, missing.Last}));
         }
-        ordered.push_back(std::move(plan.Parts[i]));
+        ordered.push_back(std::move(plan.Shards[i]));
         ++expected;
     }
     if (expected <= plan.Header.Shards) {
@@ -106,24 +106,24 @@ TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesys
         throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
                            {expected, plan.Header.Shards, missing.First, missing.Last}));
     }
-    plan.Parts = std::move(ordered);
+    plan.Shards = std::move(ordered);
     return plan;
 }
 
-ScenarioRunSummary MergeTestParts(Workspace& workspace, const TestMergePlan& plan,
-                                  std::filesystem::path* logPath) {
+ScenarioRunSummary MergeShards(Workspace& workspace, const ShardMergePlan& plan,
+                               std::filesystem::path* logPath) {
     ScenarioRunner runner(workspace, {}, plan.Header.Seed);
     size_t part = 0;
     size_t next = 0;
     const ScenarioRunSummary summary = runner.Merge(plan.Header.Tests, [&](int offset) {
         // A part that stopped the test has no passes after the stop, and the merge stops there.
-        while (part < plan.Parts.size() && next >= plan.Parts[part].Passes.size()) {
+        while (part < plan.Shards.size() && next >= plan.Shards[part].Passes.size()) {
             ++part;
             next = 0;
         }
-        if (part >= plan.Parts.size() || plan.Parts[part].Passes[next].Offset != offset)
+        if (part >= plan.Shards.size() || plan.Shards[part].Passes[next].Offset != offset)
             throw Error(Format("Нет прохода для смещения %d!", {offset}));
-        return plan.Parts[part].Passes[next++];
+        return plan.Shards[part].Passes[next++];
     });
     if (logPath != nullptr) *logPath = runner.LogPath();
     return summary;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "scenario/scenario_run.h"
-#include "scenario/test_part.h"
+#include "scenario/shard_file.h"
 
 namespace quorvel {
 
@@ -16,22 +16,22 @@ class Workspace;
 // comes from the test's inputs.
 uint32_t ShardSeed(const RunDigests& digests);
 
-// Works out one shard of a test into a part file; the workspace holds the scenario and options
+// Works out one shard of a test into a shard file; the workspace holds the scenario and options
 // of the test. Returns the number of passes written.
 int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
                    const std::filesystem::path& file);
 
 // The parts of one test, checked to fit together and to the workspace, in pass order.
-struct TestMergePlan {
-    TestPartHeader Header;
-    std::vector<TestPart> Parts;
+struct ShardMergePlan {
+    ShardHeader Header;
+    std::vector<ShardFile> Shards;
 };
 // Refuses (Error saying why) parts that are damaged, of another scenario, archive or settings
 // than the workspace's, split differently, overlapping or leaving passes out. Sets the
 // workspace's scenario and log option to the parts'; writes nothing.
-TestMergePlan PlanTestMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files);
+ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files);
 // Does the effects of the planned parts in order, as the whole test would have done them.
-ScenarioRunSummary MergeTestParts(Workspace& workspace, const TestMergePlan& plan,
-                                  std::filesystem::path* logPath = nullptr);
+ScenarioRunSummary MergeShards(Workspace& workspace, const ShardMergePlan& plan,
+                               std::filesystem::path* logPath = nullptr);
 
 }  // namespace quorvel

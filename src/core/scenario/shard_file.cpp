@@ -1,4 +1,4 @@
-#include "scenario/test_part.h"
+#include "scenario/shard_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,7 +15,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view Magic = "QUORVEL-TEST-PART\n";
+constexpr std::string_view Magic = "QUORVEL-TEST-SHARD\n";
 constexpr char PassMark = 'P';
 constexpr char EndMark = 'E';
 constexpr size_t FlushSize = 1 << 20;
@@ -35,7 +35,7 @@ void PutDigest(std::string& out, const Sha256Digest& digest) {
     out.append(reinterpret_cast<const char*>(digest.data()), digest.size());
 }
 
-std::string HeaderBytes(const TestPartHeader& header) {
+std::string HeaderBytes(const ShardHeader& header) {
     std::string out(Magic);
     PutInt(out, header.Version);
     PutInt(out, static_cast<int32_t>(header.ScenarioLines.size()));
@@ -116,13 +116,13 @@ private:
     size_t at_ = 0;
 };
 
-TestPartHeader ReadHeader(PartCursor& in) {
+ShardHeader ReadHeader(PartCursor& in) {
     if (in.Take(Magic.size()) != Magic) in.Damaged("это не файл части теста");
-    TestPartHeader header;
+    ShardHeader header;
     header.Version = in.Int();
-    if (header.Version != TestPartVersion)
+    if (header.Version != ShardFileVersion)
         throw Error(Format("Версия файла части теста (%d) не поддерживается; нужна версия %d.",
-                           {header.Version, TestPartVersion}));
+                           {header.Version, ShardFileVersion}));
     const int lines = in.Count("число строк сценария");
     for (int i = 0; i < lines; ++i)
         header.ScenarioLines.push_back(in.Text());
@@ -170,32 +170,32 @@ PassEvent ReadEvent(PartCursor& in) {
 
 }  // namespace
 
-TestPartWriter::TestPartWriter(std::filesystem::path path, const TestPartHeader& header)
+ShardWriter::ShardWriter(std::filesystem::path path, const ShardHeader& header)
     : path_(std::move(path)), temporary_(path_.string() + ".~tmp") {
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) Fail(errno);
     Put(HeaderBytes(header));
 }
 
-TestPartWriter::~TestPartWriter() {
+ShardWriter::~ShardWriter() {
     if (fd_ >= 0) {
         ::close(fd_);
         ::unlink(temporary_.c_str());
     }
 }
 
-void TestPartWriter::Fail(int error) {
+void ShardWriter::Fail(int error) {
     throw Error(
         Format("Ошибка записи в файл \"%s\"!\r\r%s", {PathText(path_), std::string(std::strerror(error))}));
 }
 
-void TestPartWriter::Put(std::string bytes) {
+void ShardWriter::Put(std::string bytes) {
     sha_.Add(bytes);
     buffer_ += bytes;
     if (buffer_.size() >= FlushSize) FlushBuffer();
 }
 
-void TestPartWriter::FlushBuffer() {
+void ShardWriter::FlushBuffer() {
     size_t done = 0;
     while (done < buffer_.size()) {
         const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
@@ -206,12 +206,12 @@ void TestPartWriter::FlushBuffer() {
     buffer_.clear();
 }
 
-void TestPartWriter::Add(const RecordedPass& pass) {
+void ShardWriter::Add(const RecordedPass& pass) {
     Put(PassBytes(pass));
     ++passes_;
 }
 
-void TestPartWriter::Finish() {
+void ShardWriter::Finish() {
     std::string end(1, EndMark);
     PutInt(end, passes_);
     Put(end);
@@ -228,7 +228,7 @@ void TestPartWriter::Finish() {
     }
 }
 
-TestPart ReadTestPart(const std::filesystem::path& path) {
+ShardFile ReadShardFile(const std::filesystem::path& path) {
     const std::string bytes = ReadFileBytes(path);
     const std::string name = PathText(path);
     constexpr size_t DigestSize = std::tuple_size_v<Sha256Digest>;
@@ -239,7 +239,7 @@ TestPart ReadTestPart(const std::filesystem::path& path) {
     if (std::memcmp(digest.data(), bytes.data() + body.size(), DigestSize) != 0)
         PartCursor({}, name).Damaged("контрольная сумма не совпадает");
     PartCursor in(body, name);
-    TestPart part;
+    ShardFile part;
     part.Header = ReadHeader(in);
     int expected = part.Header.Range.First;
     uint8_t mark = 0;

@@ -11,13 +11,13 @@
 
 namespace quorvel {
 
-// A part file holds the recorded passes of one shard of a back-test, so that another process
+// A shard file holds the recorded passes of one shard of a back-test, so that another process
 // (on this machine or another one) can work them out and a merge can do their effects later.
-constexpr int TestPartVersion = 1;
+constexpr int ShardFileVersion = 1;
 
 // What the part was worked out from and which passes it holds.
-struct TestPartHeader {
-    int Version = TestPartVersion;
+struct ShardHeader {
+    int Version = ShardFileVersion;
     std::vector<std::string> ScenarioLines;
     RunDigests Digests;
     int Tests = 0;
@@ -26,18 +26,18 @@ struct TestPartHeader {
     int Shard = 1;
     int Shards = 1;
     PassRange Range;
-    bool operator==(const TestPartHeader&) const = default;
+    bool operator==(const ShardHeader&) const = default;
 };
 
 // Writes a part as its passes come: into a temporary file beside the path, which takes the
 // path's place when finished; a writer dropped unfinished leaves nothing behind. The file ends
 // with a SHA-256 digest of everything before it. Failures throw Error with the system's reason.
-class TestPartWriter {
+class ShardWriter {
 public:
-    TestPartWriter(std::filesystem::path path, const TestPartHeader& header);
-    ~TestPartWriter();
-    TestPartWriter(const TestPartWriter&) = delete;
-    TestPartWriter& operator=(const TestPartWriter&) = delete;
+    ShardWriter(std::filesystem::path path, const ShardHeader& header);
+    ~ShardWriter();
+    ShardWriter(const ShardWriter&) = delete;
+    ShardWriter& operator=(const ShardWriter&) = delete;
 
     void Add(const RecordedPass& pass);
     void Finish();
@@ -57,14 +57,14 @@ private:
 
 // A part as read back: its passes are the range's, from its first offset on, all of them or up
 // to a pass that stopped the test.
-struct TestPart {
-    TestPartHeader Header;
+struct ShardFile {
+    ShardHeader Header;
     std::vector<RecordedPass> Passes;
     bool Stopped = false;
 };
 
 // Reads and checks a whole part; a file that is not one, is damaged or altered, or holds passes
 // other than its range's throws Error saying so.
-TestPart ReadTestPart(const std::filesystem::path& path);
+ShardFile ReadShardFile(const std::filesystem::path& path);
 
 }  // namespace quorvel
