@@ -195,18 +195,17 @@ std::string StepLine(int step, const TStatValues& row) {
 // from the order it was computed in, so what a step sees does not depend on which steps came
 // before it.
 const Workspace::StepTable& Workspace::UseStepTable() {
-    if (!stepTableWeights_ || !(*stepTableWeights_ == stats_.Config.Weights)) {
+    const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
+                                       statTable_.Entry};
+    // Other weights give other tables, and a test that moved to another offset no longer needs
+    // the tables of the one it left.
+    const bool otherWeights = !stepTableWeights_ || !(*stepTableWeights_ == stats_.Config.Weights);
+    const bool otherOffset = !stepTables_.empty() && (stepTables_.begin()->first[0] != signature[0] ||
+                                                      stepTables_.begin()->first[1] != signature[1]);
+    if (otherWeights || otherOffset) {
         stepTables_.clear();
         sortedStepTables_.clear();
         stepTableWeights_ = stats_.Config.Weights;
-    }
-    const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
-                                       statTable_.Entry};
-    // A test moves from offset to offset: the tables of the one it left are no use any more.
-    if (!stepTables_.empty() &&
-        (stepTables_.begin()->first[0] != signature[0] || stepTables_.begin()->first[1] != signature[1])) {
-        stepTables_.clear();
-        sortedStepTables_.clear();
     }
     const StepTableKey key{signature[0], signature[1], signature[2], signature[3], statTable_.SortColumn};
     if (const auto known = sortedStepTables_.find(key); known != sortedStepTables_.end()) {
