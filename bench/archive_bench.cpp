@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "archive/draw_archive.h"
-#include "archive/draws_file.h"
-#include "archive/draws_import.h"
+#include "core/archive/draw_archive.h"
+#include "core/archive/draws_file.h"
+#include "core/archive/draws_import.h"
 
 namespace {
 

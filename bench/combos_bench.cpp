@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "archive/draw_archive.h"
-#include "combos/exclusion.h"
-#include "combos/generation.h"
+#include "core/archive/draw_archive.h"
+#include "core/combos/exclusion.h"
+#include "core/combos/generation.h"
 
 namespace {
 

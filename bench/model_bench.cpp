@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "model/lists.h"
-#include "model/text_forms.h"
-#include "util/format.h"
+#include "core/model/lists.h"
+#include "core/model/text_forms.h"
+#include "core/util/format.h"
 
 namespace {
 

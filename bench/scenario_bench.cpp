@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/workspace.h"
-#include "scenario/scenario_run.h"
+#include "core/app/workspace.h"
+#include "core/scenario/scenario_run.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <string>
 
-#include "archive/draw_archive.h"
-#include "stakes/rating.h"
-#include "stakes/stakes_check.h"
-#include "stakes/stakes_file.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
+#include "core/archive/draw_archive.h"
+#include "core/stakes/rating.h"
+#include "core/stakes/stakes_check.h"
+#include "core/stakes/stakes_file.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include <benchmark/benchmark.h>
 
-#include "archive/draws_import.h"
-#include "combos/filter_pass.h"
-#include "combos/generation.h"
-#include "stats/custom_stat.h"
-#include "stats/evaluation.h"
-#include "stats/fullset_file.h"
-#include "stats/stat_list.h"
-#include "stats/stat_table.h"
+#include "core/archive/draws_import.h"
+#include "core/combos/filter_pass.h"
+#include "core/combos/generation.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/evaluation.h"
+#include "core/stats/fullset_file.h"
+#include "core/stats/stat_list.h"
+#include "core/stats/stat_table.h"
 
 namespace {
 

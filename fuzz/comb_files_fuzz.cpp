@@ -1,6 +1,6 @@
 // ".lcv" list files and clipboard text: what either reader takes in is written and read back
 // unchanged, through the list file and through the clipboard form.
-#include "combos/comb_files.h"
+#include "core/combos/comb_files.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

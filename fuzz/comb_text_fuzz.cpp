@@ -1,7 +1,7 @@
 // StrToComb and StrToCombStrict on any text: a combination read either way holds values 0..9
 // only, and prints and reads back as itself.
+#include "core/model/text_forms.h"
 #include "fuzz_input.h"
-#include "model/text_forms.h"
 
 using namespace quorvel;
 

@@ -1,6 +1,6 @@
 // StrToDrawDate and StrToValue on any text: a date read prints and reads back to the same print.
+#include "core/model/text_forms.h"
 #include "fuzz_input.h"
-#include "model/text_forms.h"
 
 using namespace quorvel;
 

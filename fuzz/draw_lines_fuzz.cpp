@@ -1,7 +1,7 @@
 // Delimited draw files: the field splitter on every line and the import of the whole file. What
 // an import takes in holds only values 0..9, and exports and imports again unchanged.
-#include "archive/draw_archive.h"
-#include "archive/draws_import.h"
+#include "core/archive/draw_archive.h"
+#include "core/archive/draws_import.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

@@ -1,6 +1,6 @@
 // The draws file from damaged bytes: whole records load and a torn tail is named; what loaded
 // is written back byte for byte.
-#include "archive/draws_file.h"
+#include "core/archive/draws_file.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

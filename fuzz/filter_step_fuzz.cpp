@@ -2,9 +2,9 @@
 // editor's check and the variants of a step that passes it stay within what the step names.
 #include <cmath>
 
+#include "core/model/lists.h"
+#include "core/scenario/filter_item.h"
 #include "fuzz_input.h"
-#include "model/lists.h"
-#include "scenario/filter_item.h"
 
 using namespace quorvel;
 

@@ -3,8 +3,8 @@
 // how the rule defines it; the input's first nine bytes give the values.
 #include <cmath>
 
+#include "core/stats/families/shredding.h"
 #include "fuzz_input.h"
-#include "stats/families/shredding.h"
 
 using namespace quorvel;
 

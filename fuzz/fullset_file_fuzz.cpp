@@ -1,9 +1,9 @@
 // Full-set files from damaged bytes: a file of whole records with its trailer reads and writes
 // back byte for byte, and its counts feed a statistics table without harm; anything else is
 // refused with a message.
+#include "core/stats/fullset_file.h"
+#include "core/stats/stat_table.h"
 #include "fuzz_input.h"
-#include "stats/fullset_file.h"
-#include "stats/stat_table.h"
 
 using namespace quorvel;
 

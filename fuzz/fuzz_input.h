@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "archive/draw_archive.h"
-#include "stats/stat_list.h"
-#include "util/error.h"
-#include "util/safe_file.h"
+#include "core/archive/draw_archive.h"
+#include "core/stats/stat_list.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel::fuzz {
 

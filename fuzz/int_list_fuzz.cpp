@@ -1,6 +1,6 @@
 // StrToIntList on any text: whatever list it gives prints and reads back as itself.
+#include "core/model/lists.h"
 #include "fuzz_input.h"
-#include "model/lists.h"
 
 using namespace quorvel;
 

@@ -1,7 +1,7 @@
 // The rating file from damaged bytes: whole rows load, show in every efficiency mode, sort by
 // every column and write back byte for byte.
+#include "core/stakes/rating.h"
 #include "fuzz_input.h"
-#include "stakes/rating.h"
 
 using namespace quorvel;
 

@@ -1,9 +1,9 @@
 // The regular-stakes file from damaged bytes: a record out of range is left out and named, the
 // rest load, show, shift and stake without harm, and a file without problems writes back byte
 // for byte.
+#include "core/stakes/regular.h"
+#include "core/stakes/regulars_file.h"
 #include "fuzz_input.h"
-#include "stakes/regular.h"
-#include "stakes/regulars_file.h"
 
 using namespace quorvel;
 

@@ -1,8 +1,8 @@
 // The results pages of the download and a draws file fetched from the web: the page reader, the
 // element reader and the marker readers on any page. A draw read is marked valid only with
 // values 0..9.
-#include "archive/download_page.h"
-#include "archive/page_reader.h"
+#include "core/archive/download_page.h"
+#include "core/archive/page_reader.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

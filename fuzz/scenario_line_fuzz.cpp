@@ -3,10 +3,10 @@
 // and reads back unchanged.
 #include <array>
 
+#include "core/scenario/filter_variants.h"
+#include "core/scenario/scenario.h"
+#include "core/scenario/script_line.h"
 #include "fuzz_input.h"
-#include "scenario/filter_variants.h"
-#include "scenario/scenario.h"
-#include "scenario/script_line.h"
 
 using namespace quorvel;
 

@@ -3,9 +3,9 @@
 // and writing it again changes nothing.
 #include <filesystem>
 
-#include "app/ini_file.h"
-#include "archive/download_settings.h"
-#include "archive/proxy_settings.h"
+#include "core/archive/download_settings.h"
+#include "core/archive/proxy_settings.h"
+#include "core/util/ini_file.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

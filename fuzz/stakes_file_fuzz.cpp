@@ -1,10 +1,10 @@
 // The stakes file from damaged bytes: a file of another version or a torn one is kept aside and
 // emptied; the stakes of a whole file show, are checked against the draws and enter the
 // rating, all in place, and deleting by a condition keeps every separator.
+#include "core/stakes/rating.h"
+#include "core/stakes/stakes_check.h"
+#include "core/stakes/stakes_file.h"
 #include "fuzz_input.h"
-#include "stakes/rating.h"
-#include "stakes/stakes_check.h"
-#include "stakes/stakes_file.h"
 
 using namespace quorvel;
 

@@ -1,9 +1,9 @@
 // System files and the system dialog's text: a system reads for every count of numbers or is
 // refused with a message naming the line; every index read lies within the user's numbers, and
 // the text the dialog keeps reads back as the same system.
+#include "core/systems/system_files.h"
+#include "core/systems/system_lines.h"
 #include "fuzz_input.h"
-#include "systems/system_files.h"
-#include "systems/system_lines.h"
 
 using namespace quorvel;
 

@@ -1,6 +1,6 @@
 // The interface state file, hand-edited or damaged: every option reads, is written back at
 // shut-down and reads back as it was taken.
-#include "app/ui_state.h"
+#include "core/app/ui_state.h"
 #include "fuzz_input.h"
 
 using namespace quorvel;

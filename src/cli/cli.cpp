@@ -1,15 +1,15 @@
-#include "cli.h"
+#include "cli/cli.h"
 
 #include <iostream>
 #include <ostream>
 
-#include "app/data_dir.h"
-#include "app/version.h"
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "commands.h"
-#include "console_host.h"
-#include "util/format.h"
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "core/app/data_dir.h"
+#include "core/app/workspace.h"
+#include "core/util/format.h"
+#include "core/util/version.h"
 
 namespace quorvel::cli {
 

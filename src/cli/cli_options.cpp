@@ -1,7 +1,7 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

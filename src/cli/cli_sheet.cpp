@@ -1,7 +1,7 @@
-#include "cli_sheet.h"
+#include "cli/cli_sheet.h"
 
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel::cli {
 

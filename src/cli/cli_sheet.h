@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_host.h"
-#include "export/xlsx_sheet.h"
+#include "core/export/xlsx_sheet.h"
+#include "core/util/ui_host.h"
 
 namespace quorvel::cli {
 

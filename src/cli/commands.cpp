@@ -1,14 +1,14 @@
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "commands_archive.h"
-#include "commands_combs.h"
-#include "commands_download.h"
-#include "commands_regulars.h"
-#include "commands_scenario.h"
-#include "commands_stakes.h"
-#include "commands_stats.h"
-#include "commands_systems.h"
-#include "commands_views.h"
+#include "cli/commands_archive.h"
+#include "cli/commands_combs.h"
+#include "cli/commands_download.h"
+#include "cli/commands_regulars.h"
+#include "cli/commands_scenario.h"
+#include "cli/commands_stakes.h"
+#include "cli/commands_stats.h"
+#include "cli/commands_systems.h"
+#include "cli/commands_views.h"
 
 namespace quorvel::cli {
 

@@ -1,13 +1,13 @@
-#include "commands_archive.h"
+#include "cli/commands_archive.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "model/text_forms.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/app/workspace.h"
+#include "core/model/text_forms.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

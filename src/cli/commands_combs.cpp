@@ -1,12 +1,12 @@
-#include "commands_combs.h"
+#include "cli/commands_combs.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "model/text_forms.h"
-#include "util/format.h"
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/model/text_forms.h"
+#include "core/util/format.h"
 
 namespace quorvel::cli {
 

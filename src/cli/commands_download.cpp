@@ -1,13 +1,13 @@
-#include "commands_download.h"
+#include "cli/commands_download.h"
 
 #include <ostream>
 
-#include "app/workspace.h"
-#include "archive/download.h"
-#include "archive/proxies.h"
-#include "cli_options.h"
-#include "console_host.h"
-#include "util/format.h"
+#include "cli/cli_options.h"
+#include "cli/console_host.h"
+#include "core/app/workspace.h"
+#include "core/archive/download.h"
+#include "core/archive/proxies.h"
+#include "core/util/format.h"
 
 namespace quorvel::cli {
 

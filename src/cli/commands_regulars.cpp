@@ -1,15 +1,15 @@
-#include "commands_regulars.h"
+#include "cli/commands_regulars.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "stakes/regular.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/stakes/regular.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

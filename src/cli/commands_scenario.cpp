@@ -1,16 +1,16 @@
-#include "commands_scenario.h"
+#include "cli/commands_scenario.h"
 
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "model/text_forms.h"
-#include "scenario/filter_item.h"
-#include "scenario/scenario_run.h"
-#include "scenario/script_line.h"
-#include "scenario/shard_merge.h"
-#include "util/error.h"
-#include "util/text.h"
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/model/text_forms.h"
+#include "core/scenario/filter_item.h"
+#include "core/scenario/scenario_run.h"
+#include "core/scenario/script_line.h"
+#include "core/scenario/shard_merge.h"
+#include "core/util/error.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

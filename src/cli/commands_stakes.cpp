@@ -1,16 +1,16 @@
-#include "commands_stakes.h"
+#include "cli/commands_stakes.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "cli_sheet.h"
-#include "stakes/stake_record.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "cli/cli_options.h"
+#include "cli/cli_sheet.h"
+#include "core/app/workspace.h"
+#include "core/stakes/stake_record.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

@@ -1,13 +1,13 @@
-#include "commands_stats.h"
+#include "cli/commands_stats.h"
 
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "cli_sheet.h"
-#include "stats/stat_class.h"
-#include "stats/stat_table.h"
-#include "util/format.h"
+#include "cli/cli_options.h"
+#include "cli/cli_sheet.h"
+#include "core/app/workspace.h"
+#include "core/stats/stat_class.h"
+#include "core/stats/stat_table.h"
+#include "core/util/format.h"
 
 namespace quorvel::cli {
 

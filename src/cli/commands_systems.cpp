@@ -1,12 +1,12 @@
-#include "commands_systems.h"
+#include "cli/commands_systems.h"
 
 #include <climits>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel::cli {
 

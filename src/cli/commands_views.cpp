@@ -1,20 +1,20 @@
-#include "commands_views.h"
+#include "cli/commands_views.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "app/workspace.h"
-#include "cli_options.h"
-#include "combos/filter_pass.h"
-#include "model/text_forms.h"
-#include "stats/custom_stat.h"
-#include "util/format.h"
-#include "views/card.h"
-#include "views/graph_series.h"
-#include "views/layout.h"
-#include "views/repeats_analysis.h"
-#include "views/sum_distribution.h"
-#include "views/week.h"
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/combos/filter_pass.h"
+#include "core/model/text_forms.h"
+#include "core/stats/custom_stat.h"
+#include "core/util/format.h"
+#include "core/views/card.h"
+#include "core/views/graph_series.h"
+#include "core/views/layout.h"
+#include "core/views/repeats_analysis.h"
+#include "core/views/sum_distribution.h"
+#include "core/views/week.h"
 
 namespace quorvel::cli {
 

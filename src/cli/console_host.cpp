@@ -1,4 +1,4 @@
-#include "console_host.h"
+#include "cli/console_host.h"
 
 #include <istream>
 #include <ostream>

@@ -3,12 +3,12 @@
 #include <QTimer>
 #include <iostream>
 
-#include "app/language_loader.h"
-#include "app/languages.h"
-#include "app/main_window.h"
-#include "app/processes.h"
-#include "app/switches.h"
-#include "app/version.h"
+#include "core/app/processes.h"
+#include "core/app/switches.h"
+#include "core/util/languages.h"
+#include "core/util/version.h"
+#include "gui/app/language_loader.h"
+#include "gui/app/main_window.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "stakes/stakes_file.h"
+#include "core/stakes/stakes_file.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 

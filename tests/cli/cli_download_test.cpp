@@ -2,9 +2,9 @@
 
 #include <atomic>
 
-#include "app/ini_file.h"
-#include "archive/download_settings.h"
-#include "console_host.h"
+#include "cli/console_host.h"
+#include "core/archive/download_settings.h"
+#include "core/util/ini_file.h"
 #include "support/cli_run.h"
 #include "support/http_test_server.h"
 #include "support/results_site.h"

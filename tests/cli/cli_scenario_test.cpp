@@ -4,9 +4,9 @@
 #include <regex>
 #include <sstream>
 
+#include "core/util/text_file.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
-#include "util/text_file.h"
 
 namespace quorvel::cli {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/util/codepage.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
 
 namespace quorvel::cli {
 namespace {

@@ -3,11 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/busy.h"
-#include "app/languages.h"
-#include "app/processes.h"
-#include "app/switches.h"
-#include "app/ui_host.h"
+#include "core/app/busy.h"
+#include "core/app/processes.h"
+#include "core/app/switches.h"
+#include "core/util/languages.h"
+#include "core/util/ui_host.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "archive/draw_archive.h"
-#include "archive/draws_file.h"
+#include "core/archive/draw_archive.h"
+#include "core/archive/draws_file.h"
+#include "core/util/error.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
-#include "combos/comb_files.h"
-#include "combos/generation.h"
+#include "core/combos/comb_files.h"
+#include "core/combos/generation.h"
+#include "core/util/error.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

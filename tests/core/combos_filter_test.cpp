@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "combos/filter_pass.h"
-#include "model/text_forms.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/combos/filter_pass.h"
+#include "core/model/text_forms.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "archive/draw_archive.h"
-#include "combos/comb_list.h"
-#include "combos/exclusion.h"
-#include "combos/generation.h"
-#include "model/text_forms.h"
+#include "core/archive/draw_archive.h"
+#include "core/combos/comb_list.h"
+#include "core/combos/exclusion.h"
+#include "core/combos/generation.h"
+#include "core/model/text_forms.h"
 
 namespace quorvel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/lists.h"
-#include "stats/config_changes.h"
-#include "util/format.h"
+#include "core/model/lists.h"
+#include "core/stats/config_changes.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 namespace {

@@ -6,21 +6,21 @@
 #include <cstring>
 #include <functional>
 
-#include "app/ini_file.h"
-#include "app/ui_state.h"
-#include "archive/draws_file.h"
-#include "archive/draws_import.h"
-#include "combos/comb_files.h"
-#include "export/xlsx_sheet.h"
-#include "scenario/scenario.h"
-#include "stakes/rating.h"
-#include "stakes/regulars_file.h"
-#include "stakes/stakes_file.h"
-#include "stats/fullset_file.h"
-#include "stats/stat_list.h"
+#include "core/app/ui_state.h"
+#include "core/archive/draws_file.h"
+#include "core/archive/draws_import.h"
+#include "core/combos/comb_files.h"
+#include "core/export/xlsx_sheet.h"
+#include "core/scenario/scenario.h"
+#include "core/stakes/rating.h"
+#include "core/stakes/regulars_file.h"
+#include "core/stakes/stakes_file.h"
+#include "core/stats/fullset_file.h"
+#include "core/stats/stat_list.h"
+#include "core/systems/system_files.h"
+#include "core/util/ini_file.h"
+#include "core/util/safe_file.h"
 #include "support/temp_dir.h"
-#include "systems/system_files.h"
-#include "util/safe_file.h"
 
 using namespace quorvel;
 

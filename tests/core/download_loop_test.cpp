@@ -3,10 +3,10 @@
 #include <atomic>
 #include <filesystem>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "archive/draws_import.h"
-#include "model/text_forms.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/archive/draws_import.h"
+#include "core/model/text_forms.h"
 #include "support/fake_ui_host.h"
 #include "support/gzip_text.h"
 #include "support/results_site.h"

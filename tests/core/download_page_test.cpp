@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "archive/download_page.h"
-#include "archive/download_settings.h"
-#include "archive/page_reader.h"
-#include "archive/proxies.h"
-#include "archive/proxy_settings.h"
+#include "core/archive/download_page.h"
+#include "core/archive/download_settings.h"
+#include "core/archive/page_reader.h"
+#include "core/archive/proxies.h"
+#include "core/archive/proxy_settings.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
 #include "support/results_site.h"
-#include "util/codepage.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "archive/web_client.h"
+#include "core/archive/web_client.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
 #include "support/gzip_text.h"
 #include "support/http_test_server.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/error.h"
 
 extern char** environ;
 

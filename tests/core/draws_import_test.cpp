@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "archive/draws_import.h"
+#include "core/archive/draws_import.h"
 #include "support/temp_dir.h"
 
 namespace quorvel {

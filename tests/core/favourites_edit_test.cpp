@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "stats/favourites_edit.h"
-#include "stats/stat_list.h"
+#include "core/stats/favourites_edit.h"
+#include "core/stats/stat_list.h"
 #include "support/temp_dir.h"
 
 namespace quorvel {

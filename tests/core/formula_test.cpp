@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "stats/families/formula.h"
+#include "core/stats/families/formula.h"
 
 namespace quorvel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "stats/help_pages.h"
-#include "stats/stat_list.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/stat_list.h"
 #include "support/temp_dir.h"
 
 namespace quorvel {

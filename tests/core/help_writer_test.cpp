@@ -10,15 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "model/text_forms.h"
-#include "stats/help_examples.h"
-#include "stats/help_pages.h"
-#include "stats/help_texts.h"
-#include "stats/help_writer.h"
-#include "stats/stat_class.h"
-#include "stats/stat_list.h"
+#include "core/model/text_forms.h"
+#include "core/stats/help_examples.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/help_texts.h"
+#include "core/stats/help_writer.h"
+#include "core/stats/stat_class.h"
+#include "core/stats/stat_list.h"
+#include "core/util/text.h"
 #include "support/temp_dir.h"
-#include "util/text.h"
 
 namespace quorvel {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "model/colors.h"
-#include "model/lists.h"
-#include "model/matching.h"
-#include "model/text_forms.h"
-#include "model/transforms.h"
+#include "core/model/colors.h"
+#include "core/model/lists.h"
+#include "core/model/matching.h"
+#include "core/model/text_forms.h"
+#include "core/model/transforms.h"
 
 namespace quorvel {
 namespace {

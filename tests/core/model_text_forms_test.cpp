@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "model/text_forms.h"
-#include "util/error.h"
+#include "core/model/text_forms.h"
+#include "core/util/error.h"
 
 namespace quorvel {
 namespace {

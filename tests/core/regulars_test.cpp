@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "model/text_forms.h"
-#include "stakes/regulars_file.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/regulars_file.h"
+#include "core/util/endian.h"
 #include "support/fake_ui_host.h"
 #include "support/records_from_text.h"
 #include "support/temp_dir.h"
-#include "util/endian.h"
 
 namespace quorvel {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
-#include "scenario/scenario.h"
+#include "core/app/workspace.h"
+#include "core/scenario/scenario.h"
+#include "core/util/error.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "scenario/filter_item.h"
-#include "scenario/script_line.h"
-#include "util/error.h"
-#include "util/format.h"
+#include "core/scenario/filter_item.h"
+#include "core/scenario/script_line.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 namespace {

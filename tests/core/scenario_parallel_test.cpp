@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "app/workspace.h"
-#include "model/text_forms.h"
-#include "scenario/scenario_run.h"
+#include "core/app/workspace.h"
+#include "core/model/text_forms.h"
+#include "core/scenario/scenario_run.h"
+#include "core/util/codepage.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/format.h"
-#include "util/safe_file.h"
 
 using namespace quorvel;
 

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "model/text_forms.h"
-#include "scenario/filter_item.h"
-#include "scenario/selection_rules.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/model/text_forms.h"
+#include "core/scenario/filter_item.h"
+#include "core/scenario/selection_rules.h"
+#include "core/util/error.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <regex>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "model/text_forms.h"
-#include "scenario/filter_variants.h"
-#include "scenario/scenario_run.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/model/text_forms.h"
+#include "core/scenario/filter_variants.h"
+#include "core/scenario/scenario_run.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/error.h"
-#include "util/safe_file.h"
 
 using namespace quorvel;
 

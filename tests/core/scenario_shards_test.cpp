@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
-#include "scenario/scenario_run.h"
-#include "scenario/shard_merge.h"
+#include "core/app/workspace.h"
+#include "core/scenario/scenario_run.h"
+#include "core/scenario/shard_merge.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/error.h"
-#include "util/safe_file.h"
 
 using namespace quorvel;
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/ini_file.h"
-#include "stats/stat_list.h"
+#include "core/stats/stat_list.h"
+#include "core/util/error.h"
+#include "core/util/ini_file.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "app/ini_file.h"
-#include "app/ui_state.h"
-#include "archive/proxy_settings.h"
+#include "core/app/ui_state.h"
+#include "core/archive/proxy_settings.h"
+#include "core/util/error.h"
+#include "core/util/ini_file.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

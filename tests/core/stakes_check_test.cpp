@@ -3,13 +3,13 @@
 
 #include <regex>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
-#include "stakes/stakes_check.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
+#include "core/stakes/stakes_check.h"
+#include "core/util/codepage.h"
+#include "core/util/format.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/format.h"
 
 namespace quorvel {
 namespace {

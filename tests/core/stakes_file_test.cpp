@@ -4,10 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "stakes/stakes_file.h"
+#include "core/stakes/stakes_file.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/text_forms.h"
-#include "stats/custom_stat.h"
-#include "stats/evaluation.h"
-#include "stats/stat_list.h"
+#include "core/model/text_forms.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/evaluation.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "stats/custom_stat.h"
-#include "stats/evaluation.h"
-#include "stats/stat_list.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/evaluation.h"
+#include "core/stats/stat_list.h"
 #include "support/temp_dir.h"
 
 namespace quorvel {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "stats/custom_stat.h"
-#include "stats/evaluation.h"
-#include "stats/families/shredding.h"
-#include "stats/stat_list.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/evaluation.h"
+#include "core/stats/families/shredding.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "stats/fullset_file.h"
-#include "stats/stat_table.h"
+#include "core/stats/fullset_file.h"
+#include "core/stats/stat_table.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
-#include "util/format.h"
 
 namespace quorvel {
 namespace {

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <set>
 
-#include "app/workspace.h"
-#include "model/lists.h"
-#include "model/text_forms.h"
+#include "core/app/workspace.h"
+#include "core/model/lists.h"
+#include "core/model/text_forms.h"
+#include "core/systems/system_catalogue.h"
+#include "core/systems/system_files.h"
+#include "core/systems/system_game.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
-#include "systems/system_catalogue.h"
-#include "systems/system_files.h"
-#include "systems/system_game.h"
-#include "util/error.h"
-#include "util/safe_file.h"
 
 namespace quorvel {
 namespace {

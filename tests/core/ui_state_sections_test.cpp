@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "app/ui_state.h"
+#include "core/app/ui_state.h"
+#include "core/util/error.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
 
 namespace quorvel {
 namespace {

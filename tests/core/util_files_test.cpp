@@ -3,12 +3,12 @@
 
 #include <filesystem>
 
+#include "core/util/codepage.h"
+#include "core/util/datetime.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
+#include "core/util/text_file.h"
 #include "support/temp_dir.h"
-#include "util/codepage.h"
-#include "util/datetime.h"
-#include "util/error.h"
-#include "util/safe_file.h"
-#include "util/text_file.h"
 
 namespace quorvel {
 namespace {

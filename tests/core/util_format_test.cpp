@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/money.h"
-#include "util/rounding.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/money.h"
+#include "core/util/rounding.h"
 
 namespace quorvel {
 namespace {

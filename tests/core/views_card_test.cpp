@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/colors.h"
-#include "views/card.h"
+#include "core/model/colors.h"
+#include "core/views/card.h"
 
 namespace quorvel {
 namespace {

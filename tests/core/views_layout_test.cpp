@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "views/layout.h"
+#include "core/views/layout.h"
 
 namespace quorvel {
 namespace {

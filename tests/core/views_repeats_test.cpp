@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "stats/custom_stat.h"
-#include "stats/stat_list.h"
-#include "views/graph_series.h"
-#include "views/repeats_analysis.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/stat_list.h"
+#include "core/views/graph_series.h"
+#include "core/views/repeats_analysis.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "views/sum_distribution.h"
+#include "core/views/sum_distribution.h"
 
 namespace quorvel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "views/view_stamp.h"
-#include "views/week.h"
+#include "core/views/view_stamp.h"
+#include "core/views/week.h"
 
 namespace quorvel {
 namespace {

@@ -2,8 +2,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 

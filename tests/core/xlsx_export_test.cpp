@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <regex>
 
-#include "export/xlsx_sheet.h"
+#include "core/export/xlsx_sheet.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
 #include "support/temp_dir.h"
-#include "util/error.h"
-#include "util/safe_file.h"
 
 using namespace quorvel;
 

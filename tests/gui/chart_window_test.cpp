@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/ui_state.h"
-#include "widgets/chart_window.h"
+#include "core/app/ui_state.h"
+#include "gui/widgets/chart_window.h"
 
 using quorvel::gui::ChartWindow;
 

@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_window.h"
-#include "combos/combs_page.h"
-#include "combos/generate_dialog.h"
-#include "stats/stats_page.h"
+#include "gui/app/main_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/combos/generate_dialog.h"
+#include "gui/stats/stats_page.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
 #include "support/temp_dir.h"

@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "app/about_dialog.h"
-#include "app/caption.h"
-#include "app/first_run_dialog.h"
+#include "core/app/caption.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/first_run_dialog.h"
 
 using quorvel::gui::AboutDialog;
 using quorvel::gui::FirstRunDialog;

@@ -10,15 +10,15 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
-#include "archive/draws_file.h"
-#include "archive/proxy_dialog.h"
+#include "core/archive/draws_file.h"
+#include "gui/app/main_window.h"
+#include "gui/archive/proxy_dialog.h"
+#include "gui/widgets/wait_window.h"
 #include "support/fake_ui_host.h"
 #include "support/http_test_server.h"
 #include "support/results_site.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
-#include "widgets/wait_window.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

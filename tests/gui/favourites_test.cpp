@@ -15,21 +15,21 @@
 #include <functional>
 #include <memory>
 
-#include "app/ini_file.h"
-#include "app/main_window.h"
-#include "app/params_dialog.h"
-#include "archive/draw_info_window.h"
-#include "archive/draws_file.h"
-#include "archive/draws_page.h"
-#include "stats/description_window.h"
-#include "stats/favourites_dialog.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
+#include "core/archive/draws_file.h"
+#include "core/util/codepage.h"
+#include "core/util/ini_file.h"
+#include "gui/app/main_window.h"
+#include "gui/app/params_dialog.h"
+#include "gui/archive/draw_info_window.h"
+#include "gui/archive/draws_page.h"
+#include "gui/stats/description_window.h"
+#include "gui/stats/favourites_dialog.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
+#include "gui/views/graphs_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
-#include "util/codepage.h"
-#include "views/graphs_page.h"
 
 using namespace quorvel;
 using gui::FavouritesDialog;

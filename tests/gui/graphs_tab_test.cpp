@@ -10,15 +10,15 @@
 #include <memory>
 #include <set>
 
-#include "app/main_window.h"
-#include "stats/method_combo.h"
+#include "gui/app/main_window.h"
+#include "gui/stats/method_combo.h"
+#include "gui/views/card_page.h"
+#include "gui/views/graphs_page.h"
+#include "gui/views/repeats_window.h"
+#include "gui/widgets/chart_window.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
 #include "support/temp_dir.h"
-#include "views/card_page.h"
-#include "views/graphs_page.h"
-#include "views/repeats_window.h"
-#include "widgets/chart_window.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

@@ -3,8 +3,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/language_loader.h"
-#include "app/main_window.h"
+#include "gui/app/language_loader.h"
+#include "gui/app/main_window.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 

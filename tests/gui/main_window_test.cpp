@@ -10,14 +10,14 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_window.h"
-#include "app/version.h"
-#include "archive/draw_dialog.h"
-#include "archive/draw_info_window.h"
-#include "archive/draws_file.h"
-#include "archive/draws_page.h"
-#include "model/text_forms.h"
-#include "stakes/stakes_file.h"
+#include "core/archive/draws_file.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/stakes_file.h"
+#include "core/util/version.h"
+#include "gui/app/main_window.h"
+#include "gui/archive/draw_dialog.h"
+#include "gui/archive/draw_info_window.h"
+#include "gui/archive/draws_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 

@@ -5,11 +5,11 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "app/params_dialog.h"
-#include "model/lists.h"
-#include "stats/config_changes.h"
+#include "core/model/lists.h"
+#include "core/stats/config_changes.h"
+#include "core/util/format.h"
+#include "gui/app/params_dialog.h"
 #include "support/fake_ui_host.h"
-#include "util/format.h"
 
 using quorvel::ConfigChangeMarks;
 using quorvel::TConfigData;

@@ -12,14 +12,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
-#include "archive/draws_file.h"
-#include "combos/combs_page.h"
-#include "model/text_forms.h"
-#include "stakes/regular_dialog.h"
-#include "stakes/regulars_file.h"
-#include "stakes/regulars_page.h"
-#include "stakes/stake_dialog.h"
+#include "core/archive/draws_file.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/regulars_file.h"
+#include "gui/app/main_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/stakes/regular_dialog.h"
+#include "gui/stakes/regulars_page.h"
+#include "gui/stakes/stake_dialog.h"
 #include "support/fake_ui_host.h"
 #include "support/records_from_text.h"
 #include "support/screenshot.h"

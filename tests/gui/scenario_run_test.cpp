@@ -5,13 +5,13 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_window.h"
-#include "scenario/scenario_page.h"
-#include "scenario/scenario_run_controller.h"
+#include "core/util/text_file.h"
+#include "gui/app/main_window.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/scenario/scenario_run_controller.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
 #include "support/temp_dir.h"
-#include "util/text_file.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

@@ -13,14 +13,14 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_window.h"
-#include "scenario/filter_step_dialog.h"
-#include "scenario/scenario_page.h"
-#include "scenario/script_line_dialog.h"
-#include "stats/method_combo.h"
+#include "core/util/text_file.h"
+#include "gui/app/main_window.h"
+#include "gui/scenario/filter_step_dialog.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/scenario/script_line_dialog.h"
+#include "gui/stats/method_combo.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
-#include "util/text_file.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

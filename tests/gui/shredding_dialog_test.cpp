@@ -9,16 +9,16 @@
 #include <functional>
 #include <memory>
 
-#include "app/ini_file.h"
-#include "app/main_window.h"
-#include "stats/fullset_file.h"
-#include "stats/method_combo.h"
-#include "stats/shredding_dialog.h"
-#include "stats/stats_page.h"
+#include "core/stats/fullset_file.h"
+#include "core/util/ini_file.h"
+#include "gui/app/main_window.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/shredding_dialog.h"
+#include "gui/stats/stats_page.h"
+#include "gui/views/graphs_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
-#include "views/graphs_page.h"
 
 using namespace quorvel;
 using gui::MainWindow;

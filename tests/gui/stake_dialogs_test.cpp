@@ -7,9 +7,9 @@
 #include <QtTest>
 #include <climits>
 
-#include "stakes/multi_stake_dialog.h"
-#include "stakes/stake_filter_dialog.h"
-#include "stakes/stake_record.h"
+#include "core/stakes/stake_record.h"
+#include "gui/stakes/multi_stake_dialog.h"
+#include "gui/stakes/stake_filter_dialog.h"
 
 using namespace quorvel;
 using quorvel::gui::MultiStakeDialog;

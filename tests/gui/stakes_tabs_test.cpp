@@ -16,19 +16,19 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
-#include "combos/combs_page.h"
-#include "stakes/multi_stake_dialog.h"
-#include "stakes/stake_dialog.h"
-#include "stakes/stake_filter_dialog.h"
-#include "stakes/stakes_models.h"
-#include "stakes/stakes_pages.h"
+#include "gui/app/main_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/stakes/multi_stake_dialog.h"
+#include "gui/stakes/stake_dialog.h"
+#include "gui/stakes/stake_filter_dialog.h"
+#include "gui/stakes/stakes_models.h"
+#include "gui/stakes/stakes_pages.h"
+#include "gui/widgets/chart_window.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
 #include "support/screenshot.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
-#include "widgets/chart_window.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

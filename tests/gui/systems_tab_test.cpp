@@ -9,14 +9,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
-#include "stakes/multi_stake_dialog.h"
-#include "stakes/stakes_pages.h"
+#include "gui/app/main_window.h"
+#include "gui/stakes/multi_stake_dialog.h"
+#include "gui/stakes/stakes_pages.h"
+#include "gui/systems/system_dialog.h"
+#include "gui/systems/systems_page.h"
 #include "support/fake_ui_host.h"
 #include "support/screenshot.h"
 #include "support/temp_dir.h"
-#include "systems/system_dialog.h"
-#include "systems/systems_page.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

@@ -15,20 +15,20 @@
 #include <memory>
 #include <set>
 
-#include "app/ini_file.h"
-#include "app/languages.h"
-#include "app/main_window.h"
-#include "archive/draws_page.h"
-#include "model/colors.h"
-#include "stats/stats_page.h"
+#include "core/model/colors.h"
+#include "core/util/ini_file.h"
+#include "core/util/languages.h"
+#include "gui/app/main_window.h"
+#include "gui/archive/draws_page.h"
+#include "gui/stats/stats_page.h"
+#include "gui/views/card_page.h"
+#include "gui/views/graphs_page.h"
+#include "gui/views/layout_page.h"
+#include "gui/views/panel_splitter.h"
+#include "gui/views/repeats_window.h"
+#include "gui/views/week_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
-#include "views/card_page.h"
-#include "views/graphs_page.h"
-#include "views/layout_page.h"
-#include "views/panel_splitter.h"
-#include "views/repeats_window.h"
-#include "views/week_page.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

@@ -8,14 +8,14 @@
 #include <memory>
 #include <set>
 
-#include "app/main_window.h"
+#include "gui/app/main_window.h"
+#include "gui/views/card_page.h"
+#include "gui/views/layout_page.h"
+#include "gui/views/week_page.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
 #include "support/temp_dir.h"
 #include "support/xlsx_parts.h"
-#include "views/card_page.h"
-#include "views/layout_page.h"
-#include "views/week_page.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "cli/cli.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::test {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_host.h"
+#include "core/util/ui_host.h"
 
 namespace quorvel::test {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/workspace.h"
-#include "archive/draws_file.h"
+#include "core/app/workspace.h"
+#include "core/archive/draws_file.h"
 
 namespace quorvel::test {
 

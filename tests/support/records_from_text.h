@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/game.h"
-#include "model/text_forms.h"
-#include "stakes/regular.h"
+#include "core/model/game.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/regular.h"
 
 namespace quorvel::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "gui/app/main_window.h"
 
 namespace quorvel::test {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "stats/help_writer.h"
+#include "core/stats/help_writer.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "systems/system_catalogue.h"
-#include "systems/system_files.h"
+#include "core/systems/system_catalogue.h"
+#include "core/systems/system_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

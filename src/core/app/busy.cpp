@@ -1,4 +1,4 @@
-#include "app/busy.h"
+#include "core/app/busy.h"
 
 namespace quorvel {
 

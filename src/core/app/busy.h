@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "app/ui_host.h"
+#include "core/util/ui_host.h"
 
 namespace quorvel {
 

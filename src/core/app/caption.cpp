@@ -1,6 +1,6 @@
-#include "app/caption.h"
+#include "core/app/caption.h"
 
-#include "app/version.h"
+#include "core/util/version.h"
 
 namespace quorvel {
 

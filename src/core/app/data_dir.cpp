@@ -1,8 +1,8 @@
-#include "app/data_dir.h"
+#include "core/app/data_dir.h"
 
 #include <unistd.h>
 
-#include "app/version.h"
+#include "core/util/version.h"
 
 namespace quorvel {
 

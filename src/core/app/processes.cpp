@@ -1,4 +1,4 @@
-#include "app/processes.h"
+#include "core/app/processes.h"
 
 #include <unistd.h>
 

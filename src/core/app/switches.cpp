@@ -1,6 +1,6 @@
-#include "app/switches.h"
+#include "core/app/switches.h"
 
-#include "util/text.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
-#include "app/ui_state.h"
+#include "core/app/ui_state.h"
 
-#include "app/ini_file.h"
+#include "core/util/ini_file.h"
 
 namespace quorvel {
 

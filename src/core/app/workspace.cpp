@@ -1,16 +1,16 @@
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 #include <algorithm>
 
-#include "app/languages.h"
-#include "app/switches.h"
-#include "archive/draws_file.h"
-#include "stakes/stakes_check.h"
-#include "stats/config_changes.h"
-#include "stats/custom_stat.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/switches.h"
+#include "core/archive/draws_file.h"
+#include "core/stakes/stakes_check.h"
+#include "core/stats/config_changes.h"
+#include "core/stats/custom_stat.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/languages.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

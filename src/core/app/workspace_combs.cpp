@@ -1,13 +1,13 @@
-#include "app/workspace.h"
-#include "combos/comb_files.h"
-#include "combos/exclusion.h"
-#include "model/lists.h"
-#include "model/matching.h"
-#include "model/text_forms.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text_file.h"
+#include "core/app/workspace.h"
+#include "core/combos/comb_files.h"
+#include "core/combos/exclusion.h"
+#include "core/model/lists.h"
+#include "core/model/matching.h"
+#include "core/model/text_forms.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

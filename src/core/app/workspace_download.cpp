@@ -1,6 +1,6 @@
-#include "app/workspace.h"
-#include "archive/download.h"
-#include "util/format.h"
+#include "core/app/workspace.h"
+#include "core/archive/download.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

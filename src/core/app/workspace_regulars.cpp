@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/workspace.h"
-#include "stakes/regulars_file.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/workspace.h"
+#include "core/stakes/regulars_file.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

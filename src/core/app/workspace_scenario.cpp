@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "app/version.h"
-#include "app/workspace.h"
-#include "scenario/scenario_log_file.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/workspace.h"
+#include "core/scenario/scenario_log_file.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/version.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "app/workspace.h"
-#include "model/text_forms.h"
-#include "stakes/stakes_check.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text_file.h"
+#include "core/app/workspace.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/stakes_check.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

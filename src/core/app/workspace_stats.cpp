@@ -1,7 +1,7 @@
-#include "app/workspace.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/workspace.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
 #include <ctime>
 
-#include "app/workspace.h"
-#include "model/lists.h"
-#include "systems/system_files.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/workspace.h"
+#include "core/model/lists.h"
+#include "core/systems/system_files.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

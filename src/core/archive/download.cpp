@@ -1,10 +1,10 @@
-#include "archive/download.h"
+#include "core/archive/download.h"
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "archive/download_owner.h"
-#include "archive/download_page.h"
-#include "archive/download_settings.h"
-#include "archive/draw_archive.h"
-#include "archive/proxies.h"
-#include "archive/web_client.h"
+#include "core/archive/download_owner.h"
+#include "core/archive/download_page.h"
+#include "core/archive/download_settings.h"
+#include "core/archive/draw_archive.h"
+#include "core/archive/proxies.h"
+#include "core/archive/web_client.h"
 
 namespace quorvel {
 

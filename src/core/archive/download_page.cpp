@@ -1,12 +1,12 @@
-#include "archive/download_page.h"
+#include "core/archive/download_page.h"
 
 #include <unordered_set>
 
-#include "archive/draws_import.h"
-#include "archive/page_reader.h"
-#include "model/text_forms.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/archive/draws_import.h"
+#include "core/archive/page_reader.h"
+#include "core/model/text_forms.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "archive/download_settings.h"
+#include "core/archive/download_settings.h"
 
 #include <cctype>
 
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

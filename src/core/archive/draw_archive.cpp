@@ -1,12 +1,12 @@
-#include "archive/draw_archive.h"
+#include "core/archive/draw_archive.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/lists.h"
-#include "model/text_forms.h"
-#include "util/error.h"
-#include "util/format.h"
+#include "core/model/lists.h"
+#include "core/model/text_forms.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

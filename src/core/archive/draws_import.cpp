@@ -1,11 +1,11 @@
-#include "archive/draws_import.h"
+#include "core/archive/draws_import.h"
 
 #include <unordered_set>
 
-#include "model/text_forms.h"
-#include "util/safe_file.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/model/text_forms.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

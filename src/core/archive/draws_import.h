@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/draw_archive.h"
+#include "core/archive/draw_archive.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "archive/page_reader.h"
+#include "core/archive/page_reader.h"
 
-#include "util/codepage.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "archive/proxies.h"
+#include "core/archive/proxies.h"
 
 #include <algorithm>
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "archive/download_owner.h"
-#include "archive/proxy_settings.h"
-#include "archive/web_client.h"
+#include "core/archive/download_owner.h"
+#include "core/archive/proxy_settings.h"
+#include "core/archive/web_client.h"
 
 namespace quorvel {
 

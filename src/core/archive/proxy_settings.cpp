@@ -1,6 +1,6 @@
-#include "archive/proxy_settings.h"
+#include "core/archive/proxy_settings.h"
 
-#include "app/ini_file.h"
+#include "core/util/ini_file.h"
 
 namespace quorvel {
 

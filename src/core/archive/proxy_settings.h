@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ini_file.h"
+#include "core/util/ini_file.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "archive/web_client.h"
+#include "core/archive/web_client.h"
 
 #include <curl/curl.h>
 
 #include <mutex>
 
-#include "util/codepage.h"
-#include "util/error.h"
-#include "util/format.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "combos/comb_files.h"
+#include "core/combos/comb_files.h"
 
 #include <optional>
 
-#include "model/text_forms.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/model/text_forms.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "combos/comb_list.h"
+#include "core/combos/comb_list.h"
 
 #include <algorithm>
 #include <cassert>

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

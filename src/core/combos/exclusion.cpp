@@ -1,9 +1,9 @@
-#include "combos/exclusion.h"
+#include "core/combos/exclusion.h"
 
 #include <algorithm>
 #include <array>
 
-#include "util/format.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

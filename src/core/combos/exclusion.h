@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "archive/draw_archive.h"
-#include "model/game.h"
+#include "core/archive/draw_archive.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-#include "combos/filter_pass.h"
+#include "core/combos/filter_pass.h"
 
-#include "model/text_forms.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/draw_archive.h"
-#include "combos/comb_list.h"
-#include "stats/custom_stat.h"
-#include "stats/stat_table.h"
+#include "core/archive/draw_archive.h"
+#include "core/combos/comb_list.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/stat_table.h"
 
 namespace quorvel {
 

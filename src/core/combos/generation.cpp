@@ -1,11 +1,11 @@
-#include "combos/generation.h"
+#include "core/combos/generation.h"
 
 #include <array>
 
-#include "combos/comb_files.h"
-#include "model/lists.h"
-#include "model/text_forms.h"
-#include "util/text.h"
+#include "core/combos/comb_files.h"
+#include "core/model/lists.h"
+#include "core/model/text_forms.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

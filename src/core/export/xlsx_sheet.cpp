@@ -1,4 +1,4 @@
-#include "export/xlsx_sheet.h"
+#include "core/export/xlsx_sheet.h"
 
 #include <xlsxwriter.h>
 
@@ -7,9 +7,9 @@
 #include <cstring>
 #include <map>
 
-#include "util/error.h"
-#include "util/safe_file.h"
-#include "util/text.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

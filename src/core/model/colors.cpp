@@ -1,7 +1,7 @@
-#include "model/colors.h"
+#include "core/model/colors.h"
 
-#include "model/game.h"
-#include "model/matching.h"
+#include "core/model/game.h"
+#include "core/model/matching.h"
 
 namespace quorvel {
 

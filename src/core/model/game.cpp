@@ -1,8 +1,8 @@
-#include "model/game.h"
+#include "core/model/game.h"
 
 #include <cstring>
 
-#include "util/endian.h"
+#include "core/util/endian.h"
 
 namespace quorvel {
 

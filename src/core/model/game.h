@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/short_string.h"
+#include "core/model/short_string.h"
 
 namespace quorvel {
 

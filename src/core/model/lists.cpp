@@ -1,10 +1,10 @@
-#include "model/lists.h"
+#include "core/model/lists.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "model/transforms.h"
-#include "util/text.h"
+#include "core/model/transforms.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

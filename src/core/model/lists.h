@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

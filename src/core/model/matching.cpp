@@ -1,9 +1,9 @@
-#include "model/matching.h"
+#include "core/model/matching.h"
 
 #include <algorithm>
 
-#include "model/text_forms.h"
-#include "model/transforms.h"
+#include "core/model/text_forms.h"
+#include "core/model/transforms.h"
 
 namespace quorvel {
 

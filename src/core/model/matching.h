@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 namespace quorvel {
 

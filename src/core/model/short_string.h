@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/codepage.h"
+#include "core/util/codepage.h"
 
 namespace quorvel {
 

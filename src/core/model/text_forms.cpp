@@ -1,8 +1,8 @@
-#include "model/text_forms.h"
+#include "core/model/text_forms.h"
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/game.h"
-#include "util/datetime.h"
+#include "core/model/game.h"
+#include "core/util/datetime.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "model/transforms.h"
+#include "core/model/transforms.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "scenario/filter_item.h"
+#include "core/scenario/filter_item.h"
 
 #include <unistd.h>
 
@@ -6,10 +6,10 @@
 #include <cmath>
 #include <new>
 
-#include "model/lists.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/model/lists.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "scenario/selection_rules.h"
-#include "stats/stat_list.h"
+#include "core/scenario/selection_rules.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "scenario/filter_variants.h"
+#include "core/scenario/filter_variants.h"
 
 #include <new>
 
-#include "util/error.h"
-#include "util/format.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

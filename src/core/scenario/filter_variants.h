@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario/filter_item.h"
-#include "scenario/script_line.h"
+#include "core/scenario/filter_item.h"
+#include "core/scenario/script_line.h"
 
 namespace quorvel {
 

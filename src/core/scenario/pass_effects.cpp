@@ -1,4 +1,4 @@
-#include "scenario/pass_effects.h"
+#include "core/scenario/pass_effects.h"
 
 namespace quorvel {
 

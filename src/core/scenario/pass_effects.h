@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_host.h"
-#include "scenario/scenario_log.h"
-#include "stakes/stake_record.h"
+#include "core/scenario/scenario_log.h"
+#include "core/stakes/stake_record.h"
+#include "core/util/ui_host.h"
 
 namespace quorvel {
 

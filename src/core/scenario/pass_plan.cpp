@@ -1,9 +1,9 @@
-#include "scenario/pass_plan.h"
+#include "core/scenario/pass_plan.h"
 
 #include <algorithm>
 
-#include "scenario/script_line.h"
-#include "util/text.h"
+#include "core/scenario/script_line.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "scenario/pass_workers.h"
+#include "core/scenario/pass_workers.h"
 
 #include <atomic>
 
-#include "scenario/scenario_run.h"
+#include "core/scenario/scenario_run.h"
 
 namespace quorvel {
 

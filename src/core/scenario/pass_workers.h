@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/workspace.h"
-#include "scenario/pass_effects.h"
-#include "scenario/pass_plan.h"
+#include "core/app/workspace.h"
+#include "core/scenario/pass_effects.h"
+#include "core/scenario/pass_plan.h"
 
 namespace quorvel {
 

@@ -1,14 +1,14 @@
-#include "scenario/run_inputs.h"
+#include "core/scenario/run_inputs.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "app/workspace.h"
-#include "model/lists.h"
-#include "scenario/script_line.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text.h"
+#include "core/app/workspace.h"
+#include "core/model/lists.h"
+#include "core/scenario/script_line.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

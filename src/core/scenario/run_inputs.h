@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "util/digest.h"
+#include "core/util/digest.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "scenario/scenario.h"
+#include "core/scenario/scenario.h"
 
 #include <algorithm>
 
-#include "scenario/script_line.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text_file.h"
+#include "core/scenario/script_line.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "scenario/scenario_log_file.h"
+#include "core/scenario/scenario_log_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,9 +7,9 @@
 #include <cstring>
 #include <ctime>
 
-#include "util/codepage.h"
-#include "util/file_search.h"
-#include "util/format.h"
+#include "core/util/codepage.h"
+#include "core/util/file_search.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

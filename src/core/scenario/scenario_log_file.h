@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scenario/scenario_log.h"
+#include "core/scenario/scenario_log.h"
 
 namespace quorvel {
 

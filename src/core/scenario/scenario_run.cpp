@@ -1,15 +1,15 @@
-#include "scenario/scenario_run.h"
+#include "core/scenario/scenario_run.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "app/workspace.h"
-#include "model/lists.h"
-#include "model/text_forms.h"
-#include "systems/system_game.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/app/workspace.h"
+#include "core/model/lists.h"
+#include "core/model/text_forms.h"
+#include "core/systems/system_game.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

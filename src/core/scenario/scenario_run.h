@@ -10,12 +10,12 @@
 #include <random>
 #include <string>
 
-#include "model/game.h"
-#include "scenario/filter_variants.h"
-#include "scenario/pass_effects.h"
-#include "scenario/pass_plan.h"
-#include "scenario/pass_workers.h"
-#include "scenario/scenario_log_file.h"
+#include "core/model/game.h"
+#include "core/scenario/filter_variants.h"
+#include "core/scenario/pass_effects.h"
+#include "core/scenario/pass_plan.h"
+#include "core/scenario/pass_workers.h"
+#include "core/scenario/scenario_log_file.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "scenario/script_line.h"
+#include "core/scenario/script_line.h"
 
-#include "scenario/filter_item.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/scenario/filter_item.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

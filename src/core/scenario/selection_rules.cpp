@@ -1,8 +1,8 @@
-#include "scenario/selection_rules.h"
+#include "core/scenario/selection_rules.h"
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/stat_list.h"
-#include "stats/stat_table.h"
+#include "core/stats/stat_list.h"
+#include "core/stats/stat_table.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "scenario/shard_file.h"
+#include "core/scenario/shard_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "util/endian.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/util/endian.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

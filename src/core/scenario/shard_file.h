@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "scenario/pass_effects.h"
-#include "scenario/pass_plan.h"
-#include "scenario/run_inputs.h"
+#include "core/scenario/pass_effects.h"
+#include "core/scenario/pass_plan.h"
+#include "core/scenario/run_inputs.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "scenario/shard_merge.h"
+#include "core/scenario/shard_merge.h"
 
 #include <algorithm>
 
-#include "app/workspace.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/app/workspace.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "scenario/scenario_run.h"
-#include "scenario/shard_file.h"
+#include "core/scenario/scenario_run.h"
+#include "core/scenario/shard_file.h"
 
 namespace quorvel {
 

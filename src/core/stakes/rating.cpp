@@ -1,15 +1,15 @@
-#include "stakes/rating.h"
+#include "core/stakes/rating.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "util/codepage.h"
-#include "util/endian.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/rounding.h"
-#include "util/safe_file.h"
-#include "util/text.h"
+#include "core/util/codepage.h"
+#include "core/util/endian.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/rounding.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/short_string.h"
-#include "stakes/stake_record.h"
-#include "util/money.h"
+#include "core/model/short_string.h"
+#include "core/stakes/stake_record.h"
+#include "core/util/money.h"
 
 namespace quorvel {
 

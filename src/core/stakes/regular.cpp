@@ -1,13 +1,13 @@
-#include "stakes/regular.h"
+#include "core/stakes/regular.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "model/text_forms.h"
-#include "model/transforms.h"
-#include "util/endian.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/model/transforms.h"
+#include "core/util/endian.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

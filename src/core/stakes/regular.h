@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/game.h"
-#include "model/short_string.h"
-#include "stakes/stake_record.h"
+#include "core/model/game.h"
+#include "core/model/short_string.h"
+#include "core/stakes/stake_record.h"
 
 namespace quorvel {
 

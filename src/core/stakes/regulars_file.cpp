@@ -1,7 +1,7 @@
-#include "stakes/regulars_file.h"
+#include "core/stakes/regulars_file.h"
 
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

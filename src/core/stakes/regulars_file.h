@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "stakes/regular.h"
+#include "core/stakes/regular.h"
 
 namespace quorvel {
 

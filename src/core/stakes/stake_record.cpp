@@ -1,11 +1,11 @@
-#include "stakes/stake_record.h"
+#include "core/stakes/stake_record.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "model/text_forms.h"
-#include "util/endian.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/util/endian.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/game.h"
-#include "model/short_string.h"
-#include "util/money.h"
+#include "core/model/game.h"
+#include "core/model/short_string.h"
+#include "core/util/money.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "stakes/stakes_check.h"
+#include "core/stakes/stakes_check.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,15 +10,15 @@
 #include <cstring>
 #include <ctime>
 
-#include "model/matching.h"
-#include "model/text_forms.h"
-#include "stakes/rating.h"
-#include "stats/stat_list.h"
-#include "util/codepage.h"
-#include "util/error.h"
-#include "util/file_search.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/model/matching.h"
+#include "core/model/text_forms.h"
+#include "core/stakes/rating.h"
+#include "core/stats/stat_list.h"
+#include "core/util/codepage.h"
+#include "core/util/error.h"
+#include "core/util/file_search.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "archive/draw_archive.h"
-#include "stakes/stake_record.h"
-#include "stakes/stakes_file.h"
+#include "core/archive/draw_archive.h"
+#include "core/stakes/stake_record.h"
+#include "core/stakes/stakes_file.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "stakes/stakes_file.h"
+#include "core/stakes/stakes_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,9 +10,9 @@
 #include <climits>
 #include <cstring>
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "stakes/stake_record.h"
+#include "core/stakes/stake_record.h"
 
 namespace quorvel {
 

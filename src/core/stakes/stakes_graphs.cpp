@@ -1,10 +1,10 @@
-#include "stakes/stakes_graphs.h"
+#include "core/stakes/stakes_graphs.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "util/error.h"
-#include "util/text.h"
+#include "core/util/error.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "stakes/rating.h"
-#include "stakes/stakes_file.h"
+#include "core/stakes/rating.h"
+#include "core/stakes/stakes_file.h"
 
 namespace quorvel {
 

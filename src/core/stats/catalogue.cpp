@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "stats/custom_stat.h"
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "stats/config_changes.h"
+#include "core/stats/config_changes.h"
 
-#include "model/lists.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/model/lists.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

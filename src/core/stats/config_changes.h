@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/stat_list.h"
-#include "util/money.h"
+#include "core/stats/stat_list.h"
+#include "core/util/money.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
-#include "model/text_forms.h"
-#include "model/transforms.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/model/transforms.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/game.h"
-#include "stats/stat_class.h"
-#include "stats/stat_draw.h"
+#include "core/model/game.h"
+#include "core/stats/stat_class.h"
+#include "core/stats/stat_draw.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "stats/evaluation.h"
+#include "core/stats/evaluation.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "stats/favourites_edit.h"
+#include "core/stats/favourites_edit.h"
 
 #include <algorithm>
 
-#include "util/text.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

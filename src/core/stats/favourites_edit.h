@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/stat_list.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

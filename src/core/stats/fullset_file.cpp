@@ -1,11 +1,11 @@
-#include "stats/fullset_file.h"
+#include "core/stats/fullset_file.h"
 
-#include "app/version.h"
-#include "stats/evaluation.h"
-#include "util/endian.h"
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/stats/evaluation.h"
+#include "core/util/endian.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/version.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "stats/help_examples.h"
+#include "core/stats/help_examples.h"
 
 #include <algorithm>
 
-#include "stats/custom_stat.h"
-#include "stats/evaluation.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/evaluation.h"
 
 namespace quorvel {
 

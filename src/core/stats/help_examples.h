@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/game.h"
-#include "stats/stat_list.h"
+#include "core/model/game.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "stats/help_pages.h"
+#include "core/stats/help_pages.h"
 
 #include <cstdio>
 #include <system_error>
 
-#include "app/languages.h"
-#include "util/error.h"
-#include "util/format.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/languages.h"
 
 namespace quorvel {
 

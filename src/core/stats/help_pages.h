@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "stats/stat_method.h"
+#include "core/stats/stat_method.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "stats/help_texts.h"
+#include "core/stats/help_texts.h"
 
 #include <array>
 #include <utility>
 
-#include "stats/stat_class.h"
+#include "core/stats/stat_class.h"
 
 namespace quorvel {
 

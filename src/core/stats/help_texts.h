@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/help_pages.h"
+#include "core/stats/help_pages.h"
 
 namespace quorvel {
 

@@ -1,14 +1,14 @@
-#include "stats/help_writer.h"
+#include "core/stats/help_writer.h"
 
 #include <map>
 
-#include "model/text_forms.h"
-#include "stats/help_examples.h"
-#include "stats/help_pages.h"
-#include "stats/help_texts.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/stats/help_examples.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/help_texts.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "stats/help_pages.h"
-#include "stats/stat_list.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-#include "app/ini_file.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
+#include "core/util/ini_file.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

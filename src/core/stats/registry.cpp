@@ -1,4 +1,4 @@
-#include "stats/registry.h"
+#include "core/stats/registry.h"
 
 #include <algorithm>
 

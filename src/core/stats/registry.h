@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "stats/stat_class.h"
+#include "core/stats/stat_class.h"
 
 namespace quorvel {
 

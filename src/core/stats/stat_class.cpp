@@ -1,6 +1,6 @@
-#include "stats/stat_class.h"
+#include "core/stats/stat_class.h"
 
-#include "util/format.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "stats/stat_draw.h"
+#include "core/stats/stat_draw.h"
 
 #include <cstdlib>
 
-#include "model/transforms.h"
+#include "core/model/transforms.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "stats/stat_list.h"
+#include "core/stats/stat_list.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "app/ini_file.h"
-#include "util/error.h"
+#include "core/util/error.h"
+#include "core/util/ini_file.h"
 
 namespace quorvel {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "model/game.h"
-#include "model/lists.h"
-#include "stats/stat_method.h"
-#include "util/money.h"
+#include "core/model/game.h"
+#include "core/model/lists.h"
+#include "core/stats/stat_method.h"
+#include "core/util/money.h"
 
 namespace quorvel {
 

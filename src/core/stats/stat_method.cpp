@@ -1,8 +1,8 @@
-#include "stats/stat_method.h"
+#include "core/stats/stat_method.h"
 
-#include "stats/custom_stat.h"
-#include "util/error.h"
-#include "util/format.h"
+#include "core/stats/custom_stat.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "stats/stat_class.h"
+#include "core/stats/stat_class.h"
 
 namespace quorvel {
 

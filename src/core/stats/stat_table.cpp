@@ -1,14 +1,14 @@
-#include "stats/stat_table.h"
+#include "core/stats/stat_table.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
 
-#include "stats/evaluation.h"
-#include "util/format.h"
-#include "util/rounding.h"
-#include "util/text.h"
+#include "core/stats/evaluation.h"
+#include "core/util/format.h"
+#include "core/util/rounding.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/draw_archive.h"
-#include "stats/custom_stat.h"
-#include "stats/fullset_file.h"
-#include "stats/stat_list.h"
+#include "core/archive/draw_archive.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/fullset_file.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

@@ -1,13 +1,13 @@
-#include "systems/system_catalogue.h"
+#include "core/systems/system_catalogue.h"
 
 #include <algorithm>
 #include <ctime>
 
-#include "app/ini_file.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/util/format.h"
+#include "core/util/ini_file.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "systems/system_files.h"
+#include "core/systems/system_files.h"
 
 namespace quorvel {
 

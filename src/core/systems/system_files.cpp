@@ -1,13 +1,13 @@
-#include "systems/system_files.h"
+#include "core/systems/system_files.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/safe_file.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "systems/system_lines.h"
+#include "core/systems/system_lines.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "systems/system_game.h"
+#include "core/systems/system_game.h"
 
 #include <bitset>
 
-#include "model/text_forms.h"
-#include "model/transforms.h"
-#include "systems/system_files.h"
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/model/text_forms.h"
+#include "core/model/transforms.h"
+#include "core/systems/system_files.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

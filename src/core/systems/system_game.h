@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/game.h"
-#include "stakes/stake_record.h"
+#include "core/model/game.h"
+#include "core/stakes/stake_record.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "systems/system_lines.h"
+#include "core/systems/system_lines.h"
 
 #include <algorithm>
 
-#include "util/error.h"
-#include "util/format.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "util/codepage.h"
+#include "core/util/codepage.h"
 
 #include <errno.h>
 #include <iconv.h>
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "util/datetime.h"
+#include "core/util/datetime.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "util/error.h"
-#include "util/format.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

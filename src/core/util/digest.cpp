@@ -1,8 +1,8 @@
-#include "util/digest.h"
+#include "core/util/digest.h"
 
 #include <openssl/evp.h>
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "util/file_search.h"
+#include "core/util/file_search.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "util/format.h"
+#include "core/util/format.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "util/money.h"
+#include "core/util/money.h"
 
 #include <cstdlib>
 #include <limits>
 
-#include "util/format.h"
-#include "util/rounding.h"
-#include "util/text.h"
+#include "core/util/format.h"
+#include "core/util/rounding.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "util/rounding.h"
+#include "core/util/rounding.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "util/safe_file.h"
+#include "core/util/safe_file.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "util/error.h"
+#include "core/util/error.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-#include "util/text_file.h"
+#include "core/util/text_file.h"
 
-#include "util/codepage.h"
-#include "util/safe_file.h"
+#include "core/util/codepage.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel {
 

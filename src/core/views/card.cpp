@@ -1,6 +1,6 @@
-#include "views/card.h"
+#include "core/views/card.h"
 
-#include "model/colors.h"
+#include "core/model/colors.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "views/graph_series.h"
+#include "core/views/graph_series.h"
 
 #include <algorithm>
 
-#include "model/lists.h"
-#include "stats/custom_stat.h"
+#include "core/model/lists.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "views/layout.h"
+#include "core/views/layout.h"
 
 #include <algorithm>
 
-#include "model/lists.h"
-#include "util/format.h"
-#include "util/rounding.h"
+#include "core/model/lists.h"
+#include "core/util/format.h"
+#include "core/util/rounding.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "views/repeats_analysis.h"
+#include "core/views/repeats_analysis.h"
 
 #include <algorithm>
 #include <array>
 
-#include "model/matching.h"
-#include "util/format.h"
+#include "core/model/matching.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "views/sum_distribution.h"
+#include "core/views/sum_distribution.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/lists.h"
-#include "util/format.h"
+#include "core/model/lists.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

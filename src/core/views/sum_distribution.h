@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/game.h"
-#include "views/view_series.h"
+#include "core/model/game.h"
+#include "core/views/view_series.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "views/view_series.h"
+#include "core/views/view_series.h"
 
 #include <algorithm>
 

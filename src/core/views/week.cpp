@@ -1,11 +1,11 @@
-#include "views/week.h"
+#include "core/views/week.h"
 
 #include <algorithm>
 
-#include "model/text_forms.h"
-#include "util/datetime.h"
-#include "util/error.h"
-#include "util/rounding.h"
+#include "core/model/text_forms.h"
+#include "core/util/datetime.h"
+#include "core/util/error.h"
+#include "core/util/rounding.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "app/about_dialog.h"
+#include "gui/app/about_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/caption.h"
+#include "core/app/caption.h"
 
 namespace quorvel::gui {
 

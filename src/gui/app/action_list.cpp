@@ -1,4 +1,4 @@
-#include "app/action_list.h"
+#include "gui/app/action_list.h"
 
 namespace quorvel::gui {
 

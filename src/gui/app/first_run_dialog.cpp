@@ -1,4 +1,4 @@
-#include "app/first_run_dialog.h"
+#include "gui/app/first_run_dialog.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

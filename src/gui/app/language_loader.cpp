@@ -1,10 +1,10 @@
-#include "app/language_loader.h"
+#include "gui/app/language_loader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "app/languages.h"
-#include "util/format.h"
+#include "core/util/format.h"
+#include "core/util/languages.h"
 
 namespace quorvel::gui {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ui_host.h"
+#include "core/util/ui_host.h"
 
 namespace quorvel::gui {
 

@@ -1,8 +1,8 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "widgets/sheet_export.h"
+#include "gui/app/main_window.h"
+#include "gui/widgets/sheet_export.h"
 
 namespace quorvel::gui {
 

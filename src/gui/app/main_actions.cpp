@@ -9,16 +9,16 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/about_dialog.h"
-#include "app/languages.h"
-#include "app/main_window.h"
-#include "app/params_dialog.h"
-#include "archive/draws_page.h"
-#include "archive/proxy_dialog.h"
-#include "stats/config_changes.h"
-#include "stats/help_pages.h"
-#include "stats/shredding_dialog.h"
-#include "stats/stats_page.h"
+#include "core/stats/config_changes.h"
+#include "core/stats/help_pages.h"
+#include "core/util/languages.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/main_window.h"
+#include "gui/app/params_dialog.h"
+#include "gui/archive/draws_page.h"
+#include "gui/archive/proxy_dialog.h"
+#include "gui/stats/shredding_dialog.h"
+#include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 

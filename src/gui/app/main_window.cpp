@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "gui/app/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,25 +11,25 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/caption.h"
-#include "app/first_run_dialog.h"
-#include "app/languages.h"
-#include "app/version.h"
-#include "archive/draws_page.h"
-#include "combos/combs_page.h"
-#include "scenario/scenario_page.h"
-#include "stakes/regulars_page.h"
-#include "stakes/stakes_pages.h"
-#include "stats/help_pages.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
-#include "systems/systems_page.h"
-#include "views/card_page.h"
-#include "views/graphs_page.h"
-#include "views/layout_page.h"
-#include "views/panel_splitter.h"
-#include "views/week_page.h"
-#include "widgets/wait_window.h"
+#include "core/app/caption.h"
+#include "core/stats/help_pages.h"
+#include "core/util/languages.h"
+#include "core/util/version.h"
+#include "gui/app/first_run_dialog.h"
+#include "gui/archive/draws_page.h"
+#include "gui/combos/combs_page.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/stakes/regulars_page.h"
+#include "gui/stakes/stakes_pages.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
+#include "gui/systems/systems_page.h"
+#include "gui/views/card_page.h"
+#include "gui/views/graphs_page.h"
+#include "gui/views/layout_page.h"
+#include "gui/views/panel_splitter.h"
+#include "gui/views/week_page.h"
+#include "gui/widgets/wait_window.h"
 
 namespace quorvel::gui {
 

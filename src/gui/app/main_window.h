@@ -8,12 +8,12 @@
 #include <optional>
 #include <vector>
 
-#include "app/action_list.h"
-#include "app/gui_thread.h"
-#include "app/qt_ui_host.h"
-#include "app/window_layout.h"
-#include "app/workspace.h"
-#include "views/view_stamp.h"
+#include "core/app/workspace.h"
+#include "core/views/view_stamp.h"
+#include "gui/app/action_list.h"
+#include "gui/app/gui_thread.h"
+#include "gui/app/qt_ui_host.h"
+#include "gui/app/window_layout.h"
 
 class QLabel;
 class QSplitter;

@@ -1,4 +1,4 @@
-#include "app/option_toggle.h"
+#include "gui/app/option_toggle.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 class QAction;
 

@@ -2,7 +2,7 @@
 #include <QMenuBar>
 #include <string_view>
 
-#include "app/main_window.h"
+#include "gui/app/main_window.h"
 
 namespace quorvel::gui {
 

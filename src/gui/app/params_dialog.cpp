@@ -1,4 +1,4 @@
-#include "app/params_dialog.h"
+#include "gui/app/params_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "model/game.h"
-#include "stats/config_changes.h"
-#include "util/format.h"
-#include "util/money.h"
+#include "core/model/game.h"
+#include "core/stats/config_changes.h"
+#include "core/util/format.h"
+#include "core/util/money.h"
 
 namespace quorvel::gui {
 

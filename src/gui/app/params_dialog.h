@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <array>
 
-#include "app/ui_host.h"
-#include "stats/stat_list.h"
+#include "core/stats/stat_list.h"
+#include "core/util/ui_host.h"
 
 class QCheckBox;
 class QDoubleSpinBox;

@@ -1,4 +1,4 @@
-#include "app/qt_ui_host.h"
+#include "gui/app/qt_ui_host.h"
 
 #include <QApplication>
 #include <QCoreApplication>

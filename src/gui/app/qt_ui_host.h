@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/ui_host.h"
+#include "core/util/ui_host.h"
 
 class QWidget;
 

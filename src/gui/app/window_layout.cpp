@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "gui/app/window_layout.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

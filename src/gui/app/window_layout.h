@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ui_state.h"
+#include "core/app/ui_state.h"
 
 class QHeaderView;
 class QWidget;

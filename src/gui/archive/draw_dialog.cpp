@@ -1,4 +1,4 @@
-#include "archive/draw_dialog.h"
+#include "gui/archive/draw_dialog.h"
 
 #include <QDateEdit>
 #include <QDateTime>
@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "model/text_forms.h"
-#include "util/error.h"
+#include "core/model/text_forms.h"
+#include "core/util/error.h"
 
 namespace quorvel::gui {
 

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/ui_host.h"
-#include "model/game.h"
+#include "core/model/game.h"
+#include "core/util/ui_host.h"
 
 class QDateEdit;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "archive/draw_info_window.h"
+#include "gui/archive/draw_info_window.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "model/colors.h"
+#include "core/model/colors.h"
 
 namespace quorvel::gui {
 

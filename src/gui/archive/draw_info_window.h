@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/game.h"
+#include "core/model/game.h"
 
 class QTableWidget;
 class QTreeWidget;

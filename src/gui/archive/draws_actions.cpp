@@ -4,11 +4,11 @@
 #include <QTableView>
 #include <QUrl>
 
-#include "app/main_window.h"
-#include "archive/draw_dialog.h"
-#include "archive/draw_info_window.h"
-#include "archive/draws_page.h"
-#include "model/text_forms.h"
+#include "core/model/text_forms.h"
+#include "gui/app/main_window.h"
+#include "gui/archive/draw_dialog.h"
+#include "gui/archive/draw_info_window.h"
+#include "gui/archive/draws_page.h"
 
 namespace quorvel::gui {
 

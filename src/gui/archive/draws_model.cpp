@@ -1,10 +1,10 @@
-#include "archive/draws_model.h"
+#include "gui/archive/draws_model.h"
 
 #include <QBrush>
 #include <QColor>
 
-#include "model/colors.h"
-#include "model/transforms.h"
+#include "core/model/colors.h"
+#include "core/model/transforms.h"
 
 namespace quorvel::gui {
 

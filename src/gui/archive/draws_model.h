@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "archive/draw_archive.h"
+#include "core/archive/draw_archive.h"
 
 namespace quorvel::gui {
 

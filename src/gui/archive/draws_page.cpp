@@ -1,4 +1,4 @@
-#include "archive/draws_page.h"
+#include "gui/archive/draws_page.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "archive/draws_model.h"
+#include "gui/archive/draws_model.h"
 
 class QSpinBox;
 class QTableView;

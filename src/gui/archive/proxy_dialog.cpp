@@ -1,4 +1,4 @@
-#include "archive/proxy_dialog.h"
+#include "gui/archive/proxy_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 namespace quorvel::gui {
 

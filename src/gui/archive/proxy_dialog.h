@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app/ui_host.h"
-#include "archive/download_settings.h"
-#include "archive/proxy_settings.h"
+#include "core/archive/download_settings.h"
+#include "core/archive/proxy_settings.h"
+#include "core/util/ui_host.h"
 
 class QLineEdit;
 class QRadioButton;

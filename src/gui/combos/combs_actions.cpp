@@ -6,10 +6,10 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "archive/draw_info_window.h"
-#include "combos/combs_page.h"
-#include "combos/generate_dialog.h"
+#include "gui/app/main_window.h"
+#include "gui/archive/draw_info_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/combos/generate_dialog.h"
 
 namespace quorvel::gui {
 

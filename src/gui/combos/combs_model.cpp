@@ -1,11 +1,11 @@
-#include "combos/combs_model.h"
+#include "gui/combos/combs_model.h"
 
 #include <QApplication>
 #include <QBrush>
 #include <QColor>
 #include <QStyle>
 
-#include "model/colors.h"
+#include "core/model/colors.h"
 
 namespace quorvel::gui {
 

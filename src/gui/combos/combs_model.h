@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "combos/comb_list.h"
+#include "core/combos/comb_list.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "combos/combs_page.h"
+#include "gui/combos/combs_page.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "combos/combs_model.h"
+#include "gui/combos/combs_model.h"
 
 class QPushButton;
 class QSpinBox;

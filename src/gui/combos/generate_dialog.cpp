@@ -1,4 +1,4 @@
-#include "combos/generate_dialog.h"
+#include "gui/combos/generate_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

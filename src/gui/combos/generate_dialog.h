@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "combos/generation.h"
+#include "core/combos/generation.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "scenario/filter_step_dialog.h"
+#include "gui/scenario/filter_step_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/qt_ui_host.h"
-#include "stats/method_combo.h"
-#include "stats/stat_table.h"
+#include "core/stats/stat_table.h"
+#include "gui/app/qt_ui_host.h"
+#include "gui/stats/method_combo.h"
 
 namespace quorvel::gui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "scenario/filter_item.h"
+#include "core/scenario/filter_item.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,12 +3,12 @@
 #include <QTableView>
 #include <filesystem>
 
-#include "app/main_window.h"
-#include "combos/combs_page.h"
-#include "scenario/scenario_page.h"
-#include "scenario/script_line_dialog.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
+#include "gui/app/main_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/scenario/script_line_dialog.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 

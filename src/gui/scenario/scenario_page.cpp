@@ -1,4 +1,4 @@
-#include "scenario/scenario_page.h"
+#include "gui/scenario/scenario_page.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "scenario/script_line.h"
+#include "core/scenario/script_line.h"
 
 namespace quorvel::gui {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 class QLabel;
 class QTableView;

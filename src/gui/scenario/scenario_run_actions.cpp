@@ -6,13 +6,13 @@
 #include <QTableView>
 #include <QUrl>
 
-#include "app/main_window.h"
-#include "app/option_toggle.h"
-#include "combos/combs_page.h"
-#include "scenario/scenario_page.h"
-#include "scenario/scenario_run_controller.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
+#include "gui/app/main_window.h"
+#include "gui/app/option_toggle.h"
+#include "gui/combos/combs_page.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/scenario/scenario_run_controller.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 

@@ -1,9 +1,9 @@
-#include "scenario/scenario_run_controller.h"
+#include "gui/scenario/scenario_run_controller.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 namespace quorvel::gui {
 

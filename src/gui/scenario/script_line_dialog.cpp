@@ -1,4 +1,4 @@
-#include "scenario/script_line_dialog.h"
+#include "gui/scenario/script_line_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

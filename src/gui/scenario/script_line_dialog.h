@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "scenario/filter_step_dialog.h"
-#include "scenario/script_line.h"
+#include "core/scenario/script_line.h"
+#include "gui/scenario/filter_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;

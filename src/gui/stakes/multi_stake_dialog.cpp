@@ -1,4 +1,4 @@
-#include "stakes/multi_stake_dialog.h"
+#include "gui/stakes/multi_stake_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "stakes/stake_dialog.h"
+#include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
 

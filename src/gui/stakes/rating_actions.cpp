@@ -4,10 +4,10 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "scenario/scenario_page.h"
-#include "stakes/stakes_chart.h"
-#include "stakes/stakes_pages.h"
+#include "gui/app/main_window.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/stakes/stakes_chart.h"
+#include "gui/stakes/stakes_pages.h"
 
 namespace quorvel::gui {
 

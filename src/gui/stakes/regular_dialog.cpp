@@ -1,4 +1,4 @@
-#include "stakes/regular_dialog.h"
+#include "gui/stakes/regular_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -9,9 +9,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "model/text_forms.h"
-#include "stakes/stake_dialog.h"
-#include "util/text.h"
+#include "core/model/text_forms.h"
+#include "core/util/text.h"
+#include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
 

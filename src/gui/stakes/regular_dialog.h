@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "stakes/regular.h"
+#include "core/stakes/regular.h"
 
 class QLineEdit;
 class QRadioButton;

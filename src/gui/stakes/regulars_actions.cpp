@@ -3,12 +3,12 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "app/main_window.h"
-#include "app/option_toggle.h"
-#include "combos/combs_page.h"
-#include "stakes/regular_dialog.h"
-#include "stakes/regulars_page.h"
-#include "stakes/stake_dialog.h"
+#include "gui/app/main_window.h"
+#include "gui/app/option_toggle.h"
+#include "gui/combos/combs_page.h"
+#include "gui/stakes/regular_dialog.h"
+#include "gui/stakes/regulars_page.h"
+#include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "stakes/regulars_page.h"
+#include "gui/stakes/regulars_page.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 class QTableView;
 class QToolBar;

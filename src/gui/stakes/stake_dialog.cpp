@@ -1,4 +1,4 @@
-#include "stakes/stake_dialog.h"
+#include "gui/stakes/stake_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "stakes/stake_record.h"
+#include "core/stakes/stake_record.h"
 
 class QLineEdit;
 class QSpinBox;

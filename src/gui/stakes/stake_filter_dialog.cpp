@@ -1,4 +1,4 @@
-#include "stakes/stake_filter_dialog.h"
+#include "gui/stakes/stake_filter_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "stakes/stake_record.h"
+#include "core/stakes/stake_record.h"
 
 class QComboBox;
 class QPushButton;

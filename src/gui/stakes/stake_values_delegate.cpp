@@ -1,9 +1,9 @@
-#include "stakes/stake_values_delegate.h"
+#include "gui/stakes/stake_values_delegate.h"
 
 #include <QApplication>
 #include <QPainter>
 
-#include "stakes/stakes_models.h"
+#include "gui/stakes/stakes_models.h"
 
 namespace quorvel::gui {
 

@@ -2,14 +2,14 @@
 #include <QRandomGenerator>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "combos/combs_page.h"
-#include "model/text_forms.h"
-#include "stakes/multi_stake_dialog.h"
-#include "stakes/stake_dialog.h"
-#include "stakes/stake_filter_dialog.h"
-#include "stakes/stakes_chart.h"
-#include "stakes/stakes_pages.h"
+#include "core/model/text_forms.h"
+#include "gui/app/main_window.h"
+#include "gui/combos/combs_page.h"
+#include "gui/stakes/multi_stake_dialog.h"
+#include "gui/stakes/stake_dialog.h"
+#include "gui/stakes/stake_filter_dialog.h"
+#include "gui/stakes/stakes_chart.h"
+#include "gui/stakes/stakes_pages.h"
 
 namespace quorvel::gui {
 

@@ -1,8 +1,8 @@
-#include "stakes/stakes_chart.h"
+#include "gui/stakes/stakes_chart.h"
 
 #include <QCheckBox>
 
-#include "widgets/chart_window.h"
+#include "gui/widgets/chart_window.h"
 
 namespace quorvel::gui {
 

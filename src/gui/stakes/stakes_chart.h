@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "stakes/stakes_graphs.h"
+#include "core/stakes/stakes_graphs.h"
 
 class QWidget;
 

@@ -2,10 +2,10 @@
 #include <QMenuBar>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "app/option_toggle.h"
-#include "combos/combs_page.h"
-#include "stakes/stakes_pages.h"
+#include "gui/app/main_window.h"
+#include "gui/app/option_toggle.h"
+#include "gui/combos/combs_page.h"
+#include "gui/stakes/stakes_pages.h"
 
 namespace quorvel::gui {
 

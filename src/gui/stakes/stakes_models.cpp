@@ -1,4 +1,4 @@
-#include "stakes/stakes_models.h"
+#include "gui/stakes/stakes_models.h"
 
 #include <QApplication>
 #include <QBrush>

@@ -1,11 +1,11 @@
-#include "stakes/stakes_pages.h"
+#include "gui/stakes/stakes_pages.h"
 
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "stakes/stake_values_delegate.h"
+#include "gui/stakes/stake_values_delegate.h"
 
 namespace quorvel::gui {
 

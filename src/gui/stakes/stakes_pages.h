@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "stakes/stakes_models.h"
+#include "gui/stakes/stakes_models.h"
 
 class QTableView;
 

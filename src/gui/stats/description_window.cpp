@@ -1,4 +1,4 @@
-#include "stats/description_window.h"
+#include "gui/stats/description_window.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "stats/help_pages.h"
+#include "core/stats/help_pages.h"
 
 namespace quorvel::gui {
 

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "stats/help_pages.h"
-#include "stats/stat_method.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/stat_method.h"
 
 class QTextBrowser;
 

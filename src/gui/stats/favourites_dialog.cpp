@@ -1,4 +1,4 @@
-#include "stats/favourites_dialog.h"
+#include "gui/stats/favourites_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,9 +11,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "stats/description_window.h"
-#include "stats/stat_class.h"
-#include "util/format.h"
+#include "core/stats/stat_class.h"
+#include "core/util/format.h"
+#include "gui/stats/description_window.h"
 
 namespace quorvel::gui {
 

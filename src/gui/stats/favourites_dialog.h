@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "app/ui_host.h"
-#include "stats/favourites_edit.h"
-#include "stats/help_pages.h"
-#include "stats/stat_list.h"
+#include "core/stats/favourites_edit.h"
+#include "core/stats/help_pages.h"
+#include "core/stats/stat_list.h"
+#include "core/util/ui_host.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "stats/method_combo.h"
+#include "gui/stats/method_combo.h"
 
 #include <QSignalBlocker>
 

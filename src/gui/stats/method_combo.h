@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <vector>
 
-#include "stats/stat_list.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "stats/shredding_dialog.h"
+#include "gui/stats/shredding_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/busy.h"
+#include "core/app/busy.h"
 
 namespace quorvel::gui {
 

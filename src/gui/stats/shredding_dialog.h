@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "app/workspace.h"
-#include "stats/families/shredding.h"
+#include "core/app/workspace.h"
+#include "core/stats/families/shredding.h"
 
 class QLineEdit;
 class QSpinBox;

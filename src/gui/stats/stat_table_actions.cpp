@@ -3,9 +3,9 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "app/main_window.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
+#include "gui/app/main_window.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "stats/stat_table_model.h"
+#include "gui/stats/stat_table_model.h"
 
 namespace quorvel::gui {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "stats/stat_table.h"
+#include "core/stats/stat_table.h"
 
 namespace quorvel::gui {
 

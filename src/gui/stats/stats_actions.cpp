@@ -1,9 +1,9 @@
-#include "app/main_window.h"
-#include "stats/description_window.h"
-#include "stats/favourites_dialog.h"
-#include "stats/favourites_edit.h"
-#include "stats/method_combo.h"
-#include "stats/stats_page.h"
+#include "core/stats/favourites_edit.h"
+#include "gui/app/main_window.h"
+#include "gui/stats/description_window.h"
+#include "gui/stats/favourites_dialog.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "stats/stats_page.h"
+#include "gui/stats/stats_page.h"
 
 #include <QAction>
 #include <QChart>
@@ -19,8 +19,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "stats/method_combo.h"
-#include "stats/stat_table_model.h"
+#include "gui/stats/method_combo.h"
+#include "gui/stats/stat_table_model.h"
 
 namespace quorvel::gui {
 

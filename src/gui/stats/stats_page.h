@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "stats/stat_table.h"
+#include "core/stats/stat_table.h"
 
 class QAction;
 class QChartView;

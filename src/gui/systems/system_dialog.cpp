@@ -1,4 +1,4 @@
-#include "systems/system_dialog.h"
+#include "gui/systems/system_dialog.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>

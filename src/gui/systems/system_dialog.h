@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "systems/system_catalogue.h"
+#include "core/systems/system_catalogue.h"
 
 class QDialogButtonBox;
 class QLineEdit;

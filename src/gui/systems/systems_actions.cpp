@@ -3,11 +3,11 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "app/main_window.h"
-#include "scenario/scenario_page.h"
-#include "stakes/multi_stake_dialog.h"
-#include "systems/system_dialog.h"
-#include "systems/systems_page.h"
+#include "gui/app/main_window.h"
+#include "gui/scenario/scenario_page.h"
+#include "gui/stakes/multi_stake_dialog.h"
+#include "gui/systems/system_dialog.h"
+#include "gui/systems/systems_page.h"
 
 namespace quorvel::gui {
 

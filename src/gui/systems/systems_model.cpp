@@ -1,4 +1,4 @@
-#include "systems/systems_model.h"
+#include "gui/systems/systems_model.h"
 
 namespace quorvel::gui {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "app/workspace.h"
+#include "core/app/workspace.h"
 
 namespace quorvel::gui {
 

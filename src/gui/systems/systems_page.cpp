@@ -1,4 +1,4 @@
-#include "systems/systems_page.h"
+#include "gui/systems/systems_page.h"
 
 #include <QHeaderView>
 #include <QSortFilterProxyModel>

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "systems/systems_model.h"
+#include "gui/systems/systems_model.h"
 
 class QSortFilterProxyModel;
 class QTableView;

@@ -1,4 +1,4 @@
-#include "views/card_page.h"
+#include "gui/views/card_page.h"
 
 #include <QColor>
 #include <QHeaderView>

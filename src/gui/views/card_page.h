@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_state.h"
-#include "views/card.h"
+#include "core/app/ui_state.h"
+#include "core/views/card.h"
 
 class QTableView;
 

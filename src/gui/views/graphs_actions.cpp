@@ -4,16 +4,16 @@
 #include <QToolButton>
 #include <exception>
 
-#include "app/busy.h"
-#include "app/main_window.h"
-#include "stats/custom_stat.h"
-#include "stats/method_combo.h"
-#include "views/card_page.h"
-#include "views/graph_series.h"
-#include "views/graphs_page.h"
-#include "views/repeats_window.h"
-#include "views/sum_distribution.h"
-#include "widgets/chart_window.h"
+#include "core/app/busy.h"
+#include "core/stats/custom_stat.h"
+#include "core/views/graph_series.h"
+#include "core/views/sum_distribution.h"
+#include "gui/app/main_window.h"
+#include "gui/stats/method_combo.h"
+#include "gui/views/card_page.h"
+#include "gui/views/graphs_page.h"
+#include "gui/views/repeats_window.h"
+#include "gui/widgets/chart_window.h"
 
 namespace quorvel::gui {
 

@@ -1,4 +1,4 @@
-#include "views/graphs_page.h"
+#include "gui/views/graphs_page.h"
 
 #include <QChart>
 #include <QChartView>
@@ -11,8 +11,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "stats/method_combo.h"
-#include "views/card_page.h"
+#include "gui/stats/method_combo.h"
+#include "gui/views/card_page.h"
 
 namespace quorvel::gui {
 

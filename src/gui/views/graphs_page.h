@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "views/view_series.h"
-#include "views/view_stamp.h"
+#include "core/views/view_series.h"
+#include "core/views/view_stamp.h"
 
 class QChart;
 class QValueAxis;

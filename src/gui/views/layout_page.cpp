@@ -1,4 +1,4 @@
-#include "views/layout_page.h"
+#include "gui/views/layout_page.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui_state.h"
-#include "views/card_page.h"
-#include "views/panel_splitter.h"
+#include "core/app/ui_state.h"
+#include "gui/views/card_page.h"
+#include "gui/views/panel_splitter.h"
 
 namespace quorvel::gui {
 

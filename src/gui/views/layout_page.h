@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "views/layout.h"
+#include "core/views/layout.h"
 
 class QTableView;
 class QTableWidget;

@@ -1,4 +1,4 @@
-#include "views/panel_splitter.h"
+#include "gui/views/panel_splitter.h"
 
 #include <algorithm>
 

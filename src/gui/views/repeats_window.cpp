@@ -1,4 +1,4 @@
-#include "views/repeats_window.h"
+#include "gui/views/repeats_window.h"
 
 #include <QChart>
 #include <QChartView>
@@ -16,8 +16,8 @@
 #include <exception>
 #include <string>
 
-#include "app/window_layout.h"
-#include "views/card_page.h"
+#include "gui/app/window_layout.h"
+#include "gui/views/card_page.h"
 
 namespace quorvel::gui {
 

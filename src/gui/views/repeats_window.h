@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui_host.h"
-#include "app/ui_state.h"
-#include "views/repeats_analysis.h"
+#include "core/app/ui_state.h"
+#include "core/util/ui_host.h"
+#include "core/views/repeats_analysis.h"
 
 class QChart;
 class QSplitter;

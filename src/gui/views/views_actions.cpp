@@ -4,12 +4,12 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "app/busy.h"
-#include "app/main_window.h"
-#include "combos/filter_pass.h"
-#include "views/card_page.h"
-#include "views/layout_page.h"
-#include "views/week_page.h"
+#include "core/app/busy.h"
+#include "core/combos/filter_pass.h"
+#include "gui/app/main_window.h"
+#include "gui/views/card_page.h"
+#include "gui/views/layout_page.h"
+#include "gui/views/week_page.h"
 
 namespace quorvel::gui {
 

@@ -3,13 +3,13 @@
 #include <QTableView>
 #include <functional>
 
-#include "app/main_window.h"
-#include "app/option_toggle.h"
-#include "archive/draws_page.h"
-#include "views/card_page.h"
-#include "views/graphs_page.h"
-#include "views/layout_page.h"
-#include "views/week_page.h"
+#include "gui/app/main_window.h"
+#include "gui/app/option_toggle.h"
+#include "gui/archive/draws_page.h"
+#include "gui/views/card_page.h"
+#include "gui/views/graphs_page.h"
+#include "gui/views/layout_page.h"
+#include "gui/views/week_page.h"
 
 namespace quorvel::gui {
 

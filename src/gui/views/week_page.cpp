@@ -1,4 +1,4 @@
-#include "views/week_page.h"
+#include "gui/views/week_page.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -17,9 +17,9 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "app/ui_state.h"
-#include "views/card_page.h"
-#include "views/panel_splitter.h"
+#include "core/app/ui_state.h"
+#include "gui/views/card_page.h"
+#include "gui/views/panel_splitter.h"
 
 namespace quorvel::gui {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "views/week.h"
+#include "core/views/week.h"
 
 class QChartView;
 class QTableView;

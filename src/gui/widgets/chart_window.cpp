@@ -1,4 +1,4 @@
-#include "widgets/chart_window.h"
+#include "gui/widgets/chart_window.h"
 
 #include <QChart>
 #include <QChartView>
@@ -12,9 +12,9 @@
 #include <cmath>
 #include <exception>
 
-#include "app/window_layout.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
+#include "gui/app/window_layout.h"
 
 namespace quorvel::gui {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/ui_state.h"
+#include "core/app/ui_state.h"
 
 class QCheckBox;
 class QChart;

@@ -1,4 +1,4 @@
-#include "widgets/sheet_export.h"
+#include "gui/widgets/sheet_export.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -7,8 +7,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include "util/format.h"
-#include "util/safe_file.h"
+#include "core/util/format.h"
+#include "core/util/safe_file.h"
 
 namespace quorvel::gui {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/ui_host.h"
-#include "export/xlsx_sheet.h"
+#include "core/export/xlsx_sheet.h"
+#include "core/util/ui_host.h"
 
 class QTableView;
 class QWidget;

@@ -1,10 +1,10 @@
-#include "widgets/wait_window.h"
+#include "gui/widgets/wait_window.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/qt_ui_host.h"
+#include "gui/app/qt_ui_host.h"
 
 namespace quorvel::gui {
 

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "archive/download_owner.h"
+#include "core/archive/download_owner.h"
 
 class QLabel;
 

@@ -1,14 +1,14 @@
-#include "stats/families/channels.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/channels.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 
-#include "model/lists.h"
-#include "model/matching.h"
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
-#include "util/text.h"
+#include "core/model/lists.h"
+#include "core/model/matching.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
+#include "core/util/text.h"
 
 namespace quorvel {
 

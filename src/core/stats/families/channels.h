@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

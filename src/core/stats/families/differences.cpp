@@ -1,11 +1,11 @@
-#include "stats/families/differences.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/differences.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "stats/registry.h"
-#include "util/format.h"
+#include "core/stats/registry.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

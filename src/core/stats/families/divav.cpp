@@ -1,11 +1,11 @@
-#include "stats/families/divav.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/divav.h"
+#include "core/stats/families/make_stat.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "model/matching.h"
-#include "stats/registry.h"
+#include "core/model/matching.h"
+#include "core/stats/registry.h"
 
 namespace quorvel {
 

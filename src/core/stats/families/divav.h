@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "stats/families/formula.h"
+#include "core/stats/families/formula.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,11 +1,11 @@
-#include "stats/families/matrix.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/matrix.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/families/channels.h"
+#include "core/stats/families/channels.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
-#include "stats/families/numbers.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/numbers.h"
+#include "core/stats/families/make_stat.h"
 
 #include <string>
 
-#include "stats/registry.h"
+#include "core/stats/registry.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "stats/families/segments.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/segments.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 
-#include "model/lists.h"
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
+#include "core/model/lists.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

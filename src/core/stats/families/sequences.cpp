@@ -1,9 +1,9 @@
-#include "stats/families/sequences.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/sequences.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 
-#include "stats/registry.h"
+#include "core/stats/registry.h"
 
 namespace quorvel {
 

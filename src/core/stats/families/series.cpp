@@ -1,13 +1,13 @@
-#include "stats/families/series.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/series.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 #include <string>
 
-#include "model/matching.h"
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
+#include "core/model/matching.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "stats/families/shredding.h"
+#include "core/stats/families/shredding.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "stats/registry.h"
-#include "stats/stat_list.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
 
 namespace quorvel {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "stats/custom_stat.h"
-#include "stats/families/formula.h"
+#include "core/stats/custom_stat.h"
+#include "core/stats/families/formula.h"
 
 namespace quorvel {
 

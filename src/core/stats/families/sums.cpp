@@ -1,9 +1,9 @@
-#include "stats/families/sums.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/sums.h"
+#include "core/stats/families/make_stat.h"
 
-#include "model/transforms.h"
-#include "stats/registry.h"
-#include "util/format.h"
+#include "core/model/transforms.h"
+#include "core/stats/registry.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

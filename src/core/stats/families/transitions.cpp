@@ -1,15 +1,15 @@
-#include "stats/families/transitions.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/transitions.h"
+#include "core/stats/families/make_stat.h"
 
 #include <algorithm>
 #include <string>
 
-#include "model/matching.h"
-#include "stats/families/channels.h"
-#include "stats/families/segments.h"
-#include "stats/registry.h"
-#include "stats/stat_list.h"
-#include "util/format.h"
+#include "core/model/matching.h"
+#include "core/stats/families/channels.h"
+#include "core/stats/families/segments.h"
+#include "core/stats/registry.h"
+#include "core/stats/stat_list.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

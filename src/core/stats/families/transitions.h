@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "stats/custom_stat.h"
+#include "core/stats/custom_stat.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "stats/families/value_combs.h"
-#include "stats/families/make_stat.h"
+#include "core/stats/families/value_combs.h"
+#include "core/stats/families/make_stat.h"
 
 #include <string>
 
-#include "model/transforms.h"
-#include "stats/registry.h"
-#include "util/format.h"
+#include "core/model/transforms.h"
+#include "core/stats/registry.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 

@@ -1,13 +1,13 @@
-#include "app/ini_file.h"
+#include "core/util/ini_file.h"
 
 #include <charconv>
 #include <optional>
 #include <system_error>
 
-#include "util/error.h"
-#include "util/safe_file.h"
-#include "util/text.h"
-#include "util/text_file.h"
+#include "core/util/error.h"
+#include "core/util/safe_file.h"
+#include "core/util/text.h"
+#include "core/util/text_file.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-#include "app/languages.h"
+#include "core/util/languages.h"
 
-#include "app/version.h"
-#include "util/format.h"
+#include "core/util/format.h"
+#include "core/util/version.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
-#include "app/ui_host.h"
+#include "core/util/ui_host.h"
 
-#include "util/format.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 
