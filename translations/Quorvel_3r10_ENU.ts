@@ -1,6 +1,21 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>EntryChecks</name>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is not valid!</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>Please enter a comment!</translation>
+    </message>
+    <message>
+        <source>Запись с таким комментарией уже присутствует в списке!<byte value="xd" />Выберите другой комментарий.</source>
+        <translation>A record with this comment is already in the list!<byte value="xd" />Choose another comment.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Книги Microsoft Excel (*.xlsx)</source>
@@ -1061,10 +1076,6 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Комментарий к ставке:</source>
         <translation>Stake comment:</translation>
     </message>
-    <message>
-        <source>Необходимо ввести комментарий!</source>
-        <translation>Please enter a comment!</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::gui::ParamsDialog</name>
@@ -1237,18 +1248,6 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Шаг:</source>
         <translation>Step:</translation>
-    </message>
-    <message>
-        <source>Введена некорректная комбинация!</source>
-        <translation>The combination is not valid!</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести комментарий!</source>
-        <translation>Please enter a comment!</translation>
-    </message>
-    <message>
-        <source>Запись с таким комментарией уже присутствует в списке!<byte value="xd" />Выберите другой комментарий.</source>
-        <translation>A record with this comment is already in the list!</translation>
     </message>
 </context>
 <context>
@@ -1451,14 +1450,6 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Комментарий к ставке:</source>
         <translation>Stake comment:</translation>
-    </message>
-    <message>
-        <source>Введена некорректная комбинация!</source>
-        <translation>The combination entered is not valid!</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести комментарий!</source>
-        <translation>A comment is required!</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
+#include "core/stakes/entry_checks.h"
 #include "core/stakes/regular.h"
 #include "core/util/format.h"
 #include "core/util/text.h"
@@ -68,19 +69,16 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     }
     draft.Comment = args[0];
     // The dialog's checks, in its order.
+    const auto typedStart = start ? std::optional<std::string_view>(*start) : std::nullopt;
+    if (const EntryProblem problem = CheckRegularEntry(typedStart, draft.Comment, workspace.Regulars());
+        problem != EntryProblem::None) {
+        err << EntryProblemText(problem) << "\n";
+        return 1;
+    }
     if (start) {
-        const auto comb = ParseRegularStart(*start);
-        if (!comb) {
-            err << "Введена некорректная комбинация!\n";
-            return 1;
-        }
-        draft.Start = *comb;
+        draft.Start = *ParseRegularStart(*start);
     } else if (rows.size() == 1 && rows[0] < workspace.Combs().CombCount()) {
         draft.Start = workspace.Combs().CombAt(rows[0]);
-    }
-    if (auto problem = RegularCommentProblem(workspace.Regulars(), draft.Comment)) {
-        err << *problem << "\n";
-        return 1;
     }
     if (workspace.AddRegulars(draft, rows) == 0) return 1;
     PrintCount(workspace, out);

@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_sheet.h"
 #include "core/app/workspace.h"
+#include "core/stakes/entry_checks.h"
 #include "core/stakes/stake_record.h"
 #include "core/util/format.h"
 #include "core/util/text.h"
@@ -41,16 +42,13 @@ int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream&
         err << "Укажите одну ставку вида \"v1;v2;v3\"; см. quorvel --help\n";
         return 1;
     }
-    // The stake dialog's checks, in its order.
+    // The stake dialog's checks; without a comment the stake keeps its default one.
+    if (const EntryProblem problem = CheckStakeEntry(args[0], comment.value_or(stake.Comment.Text()));
+        problem != EntryProblem::None) {
+        err << EntryProblemText(problem) << "\n";
+        return 1;
+    }
     const auto values = ParseStakeValues(args[0]);
-    if (!values) {
-        err << "Введена некорректная комбинация!\n";
-        return 1;
-    }
-    if (comment && TrimBlanks(*comment).empty()) {
-        err << "Необходимо ввести комментарий!\n";
-        return 1;
-    }
     stake.DrawNumber = draw;
     stake.Values = *values;
     if (comment) stake.Comment.SetText(*comment);

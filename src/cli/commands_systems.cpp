@@ -5,6 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
+#include "core/stakes/entry_checks.h"
 #include "core/util/format.h"
 #include "core/util/text.h"
 
@@ -48,8 +49,8 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
         return 1;
     }
     // The multi-stake dialog's check.
-    if (comment && TrimBlanks(*comment).empty()) {
-        err << "Необходимо ввести комментарий!\n";
+    if (comment && CheckComment(*comment) != EntryProblem::None) {
+        err << EntryProblemText(CheckComment(*comment)) << "\n";
         return 1;
     }
     if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;

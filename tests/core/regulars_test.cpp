@@ -3,6 +3,7 @@
 #include "core/app/workspace.h"
 #include "core/archive/draws_file.h"
 #include "core/model/text_forms.h"
+#include "core/stakes/entry_checks.h"
 #include "core/stakes/regulars_file.h"
 #include "core/util/endian.h"
 #include "support/fake_ui_host.h"
@@ -109,12 +110,20 @@ TEST(RegularStart, OnlyThreeWholeValuesFromZeroToNine) {
         EXPECT_FALSE(ParseRegularStart(bad)) << bad;
 }
 
-TEST(RegularComment, MustBeGivenAndNewWhateverItsCase) {
+TEST(EntryChecks, RefuseWhatEveryDialogAndCommandRefusesInOneOrder) {
     const std::vector<TRegular> regulars = {Regular("Регулярная ставка", "1;2;3", 1)};
-    EXPECT_EQ(RegularCommentProblem(regulars, "  "), "Необходимо ввести комментарий!");
-    EXPECT_EQ(RegularCommentProblem(regulars, "РЕГУЛЯРНАЯ Ставка"),
-              "Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
-    EXPECT_FALSE(RegularCommentProblem(regulars, "Регулярная ставка 2"));
+    EXPECT_EQ(CheckRegularEntry(std::nullopt, "  ", regulars), EntryProblem::NoComment);
+    EXPECT_EQ(CheckRegularEntry(std::nullopt, "РЕГУЛЯРНАЯ Ставка", regulars), EntryProblem::CommentInUse);
+    EXPECT_EQ(CheckRegularEntry(std::nullopt, "Регулярная ставка 2", regulars), EntryProblem::None);
+    // The typed start is checked first, and only when it is typed.
+    EXPECT_EQ(CheckRegularEntry("1;2", " ", regulars), EntryProblem::BadCombination);
+    EXPECT_EQ(CheckRegularEntry("1;2;3", "Другая", regulars), EntryProblem::None);
+    // A stake: the values first, then a comment that is more than blanks.
+    EXPECT_EQ(CheckStakeEntry("1;2;10", ""), EntryProblem::BadCombination);
+    EXPECT_EQ(CheckStakeEntry("1;2;3", " \t "), EntryProblem::NoComment);
+    EXPECT_EQ(CheckStakeEntry("1,2,3", "Ставка"), EntryProblem::None);
+    EXPECT_STREQ(EntryProblemText(EntryProblem::CommentInUse),
+                 "Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
 }
 
 TEST(RegularsFile, RoundTripKeepsEveryByte) {

@@ -50,6 +50,9 @@ private slots:
         QCOMPARE(dialog.Comment().size(), 64);
         dialog.CommentEdit()->clear();
         QCOMPARE(dialog.Problem().value_or(""), QString("Необходимо ввести комментарий!"));
+        // Blanks are no comment either, as for a regular and on the command line.
+        dialog.CommentEdit()->setText("   ");
+        QCOMPARE(dialog.Problem().value_or(""), QString("Необходимо ввести комментарий!"));
         dialog.DrawsBox()->setValue(70000);
         QCOMPARE(dialog.Draws(), 65535);
         Screenshot(dialog, "multi_stake_dialog.png");

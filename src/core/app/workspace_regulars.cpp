@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "core/app/workspace.h"
+#include "core/stakes/entry_checks.h"
 #include "core/stakes/regulars_file.h"
 #include "core/util/error.h"
 #include "core/util/format.h"
@@ -86,8 +87,9 @@ void Workspace::ClearRegulars() {
 }
 
 int Workspace::AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows) {
-    if (auto problem = RegularCommentProblem(regulars_, draft.Comment)) {
-        host_.ShowError(*problem);
+    if (const EntryProblem problem = CheckRegularEntry(std::nullopt, draft.Comment, regulars_);
+        problem != EntryProblem::None) {
+        host_.ShowError(EntryProblemText(problem));
         return 0;
     }
     std::vector<int> rows = chosenRows;

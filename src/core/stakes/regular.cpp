@@ -99,16 +99,6 @@ std::optional<TComb> ParseRegularStart(std::string_view text) {
     return comb;
 }
 
-std::optional<std::string> RegularCommentProblem(const std::vector<TRegular>& regulars,
-                                                 std::string_view comment) {
-    if (TrimBlanks(comment).empty()) return "Необходимо ввести комментарий!";
-    for (const TRegular& regular : regulars) {
-        if (SameTextIgnoringCase(regular.Comment.Text(), comment))
-            return "Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.";
-    }
-    return std::nullopt;
-}
-
 std::vector<TRegular> RegularsFromDraft(const TRegularDraft& draft,
                                         const std::vector<std::pair<int, TComb>>& chosen) {
     TRegular regular;

@@ -76,11 +76,6 @@ struct TRegularDraft {
     int Step = 1;
 };
 
-// The adding checks after the start combination's: a comment, and one that no regular has
-// yet (letters compared without regard to case). The message, or nothing when it may be added.
-std::optional<std::string> RegularCommentProblem(const std::vector<TRegular>& regulars,
-                                                 std::string_view comment);
-
 // The regulars a draft makes: one, or with several combinations chosen (and a constant start)
 // one per combination, its comment followed by " (N)" with the combination's list position N.
 // Combinations are given with their list rows counted from 0.

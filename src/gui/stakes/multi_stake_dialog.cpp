@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "gui/stakes/entry_problem_text.h"
 #include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
@@ -39,8 +40,7 @@ MultiStakeDialog::MultiStakeDialog(int drawNumber, const QString& comment, QWidg
 }
 
 std::optional<QString> MultiStakeDialog::Problem() const {
-    if (comment_->text().isEmpty()) return tr("Необходимо ввести комментарий!");
-    return std::nullopt;
+    return EntryProblemMessage(CheckComment(comment_->text().toStdString()));
 }
 
 int MultiStakeDialog::DrawNumber() const {

@@ -11,6 +11,7 @@
 
 #include "core/model/text_forms.h"
 #include "core/util/text.h"
+#include "gui/stakes/entry_problem_text.h"
 #include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
@@ -75,13 +76,9 @@ void RegularDialog::FollowChoice() {
 }
 
 std::optional<QString> RegularDialog::Problem() const {
-    if (StartTyped() && !ParseRegularStart(start_->text().toStdString()))
-        return tr("Введена некорректная комбинация!");
-    const std::string comment = comment_->text().toStdString();
-    if (TrimBlanks(comment).empty()) return tr("Необходимо ввести комментарий!");
-    if (RegularCommentProblem(regulars_, comment))
-        return tr("Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
-    return std::nullopt;
+    const std::string start = start_->text().toStdString();
+    const auto typedStart = StartTyped() ? std::optional<std::string_view>(start) : std::nullopt;
+    return EntryProblemMessage(CheckRegularEntry(typedStart, comment_->text().toStdString(), regulars_));
 }
 
 TRegularDraft RegularDialog::Draft() const {

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <climits>
 
+#include "gui/stakes/entry_problem_text.h"
+
 namespace quorvel::gui {
 
 namespace {
@@ -60,9 +62,7 @@ StakeDialog::StakeDialog(const TStakeRecord& stake, QWidget* parent)
 }
 
 std::optional<QString> StakeDialog::Problem() const {
-    if (!ParseStakeValues(values_->text().toStdString())) return tr("Введена некорректная комбинация!");
-    if (comment_->text().isEmpty()) return tr("Необходимо ввести комментарий!");
-    return std::nullopt;
+    return EntryProblemMessage(CheckStakeEntry(values_->text().toStdString(), comment_->text().toStdString()));
 }
 
 TStakeRecord StakeDialog::Stake() const {
