@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/app/workspace.h"
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 
 namespace {
 

@@ -6,9 +6,10 @@
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
 #include "core/scenario/filter_item.h"
-#include "core/scenario/scenario_run.h"
 #include "core/scenario/script_line.h"
-#include "core/scenario/shard_merge.h"
+#include "core/scenario_run/filter_step.h"
+#include "core/scenario_run/scenario_run.h"
+#include "core/scenario_run/shard_merge.h"
 #include "core/util/error.h"
 #include "core/util/text.h"
 
@@ -211,7 +212,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         // there is still a choice to make.
         for (const TFilterPart& part : ExpandFilterItem(item, workspace.Stats())) {
             if (workspace.Combs().CombCount() <= 1) break;
-            workspace.RunFilterPart(part, &log);
+            RunFilterPart(workspace, part, &log);
         }
     } catch (const std::exception& e) {
         workspace.Stats().RestoreWeights();

@@ -4,7 +4,7 @@
 
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 #include "core/util/codepage.h"
 #include "core/util/format.h"
 #include "core/util/safe_file.h"

@@ -7,6 +7,7 @@
 #include "core/model/text_forms.h"
 #include "core/scenario/filter_item.h"
 #include "core/scenario/selection_rules.h"
+#include "core/scenario_run/filter_step.h"
 #include "core/util/error.h"
 #include "support/fake_ui_host.h"
 #include "support/made_up_workspace.h"
@@ -138,7 +139,7 @@ protected:
         EXPECT_EQ(parts.size(), 1u);
         return parts.front();
     }
-    void Run(const std::string& text) { workspace->RunFilterPart(Part(text), &log); }
+    void Run(const std::string& text) { RunFilterPart(*workspace, Part(text), &log); }
     // A new list of all combinations and an empty log.
     void Fresh() {
         workspace->GenerateCombsList(workspace->StoredGenerateParams(), false);
@@ -276,7 +277,7 @@ TEST_F(FilterWalk, SortColumnsValueKeysAndWeights) {
     Run("TSD1#NUMS:10#WMV:0#ST:1#0:0:2:0:1");
     EXPECT_EQ(stats.Config.Weights, (WeightCoefficients{0, 0, 2, false, true}));
     log.Lines.clear();
-    workspace->RunFilterPart(Part("TMD1#NUMS:10#WMV:1000#SF:0"), nullptr);  // weight = count < 1000
+    RunFilterPart(*workspace, Part("TMD1#NUMS:10#WMV:1000#SF:0"), nullptr);  // weight = count < 1000
     EXPECT_EQ(stats.Config.Weights, (WeightCoefficients{1, 0, 0, false, false}));
     EXPECT_TRUE(log.Lines.empty());
     EXPECT_EQ(Combs(), 729);

@@ -7,7 +7,7 @@
 #include "core/archive/draws_file.h"
 #include "core/model/text_forms.h"
 #include "core/scenario/filter_variants.h"
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 #include "core/util/codepage.h"
 #include "core/util/error.h"
 #include "core/util/safe_file.h"

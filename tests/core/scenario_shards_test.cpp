@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/workspace.h"
-#include "core/scenario/scenario_run.h"
-#include "core/scenario/shard_merge.h"
+#include "core/scenario_run/scenario_run.h"
+#include "core/scenario_run/shard_merge.h"
 #include "core/util/codepage.h"
 #include "core/util/error.h"
 #include "core/util/safe_file.h"

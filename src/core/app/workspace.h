@@ -248,12 +248,21 @@ public:
     void UseScenarioUnsaved(std::vector<std::string> lines) { scenario_.Assign(std::move(lines)); }
     // Deletes every scenario log of the data directory and reports what went.
     void DeleteScenarioLogs();
-    // Runs one filter variant on the combination list: computes the step's statistics table,
-    // walks it by the selection rule until a stop condition holds, filters, and rolls back a
-    // filtering that emptied the list. Log lines go to the sink (none: the log is off). A step
-    // that cannot run throws Error with its message; a stop request ends the walk at once.
-    // The caller has backed up the weights (TStatList::BackupWeights) for steps without their own.
-    void RunFilterPart(const TFilterPart& part, ScenarioLogSink* log);
+    // A filter step's table, sorted for the step, with the texts its rule reads.
+    struct StepTable {
+        std::array<int, 4> Signature{};
+        TStatTable Table;
+        std::vector<TStatValues> Rows;
+        std::string Source;  // the method as the applied-filters list names it
+    };
+    // The table a filter step walks: the step's method, window and sort column become the
+    // statistics tab's, its weights apply, and the table is computed or taken from the step cache.
+    const StepTable& UseStepTable(const TFilterPart& part);
+    // Keeps or removes the combinations carrying the values of those rows of a computed table.
+    bool FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
+                           const std::vector<int>& rows, bool exclude);
+    // A filtering that emptied the list is undone, and the undo list says so.
+    void UndoEmptiedFilter();
     // The stop request of a scenario run: set by the run's owner, or by the host's stop poll.
     bool ScriptStopRequested();
     void RequestScriptStop() { scriptStop_ = true; }
@@ -274,6 +283,9 @@ public:
     // the statistics tab's state. A workspace that works out passes for another one runs them
     // exactly as that one would.
     void CopyRunStateFrom(const Workspace& other);
+    // A workspace over the same data directory that works out passes for the main one: a whole
+    // copy of its run state, talking to its own host. It never writes a file of the directory.
+    static std::unique_ptr<Workspace> PassCopyOf(const Workspace& main, UiHost& host);
     // What a pass leaves besides its effects: the combination list and the statistics tab's
     // method, window and table.
     struct PassEndState {
@@ -367,8 +379,10 @@ public:
     // newest, then checks; the offset is restored whatever happens. False when an append failed.
     bool TestRegulars(const std::vector<int>& indices, int tests);
 
+    // The stakes file changed: the listeners hear it (moveToEnd shows the last record).
+    void RefreshStakes(bool moveToEnd);
+
 private:
-    friend class ScenarioRunner;
     bool ViewsLive() const { return !viewsSuspended_; }
     // Deletes the logs, or says there are none, and shows the report.
     void DeleteLogFiles(const std::vector<std::filesystem::path>& files);
@@ -402,7 +416,6 @@ private:
     TCombList combs_;
     std::optional<std::pair<TCombsGenerateParams, TCombsArray>> startList_;
     // Stakes and rating
-    void RefreshStakes(bool moveToEnd);
     void RefreshRating();
     void SaveRating();
     bool ratingSaveDeferred_ = false;
@@ -419,24 +432,15 @@ private:
     TScenario scenario_;
     std::vector<ScenarioListener*> scenarioListeners_;
     std::atomic<bool> scriptStop_{false};
-    // A filter step's table, sorted for the step, with the texts its rule reads.
-    struct StepTable {
-        std::array<int, 4> Signature{};
-        TStatTable Table;
-        std::vector<TStatValues> Rows;
-        std::string Source;  // the method as the applied-filters list names it
-    };
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;
     std::map<std::array<int, 4>, TStatTable> stepTables_;  // in the order computed
     std::map<StepTableKey, std::shared_ptr<const StepTable>> sortedStepTables_;
     std::shared_ptr<const StepTable> shownStepTable_;
-    const StepTable& UseStepTable();
+    const StepTable& CachedStepTable();
     // The entry's table over the window at the offset, in the order computed; errors are shown
     // and give an empty table.
     TStatTable ComputeTableOf(int entry);
-    bool FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
-                           const std::vector<int>& rows, bool exclude);
     std::atomic<bool> viewsSuspended_{false};
     // System games
     bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);

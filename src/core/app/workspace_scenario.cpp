@@ -143,6 +143,12 @@ bool Workspace::ScriptStopRequested() {
     return scriptStop_;
 }
 
+std::unique_ptr<Workspace> Workspace::PassCopyOf(const Workspace& main, UiHost& host) {
+    auto copy = std::make_unique<Workspace>(main.Dir(), host, std::vector<std::string>{}, Mode::CommandLine);
+    copy->CopyRunStateFrom(main);
+    return copy;
+}
+
 void Workspace::CopyRunStateFrom(const Workspace& other) {
     archive_.Assign(other.archive_.Draws());
     archive_.SetOffset(other.archive_.Offset());
@@ -168,33 +174,11 @@ void Workspace::AdoptPassEnd(PassEndState state) {
     RefreshCombs();
 }
 
-namespace {
-
-void WriteLog(ScenarioLogSink* log, const std::string& line) {
-    if (log != nullptr) log->WriteLine(line);
-}
-
-// The line is only formatted when the log is on: a scenario test runs this many thousand times.
-template <typename MakeLine>
-void WriteLogLazy(ScenarioLogSink* log, MakeLine makeLine) {
-    if (log != nullptr) log->WriteLine(makeLine());
-}
-
-std::string FilterModeLine(bool keep) {
-    return keep ? "Оставляем выделенные значения..." : "Удаляем выделенные значения...";
-}
-
-std::string StepLine(int step, const TStatValues& row) {
-    return Format("Шаг %.3d. Выделение строки: %s", {step, StatRowLogText(row)});
-}
-
-}  // namespace
-
 // Variants that share method, window and offset share the table: it is computed once per pass
 // and weights, and sorted once for each sort column the steps ask for. A table is always sorted
 // from the order it was computed in, so what a step sees does not depend on which steps came
 // before it.
-const Workspace::StepTable& Workspace::UseStepTable() {
+const Workspace::StepTable& Workspace::CachedStepTable() {
     const std::array<int, 4> signature{archive_.Count(), archive_.Offset(), options_.DrawsStatLen,
                                        statTable_.Entry};
     // Other weights give other tables, and a test that moved to another offset no longer needs
@@ -243,95 +227,19 @@ void Workspace::ShowLastStepTable() {
     shownStepTable_.reset();
 }
 
-void Workspace::RunFilterPart(const TFilterPart& part, ScenarioLogSink* log) {
-    if (!part.Enabled) return;
-    // Only a method the statistics tab offers can run: the user may have hidden it, or the
-    // scenario may come from a program with other methods.
-    if (!stats_.IsOffered(part.Method, false)) {
-        const bool known = part.Method >= 0 && part.Method < stats_.Count();
-        const TStatMethod* entry = known ? &stats_.Items[static_cast<size_t>(part.Method)] : nullptr;
-        throw Error(
-            Format("Метод расчета статистики \"%s\" на найден!\r%s\r\rВозможно, Вы отключили данных "
-                   "метод расчета либо использовали сценарий от другой модификации программы.",
-                   {entry != nullptr ? entry->Code() : std::string(),
-                    entry != nullptr ? entry->DisplayName() : std::string()}));
-    }
+const Workspace::StepTable& Workspace::UseStepTable(const TFilterPart& part) {
     statTable_.Entry = part.Method;
     statTable_.SortColumn = part.SortColumn;
     statTable_.Descending = true;
     options_.DrawsStatLen = part.DrawsCount;
-    WriteLogLazy(log, [&] {
-        return Format("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
-                      {stats_.ListText(part.Method, true), part.DrawsCount});
-    });
     stats_.ApplyWeights(part.WeightOverride, part.Weights);
-    const StepTable& table = UseStepTable();
-    const std::vector<TStatValues>& rows = table.Rows;
-    auto filterRows = [&](const std::vector<int>& chosen) {
-        return FilterByTableRows(table.Table, part.Method, table.Source, chosen, !part.KeepSelected);
-    };
-    if (log != nullptr) {
-        for (const TStatValues& values : rows)
-            log->WriteLine(StatRowLogText(values));
-    }
+    return CachedStepTable();
+}
 
-    const int count = static_cast<int>(rows.size());
-    const int first = part.BottomUp ? count - 1 : 0;
-    const int step = part.BottomUp ? -1 : 1;
-    auto rollBackWhenEmpty = [&](bool filtered) {
-        if (!filtered || combs_.CombCount() > 0) return false;
-        WriteLog(log, "{UNDO} Откат изменений...");
-        RestoreUndo(true);
-        combs_.AddUndoRow();
-        RefreshCombs();
-        return true;
-    };
-    int steps = 0;
-
-    if (part.MultiSelect) {
-        std::vector<int> selected;
-        for (int i = first; i >= 0 && i < count; i += step) {
-            if (ScriptStopRequested()) return;
-            const TStatValues& row = rows[static_cast<size_t>(i)];
-            // "SC" and "SZ" need a filtering per row, which this walk does not do.
-            if (part.StopCondition == StopST && steps >= part.StopValue) break;
-            if (RowEndsWalk(part, row)) break;
-            if (RowPassesRule(part, row)) {
-                selected.push_back(i);
-                WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
-            }
-            ++steps;
-        }
-        WriteLog(log, FilterModeLine(part.KeepSelected));
-        std::sort(selected.begin(), selected.end());  // a selection is filtered in table order
-        bool filtered = false;
-        if (selected.empty()) {
-            MakeUndoCopy(true);
-        } else {
-            filtered = filterRows(selected);
-        }
-        WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
-        rollBackWhenEmpty(filtered);
-        return;
-    }
-
-    for (int i = first; i >= 0 && i < count; i += step) {
-        if (ScriptStopRequested()) return;
-        const TStatValues& row = rows[static_cast<size_t>(i)];
-        if (part.StopCondition == StopSC && combs_.CombCount() <= part.StopValue) break;
-        if (RowEndsWalk(part, row)) break;
-        if (part.StopCondition == StopST && steps >= part.StopValue) break;
-        if (!RowPassesRule(part, row)) continue;
-        WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
-        WriteLog(log, FilterModeLine(part.KeepSelected));
-        const bool filtered = filterRows({i});
-        WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {combs_.CombCount()}); });
-        if (rollBackWhenEmpty(filtered)) {
-            if (part.StopCondition == StopSZ) break;
-        } else {
-            ++steps;
-        }
-    }
+void Workspace::UndoEmptiedFilter() {
+    RestoreUndo(true);
+    combs_.AddUndoRow();
+    RefreshCombs();
 }
 
 }  // namespace quorvel

@@ -7,7 +7,7 @@
 
 #include "core/scenario/pass_effects.h"
 #include "core/scenario/pass_plan.h"
-#include "core/scenario/run_inputs.h"
+#include "core/scenario/run_digests.h"
 
 namespace quorvel {
 

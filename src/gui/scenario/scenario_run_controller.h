@@ -7,7 +7,7 @@
 #include <optional>
 #include <thread>
 
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 
 namespace quorvel {
 class Workspace;

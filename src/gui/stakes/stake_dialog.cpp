@@ -62,7 +62,8 @@ StakeDialog::StakeDialog(const TStakeRecord& stake, QWidget* parent)
 }
 
 std::optional<QString> StakeDialog::Problem() const {
-    return EntryProblemMessage(CheckStakeEntry(values_->text().toStdString(), comment_->text().toStdString()));
+    return EntryProblemMessage(
+        CheckStakeEntry(values_->text().toStdString(), comment_->text().toStdString()));
 }
 
 TStakeRecord StakeDialog::Stake() const {

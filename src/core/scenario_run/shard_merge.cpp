@@ -1,4 +1,4 @@
-#include "core/scenario/shard_merge.h"
+#include "core/scenario_run/shard_merge.h"
 
 #include <algorithm>
 

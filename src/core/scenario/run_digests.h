@@ -7,8 +7,6 @@
 
 namespace quorvel {
 
-class Workspace;
-
 // What a back-test's passes are worked out from, as content digests: the scenario's lines, the
 // archive, and every setting a pass reads (analysis settings, catalogue with its names and
 // favourites, generation of the start list, shredding formulas, the options that change what is
@@ -22,7 +20,5 @@ struct RunDigests {
 };
 
 Sha256Digest DigestScenario(const std::vector<std::string>& lines);
-// May make the systems folder from the shipped systems, as playing a system would.
-RunDigests DigestRunInputs(Workspace& workspace);
 
 }  // namespace quorvel

@@ -1,4 +1,4 @@
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,6 +6,7 @@
 #include "core/app/workspace.h"
 #include "core/model/lists.h"
 #include "core/model/text_forms.h"
+#include "core/scenario_run/filter_step.h"
 #include "core/systems/system_game.h"
 #include "core/util/error.h"
 #include "core/util/format.h"
@@ -463,7 +464,7 @@ void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const 
     if (Stop()) return;
     for (const TFilterPart& part : variant.Parts) {
         if (!part.Enabled || ws_.Combs().CombCount() <= 1) continue;
-        ws_.RunFilterPart(part, StepLog());
+        RunFilterPart(ws_, part, StepLog());
         if (Stop()) return;
     }
     if (Stop()) return;

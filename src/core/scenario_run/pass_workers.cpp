@@ -1,8 +1,8 @@
-#include "core/scenario/pass_workers.h"
+#include "core/scenario_run/pass_workers.h"
 
 #include <atomic>
 
-#include "core/scenario/scenario_run.h"
+#include "core/scenario_run/scenario_run.h"
 
 namespace quorvel {
 
@@ -49,9 +49,7 @@ PassWorkers::PassWorkers(Workspace& main, int jobs, PassRange range, uint32_t se
     for (int i = 0; i < jobs; ++i) {
         auto worker = std::make_unique<Worker>();
         worker->Host = std::make_unique<WorkerHost>(worker->Abandoned);
-        worker->Ws = std::make_unique<Workspace>(main.Dir(), *worker->Host, std::vector<std::string>{},
-                                                 Workspace::Mode::CommandLine);
-        worker->Ws->CopyRunStateFrom(main);
+        worker->Ws = Workspace::PassCopyOf(main, *worker->Host);
         worker->Runner = std::make_unique<ScenarioRunner>(*worker->Ws, ScenarioRunHooks{}, seed);
         workers_.push_back(std::move(worker));
     }

@@ -14,8 +14,8 @@
 #include "core/scenario/filter_variants.h"
 #include "core/scenario/pass_effects.h"
 #include "core/scenario/pass_plan.h"
-#include "core/scenario/pass_workers.h"
 #include "core/scenario/scenario_log_file.h"
+#include "core/scenario_run/pass_workers.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "core/scenario/run_inputs.h"
+#include "core/scenario_run/run_inputs.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -81,13 +81,6 @@ void AddSystems(Sha256& sha, const std::filesystem::path& folder) {
 }
 
 }  // namespace
-
-Sha256Digest DigestScenario(const std::vector<std::string>& lines) {
-    Sha256 sha;
-    for (const std::string& line : lines)
-        sha.AddField(line);
-    return sha.Finish();
-}
 
 RunDigests DigestRunInputs(Workspace& workspace) {
     RunDigests digests;

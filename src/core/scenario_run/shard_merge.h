@@ -5,8 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/scenario/scenario_run.h"
 #include "core/scenario/shard_file.h"
+#include "core/scenario_run/run_inputs.h"
+#include "core/scenario_run/scenario_run.h"
 
 namespace quorvel {
 
