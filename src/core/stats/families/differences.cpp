@@ -129,17 +129,7 @@ namespace {
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                bool numeric, TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = std::move(code);
-    c.TitleFormat = std::move(title);
-    c.Group = 2;
-    c.Flags = flags;
-    c.Graph = graph;
-    c.NumericValues = numeric;
-    c.Create = create;
-    return c;
+    return StatRow(2, position, name, std::move(code), std::move(title), flags, graph, numeric, create);
 }
 
 // The tuple classes fill their patterns with their own size; only pairs exist in this game.

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <utility>
 
+#include "core/model/game.h"
 #include "core/stats/custom_stat.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 
@@ -10,6 +14,33 @@ namespace quorvel {
 template <typename Stat>
 std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
     return std::make_unique<Stat>(statClass, owner, param);
+}
+
+// One row of the registration table. Every family builds its rows here; the fields not named
+// keep the defaults of TStatClass.
+inline TStatClass StatRow(int group, int position, const char* name, std::string code, std::string title,
+                          uint8_t flags, bool graph, bool numeric, TStatClass::CreateFn create) {
+    TStatClass c;
+    c.Position = position;
+    c.ClassName = name;
+    c.CodeFormat = std::move(code);
+    c.TitleFormat = std::move(title);
+    c.Group = group;
+    c.Flags = flags;
+    c.Graph = graph;
+    c.NumericValues = numeric;
+    c.Create = create;
+    return c;
+}
+
+// A method over tuples of k positions, its code and title carrying k. No tuple of four positions
+// exists in a draw of three values, so that row is listed but not available.
+inline TStatClass TupleStatRow(int group, int position, const char* name, const char* code, const char* title,
+                               int k, TStatClass::CreateFn create) {
+    TStatClass c = StatRow(group, position, name, Format(code, {k}), Format(title, {k}), FeaturePositional,
+                           false, false, create);
+    c.Available = k <= PositionCount;
+    return c;
 }
 
 }  // namespace quorvel

@@ -86,16 +86,8 @@ public:
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = std::move(code);
-    c.TitleFormat = std::move(title);
-    c.Group = 4;
-    c.Flags = flags;
-    c.Graph = graph;
+    TStatClass c = StatRow(4, position, name, std::move(code), std::move(title), flags, graph, true, create);
     c.Available = false;
-    c.Create = create;
     return c;
 }
 
@@ -103,11 +95,7 @@ TStatClass Row(int position, const char* name, std::string code, std::string tit
 // a draw of three values having no tuple of four positions.
 TStatClass TupleRow(int position, const char* name, const char* code, const char* title, int k,
                     TStatClass::CreateFn create) {
-    TStatClass c =
-        Row(position, name, Format(code, {k}), Format(title, {k}), FeaturePositional, false, create);
-    c.Available = k <= PositionCount;
-    c.NumericValues = false;
-    return c;
+    return TupleStatRow(4, position, name, code, title, k, create);
 }
 
 }  // namespace

@@ -207,16 +207,7 @@ protected:
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = code;
-    c.TitleFormat = title;
-    c.Group = 0;
-    c.Flags = flags;
-    c.Graph = graph;
-    c.Create = create;
-    return c;
+    return StatRow(0, position, name, code, title, flags, graph, true, create);
 }
 
 }  // namespace

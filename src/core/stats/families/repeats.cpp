@@ -180,15 +180,8 @@ namespace {
 
 TStatClass Row(int position, const char* name, std::string code, std::string title,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = std::move(code);
-    c.TitleFormat = std::move(title);
-    c.Group = 7;
-    c.Flags = FeatureOtherDraw;
-    c.Create = create;
-    return c;
+    return StatRow(7, position, name, std::move(code), std::move(title), FeatureOtherDraw, false, true,
+                   create);
 }
 
 // The shifted members put the shift into the code without a blank and into the title with one.

@@ -156,27 +156,13 @@ namespace {
 
 TStatClass Row(int position, const char* name, std::string code, std::string title, uint8_t flags, bool graph,
                bool numericValues, TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = std::move(code);
-    c.TitleFormat = std::move(title);
-    c.Group = 5;
-    c.Flags = flags;
-    c.Graph = graph;
-    c.NumericValues = numericValues;
-    c.Create = create;
-    return c;
+    return StatRow(5, position, name, std::move(code), std::move(title), flags, graph, numericValues, create);
 }
 
 // A tuple class carries its k in its code and title already.
 TStatClass TupleRow(int position, const char* name, const char* code, const char* title, int k,
                     TStatClass::CreateFn create) {
-    TStatClass c =
-        Row(position, name, Format(code, {k}), Format(title, {k}), FeaturePositional, false, false, create);
-    // No tuple of four positions exists in a draw of three values.
-    c.Available = k <= PositionCount;
-    return c;
+    return TupleStatRow(5, position, name, code, title, k, create);
 }
 
 }  // namespace

@@ -140,16 +140,7 @@ namespace {
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, bool graph,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = code;
-    c.TitleFormat = title;
-    c.Group = 6;
-    c.Flags = FeaturePositional | FeatureFullSet;
-    c.Graph = graph;
-    c.Create = create;
-    return c;
+    return StatRow(6, position, name, code, title, FeaturePositional | FeatureFullSet, graph, true, create);
 }
 
 }  // namespace

@@ -221,16 +221,7 @@ namespace {
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, int group, uint8_t flags,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = code;
-    c.TitleFormat = title;
-    c.Group = group;
-    c.Flags = flags;
-    c.NumericValues = false;
-    c.Create = create;
-    return c;
+    return StatRow(group, position, name, code, title, flags, false, false, create);
 }
 
 }  // namespace

@@ -266,17 +266,7 @@ namespace {
 
 TStatClass Row(int position, const char* name, const char* code, const char* title, uint8_t flags, bool graph,
                bool numeric, TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = code;
-    c.TitleFormat = title;
-    c.Group = 1;
-    c.Flags = flags;
-    c.Graph = graph;
-    c.NumericValues = numeric;
-    c.Create = create;
-    return c;
+    return StatRow(1, position, name, code, title, flags, graph, numeric, create);
 }
 
 std::string SumRangeTitle(int param) {

@@ -196,16 +196,8 @@ constexpr uint8_t SD = FeaturePositional | FeatureOtherDraw;
 // parameter of the entry.
 TStatClass Row(int position, const char* name, std::string code, const char* title, int draws, uint8_t flags,
                TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = std::move(code);
-    c.TitleFormat = Format(title, {draws});
-    c.Group = TransitionsGroup;
-    c.Flags = flags;
-    c.NumericValues = false;
-    c.Create = create;
-    return c;
+    return StatRow(TransitionsGroup, position, name, std::move(code), Format(title, {draws}), flags, false,
+                   false, create);
 }
 
 std::pair<int, int> Positions(const TStatList&) {

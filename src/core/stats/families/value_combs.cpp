@@ -102,34 +102,19 @@ constexpr uint8_t S = FeaturePositional;
 // A member with its tuple size fixed: code and title come already formatted with k.
 TStatClass Fixed(int position, const char* name, const char* code, const char* title, int k, uint8_t flags,
                  TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = Format(code, {k});
-    c.TitleFormat = Format(title, {k});
-    c.Group = 0;
-    c.Flags = flags;
+    TStatClass c =
+        StatRow(0, position, name, Format(code, {k}), Format(title, {k}), flags, false, false, create);
     c.Available = k <= PositionCount;
-    c.NumericValues = false;
-    c.Create = create;
     return c;
 }
 
 // A member whose parameter is the start position; the tuple size is part of the code.
 TStatClass Ranged(int position, const char* name, int k, const char* title, TStatClass::ParamRangeFn range,
                   TStatClass::CreateFn create) {
-    TStatClass c;
-    c.Position = position;
-    c.ClassName = name;
-    c.CodeFormat = Format("KNP%d", {k}) + "%d";
-    c.TitleFormat = title;
+    TStatClass c = StatRow(0, position, name, Format("KNP%d", {k}) + "%d", title, S, false, false, create);
     c.HelpTopic = Format("KNP%d", {k});
-    c.Group = 0;
-    c.Flags = S;
     c.Available = k <= PositionCount;
-    c.NumericValues = false;
     c.ParamRange = range;
-    c.Create = create;
     return c;
 }
 
