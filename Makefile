@@ -5,15 +5,18 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-asan test-tsan fuzz run bench clean install uninstall
+.PHONY: all setup configure build test test-asan test-tsan fuzz run bench clean install uninstall \
+        check check-layers format format-check
 
 all: build
 
 setup:
 	@scripts/setup.sh
 
+# Extra CMake settings for the main build, e.g. CMAKE_ARGS=-DQUORVEL_WERROR=ON (as CI builds).
+CMAKE_ARGS ?=
 $(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 
 configure: setup $(BUILD_DIR)/build.ninja
 
@@ -87,6 +90,20 @@ uninstall:
 	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "Nothing installed from $(BUILD_DIR)"; exit 1; }
 	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
 	@sed -e 's|/[^/]*$$||' $(BUILD_DIR)/install_manifest.txt | sort -ru | xargs -d '\n' rmdir -p --ignore-fail-on-non-empty 2>/dev/null || true
+
+# Source checks: the include layers, and the formatting of every C++ file.
+SOURCES = $(shell git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' \
+                                'fuzz/*.h' 'fuzz/*.cpp')
+check: check-layers format-check
+
+check-layers:
+	@scripts/check-layers
+
+format-check: setup
+	@clang-format --dry-run --Werror $(SOURCES) && echo "format-check: $(words $(SOURCES)) files formatted"
+
+format: setup
+	clang-format -i $(SOURCES)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev ccache tinyproxy
+  clang-format  # make format-check
   xvfb xauth
   parallel rsync  # scripts/backtest-parallel: GNU parallel, and rsync for its transfers to other hosts
 )

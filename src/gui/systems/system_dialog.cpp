@@ -46,9 +46,9 @@ uint8_t ByteOf(const QLineEdit* edit) {
 
 }  // namespace
 
-SystemDialog::SystemDialog(const TSystemData& data, bool editable, QWidget* parent)
+SystemDialog::SystemDialog(const TSystemData& system, bool editable, QWidget* parent)
     : QDialog(parent),
-      data_(data),
+      data_(system),
       editable_(editable),
       title_(new QLineEdit(this)),
       description_(new QPlainTextEdit(this)),
@@ -65,7 +65,7 @@ SystemDialog::SystemDialog(const TSystemData& data, bool editable, QWidget* pare
       last_(ReadOnlyEdit(this)) {
     setObjectName("TFormSystem");
     setWindowTitle(tr("Система"));
-    const TSystemInfo& info = data.Info;
+    const TSystemInfo& info = system.Info;
     title_->setText(Text(info.Title));
     description_->setPlainText(Text(info.Description));
     description_->setFixedHeight(64);
@@ -73,7 +73,7 @@ SystemDialog::SystemDialog(const TSystemData& data, bool editable, QWidget* pare
     link_->setText(Text(info.Link));
     openLink_->setText("...");
     openLink_->setToolTip(tr("Открыть ссылку в браузере"));
-    combs_->setPlainText(Text(data.CombsText));
+    combs_->setPlainText(Text(system.CombsText));
     combs_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     combs_->setMinimumHeight(220);
     combs_->installEventFilter(this);
@@ -84,7 +84,7 @@ SystemDialog::SystemDialog(const TSystemData& data, bool editable, QWidget* pare
     length_->setMaximumWidth(60);
     block_->setText(QString::number(info.Block));
     // The list as it is, whatever count the description once gave.
-    count_->setText(QString::number(NormalizeSystemText(data.CombsText).Combs.size()));
+    count_->setText(QString::number(NormalizeSystemText(system.CombsText).Combs.size()));
     created_->setText(Text(SystemTimeText(info.Created)));
     downloads_->setText(QString::number(info.Downloads));
     last_->setText(Text(SystemTimeText(info.LastDownload)));
@@ -149,17 +149,17 @@ void SystemDialog::NormalizeCombs() {
 }
 
 TSystemData SystemDialog::Data() const {
-    TSystemData data = data_;
-    TSystemInfo& info = data.Info;
+    TSystemData system = data_;
+    TSystemInfo& info = system.Info;
     info.Title = title_->text().trimmed().toStdString();
     info.Description = description_->toPlainText().trimmed().toStdString();
     info.Author = author_->text().trimmed().toStdString();
     info.Link = link_->text().trimmed().toStdString();
     info.Numbers = ByteOf(numbers_);
     info.Block = ByteOf(block_);
-    data.CombsText = combs_->toPlainText().toStdString();
-    info.Combinations = static_cast<int32_t>(NormalizeSystemText(data.CombsText).Combs.size());
-    return data;
+    system.CombsText = combs_->toPlainText().toStdString();
+    info.Combinations = static_cast<int32_t>(NormalizeSystemText(system.CombsText).Combs.size());
+    return system;
 }
 
 std::optional<QString> SystemDialog::Problem() const {

@@ -18,7 +18,7 @@ class SystemDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SystemDialog(const TSystemData& data, bool editable, QWidget* parent = nullptr);
+    SystemDialog(const TSystemData& system, bool editable, QWidget* parent = nullptr);
 
     QLineEdit* TitleEdit() const { return title_; }
     QPlainTextEdit* DescriptionEdit() const { return description_; }

@@ -133,15 +133,15 @@ void MainWindow::SystemStakeExecute(bool filtered) {
 }
 
 void MainWindow::SystemEditExecute(bool isNew) {
-    TSystemData data;
+    TSystemData system;
     std::optional<TSystemInfo> current;
     if (!isNew) {
         current = SystemsTab()->SelectedSystem();
         if (!current) return;
-        data.Info = *current;
-        data.CombsText = ReadSystemCombsText(*current);
+        system.Info = *current;
+        system.CombsText = ReadSystemCombsText(*current);
     }
-    SystemDialog dialog(data, isNew || current->IsOwn(), this);
+    SystemDialog dialog(system, isNew || current->IsOwn(), this);
     // A failed save (or a replacement the user declined) leaves the entries to try again.
     while (dialog.exec() == QDialog::Accepted) {
         if (isNew ? workspace_->AddSystem(dialog.Data()) : workspace_->UpdateSystem(*current, dialog.Data()))
