@@ -49,7 +49,7 @@ double TimedBackTest(int jobs, bool checkOnLine, benchmark::State& state) {
         workspace.Initialise();
         workspace.ImportDraws(std::filesystem::path(QUORVEL_SAMPLES_DIR) / "cash3.csv");
         workspace.Options().StakesCheckOnLine = checkOnLine;
-        workspace.UseScenarioUnsaved(TwoStepLine);
+        workspace.Script().UseUnsaved(TwoStepLine);
         ScenarioRunner runner(workspace, {}, 1u);
         const auto start = std::chrono::steady_clock::now();
         const ScenarioRunSummary summary = runner.Test(Tests, jobs);

@@ -132,7 +132,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
         return 1;
     }
     try {
-        workspace.UseScenarioUnsaved(ReadScenarioFile(args[1]));
+        workspace.Script().UseUnsaved(ReadScenarioFile(args[1]));
     } catch (const std::exception& e) {
         workspace.Host().ShowError(ScenarioReadErrorText(args[1], e.what()));
         return 1;
@@ -162,7 +162,7 @@ int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostre
         err << "Неверные параметры команды; см. quorvel --help\n";
         return 1;
     }
-    std::vector<std::string> lines = workspace.Scenario().Lines();
+    std::vector<std::string> lines = workspace.Script().Scenario().Lines();
     if (args.size() == 2) {
         try {
             lines = ReadScenarioFile(args[1]);

@@ -45,13 +45,13 @@ protected:
     void Start() {
         workspace = std::make_unique<Workspace>(DataDirectory(dir.Path()), host, std::vector<std::string>{},
                                                 Workspace::Mode::CommandLine);
-        workspace->AddScenarioListener(this);
+        workspace->Script().AddListener(this);
         workspace->LoadStartupSettings();
         workspace->Initialise();
     }
     void ScenarioRefreshed() override { ++refreshes; }
     Lines Autosave() const { return ReadScenarioFile(dir / "Quorvel_3r10.lss"); }
-    Lines Current() const { return workspace->Scenario().Lines(); }
+    Lines Current() const { return workspace->Script().Scenario().Lines(); }
     bool ErrorStarts(const std::string& text, const std::filesystem::path& file) const {
         return host.Last("error").rfind(text + " \"" + file.string() + "\"!\r\r", 0) == 0;
     }
@@ -66,25 +66,25 @@ TEST_F(ScenarioWorkspace, EveryChangeIsAutosavedAndReadAtStartUp) {
     Start();
     EXPECT_EQ(refreshes, 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "Quorvel_3r10.lss"));
-    EXPECT_EQ(workspace->AppendScriptLine(A), 0);
-    EXPECT_EQ(workspace->AppendScriptLine(""), 1);
-    EXPECT_EQ(workspace->AppendScriptLine(B), 2);
-    workspace->ReplaceScriptLine(0, C);
+    EXPECT_EQ(workspace->Script().AppendScriptLine(A), 0);
+    EXPECT_EQ(workspace->Script().AppendScriptLine(""), 1);
+    EXPECT_EQ(workspace->Script().AppendScriptLine(B), 2);
+    workspace->Script().ReplaceScriptLine(0, C);
     EXPECT_EQ(Autosave(), (Lines{C, "", B}));
     for (int bad : {-1, 3}) {
         try {
-            workspace->ReplaceScriptLine(bad, A);
+            workspace->Script().ReplaceScriptLine(bad, A);
             FAIL() << bad;
         } catch (const Error& e) {
             EXPECT_EQ(std::string(e.what()),
                       "Запись со индексом " + std::to_string(bad) + " в файле данных не найдена!");
         }
-        EXPECT_THROW(workspace->ScriptLine(bad), Error);
+        EXPECT_THROW(workspace->Script().ScriptLine(bad), Error);
     }
-    EXPECT_FALSE(workspace->MoveScriptLineUp(0));
-    EXPECT_FALSE(workspace->MoveScriptLineDown(2));
-    EXPECT_TRUE(workspace->MoveScriptLineDown(0));
-    EXPECT_TRUE(workspace->MoveScriptLineUp(2));
+    EXPECT_FALSE(workspace->Script().MoveScriptLineUp(0));
+    EXPECT_FALSE(workspace->Script().MoveScriptLineDown(2));
+    EXPECT_TRUE(workspace->Script().MoveScriptLineDown(0));
+    EXPECT_TRUE(workspace->Script().MoveScriptLineUp(2));
     EXPECT_EQ(Autosave(), (Lines{"", B, C}));
     EXPECT_EQ(refreshes, 1 + 6);
 
@@ -97,17 +97,17 @@ TEST_F(ScenarioWorkspace, EveryChangeIsAutosavedAndReadAtStartUp) {
 TEST_F(ScenarioWorkspace, DeletingAsksFirst) {
     Start();
     for (const std::string& line : {A, B, C})
-        workspace->AppendScriptLine(line);
+        workspace->Script().AppendScriptLine(line);
     host.Answers = {false, true, false, true};
-    EXPECT_FALSE(workspace->DeleteScriptLines({1}));
+    EXPECT_FALSE(workspace->Script().DeleteScriptLines({1}));
     EXPECT_EQ(host.Last("delete"), "Удалить выделенную запись?");
-    EXPECT_TRUE(workspace->DeleteScriptLines({0, 2}));
+    EXPECT_TRUE(workspace->Script().DeleteScriptLines({0, 2}));
     EXPECT_EQ(host.Last("delete"), "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
     EXPECT_EQ(Autosave(), Lines{B});
-    EXPECT_FALSE(workspace->ClearScript());
-    EXPECT_TRUE(workspace->ClearScript());
+    EXPECT_FALSE(workspace->Script().ClearScript());
+    EXPECT_TRUE(workspace->Script().ClearScript());
     EXPECT_TRUE(Autosave().empty());
-    EXPECT_FALSE(workspace->ClearScript());  // nothing to clear: not even asked
+    EXPECT_FALSE(workspace->Script().ClearScript());  // nothing to clear: not even asked
     EXPECT_EQ(host.Count("delete"), 4);
 }
 
@@ -116,28 +116,29 @@ TEST_F(ScenarioWorkspace, OpeningAppendingAndSavingFiles) {
     WriteScenarioFile(dir / "one.lsc", {A, B});
     WriteScenarioFile(dir / "two.lsc", {C});
     WriteBytes(dir / "empty.lsc", "");
-    EXPECT_TRUE(workspace->AppendScriptFile(dir / "one.lsc"));  // into an empty scenario: no separator
-    EXPECT_TRUE(workspace->AppendScriptFile(dir / "two.lsc"));
-    EXPECT_TRUE(workspace->AppendScriptFile(dir / "empty.lsc"));
+    EXPECT_TRUE(
+        workspace->Script().AppendScriptFile(dir / "one.lsc"));  // into an empty scenario: no separator
+    EXPECT_TRUE(workspace->Script().AppendScriptFile(dir / "two.lsc"));
+    EXPECT_TRUE(workspace->Script().AppendScriptFile(dir / "empty.lsc"));
     EXPECT_EQ(Current(), (Lines{A, B, "", C}));
-    EXPECT_TRUE(workspace->SaveScriptFile(dir / "all.lsc"));
+    EXPECT_TRUE(workspace->Script().SaveScriptFile(dir / "all.lsc"));
     EXPECT_EQ(ReadBytes(dir / "all.lsc"), ReadBytes(dir / "Quorvel_3r10.lss"));
-    EXPECT_TRUE(workspace->OpenScriptFile(dir / "two.lsc"));
+    EXPECT_TRUE(workspace->Script().OpenScriptFile(dir / "two.lsc"));
     EXPECT_EQ(Autosave(), Lines{C});
     EXPECT_TRUE(host.Messages.empty());
 }
 
 TEST_F(ScenarioWorkspace, FilesThatCannotBeReadOrWrittenLoseNothing) {
     Start();
-    workspace->AppendScriptLine(A);
+    workspace->Script().AppendScriptLine(A);
     const std::string saved = ReadBytes(dir / "Quorvel_3r10.lss");
-    EXPECT_FALSE(workspace->OpenScriptFile(dir / "missing.lsc"));
+    EXPECT_FALSE(workspace->Script().OpenScriptFile(dir / "missing.lsc"));
     EXPECT_TRUE(ErrorStarts("Ошибка чтения файла", dir / "missing.lsc")) << host.Last("error");
-    EXPECT_FALSE(workspace->AppendScriptFile(dir / "missing.lsc"));
+    EXPECT_FALSE(workspace->Script().AppendScriptFile(dir / "missing.lsc"));
     std::filesystem::create_directory(dir / "folder.lsc");
-    EXPECT_FALSE(workspace->SaveScriptFile(dir / "folder.lsc"));
+    EXPECT_FALSE(workspace->Script().SaveScriptFile(dir / "folder.lsc"));
     EXPECT_TRUE(ErrorStarts("Ошибка записи в файл", dir / "folder.lsc")) << host.Last("error");
-    EXPECT_FALSE(workspace->SaveScriptFile(dir / "no" / "dir.lsc"));
+    EXPECT_FALSE(workspace->Script().SaveScriptFile(dir / "no" / "dir.lsc"));
     EXPECT_EQ(host.Count("error"), 4);
     EXPECT_EQ(Current(), Lines{A});
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lss"), saved);
@@ -147,12 +148,12 @@ TEST_F(ScenarioWorkspace, FilesThatCannotBeReadOrWrittenLoseNothing) {
     // unreadable autosave is reported and the scenario starts empty.
     std::filesystem::remove(dir / "Quorvel_3r10.lss");
     std::filesystem::create_directory(dir / "Quorvel_3r10.lss");
-    EXPECT_EQ(workspace->AppendScriptLine(B), 1);
+    EXPECT_EQ(workspace->Script().AppendScriptLine(B), 1);
     EXPECT_TRUE(ErrorStarts("Ошибка записи в файл", dir / "Quorvel_3r10.lss")) << host.Last("error");
     EXPECT_EQ(Current(), (Lines{A, B}));
     workspace.reset();
     Start();
-    EXPECT_TRUE(workspace->Scenario().Empty());
+    EXPECT_TRUE(workspace->Script().Scenario().Empty());
     EXPECT_TRUE(ErrorStarts("Ошибка чтения файла", dir / "Quorvel_3r10.lss")) << host.Last("error");
 }
 
@@ -165,9 +166,9 @@ TEST_F(ScenarioWorkspace, AFiveMegabyteScenarioSurvivesTheRoundTrip) {
         if (line % 1000 == 999) bytes += "\r\n";
     }
     WriteBytes(dir / "big.lsc", bytes);
-    ASSERT_TRUE(workspace->OpenScriptFile(dir / "big.lsc"));
-    EXPECT_GT(workspace->Scenario().Count(), 50000);
-    EXPECT_EQ(workspace->ScriptLine(0),
+    ASSERT_TRUE(workspace->Script().OpenScriptFile(dir / "big.lsc"));
+    EXPECT_GT(workspace->Script().Scenario().Count(), 50000);
+    EXPECT_EQ(workspace->Script().ScriptLine(0),
               "EXCL:0#ALL|TSD1#NUMS:1-100;3#LMV:1-5;1|BMF2#SUMS:10| | | | | |Комментарий 0");
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lss"), bytes);
     EXPECT_TRUE(host.Messages.empty());

@@ -76,7 +76,7 @@ TestOutcome BackTest(const std::vector<std::string>& lines, int tests, int jobs,
     ws->Options().ScriptLogEnabled = true;
     ws->Options().StakesCheckOnLine = setup.CheckOnLine;
     ws->Options().StakesLogEnabled = setup.StakeLogs;
-    ws->UseScenarioUnsaved(lines);
+    ws->Script().UseUnsaved(lines);
     TestOutcome outcome;
     for (int run = 0; run < (setup.Twice ? 2 : 1); ++run) {
         ScenarioRunner runner(*ws, {}, 11u);
@@ -206,7 +206,7 @@ TEST(BackTestChecks, AStakeWaitingForItsDrawNeitherBlocksNorLosesItsCheck) {
     TStakeRecord waiting = ws->NewManualStake();
     waiting.Values = {3, {1, 2, 3, 0}};
     ASSERT_TRUE(ws->AddStake(waiting, 1));
-    ws->UseScenarioUnsaved({"FULL:0#ALL|TSD1#NUMS:3-4;1#LNO:#ST:8| | | | | | |a"});
+    ws->Script().UseUnsaved({"FULL:0#ALL|TSD1#NUMS:3-4;1#LNO:#ST:8| | | | | | |a"});
     for (int jobs : {1, 2}) {
         ScenarioRunner runner(*ws, {}, 3u);
         EXPECT_FALSE(runner.Test(5, jobs).Stopped);

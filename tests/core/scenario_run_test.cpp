@@ -33,7 +33,7 @@ protected:
     ScenarioRun() { workspace = test::MadeUpWorkspace(dir.Path(), host); }
     Workspace& Ws() { return *workspace; }
     ScenarioRunSummary Run(std::vector<std::string> lines, int tests = 0) {
-        Ws().UseScenarioUnsaved(std::move(lines));
+        Ws().Script().UseUnsaved(std::move(lines));
         ScenarioRunner runner(Ws(), {}, 7u);
         const ScenarioRunSummary summary = tests > 0 ? runner.Test(tests) : runner.Run();
         logPath = runner.LogPath();

@@ -52,7 +52,7 @@ std::vector<std::string> LogWithoutTimes(const std::filesystem::path& file) {
 std::vector<std::filesystem::path> WriteShards(const std::vector<std::string>& lines, int shards,
                                                const test::TempDir& out) {
     DataDir source;
-    source.ws->UseScenarioUnsaved(lines);
+    source.ws->Script().UseUnsaved(lines);
     std::vector<std::filesystem::path> parts;
     for (int shard = 1; shard <= shards; ++shard) {
         parts.push_back(out / ("part" + std::to_string(shard)));
@@ -65,7 +65,7 @@ std::vector<std::filesystem::path> WriteShards(const std::vector<std::string>& l
 
 void ExpectMergeEqualsOneTest(const std::vector<std::string>& lines) {
     DataDir whole;
-    whole.ws->UseScenarioUnsaved(lines);
+    whole.ws->Script().UseUnsaved(lines);
     ScenarioRunner runner(*whole.ws, {}, 7u);
     const ScenarioRunSummary expected = runner.Test(Tests, 1);
 
@@ -132,7 +132,7 @@ TEST(TestShards, PartsThatDoNotMakeUpTheTestAreRefusedAndNothingIsWritten) {
 
     // A part split another way.
     DataDir source;
-    source.ws->UseScenarioUnsaved(MixedLines);
+    source.ws->Script().UseUnsaved(MixedLines);
     WriteTestShard(*source.ws, Tests, 2, 2, 7u, 1, parts / "half2");
     refused(target, {files[0], parts / "half2"}, "относится к другому тесту");
 

@@ -294,8 +294,8 @@ TEST(RatingScript, RowsBecomeScenarioLinesOrAMessage) {
     w.workspace.SortRating(0, false);
     EXPECT_EQ(w.workspace.RatingsToScript({1, 0}), 1);
     EXPECT_EQ(w.host.Last("warning"), "Строку\r\rСтавка \"вручную\"\r\rневозможно добавить в сценарий!");
-    ASSERT_EQ(w.workspace.Scenario().Count(), 1);
-    EXPECT_EQ(w.workspace.ScriptLine(0), "FULL#RAND|TSD#NUMS:10#LNO:#SF:0| | | | | | |01.002: Мой");
+    ASSERT_EQ(w.workspace.Script().Scenario().Count(), 1);
+    EXPECT_EQ(w.workspace.Script().ScriptLine(0), "FULL#RAND|TSD#NUMS:10#LNO:#SF:0| | | | | | |01.002: Мой");
 }
 
 }  // namespace

@@ -73,8 +73,8 @@ private slots:
         draft.Comment = "Регуляр";
         QCOMPARE(ws.AddRegulars(draft, {0}), 1);
         QVERIFY(ws.DeleteRegulars({0}));
-        ws.AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |строка");
-        QVERIFY(ws.ClearScript());
+        ws.Script().AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |строка");
+        QVERIFY(ws.Script().ClearScript());
         ws.RefreshSystems();
         QVERIFY(ws.ClearStakes());
     }

@@ -30,7 +30,7 @@ struct RunWindow {
         page = window->RightTabs()->findChild<gui::ScenarioPage*>();
         const std::filesystem::path file = dir.Path() / "run.lsc";
         WriteTextFile(file, lines);
-        window->GetWorkspace().OpenScriptFile(file);
+        window->GetWorkspace().Script().OpenScriptFile(file);
     }
     bool Enabled(const char* name) { return window->Actions().Find(name)->isEnabled(); }
     bool Finish() { return window->ScenarioRun()->WaitUntilFinished(60000); }

@@ -39,7 +39,7 @@ struct ScenarioWindow {
         // Three lines: a command line, a separator, a command line.
         const std::filesystem::path file = dir.Path() / "three.lsc";
         WriteTextFile(file, {FirstLine, "", ThirdLine});
-        window->GetWorkspace().OpenScriptFile(file);
+        window->GetWorkspace().Script().OpenScriptFile(file);
     }
     QString Cell(int row, int column) const { return page->Model()->index(row, column).data().toString(); }
     bool Enabled(const char* name) { return window->Actions().Find(name)->isEnabled(); }
@@ -118,14 +118,14 @@ private slots:
         QCOMPARE(w.Cell(1, 0), QString("Третья"));
         QCOMPARE(w.Cell(2, 0), QString());
         QCOMPARE(w.page->SelectedRows(), std::vector<int>{1});
-        QCOMPARE(w.window->GetWorkspace().ScriptLine(1), std::string(ThirdLine));
+        QCOMPARE(w.window->GetWorkspace().Script().ScriptLine(1), std::string(ThirdLine));
         QVERIFY(w.window->Actions().Execute("ScriptUp"));
         QCOMPARE(w.Cell(0, 0), QString("Третья"));
         QCOMPARE(w.page->SelectedRows(), std::vector<int>{0});
         QVERIFY(!w.Enabled("ScriptUp"));
         QVERIFY(!w.window->Actions().Execute("ScriptUp"));
         // The change reached the autosave file.
-        const std::vector<std::string> saved = ReadTextFile(w.window->GetWorkspace().ScenarioAutosavePath());
+        const std::vector<std::string> saved = ReadTextFile(w.window->GetWorkspace().Script().AutosavePath());
         QCOMPARE(saved.size(), size_t(3));
         QCOMPARE(saved[0], std::string(ThirdLine));
         QCOMPARE(saved[1], std::string(FirstLine));

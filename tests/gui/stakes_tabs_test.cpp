@@ -571,10 +571,10 @@ private slots:
         QCOMPARE(exported.readAll().count("\r\n"), 3);
 
         // Rows that describe a scenario variant become lines; the scenario tab comes forward.
-        const int lines = static_cast<int>(ws.Scenario().Lines().size());
+        const int lines = static_cast<int>(ws.Script().Scenario().Lines().size());
         s.rating->List()->selectAll();
         QVERIFY(s.window->Actions().Execute("RatingsToScript"));
-        QCOMPARE(static_cast<int>(ws.Scenario().Lines().size()), lines + 1);
+        QCOMPARE(static_cast<int>(ws.Script().Scenario().Lines().size()), lines + 1);
         QCOMPARE(s.host.Last("warning"), std::string("Строку\r\rМой\r\rневозможно добавить в сценарий!"));
         QCOMPARE(s.window->RightTabs()->currentWidget()->objectName(), QString("tsScript"));
     }

@@ -120,7 +120,7 @@ bool Workspace::Initialise() {
         GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
         RecalcViews();
         LoadRating();
-        LoadScenarioAutosave();
+        script_.LoadAutosave();
         RunStartupSwitches();
     } catch (const std::exception& e) {
         host_.ShowError(ActionError("Ошибка инициализации программы!\r\r%s", e.what()));
@@ -317,22 +317,6 @@ void Workspace::RecalcViews() {
     if (!ViewsLive()) return;
     for (WorkspaceListener* listener : listeners_)
         listener->RecalcViews();
-}
-
-void Workspace::DeleteLogFiles(const std::vector<std::filesystem::path>& files) {
-    if (files.empty()) {
-        host_.ShowInfo("Файлы журналов не найдены!");
-        return;
-    }
-    TDeleteReport report;
-    {
-        BusyScope busy(busy_, host_, "Поиск файлов журналов...");
-        report = DeleteFiles(files);
-    }
-    if (report.Success)
-        host_.ShowInfo(report.Text);
-    else
-        host_.ShowWarning(report.Text);
 }
 
 }  // namespace quorvel

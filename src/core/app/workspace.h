@@ -10,6 +10,7 @@
 
 #include "core/app/busy.h"
 #include "core/app/data_dir.h"
+#include "core/app/script_service.h"
 #include "core/app/ui_state.h"
 #include "core/archive/download_owner.h"
 #include "core/archive/download_settings.h"
@@ -221,33 +222,9 @@ public:
     std::optional<TChartData> RatingsMatchGraph(const std::vector<int>& rows);
 
     // Scenario
-    // The current scenario. Every change goes through these, which save the whole scenario to
-    // the autosave file and tell the listeners; errors are shown and what was there stays.
-    const TScenario& Scenario() const { return scenario_; }
-    void AddScenarioListener(ScenarioListener* listener) { scenarioListeners_.push_back(listener); }
-    std::filesystem::path ScenarioAutosavePath() const;
-    // Start-up: the autosave file, when there is one, becomes the current scenario.
-    void LoadScenarioAutosave();
-    // Returns the index of the new line.
-    int AppendScriptLine(const std::string& line);
-    // Outside the scenario both throw "Запись со индексом %d в файле данных не найдена!".
-    const std::string& ScriptLine(int index) const { return scenario_.Line(index); }
-    void ReplaceScriptLine(int index, const std::string& line);
-    // After the user confirms; returns whether lines went.
-    bool DeleteScriptLines(const std::vector<int>& rows);
-    bool ClearScript();
-    // Moves a line one place; the first line cannot go up nor the last one down.
-    bool MoveScriptLineUp(int row);
-    bool MoveScriptLineDown(int row);
-    // Replacing the scenario, or appending with a blank separator between.
-    bool OpenScriptFile(const std::filesystem::path& file);
-    bool AppendScriptFile(const std::filesystem::path& file);
-    bool SaveScriptFile(const std::filesystem::path& file);
-    // The lines become the scenario to run without being saved as the program's own: the
-    // command line runs a file and leaves the user's scenario alone.
-    void UseScenarioUnsaved(std::vector<std::string> lines) { scenario_.Assign(std::move(lines)); }
-    // Deletes every scenario log of the data directory and reports what went.
-    void DeleteScenarioLogs();
+    // The current scenario and its editing.
+    ScriptService& Script() { return script_; }
+    const ScriptService& Script() const { return script_; }
     // A filter step's table, sorted for the step, with the texts its rule reads.
     struct StepTable {
         std::array<int, 4> Signature{};
@@ -384,8 +361,6 @@ public:
 
 private:
     bool ViewsLive() const { return !viewsSuspended_; }
-    // Deletes the logs, or says there are none, and shows the report.
-    void DeleteLogFiles(const std::vector<std::filesystem::path>& files);
     void RefreshDraws(bool force);
     void OpenStakesFile();
     void RunStartupSwitches();
@@ -427,10 +402,7 @@ private:
     int ratingSortColumn_ = RatingDefaultSortColumn;
     bool ratingDescending_ = true;
     // Scenario
-    void ScenarioChanged();
-    void RefreshScenario();
-    TScenario scenario_;
-    std::vector<ScenarioListener*> scenarioListeners_;
+    ScriptService script_{dir_, host_, busy_, viewsSuspended_};
     std::atomic<bool> scriptStop_{false};
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;

@@ -9,135 +9,6 @@
 
 namespace quorvel {
 
-std::filesystem::path Workspace::ScenarioAutosavePath() const {
-    return dir_.File(std::string(ProgramName) + ScenarioAutosaveExtension);
-}
-
-void Workspace::RefreshScenario() {
-    if (!ViewsLive()) return;
-    for (ScenarioListener* listener : scenarioListeners_)
-        listener->ScenarioRefreshed();
-}
-
-void Workspace::ScenarioChanged() {
-    const std::filesystem::path path = ScenarioAutosavePath();
-    {
-        BusyScope busy(busy_, host_, Format("Сохранение файла \"%s\"...", {PathText(path)}));
-        try {
-            WriteScenarioFile(path, scenario_.Lines());
-        } catch (const std::exception& e) {
-            host_.ShowError(ScenarioWriteErrorText(path, e.what()));
-        }
-    }
-    RefreshScenario();
-}
-
-void Workspace::LoadScenarioAutosave() {
-    const std::filesystem::path path = ScenarioAutosavePath();
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(path)}));
-        try {
-            scenario_.Assign(ReadScenarioFile(path));
-        } catch (const std::exception& e) {
-            host_.ShowError(ScenarioReadErrorText(path, e.what()));
-        }
-    }
-    RefreshScenario();
-}
-
-int Workspace::AppendScriptLine(const std::string& line) {
-    const int index = scenario_.Append(line);
-    ScenarioChanged();
-    return index;
-}
-
-void Workspace::ReplaceScriptLine(int index, const std::string& line) {
-    scenario_.Replace(index, line);
-    ScenarioChanged();
-}
-
-bool Workspace::DeleteScriptLines(const std::vector<int>& rows) {
-    if (rows.empty() || !ConfirmDelete(host_, static_cast<int>(rows.size()))) return false;
-    {
-        BusyScope busy(busy_, host_, "Удаление строк...");
-        scenario_.Delete(rows);
-    }
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::ClearScript() {
-    if (scenario_.Empty() || !ConfirmDelete(host_, scenario_.Count())) return false;
-    scenario_.Clear();
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::MoveScriptLineUp(int row) {
-    if (!scenario_.CanMoveUp(row)) return false;
-    scenario_.Swap(row, row - 1);
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::MoveScriptLineDown(int row) {
-    if (!scenario_.CanMoveDown(row)) return false;
-    scenario_.Swap(row, row + 1);
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::OpenScriptFile(const std::filesystem::path& file) {
-    std::vector<std::string> lines;
-    {
-        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(file)}));
-        try {
-            lines = ReadScenarioFile(file);
-        } catch (const std::exception& e) {
-            host_.ShowError(ScenarioReadErrorText(file, e.what()));
-            RefreshScenario();
-            return false;
-        }
-    }
-    scenario_.Assign(std::move(lines));
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::AppendScriptFile(const std::filesystem::path& file) {
-    if (scenario_.Empty()) return OpenScriptFile(file);
-    std::vector<std::string> lines;
-    {
-        BusyScope busy(busy_, host_, Format("Загрузка файла \"%s\"...", {PathText(file)}));
-        try {
-            lines = ReadScenarioFile(file);
-        } catch (const std::exception& e) {
-            host_.ShowError(ScenarioReadErrorText(file, e.what()));
-            RefreshScenario();
-            return false;
-        }
-    }
-    scenario_.AppendLines(lines);
-    ScenarioChanged();
-    return true;
-}
-
-bool Workspace::SaveScriptFile(const std::filesystem::path& file) {
-    BusyScope busy(busy_, host_, Format("Сохранение файла \"%s\"...", {PathText(file)}));
-    try {
-        WriteScenarioFile(file, scenario_.Lines());
-        return true;
-    } catch (const std::exception& e) {
-        host_.ShowError(ScenarioWriteErrorText(file, e.what()));
-        return false;
-    }
-}
-
-void Workspace::DeleteScenarioLogs() {
-    DeleteLogFiles(FindScenarioLogs(dir_.Root()));
-}
-
 bool Workspace::ScriptStopRequested() {
     if (!scriptStop_ && host_.StopRequested()) scriptStop_ = true;
     return scriptStop_;
@@ -156,7 +27,7 @@ void Workspace::CopyRunStateFrom(const Workspace& other) {
     stats_.SetDraws(&archive_.Draws());
     options_ = other.options_;
     combs_ = other.combs_;
-    scenario_ = other.scenario_;
+    script_.CopyScenarioFrom(other.script_);
     statTable_ = other.statTable_;
     shippedSystems_ = other.shippedSystems_;
     ForgetStepTable();

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/app/log_deletion.h"
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
 #include "core/stakes/stakes_check.h"
@@ -177,7 +178,7 @@ bool Workspace::ClearStakes() {
 }
 
 void Workspace::DeleteStakeLogs() {
-    DeleteLogFiles(FindStakeLogs(dir_.Root()));
+    DeleteLogFiles(host_, busy_, FindStakeLogs(dir_.Root()));
 }
 
 std::optional<TChartData> Workspace::StakesProfitGraph() {
@@ -326,7 +327,7 @@ int Workspace::RatingsToScript(const std::vector<int>& rows) {
     BusyScope busy(busy_, host_, "Генерация новых строк в сценарии...");
     for (const std::string& comment : RatingComments(rows)) {
         if (auto line = RatingToScriptLine(comment)) {
-            AppendScriptLine(*line);
+            script_.AppendScriptLine(*line);
             ++added;
         } else {
             host_.ShowWarning(Format("Строку\r\r%s\r\rневозможно добавить в сценарий!", {comment}));

@@ -84,7 +84,7 @@ void AddSystems(Sha256& sha, const std::filesystem::path& folder) {
 
 RunDigests DigestRunInputs(Workspace& workspace) {
     RunDigests digests;
-    digests.Scenario = DigestScenario(workspace.Scenario().Lines());
+    digests.Scenario = DigestScenario(workspace.Script().Scenario().Lines());
     Sha256 draws;
     for (const TDraw& draw : workspace.Archive().Draws()) {
         draws.AddField(std::to_string(draw.Number) + " " + std::to_string(draw.Values[0]) + " " +
@@ -96,7 +96,7 @@ RunDigests DigestRunInputs(Workspace& workspace) {
     AddConfig(settings, workspace.Stats().Config);
     AddCatalogue(settings, workspace.Stats());
     AddOptions(settings, workspace.Options());
-    if (PlaysSystems(workspace.Scenario().Lines())) AddSystems(settings, workspace.SystemsFolder());
+    if (PlaysSystems(workspace.Script().Scenario().Lines())) AddSystems(settings, workspace.SystemsFolder());
     digests.Settings = settings.Finish();
     return digests;
 }

@@ -255,7 +255,7 @@ ScenarioRunSummary ScenarioRunner::Merge(int tests, const std::function<Recorded
 
 void ScenarioRunner::RecordShard(int tests, PassRange range, int jobs,
                                  const std::function<void(RecordedPass)>& keep) {
-    const bool inOrder = PassesRunInOrder(ws_.Scenario().Lines());
+    const bool inOrder = PassesRunInOrder(ws_.Script().Scenario().Lines());
     // Passes in order need the list of every pass before the range.
     const PassRange worked = inOrder ? PassRange{tests, range.Last} : range;
     PassWorkers workers(ws_, jobs, worked, seed_, inOrder);
@@ -272,7 +272,7 @@ void ScenarioRunner::RecordShard(int tests, PassRange range, int jobs,
 }
 
 void ScenarioRunner::LogPassOrder() {
-    if (!PassesRunInOrder(ws_.Scenario().Lines())) return;
+    if (!PassesRunInOrder(ws_.Script().Scenario().Lines())) return;
     Log("Проходы выполняются по порядку: первая строка сценария продолжает список комбинаций "
         "предыдущего прохода (\"CURR\").");
 }
@@ -296,7 +296,7 @@ void ScenarioRunner::TestSequentially(int tests) {
 }
 
 void ScenarioRunner::TestInParallel(int tests, int jobs) {
-    PassWorkers workers(ws_, jobs, {tests, 1}, seed_, PassesRunInOrder(ws_.Scenario().Lines()));
+    PassWorkers workers(ws_, jobs, {tests, 1}, seed_, PassesRunInOrder(ws_.Script().Scenario().Lines()));
     ReplayPasses(tests, [&](int offset) { return workers.Take(offset); });
 }
 
@@ -362,7 +362,7 @@ bool ScenarioRunner::BeginPass() {
 void ScenarioRunner::RunPassLines() {
     ws_.Combs().ResetBuffer();
     ws_.Stats().BackupWeights();
-    const TScenario& scenario = ws_.Scenario();
+    const TScenario& scenario = ws_.Script().Scenario();
     for (int index = 0; index < scenario.Count(); ++index) {
         if (Stop()) break;
         const std::string& line = scenario.Line(index);
@@ -398,7 +398,7 @@ void ScenarioRunner::EndPass() {
 void ScenarioRunner::RunLine(int index) {
     LineContext line;
     line.Number = index + 1;
-    line.Text = ws_.Scenario().Line(index);
+    line.Text = ws_.Script().Scenario().Line(index);
     line.Comment = ScriptLineComment(line.Text);
     status_.Line = line.Number;
     try {

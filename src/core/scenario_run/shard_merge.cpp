@@ -21,7 +21,7 @@ uint32_t ShardSeed(const RunDigests& digests) {
 int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
                    const std::filesystem::path& file) {
     ShardHeader header;
-    header.ScenarioLines = workspace.Scenario().Lines();
+    header.ScenarioLines = workspace.Script().Scenario().Lines();
     header.Digests = DigestRunInputs(workspace);
     header.Tests = tests;
     header.Seed = seed;
@@ -70,7 +70,7 @@ ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::files
     plan.Header = plan.Shards.front().Header;
     for (size_t i = 1; i < plan.Shards.size(); ++i)
         RequireSameTest(plan.Header, plan.Shards[i].Header, names[i]);
-    workspace.UseScenarioUnsaved(plan.Header.ScenarioLines);
+    workspace.Script().UseUnsaved(plan.Header.ScenarioLines);
     workspace.Options().ScriptLogEnabled = plan.Header.LogOn;
     RequireSameTest(
         plan.Header,

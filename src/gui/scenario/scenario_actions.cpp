@@ -25,7 +25,7 @@ std::filesystem::path PathOf(const QString& file) {
 void MainWindow::CreateScenarioActions() {
     auto* page = rightTabs_->findChild<ScenarioPage*>();
     if (page == nullptr) return;
-    const TScenario& scenario = workspace_->Scenario();
+    const TScenario& scenario = workspace_->Script().Scenario();
     // A scenario run disables the list, and with it every action on it.
     auto ready = [this, page] { return working_ && page->List()->isEnabled(); };
     auto notEmpty = [ready, &scenario] { return ready() && !scenario.Empty(); };
@@ -43,64 +43,65 @@ void MainWindow::CreateScenarioActions() {
         ScriptLineDialog dialog(title, draws, line, stepDefaults, this);
         if (dialog.exec() != QDialog::Accepted) return;
         if (index < 0) {
-            page->SelectOnly(workspace_->AppendScriptLine(dialog.Line()));
+            page->SelectOnly(workspace_->Script().AppendScriptLine(dialog.Line()));
         } else {
-            workspace_->ReplaceScriptLine(index, dialog.Line());
+            workspace_->Script().ReplaceScriptLine(index, dialog.Line());
             page->SelectOnly(index);
         }
     };
 
     actions_->Add("ScriptOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_J), ready, [this] {
         const QString file = QFileDialog::getOpenFileName(this, tr("Открыть"), {}, tr(ScenarioFilter));
-        if (!file.isEmpty()) workspace_->OpenScriptFile(PathOf(file));
+        if (!file.isEmpty()) workspace_->Script().OpenScriptFile(PathOf(file));
     });
     actions_->Add("ScriptSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I), notEmpty, [this] {
         QFileDialog dialog(this, tr("Сохранить"), {}, tr(ScenarioFilter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QString::fromLatin1(ScenarioFileExtension));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        workspace_->SaveScriptFile(PathOf(dialog.selectedFiles().front()));
+        workspace_->Script().SaveScriptFile(PathOf(dialog.selectedFiles().front()));
     });
     actions_->Add("ScriptAdd", tr("Добавить фильтры"), QKeySequence(Qt::CTRL | Qt::Key_Insert), ready,
                   [this, editLine] { editLine(tr("Создание новой строки"), std::string(), -1); });
     actions_->Add("ScriptEmpty", tr("Добавить разделитель"),
                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert), notEmpty,
-                  [this, page] { page->SelectOnly(workspace_->AppendScriptLine(std::string())); });
+                  [this, page] { page->SelectOnly(workspace_->Script().AppendScriptLine(std::string())); });
     actions_->Add("ScriptLoad", tr("Добавить сценарий"), {}, ready, [this] {
         const QString file =
             QFileDialog::getOpenFileName(this, tr("Добавить сценарий"), {}, tr(ScenarioFilter));
-        if (!file.isEmpty()) workspace_->AppendScriptFile(PathOf(file));
+        if (!file.isEmpty()) workspace_->Script().AppendScriptFile(PathOf(file));
     });
     actions_->Add("ScriptClone", tr("Клонировать"), QKeySequence(Qt::CTRL | Qt::Key_K), commandLine,
                   [this, page, editLine] {
                       const int row = page->FirstSelectedRow();
-                      editLine(tr("Создание новой строки"), workspace_->ScriptLine(row), -1);
+                      editLine(tr("Создание новой строки"), workspace_->Script().ScriptLine(row), -1);
                   });
     actions_->Add("ScriptEdit", tr("Изменить"), QKeySequence(Qt::CTRL | Qt::Key_Return), commandLine,
                   [this, page, editLine] {
                       const int row = page->FirstSelectedRow();
-                      editLine(tr("Редактирование строки"), workspace_->ScriptLine(row), row);
+                      editLine(tr("Редактирование строки"), workspace_->Script().ScriptLine(row), row);
                   });
     actions_->Add(
         "ScriptDel", tr("Удалить"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [ready, page] { return ready() && page->FirstSelectedRow() >= 0; },
         [this, page] {
-            if (workspace_->DeleteScriptLines(page->SelectedRows())) page->List()->clearSelection();
+            if (workspace_->Script().DeleteScriptLines(page->SelectedRows())) page->List()->clearSelection();
         });
-    actions_->Add("ScriptClr", tr("Удалить все"), {}, notEmpty, [this] { workspace_->ClearScript(); });
+    actions_->Add("ScriptClr", tr("Удалить все"), {}, notEmpty,
+                  [this] { workspace_->Script().ClearScript(); });
     actions_->Add(
         "ScriptUp", tr("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
         [ready, page, &scenario] { return ready() && scenario.CanMoveUp(page->FirstSelectedRow()); },
         [this, page] {
             const int row = page->FirstSelectedRow();
-            if (workspace_->MoveScriptLineUp(row)) page->SelectOnly(row - 1);
+            if (workspace_->Script().MoveScriptLineUp(row)) page->SelectOnly(row - 1);
         });
     actions_->Add(
         "ScriptDown", tr("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
         [ready, page, &scenario] { return ready() && scenario.CanMoveDown(page->FirstSelectedRow()); },
         [this, page] {
             const int row = page->FirstSelectedRow();
-            if (workspace_->MoveScriptLineDown(row)) page->SelectOnly(row + 1);
+            if (workspace_->Script().MoveScriptLineDown(row)) page->SelectOnly(row + 1);
         });
 
     for (const char* name : {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad",

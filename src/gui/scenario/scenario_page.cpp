@@ -44,7 +44,7 @@ void ScenarioModel::Refresh() {
 ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
     : QWidget(parent),
       workspace_(workspace),
-      model_(new ScenarioModel(workspace.Scenario(), workspace.Stats(), this)),
+      model_(new ScenarioModel(workspace.Script().Scenario(), workspace.Stats(), this)),
       list_(new QTableView(this)),
       count_(new QLabel(this)) {
     setObjectName("tsScript");
@@ -78,7 +78,7 @@ ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ScenarioPage::SelectionChanged);
     connect(list_, &QAbstractItemView::doubleClicked, this, &ScenarioPage::RowActivated);
-    workspace_.AddScenarioListener(this);
+    workspace_.Script().AddListener(this);
     ScenarioRefreshed();
 }
 
@@ -91,7 +91,7 @@ void ScenarioPage::ScenarioRefreshed() {
             list_->selectionModel()->select(model_->index(row, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-    count_->setText(tr("Строк: %1").arg(workspace_.Scenario().Count()));
+    count_->setText(tr("Строк: %1").arg(workspace_.Script().Scenario().Count()));
     emit SelectionChanged();
 }
 

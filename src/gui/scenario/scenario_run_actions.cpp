@@ -28,7 +28,7 @@ void MainWindow::CreateScenarioRunActions() {
     scenarioRun_ = new ScenarioRunController(*workspace_, this);
     auto idle = [this] { return working_ && !ScenarioRunning(); };
     auto runnable = [this, idle] {
-        return idle() && !workspace_->Scenario().Empty() && workspace_->Archive().Count() > 0;
+        return idle() && !workspace_->Script().Scenario().Empty() && workspace_->Archive().Count() > 0;
     };
     actions_->Add("ScriptRun", tr("Прогноз"), QKeySequence(Qt::Key_F10), runnable,
                   [this] { ScriptRunExecute(false); });
@@ -49,7 +49,7 @@ void MainWindow::CreateScenarioRunActions() {
     log->setCheckable(true);
     log->setChecked(workspace_->Options().ScriptLogEnabled);
     actions_->Add("LogsDelete", tr("Удалить журналы выполнения сценариев"), {}, idle,
-                  [this] { workspace_->DeleteScenarioLogs(); });
+                  [this] { workspace_->Script().DeleteScenarioLogs(); });
     for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"})
         ScenarioTab()->List()->addAction(actions_->Find(name));
     connect(scenarioRun_, &ScenarioRunController::StatusTick, this, &MainWindow::ShowScenarioRunStatus);
