@@ -113,7 +113,7 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
         return 1;
     }
     if (!workspace.TestRegulars(rows, *tests)) return 1;
-    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
 

@@ -26,11 +26,11 @@ std::string JoinCells(const std::array<std::string, N>& cells) {
 }
 
 void PrintCount(Workspace& workspace, std::ostream& out) {
-    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
 }
 
 int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    TStakeRecord stake = workspace.NewManualStake();
+    TStakeRecord stake = workspace.Stakes().NewManualStake();
     int draw = stake.DrawNumber;
     int draws = 1;
     const auto comment = TakeOption(args, "--comment");
@@ -52,14 +52,14 @@ int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     stake.DrawNumber = draw;
     stake.Values = *values;
     if (comment) stake.Comment.SetText(*comment);
-    if (!workspace.AddStake(stake, draws)) return 1;
+    if (!workspace.Stakes().AddStake(stake, draws)) return 1;
     PrintCount(workspace, out);
     return 0;
 }
 
 int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
-    StakesFile& file = workspace.Stakes();
+    StakesFile& file = workspace.Stakes().File();
     const int count = file.RecordCount();
     try {
         for (int i = 0; i < count; ++i)
@@ -73,7 +73,7 @@ int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostrea
 
 int CheckStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
-    const int checked = workspace.CheckStakes();
+    const int checked = workspace.Stakes().CheckStakes();
     out << Format("Проверено ставок: %d", {checked}) << "\n";
     return 0;
 }
@@ -98,7 +98,7 @@ int DeleteStakes(Workspace& workspace, std::vector<std::string>& args, std::ostr
         return 1;
     }
     if (!NoArgsLeft(args, err)) return 1;
-    if (!workspace.DeleteStakesWhere(static_cast<TStakeCondition>(condition), value)) return 1;
+    if (!workspace.Stakes().DeleteStakesWhere(static_cast<TStakeCondition>(condition), value)) return 1;
     PrintCount(workspace, out);
     return 0;
 }
@@ -108,8 +108,8 @@ void PrintRating(Workspace& workspace, std::ostream& out) {
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = RatingColumnCaptions[c];
     out << JoinCells(captions) << "\n";
-    for (int row = 0; row < workspace.Rating().Count(); ++row)
-        out << JoinCells(workspace.RatingTexts(row)) << "\n";
+    for (int row = 0; row < workspace.Stakes().Rating().Count(); ++row)
+        out << JoinCells(workspace.Stakes().RatingTexts(row)) << "\n";
 }
 
 }  // namespace
@@ -133,8 +133,8 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (!args.empty() && args[0] == "rebuild") {
         args.erase(args.begin());
         if (!NoArgsLeft(args, err)) return 1;
-        if (!workspace.RebuildRating()) return 1;
-        out << Format("Рейтинг: %d", {workspace.Rating().Count()}) << "\n";
+        if (!workspace.Stakes().RebuildRating()) return 1;
+        out << Format("Рейтинг: %d", {workspace.Stakes().Rating().Count()}) << "\n";
         return 0;
     }
     if (!args.empty() && args[0] == "export") {
@@ -142,9 +142,9 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
             err << "Укажите файл: quorvel rating export ФАЙЛ.csv\n";
             return 1;
         }
-        return workspace.ExportRating(args[1]) ? 0 : 1;
+        return workspace.Stakes().ExportRating(args[1]) ? 0 : 1;
     }
-    int column = workspace.RatingSortColumn();
+    int column = workspace.Stakes().RatingSortColumn();
     int mode = workspace.Options().RatingsEffMode;
     const auto xlsx = TakeOption(args, "--xlsx");
     const bool sortGiven = std::find(args.begin(), args.end(), "--sort") != args.end();
@@ -153,13 +153,13 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
         !TakeIntOption(args, "--mode", 0, RatingEffModeCount - 1, mode, err) || !NoArgsLeft(args, err)) {
         return 1;
     }
-    if (sortGiven || descending) workspace.SortRating(column, descending);
+    if (sortGiven || descending) workspace.Stakes().SortRating(column, descending);
     // The mode applies to this listing; the stored option stays as it is.
     workspace.Options().RatingsEffMode = mode;
     if (xlsx) {
         std::vector<std::array<std::string, RatingColumnCount>> rows;
-        for (int row = 0; row < workspace.Rating().Count(); ++row)
-            rows.push_back(workspace.RatingTexts(row));
+        for (int row = 0; row < workspace.Stakes().Rating().Count(); ++row)
+            rows.push_back(workspace.Stakes().RatingTexts(row));
         return SaveSheet(workspace.Host(), *xlsx, TextSheet("Рейтинг", RatingColumnCaptions, rows)) ? 0 : 1;
     }
     PrintRating(workspace, out);

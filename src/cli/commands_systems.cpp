@@ -64,7 +64,7 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
     plan->Draws = draws;
     if (comment) plan->Comment = *comment;
     if (!workspace.AddSystemStakes(*plan)) return 1;
-    out << Format("Ставок: %d", {workspace.Stakes().RecordCount()}) << "\n";
+    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
 

@@ -237,15 +237,15 @@ TEST(DrawsDownload, NewDrawsCheckTheStakesMadeForThem) {
     SaveDrawsFile(dir / "Quorvel_3r10.ldr", TestDraws(1, 2));
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
-    TStakeRecord stake = s.workspace.NewManualStake();
+    TStakeRecord stake = s.workspace.Stakes().NewManualStake();
     ASSERT_EQ(stake.DrawNumber, 3);
     const auto values = test::TestDrawValues(3);
     stake.Values = CombToStakeComb(TComb{
         {static_cast<uint8_t>(values[0]), static_cast<uint8_t>(values[1]), static_cast<uint8_t>(values[2])}});
-    ASSERT_TRUE(s.workspace.AddStake(stake, 1));
-    ASSERT_FALSE(s.workspace.Stakes().ReadLast()->IsCheckedStake());
+    ASSERT_TRUE(s.workspace.Stakes().AddStake(stake, 1));
+    ASSERT_FALSE(s.workspace.Stakes().File().ReadLast()->IsCheckedStake());
     EXPECT_EQ(s.workspace.DrawsDownload(), 1);
-    const auto last = s.workspace.Stakes().ReadLast();
+    const auto last = s.workspace.Stakes().File().ReadLast();
     ASSERT_TRUE(last->IsCheckedStake());
     EXPECT_EQ(last->Matches.Count, 3);
 }

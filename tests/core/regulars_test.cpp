@@ -248,8 +248,8 @@ TEST(RegularsWorkspace, StakingAdvancesAndStoresTheRegular) {
     EXPECT_EQ(w.StakeOnce(0).Values, (TStakeComb{3, {0, 1, 2, 0}}));
     EXPECT_EQ(w.Stored()[0].StakesMade, 2);
     EXPECT_EQ(Current(w.Stored()[0]), "0;1;2");
-    EXPECT_EQ(w.workspace.Stakes().RecordCount(), 2);
-    EXPECT_EQ(w.workspace.Stakes().Read(1).Comment.Text(), "Вверх");
+    EXPECT_EQ(w.workspace.Stakes().File().RecordCount(), 2);
+    EXPECT_EQ(w.workspace.Stakes().File().Read(1).Comment.Text(), "Вверх");
 
     // A plan that is never committed (the dialog cancelled) changes nothing.
     ASSERT_TRUE(w.workspace.PrepareRegularStake(0));
@@ -280,7 +280,7 @@ TEST(RegularsWorkspace, TestingStakesEachPastDrawAndRestoresTheOffset) {
     w.workspace.SetDrawsOffset(1);
     ASSERT_TRUE(w.workspace.TestRegulars({1, 0}, 3));
     EXPECT_EQ(w.workspace.Archive().Offset(), 1);
-    StakesFile& stakes = w.workspace.Stakes();
+    StakesFile& stakes = w.workspace.Stakes().File();
     ASSERT_EQ(stakes.RecordCount(), 6);
     // Offset 3 first: draw 10 is the newest, the stakes are for draw 11.
     EXPECT_EQ(stakes.Read(0).DrawNumber, 11);

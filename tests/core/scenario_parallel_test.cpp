@@ -203,16 +203,16 @@ TEST(BackTestChecks, AStakeWaitingForItsDrawNeitherBlocksNorLosesItsCheck) {
     test::TempDir dir;
     test::FakeUiHost host;
     auto ws = test::MadeUpWorkspace(dir.Path(), host, 60);
-    TStakeRecord waiting = ws->NewManualStake();
+    TStakeRecord waiting = ws->Stakes().NewManualStake();
     waiting.Values = {3, {1, 2, 3, 0}};
-    ASSERT_TRUE(ws->AddStake(waiting, 1));
+    ASSERT_TRUE(ws->Stakes().AddStake(waiting, 1));
     ws->Script().UseUnsaved({"FULL:0#ALL|TSD1#NUMS:3-4;1#LNO:#ST:8| | | | | | |a"});
     for (int jobs : {1, 2}) {
         ScenarioRunner runner(*ws, {}, 3u);
         EXPECT_FALSE(runner.Test(5, jobs).Stopped);
     }
     int unchecked = 0;
-    for (const TStakeRecord& record : ws->Stakes().ReadBlock(0, ws->Stakes().RecordCount())) {
+    for (const TStakeRecord& record : ws->Stakes().File().ReadBlock(0, ws->Stakes().File().RecordCount())) {
         if (record.IsRealStake() && !record.IsChecked()) {
             ++unchecked;
             EXPECT_EQ(record.DrawNumber, 61);
@@ -222,7 +222,7 @@ TEST(BackTestChecks, AStakeWaitingForItsDrawNeitherBlocksNorLosesItsCheck) {
     TDraw next = ws->NewDrawTemplate();
     next.Values = {1, 2, 3};
     ASSERT_TRUE(ws->AddDraw(next));
-    ws->CheckStakes();
-    EXPECT_TRUE(ws->Stakes().Read(0).IsChecked());
-    EXPECT_EQ(ws->Stakes().Read(0).Matches.Count, 3);
+    ws->Stakes().CheckStakes();
+    EXPECT_TRUE(ws->Stakes().File().Read(0).IsChecked());
+    EXPECT_EQ(ws->Stakes().File().Read(0).Matches.Count, 3);
 }

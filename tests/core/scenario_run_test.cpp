@@ -40,7 +40,9 @@ protected:
         EXPECT_FALSE(runner.Status().Running);
         return summary;
     }
-    std::vector<TStakeRecord> Stakes() { return Ws().Stakes().ReadBlock(0, Ws().Stakes().RecordCount()); }
+    std::vector<TStakeRecord> Stakes() {
+        return Ws().Stakes().File().ReadBlock(0, Ws().Stakes().File().RecordCount());
+    }
     std::vector<TStakeRecord> RealStakes() {
         std::vector<TStakeRecord> real;
         for (const TStakeRecord& r : Stakes())
@@ -164,7 +166,7 @@ TEST(ScenarioLog, RunsStartedInTheSameSecondWriteSeparateFiles) {
 TEST_F(ScenarioRun, StakeModesDecideWhatIsStaked) {
     // Removing every value one by one leaves one combination: staked whatever the mode.
     for (const char* mode : {"STOP", "SKIP", "ALL", "NONE"}) {
-        Ws().Stakes().Clear();
+        Ws().Stakes().File().Clear();
         const auto summary = Run({std::string("FULL:0#") + mode + "|TSD1#NUMS:10#LNO:#SF:0| | | | | | |"});
         EXPECT_EQ(RealStakes().size(), std::string(mode) == "NONE" ? 0u : 1u) << mode;
         EXPECT_FALSE(summary.Stopped) << mode;
@@ -173,10 +175,10 @@ TEST_F(ScenarioRun, StakeModesDecideWhatIsStaked) {
 
     // Two removals leave 512 combinations: ALL stakes each, SKIP none, FIRST and LAST one.
     const std::string twoSteps = "|TSD1#NUMS:10#LNO:#ST:2| | | | | | |";
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     Run({"FULL:0#ALL" + twoSteps});
     EXPECT_EQ(RealStakes().size(), 512u);
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     Ws().Options().ScriptLogEnabled = true;
     Run({"FULL:0#SKIP" + twoSteps});
     EXPECT_TRUE(RealStakes().empty());
@@ -188,7 +190,7 @@ TEST_F(ScenarioRun, StakeModesDecideWhatIsStaked) {
     EXPECT_EQ(StakeCombToStr(firstAndLast[1].Values, ";"), CombToStr(Ws().Combs().Current().front()));
 
     // STOP with a choice left ends the run with its warning and stakes nothing.
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     const auto stopped = Run({"FULL:0#STOP" + twoSteps, "FULL:0#FIRST| | | | | | | |"});
     EXPECT_TRUE(stopped.Stopped);
     EXPECT_TRUE(RealStakes().empty());
@@ -208,7 +210,7 @@ TEST_F(ScenarioRun, CurrentListCarriesOverAndAnEmptyListStakesNothing) {
     for (const TStakeRecord& stake : RealStakes())
         EXPECT_EQ(stake.Comment.Text(), "02.000: @ CURR#ALL");
 
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     Ws().Combs().AssignList({});
     const auto summary = Run({"CURR:0#FIRST| | | | | | | |"});
     EXPECT_TRUE(RealStakes().empty());
@@ -237,18 +239,18 @@ TEST_F(ScenarioRun, TestWalksTheOffsetsBackAndRestoresTheStart) {
     EXPECT_EQ(records[4].DrawNumber, 50);
     for (const TStakeRecord& r : RealStakes())
         EXPECT_TRUE(r.IsChecked());
-    ASSERT_EQ(Ws().Rating().Count(), 1);
-    EXPECT_EQ(Ws().RatingTexts(0)[1], "3");
+    ASSERT_EQ(Ws().Stakes().Rating().Count(), 1);
+    EXPECT_EQ(Ws().Stakes().RatingTexts(0)[1], "3");
 
     // Clearing before each variant leaves one stake in the file, but each was checked first.
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     host.Answers = {true};
-    Ws().RebuildRating();
-    ASSERT_EQ(Ws().Rating().Count(), 0);
+    Ws().Stakes().RebuildRating();
+    ASSERT_EQ(Ws().Stakes().Rating().Count(), 0);
     Run({"FULL:0#FIRST#CLR| | | | | | | |c"}, 3);
     EXPECT_EQ(RealStakes().size(), 1u);
-    ASSERT_EQ(Ws().Rating().Count(), 1);
-    EXPECT_EQ(Ws().RatingTexts(0)[1], "3");
+    ASSERT_EQ(Ws().Stakes().Rating().Count(), 1);
+    EXPECT_EQ(Ws().Stakes().RatingTexts(0)[1], "3");
 }
 
 TEST_F(ScenarioRun, StopInATestLeavesTheOffsetWhereItStopped) {
@@ -292,7 +294,7 @@ TEST_F(ScenarioRun, SeededRandomStakesRepeat) {
     const std::string line = "FULL:0#RAND|TSD1#NUMS:10#LNO:#ST:2| | | | | | |";
     Run({line, line, line});
     const auto first = RealStakes();
-    Ws().Stakes().Clear();
+    Ws().Stakes().File().Clear();
     Run({line, line, line});
     const auto second = RealStakes();
     ASSERT_EQ(first.size(), 3u);

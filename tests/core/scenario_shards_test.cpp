@@ -29,7 +29,7 @@ struct DataDir {
     }
     std::string Stakes() const { return ReadFileBytes(dir / "Quorvel_3r10.lsk"); }
     std::string Rating() {
-        ws->SortRating(ws->RatingSortColumn(), ws->RatingDescending());
+        ws->Stakes().SortRating(ws->Stakes().RatingSortColumn(), ws->Stakes().RatingDescending());
         return ReadFileBytes(dir / "Quorvel_3r10.lrt");
     }
     test::TempDir dir;

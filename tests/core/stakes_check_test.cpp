@@ -39,17 +39,17 @@ struct StakesWorld {
         workspace.Stats().Config.Profits = {{3, 5000000}};
     }
     TStakeRecord Stake(int draw, const std::string& values, const std::string& comment = "Мой") {
-        TStakeRecord stake = workspace.NewManualStake();
+        TStakeRecord stake = workspace.Stakes().NewManualStake();
         stake.DrawNumber = draw;
         stake.Values = *ParseStakeValues(values);
         stake.Comment.SetText(comment);
         return stake;
     }
     void Add(int draw, const std::string& values, const std::string& comment = "Мой") {
-        workspace.Stakes().Append(Stake(draw, values, comment));
+        workspace.Stakes().File().Append(Stake(draw, values, comment));
     }
     std::array<std::string, StakeColumnCount> Cells(int index) {
-        return StakeCellTexts(workspace.Stakes().Read(index));
+        return StakeCellTexts(workspace.Stakes().File().Read(index));
     }
     const TempDir& dir;
     FakeUiHost host;
@@ -65,7 +65,7 @@ TEST(StakesCheck, ProfitMatchesAndDrawnValuesByPosition) {
     w.Add(100, "1;2;9");
     w.Add(100, "3;2;1");
     w.Add(101, "0;0;0");
-    EXPECT_EQ(w.workspace.CheckStakes(), 4);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 4);
     EXPECT_EQ(w.Cells(0), (std::array<std::string, 9>{"100", "Вручную", "1;2;3", "1000", "1;2;3", "3",
                                                       "1 2 3", "499.00", "Мой"}));
     EXPECT_EQ(w.Cells(1)[5], "2");
@@ -77,10 +77,10 @@ TEST(StakesCheck, ProfitMatchesAndDrawnValuesByPosition) {
     EXPECT_EQ(w.Cells(3)[6], "");
     EXPECT_EQ(w.Cells(3)[4], "4;5;6");
     // A second check finds nothing new and adds nothing to the rating twice.
-    EXPECT_EQ(w.workspace.CheckStakes(), 0);
-    ASSERT_EQ(w.workspace.Rating().Count(), 1);
-    EXPECT_EQ(w.workspace.Rating().Rows()[0].Stakes, 4);
-    EXPECT_EQ(w.workspace.Rating().Rows()[0].Profit, 4990000 - 3 * 10000);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 0);
+    ASSERT_EQ(w.workspace.Stakes().Rating().Count(), 1);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Rows()[0].Stakes, 4);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Rows()[0].Profit, 4990000 - 3 * 10000);
     EXPECT_TRUE(w.host.Messages.empty());
 }
 
@@ -88,46 +88,47 @@ TEST(StakesCheck, AStakeWaitsForItsDrawAndSeparatorsAndShortStakesAreSkipped) {
     TempDir dir;
     StakesWorld w(dir);
     w.Add(102, "7;8;9");
-    w.workspace.Stakes().Append(StakeSeparator());
+    w.workspace.Stakes().File().Append(StakeSeparator());
     TStakeRecord two = w.Stake(100, "1;2;3");
     two.Values.Count = 2;
-    w.workspace.Stakes().Append(two);
-    EXPECT_EQ(w.workspace.CheckStakes(), 0);
+    w.workspace.Stakes().File().Append(two);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 0);
     EXPECT_EQ(w.Cells(0)[5], "");
-    EXPECT_TRUE(w.workspace.Rating().Empty());
+    EXPECT_TRUE(w.workspace.Stakes().Rating().Empty());
     EXPECT_TRUE(w.workspace.AddDraw(Draw(102, 7, 8, 0)));
-    EXPECT_EQ(w.workspace.CheckStakes(), 1);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 1);
     EXPECT_EQ(w.Cells(0)[5], "2");
-    EXPECT_EQ(w.workspace.Stakes().Read(1), StakeSeparator());
-    EXPECT_FALSE(w.workspace.Stakes().Read(2).IsChecked());
+    EXPECT_EQ(w.workspace.Stakes().File().Read(1), StakeSeparator());
+    EXPECT_FALSE(w.workspace.Stakes().File().Read(2).IsChecked());
 }
 
 TEST(StakesCheck, TheDialogAddsForSeveralDrawsAndChecksAtOnce) {
     TempDir dir;
     StakesWorld w(dir);
-    TStakeRecord stake = w.workspace.NewManualStake();
+    TStakeRecord stake = w.workspace.Stakes().NewManualStake();
     EXPECT_EQ(stake.DrawNumber, 102);
     EXPECT_EQ(stake.Comment.Text(), "Ставка \"вручную\"");
     EXPECT_EQ(stake.Profit, -10000);
     stake.DrawNumber = 100;
     stake.Values = {3, {4, 5, 6, 0}};
-    EXPECT_TRUE(w.workspace.AddStake(stake, 3));
-    ASSERT_EQ(w.workspace.Stakes().RecordCount(), 5);
+    EXPECT_TRUE(w.workspace.Stakes().AddStake(stake, 3));
+    ASSERT_EQ(w.workspace.Stakes().File().RecordCount(), 5);
     EXPECT_EQ(w.Cells(0)[5], "0");
     EXPECT_EQ(w.Cells(2)[5], "3");
     EXPECT_EQ(w.Cells(2)[7], "499.00");
     EXPECT_EQ(w.Cells(4)[5], "");  // draw 102 is not there yet
-    EXPECT_EQ(w.workspace.Rating().Rows()[0].Stakes, 2);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Rows()[0].Stakes, 2);
 
     TStakeRecord checked = stake;
     checked.Checked = 1;
-    EXPECT_FALSE(w.workspace.AddStake(checked, 1));
+    EXPECT_FALSE(w.workspace.Stakes().AddStake(checked, 1));
     EXPECT_EQ(w.host.Last("error"),
               "Ошибка добавления записи в файл ставок!\r\rДобавление в конец файла уже проверенной ставки!");
 
     // The multi-stake dialog: one stake per combination, each for two draws.
-    EXPECT_TRUE(w.workspace.AddStakesForCombs({TComb{{1, 2, 3}}, TComb{{0, 0, 0}}}, 101, 2, "Мульти"));
-    EXPECT_EQ(w.workspace.Stakes().RecordCount(), 5 + 8);
+    EXPECT_TRUE(
+        w.workspace.Stakes().AddStakesForCombs({TComb{{1, 2, 3}}, TComb{{0, 0, 0}}}, 101, 2, "Мульти"));
+    EXPECT_EQ(w.workspace.Stakes().File().RecordCount(), 5 + 8);
     EXPECT_EQ(w.Cells(6)[2], "1;2;3");
     EXPECT_EQ(w.Cells(6)[8], "Мульти");
     EXPECT_EQ(w.Cells(6)[3], "1000");
@@ -136,11 +137,11 @@ TEST(StakesCheck, TheDialogAddsForSeveralDrawsAndChecksAtOnce) {
 TEST(StakesCheck, ProgressIsReportedInHundredthsFromTheFirstEligibleRecord) {
     TempDir dir;
     StakesWorld w(dir);
-    w.workspace.Stakes().Append(StakeSeparator());
+    w.workspace.Stakes().File().Append(StakeSeparator());
     std::vector<TStakeRecord> stakes(300, w.Stake(100, "1;2;3"));
-    w.workspace.Stakes().AppendStakes(stakes, 1);
+    w.workspace.Stakes().File().AppendStakes(stakes, 1);
     w.host.Progress.clear();
-    EXPECT_EQ(w.workspace.CheckStakes(), 300);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 300);
     std::vector<std::string> percents;
     for (const std::string& text : w.host.Progress) {
         if (text.rfind("Проверка результатов ставок ( завершено", 0) == 0) percents.push_back(text);
@@ -158,12 +159,12 @@ TEST(StakesCheck, AFailureEndsTheCheckAndKeepsWhatWasDone) {
     w.Add(100, "1;2;3");
     TStakeRecord huge = w.Stake(100, "1;2;3");
     huge.Values.Count = 3000000;  // only a damaged file holds such a count: its cost overflows
-    w.workspace.Stakes().Append(huge);
+    w.workspace.Stakes().File().Append(huge);
     w.Add(101, "4;5;6");
-    EXPECT_EQ(w.workspace.CheckStakes(), 1);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 1);
     EXPECT_EQ(w.host.Last("error").rfind("Ошибка проверки ставок!\r\r", 0), 0u);
-    EXPECT_TRUE(w.workspace.Stakes().Read(0).IsChecked());
-    EXPECT_FALSE(w.workspace.Stakes().Read(2).IsChecked());
+    EXPECT_TRUE(w.workspace.Stakes().File().Read(0).IsChecked());
+    EXPECT_FALSE(w.workspace.Stakes().File().Read(2).IsChecked());
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lrt").size(), 288u);
 }
 
@@ -219,26 +220,26 @@ TEST(StakeLog, AnUnwritableLogIsReportedOnceAndTheCheckGoesOn) {
     w.Add(100, "1;2;3");
     w.Add(100, "1;2;3");
     w.Add(100, "1;2;0");
-    EXPECT_EQ(w.workspace.CheckStakes(), 3);
+    EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 3);
     EXPECT_EQ(w.host.Count("error"), 1);
     EXPECT_EQ(w.host.Last("error").rfind(
                   "Ошибка записи в файл \"" + (dir / "Quorvel_3r10-3.log").string() + "\"!\r\r", 0),
               0u);
-    EXPECT_TRUE(w.workspace.Stakes().Read(1).IsChecked());
-    EXPECT_EQ(w.workspace.Rating().Rows()[0].Stakes, 3);
+    EXPECT_TRUE(w.workspace.Stakes().File().Read(1).IsChecked());
+    EXPECT_EQ(w.workspace.Stakes().Rating().Rows()[0].Stakes, 3);
     EXPECT_NE(ReadBytes(dir / "Quorvel_3r10-2.log").find(Utf8ToCp1251("Совпадений: 2.")), std::string::npos);
 }
 
 TEST(StakeLog, DeletingFindsEveryLogFileAndReports) {
     TempDir dir;
     StakesWorld w(dir);
-    w.workspace.DeleteStakeLogs();
+    w.workspace.Stakes().DeleteStakeLogs();
     EXPECT_EQ(w.host.Last("info"), "Файлы журналов не найдены!");
     WriteBytes(dir / "Quorvel_3r10-0.log", "a");
     WriteBytes(dir / "Quorvel_3r10-x.log", "b");
     WriteBytes(dir / "Quorvel_3r10.log", "keep");
     WriteBytes(dir / "Other-1.log", "keep");
-    w.workspace.DeleteStakeLogs();
+    w.workspace.Stakes().DeleteStakeLogs();
     EXPECT_EQ(w.host.Last("info").rfind("Удалено файлов: 2\r\r", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(dir / "Quorvel_3r10-0.log"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Quorvel_3r10-x.log"));
@@ -253,37 +254,37 @@ TEST(StakesDelete, SelectedRowsAfterConfirmationThenByConditionThenAll) {
     w.Add(100, "0;0;0", "b");
     w.Add(105, "1;2;3", "c");
     w.Add(105, "1;2;3", "d");
-    w.workspace.CheckStakes();
-    EXPECT_FALSE(w.workspace.DeleteStakeRows(0, 0));  // the header row holds no record
-    EXPECT_FALSE(w.workspace.DeleteStakeRows(3, 4));  // answered No
+    w.workspace.Stakes().CheckStakes();
+    EXPECT_FALSE(w.workspace.Stakes().DeleteStakeRows(0, 0));  // the header row holds no record
+    EXPECT_FALSE(w.workspace.Stakes().DeleteStakeRows(3, 4));  // answered No
     EXPECT_EQ(w.host.Last("delete"), "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
     w.host.Answers = {true};
-    EXPECT_TRUE(w.workspace.DeleteStakeRows(4, 9));
+    EXPECT_TRUE(w.workspace.Stakes().DeleteStakeRows(4, 9));
     EXPECT_EQ(w.host.Last("delete"), "Удалить выделенную запись?");
-    EXPECT_EQ(w.workspace.Stakes().RecordCount(), 3);
+    EXPECT_EQ(w.workspace.Stakes().File().RecordCount(), 3);
 
-    EXPECT_TRUE(w.workspace.DeleteStakesWhere(TStakeCondition::Less, 1));
-    ASSERT_EQ(w.workspace.Stakes().RecordCount(), 1);
+    EXPECT_TRUE(w.workspace.Stakes().DeleteStakesWhere(TStakeCondition::Less, 1));
+    ASSERT_EQ(w.workspace.Stakes().File().RecordCount(), 1);
     EXPECT_EQ(w.Cells(0)[8], "a");
     // The rating outlives the stakes until it is rebuilt.
-    EXPECT_EQ(w.workspace.Rating().Count(), 2);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Count(), 2);
 
     w.host.Answers = {true, false};
-    EXPECT_TRUE(w.workspace.ClearStakes());
-    EXPECT_EQ(w.workspace.Stakes().Size(), 0);
+    EXPECT_TRUE(w.workspace.Stakes().ClearStakes());
+    EXPECT_EQ(w.workspace.Stakes().File().Size(), 0);
     EXPECT_EQ(w.host.Last("question"),
               "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным "
               "ставкам будут "
               "потеряны.");
-    EXPECT_EQ(w.workspace.Rating().Count(), 2);
-    EXPECT_FALSE(w.workspace.ClearStakes());  // nothing left to delete
+    EXPECT_EQ(w.workspace.Stakes().Rating().Count(), 2);
+    EXPECT_FALSE(w.workspace.Stakes().ClearStakes());  // nothing left to delete
 }
 
 TEST(StakesGraphs, ProfitPerDrawWithAverageAndRunningTotal) {
     TempDir dir;
     StakesWorld w(dir);
     try {
-        StakesProfitGraph(w.workspace.Stakes());
+        StakesProfitGraph(w.workspace.Stakes().File());
         ADD_FAILURE();
     } catch (const std::exception& e) {
         EXPECT_STREQ(e.what(), GraphNeedsDrawsMessage);
@@ -293,8 +294,8 @@ TEST(StakesGraphs, ProfitPerDrawWithAverageAndRunningTotal) {
     w.Add(101, "0;0;0");
     w.Add(100, "1;2;0");
     w.Add(300, "1;2;0");  // not checked: not drawn
-    w.workspace.CheckStakes();
-    TChartData chart = StakesProfitGraph(w.workspace.Stakes());
+    w.workspace.Stakes().CheckStakes();
+    TChartData chart = StakesProfitGraph(w.workspace.Stakes().File());
     EXPECT_EQ(chart.Title, "График суммарного профита ставок по тиражам");
     ASSERT_EQ(chart.Series.size(), 3u);
     using Points = std::vector<std::pair<double, double>>;
@@ -315,16 +316,16 @@ TEST(StakesGraphs, RatingGraphsTakeTheLastHundredDrawsOfTheChosenComments) {
         w.Add(n, Format("%d;0;0", {n % 10}), "Мой");
         w.Add(n, "9;9;9", "Чужой");
     }
-    w.workspace.CheckStakes();
-    TChartData chart = RatingStakesGraph(w.workspace.Stakes(), {"МОЙ"}, false);
+    w.workspace.Stakes().CheckStakes();
+    TChartData chart = RatingStakesGraph(w.workspace.Stakes().File(), {"МОЙ"}, false);
     ASSERT_EQ(chart.Series.size(), 1u);
     EXPECT_EQ(chart.Series[0].Title, "МОЙ");
     ASSERT_EQ(chart.Series[0].Points.size(), 100u);
     EXPECT_EQ(chart.Series[0].Points.front(), (std::pair<double, double>{21, 3}));
-    TChartData profits = RatingStakesGraph(w.workspace.Stakes(), {"Чужой"}, true);
+    TChartData profits = RatingStakesGraph(w.workspace.Stakes().File(), {"Чужой"}, true);
     EXPECT_EQ(profits.Title, "График профита для всех ставок по тиражам");
     EXPECT_EQ(profits.Series[0].Points.back().second, -1);
-    EXPECT_THROW(RatingStakesGraph(w.workspace.Stakes(), {}, true), std::exception);
+    EXPECT_THROW(RatingStakesGraph(w.workspace.Stakes().File(), {}, true), std::exception);
 }
 
 }  // namespace

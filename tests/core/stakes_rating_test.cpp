@@ -216,11 +216,11 @@ struct RatingWorld {
         ASSERT_TRUE(workspace.Initialise());
     }
     void Stake(const std::string& comment, const std::string& values) {
-        TStakeRecord stake = workspace.NewManualStake();
+        TStakeRecord stake = workspace.Stakes().NewManualStake();
         stake.DrawNumber = 1;
         stake.Values = *ParseStakeValues(values);
         stake.Comment.SetText(comment);
-        workspace.Stakes().Append(stake);
+        workspace.Stakes().File().Append(stake);
     }
     const TempDir& dir;
     FakeUiHost host;
@@ -236,15 +236,15 @@ TEST(RatingFile, WrittenAfterEveryCheckAndReadBackSortedAtStart) {
         w.Stake("Мой", "1;2;3");
         w.Stake("мой", "1;0;0");
         w.Stake("Другой", "0;0;0");
-        w.workspace.CheckStakes();
+        w.workspace.Stakes().CheckStakes();
         EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lrt").size(), 2 * RatingRecordSize);
-        EXPECT_EQ(w.workspace.RatingTexts(0)[0], "Мой");  // average 2 against 0
-        EXPECT_EQ(w.workspace.RatingTexts(0)[1], "2");
+        EXPECT_EQ(w.workspace.Stakes().RatingTexts(0)[0], "Мой");  // average 2 against 0
+        EXPECT_EQ(w.workspace.Stakes().RatingTexts(0)[1], "2");
     }
     RatingWorld again(dir);
     again.Start();
-    ASSERT_EQ(again.workspace.Rating().Count(), 2);
-    EXPECT_EQ(again.workspace.Rating().Rows()[0].MatchesTotal, 4);
+    ASSERT_EQ(again.workspace.Stakes().Rating().Count(), 2);
+    EXPECT_EQ(again.workspace.Stakes().Rating().Rows()[0].MatchesTotal, 4);
     EXPECT_TRUE(again.host.Messages.empty());
 }
 
@@ -258,7 +258,7 @@ TEST(RatingFile, ATornFileLoadsItsWholeRowsSaysSoAndKeepsTheOldBytes) {
     WriteBytes(dir / "Quorvel_3r10.lrt", bytes);
     RatingWorld w(dir);
     w.Start();
-    EXPECT_EQ(w.workspace.Rating().Count(), 2);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Count(), 2);
     EXPECT_EQ(w.host.Count("error"), 1);
     EXPECT_EQ(w.host.Last("error").rfind("Ошибка чтения файла рейтинга!\r\r", 0), 0u);
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lrt.bak"), bytes);
@@ -269,18 +269,18 @@ TEST(RatingRebuild, AsksFirstAndThenCountsOnlyTheStakesInTheFile) {
     TempDir dir;
     RatingWorld w(dir);
     w.Start();
-    EXPECT_TRUE(w.workspace.RebuildRating());  // an empty rating: no question
+    EXPECT_TRUE(w.workspace.Stakes().RebuildRating());  // an empty rating: no question
     EXPECT_EQ(w.host.Count("question"), 0);
     w.Stake("a", "1;2;3");
     w.Stake("b", "1;2;3");
-    w.workspace.CheckStakes();
-    w.workspace.Stakes().DeleteRange(1, 1);
-    EXPECT_EQ(w.workspace.Rating().Count(), 2);
-    EXPECT_FALSE(w.workspace.RebuildRating());
-    EXPECT_EQ(w.workspace.Rating().Count(), 2);
+    w.workspace.Stakes().CheckStakes();
+    w.workspace.Stakes().File().DeleteRange(1, 1);
+    EXPECT_EQ(w.workspace.Stakes().Rating().Count(), 2);
+    EXPECT_FALSE(w.workspace.Stakes().RebuildRating());
+    EXPECT_EQ(w.workspace.Stakes().Rating().Count(), 2);
     w.host.Answers = {true};
-    EXPECT_TRUE(w.workspace.RebuildRating());
-    EXPECT_EQ(Comments(w.workspace.Rating()), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(w.workspace.Stakes().RebuildRating());
+    EXPECT_EQ(Comments(w.workspace.Stakes().Rating()), (std::vector<std::string>{"a"}));
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lrt").size(), RatingRecordSize);
 }
 
@@ -290,9 +290,9 @@ TEST(RatingScript, RowsBecomeScenarioLinesOrAMessage) {
     w.Start();
     w.Stake("01.002: Мой @ FULL#RAND + TSD#NUMS:10#LNO:#SF:0", "1;2;3");
     w.Stake("Ставка \"вручную\"", "1;2;3");
-    w.workspace.CheckStakes();
-    w.workspace.SortRating(0, false);
-    EXPECT_EQ(w.workspace.RatingsToScript({1, 0}), 1);
+    w.workspace.Stakes().CheckStakes();
+    w.workspace.Stakes().SortRating(0, false);
+    EXPECT_EQ(w.workspace.Stakes().RatingsToScript({1, 0}), 1);
     EXPECT_EQ(w.host.Last("warning"), "Строку\r\rСтавка \"вручную\"\r\rневозможно добавить в сценарий!");
     ASSERT_EQ(w.workspace.Script().Scenario().Count(), 1);
     EXPECT_EQ(w.workspace.Script().ScriptLine(0), "FULL#RAND|TSD#NUMS:10#LNO:#SF:0| | | | | | |01.002: Мой");

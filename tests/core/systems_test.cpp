@@ -301,10 +301,10 @@ struct SystemsWorkspace {
 TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
     SystemsWorkspace s;
     Put(s.folder / "3-04-0_0001.dat", "04 01 03\r\n01 02 03\r\n");
-    StakesFile& stakes = s.workspace.Stakes();
-    TStakeRecord manual = s.workspace.NewManualStake();
+    StakesFile& stakes = s.workspace.Stakes().File();
+    TStakeRecord manual = s.workspace.Stakes().NewManualStake();
     manual.Values = TStakeComb{3, {1, 2, 3, 0}};
-    ASSERT_TRUE(s.workspace.AddStake(manual, 1));
+    ASSERT_TRUE(s.workspace.Stakes().AddStake(manual, 1));
 
     auto plan = s.workspace.PrepareSystemStakes(false);
     ASSERT_TRUE(plan);
@@ -346,7 +346,7 @@ TEST(SystemWorkspace, AMissingSystemIsShownAndStakesNothing) {
     EXPECT_EQ(reason, "Система для 4 чисел не найдена или не загружена на компьютер!");
     EXPECT_EQ(s.host.Count("error"), 1);
     EXPECT_FALSE(s.workspace.PrepareSystemStakes(false));
-    EXPECT_EQ(s.workspace.Stakes().RecordCount(), 0);
+    EXPECT_EQ(s.workspace.Stakes().File().RecordCount(), 0);
 }
 
 TEST(SystemWorkspace, OwnSystemsAreAddedEditedAndDeleted) {

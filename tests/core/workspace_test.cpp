@@ -109,7 +109,7 @@ TEST(WorkspaceStartup, StakesFileOfAnotherVersionIsEmptiedButKeptAside) {
                                          "будут удалены!",
                                          0),
             0u);
-        EXPECT_EQ(s.workspace.Stakes().Size(), 0);
+        EXPECT_EQ(s.workspace.Stakes().File().Size(), 0);
     }
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.lsk.bak"), old);
 
@@ -118,7 +118,7 @@ TEST(WorkspaceStartup, StakesFileOfAnotherVersionIsEmptiedButKeptAside) {
     WriteBytes(dir / "Quorvel_3r10.lsk", current);
     Started s(dir);
     EXPECT_EQ(s.host.Count("warning"), 0);
-    EXPECT_EQ(s.workspace.Stakes().RecordCount(), 2);
+    EXPECT_EQ(s.workspace.Stakes().File().RecordCount(), 2);
 }
 
 TEST(WorkspaceArchive, TruncatedDrawsFileLoadsTheWholeRecordsAndSaysSo) {

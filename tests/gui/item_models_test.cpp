@@ -65,9 +65,10 @@ private slots:
         QVERIFY(ws.ComputeStatTable(true));
         QVERIFY(ws.FilterByStatRows({0, 1}, true));
         ws.UndoCombs();
-        QVERIFY(ws.AddStakesForCombs({ws.Combs().CombAt(0), ws.Combs().CombAt(1)}, 1, 2, "Проверка"));
-        QVERIFY(ws.CheckStakes() >= 0);
-        QVERIFY(ws.RebuildRating());
+        QVERIFY(
+            ws.Stakes().AddStakesForCombs({ws.Combs().CombAt(0), ws.Combs().CombAt(1)}, 1, 2, "Проверка"));
+        QVERIFY(ws.Stakes().CheckStakes() >= 0);
+        QVERIFY(ws.Stakes().RebuildRating());
         // A regular, a scenario line and the systems list come and go.
         TRegularDraft draft;
         draft.Comment = "Регуляр";
@@ -76,7 +77,7 @@ private slots:
         ws.Script().AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |строка");
         QVERIFY(ws.Script().ClearScript());
         ws.RefreshSystems();
-        QVERIFY(ws.ClearStakes());
+        QVERIFY(ws.Stakes().ClearStakes());
     }
 };
 

@@ -200,13 +200,13 @@ private slots:
         });
         QCOMPARE(w.Cell(0, 3), QString("8;9;0"));
         QCOMPARE(w.Cell(0, 4), QString("0"));
-        QCOMPARE(w.Space().Stakes().RecordCount(), 0);
+        QCOMPARE(w.Space().Stakes().File().RecordCount(), 0);
 
         w.WithDialog<gui::StakeDialog>("TablesStakeAdd", [&](gui::StakeDialog* dialog) { dialog->accept(); });
         QCOMPARE(w.Cell(0, 3), QString("9;0;1"));
         QCOMPARE(w.Stored()[0].StakesMade, 1);
-        QCOMPARE(w.Space().Stakes().RecordCount(), 1);
-        QCOMPARE(int(w.Space().Stakes().Read(0).Kind), int(StakeKindRegular));
+        QCOMPARE(w.Space().Stakes().File().RecordCount(), 1);
+        QCOMPARE(int(w.Space().Stakes().File().Read(0).Kind), int(StakeKindRegular));
         w.WithDialog<gui::StakeDialog>("TablesStakeAdd", [&](gui::StakeDialog* dialog) {
             QCOMPARE(dialog->ValuesEdit()->text(), QString("0;1;2"));
             dialog->accept();
@@ -225,12 +225,12 @@ private slots:
         });
         QVERIFY(w.window->Actions().Execute("TablesStakeTest"));
         QCOMPARE(asked, 2);
-        QCOMPARE(w.Space().Stakes().RecordCount(), 0);
+        QCOMPARE(w.Space().Stakes().File().RecordCount(), 0);
 
         w.window->SetTestCountQuestion([](int) { return std::optional<int>(2); });
         QVERIFY(w.window->Actions().Execute("TablesStakeTest"));
         QCOMPARE(w.Space().Archive().Offset(), 1);
-        StakesFile& stakes = w.Space().Stakes();
+        StakesFile& stakes = w.Space().Stakes().File();
         QCOMPARE(stakes.RecordCount(), 2);
         QCOMPARE(stakes.Read(0).DrawNumber, 11);
         QCOMPARE(StakeCombToStr(stakes.Read(0).Values, ";"), std::string("1;2;3"));

@@ -34,7 +34,7 @@ struct RunWindow {
     }
     bool Enabled(const char* name) { return window->Actions().Find(name)->isEnabled(); }
     bool Finish() { return window->ScenarioRun()->WaitUntilFinished(60000); }
-    int Stakes() { return window->GetWorkspace().Stakes().RecordCount(); }
+    int Stakes() { return window->GetWorkspace().Stakes().File().RecordCount(); }
 
     test::TempDir dir;
     test::FakeUiHost host;
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(w.Finish());
         QCOMPARE(w.mostTests, w.window->GetWorkspace().Archive().Count() - 1);
         QCOMPARE(w.Stakes(), 9);  // five stakes with separators between the passes
-        QCOMPARE(w.window->GetWorkspace().Rating().Count(), 1);
+        QCOMPARE(w.window->GetWorkspace().Stakes().Rating().Count(), 1);
         QCOMPARE(w.window->GetWorkspace().Archive().Offset(), 0);
         QCOMPARE(w.page->RunPanel(0)->text(), QString("Цикл: 0"));
         QCOMPARE(w.page->RunPanel(2)->text(), QString("Ставок: 5"));

@@ -45,13 +45,13 @@ struct SampleWindow {
     }
     // A manual stake on a given draw, as the stake dialog makes it.
     void AddStake(int draw, const QString& values, const QString& comment, int draws = 1) {
-        gui::StakeDialog dialog(window->GetWorkspace().NewManualStake());
+        gui::StakeDialog dialog(window->GetWorkspace().Stakes().NewManualStake());
         dialog.DrawBox()->setValue(draw);
         dialog.ValuesEdit()->setText(values);
         dialog.CommentEdit()->setText(comment);
         dialog.DrawsBox()->setValue(draws);
         QVERIFY(!dialog.Problem().has_value());
-        QVERIFY(window->GetWorkspace().AddStake(dialog.Stake(), dialog.Draws()));
+        QVERIFY(window->GetWorkspace().Stakes().AddStake(dialog.Stake(), dialog.Draws()));
     }
     QString Cell(QAbstractItemModel* model, int row, int column) {
         return model->index(row, column).data().toString();
@@ -208,10 +208,10 @@ private slots:
         QCOMPARE(list->rowCount(), 2);
         emit s.rating->SortRequested(1);  // a new column: ascending
         QCOMPARE(s.Cell(list, 0, 0), QString("Мой"));
-        QCOMPARE(s.window->GetWorkspace().RatingSortColumn(), 1);
-        QVERIFY(!s.window->GetWorkspace().RatingDescending());
+        QCOMPARE(s.window->GetWorkspace().Stakes().RatingSortColumn(), 1);
+        QVERIFY(!s.window->GetWorkspace().Stakes().RatingDescending());
         emit s.rating->SortRequested(1);  // the same column again: descending
-        QVERIFY(s.window->GetWorkspace().RatingDescending());
+        QVERIFY(s.window->GetWorkspace().Stakes().RatingDescending());
         QCOMPARE(s.Cell(list, 0, 0), QString("Другой"));
         QCOMPARE(s.Cell(list, 0, 1), QString("3"));
 

@@ -109,7 +109,7 @@ bool Workspace::Initialise() {
     BusyScope busy(busy_, host_, "Инициализация...");
     archive_.SetOffset(0);
     try {
-        stakes_.Open(dir_.StakesPath());
+        stakes_.File().Open(dir_.StakesPath());
     } catch (const ExclusiveAccessError&) {
         host_.ShowError(ExclusiveAccessMessage);
         return false;
@@ -119,7 +119,7 @@ bool Workspace::Initialise() {
         LoadDraws();
         GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
         RecalcViews();
-        LoadRating();
+        stakes_.LoadRating();
         script_.LoadAutosave();
         RunStartupSwitches();
     } catch (const std::exception& e) {
@@ -146,7 +146,7 @@ void Workspace::RunStartupSwitches() {
 void Workspace::OpenStakesFile() {
     BusyScope busy(busy_, host_, "Загрузка файла ставок...");
     try {
-        if (auto warning = stakes_.CheckVersion()) host_.ShowWarning(*warning);
+        if (auto warning = stakes_.File().CheckVersion()) host_.ShowWarning(*warning);
     } catch (const std::exception& e) {
         host_.ShowError(e.what());
     }
@@ -155,7 +155,7 @@ void Workspace::OpenStakesFile() {
 void Workspace::Shutdown(const std::vector<std::pair<std::string, std::string>>& windowValues) {
     if (shutDown_) return;
     shutDown_ = true;
-    if (mode_ == Mode::Window && stakes_.IsOpen()) {
+    if (mode_ == Mode::Window && stakes_.File().IsOpen()) {
         try {
             auto values = windowValues;
             auto optionValues = ShutdownUiValues(options_);
@@ -166,7 +166,7 @@ void Workspace::Shutdown(const std::vector<std::pair<std::string, std::string>>&
         }
     }
     archive_.ClearDraws();
-    stakes_.Close();
+    stakes_.File().Close();
 }
 
 void Workspace::LoadDraws() {
@@ -308,15 +308,11 @@ int Workspace::ApplyConfig(const TConfigData& config) {
 }
 
 void Workspace::RefreshDraws(bool force) {
-    if (!ViewsLive()) return;
-    for (WorkspaceListener* listener : listeners_)
-        listener->ArchiveRefreshed(force);
+    listeners_.TellAll([&](WorkspaceListener& listener) { listener.ArchiveRefreshed(force); });
 }
 
 void Workspace::RecalcViews() {
-    if (!ViewsLive()) return;
-    for (WorkspaceListener* listener : listeners_)
-        listener->RecalcViews();
+    listeners_.TellAll([&](WorkspaceListener& listener) { listener.RecalcViews(); });
 }
 
 }  // namespace quorvel

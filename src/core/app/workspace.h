@@ -10,7 +10,9 @@
 
 #include "core/app/busy.h"
 #include "core/app/data_dir.h"
+#include "core/app/listeners.h"
 #include "core/app/script_service.h"
+#include "core/app/stakes_service.h"
 #include "core/app/ui_state.h"
 #include "core/archive/download_owner.h"
 #include "core/archive/download_settings.h"
@@ -33,27 +35,6 @@
 #include "core/util/ui_host.h"
 
 namespace quorvel {
-
-// Told when the data that views show has changed.
-class WorkspaceListener {
-public:
-    virtual ~WorkspaceListener() = default;
-    // The archive or the offset changed; the lists and status texts must follow.
-    virtual void ArchiveRefreshed(bool force) { (void)force; }
-    // Every analysis view must recompute.
-    virtual void RecalcViews() {}
-    // The combination list or its applied filters changed.
-    virtual void CombsRefreshed() {}
-    // Stakes and rating
-    // The stakes file changed; moveToEnd asks the grid to show its last record.
-    virtual void StakesRefreshed(bool moveToEnd) { (void)moveToEnd; }
-    // The rating's rows or their order changed.
-    virtual void RatingRefreshed() {}
-    // The list of local systems changed (or was cleared).
-    virtual void SystemsRefreshed() {}
-    // The regular stakes changed (or were emptied).
-    virtual void RegularsRefreshed() {}
-};
 
 // Owns everything the main window owns: the archive and its offset, the settings, the
 // interface options, the held stakes file. The desktop window keeps one; the command line
@@ -78,7 +59,7 @@ public:
     // (placement, list layouts) in one write, and releases the stakes file.
     void Shutdown(const std::vector<std::pair<std::string, std::string>>& windowValues = {});
 
-    void AddListener(WorkspaceListener* listener) { listeners_.push_back(listener); }
+    void AddListener(WorkspaceListener* listener) { listeners_.Add(listener); }
 
     const DataDirectory& Dir() const { return dir_; }
     UiHost& Host() { return host_; }
@@ -93,7 +74,8 @@ public:
     TUiOptions& Options() { return options_; }
     UiStateFile& UiState() { return uiState_; }
     TProxySettings& Proxy() { return proxy_; }
-    StakesFile& Stakes() { return stakes_; }
+    // The held stakes file and the rating.
+    StakesService& Stakes() { return stakes_; }
 
     // The archive: each change is saved at once and reported to the listeners.
     void LoadDraws();
@@ -176,50 +158,6 @@ public:
     // recomputes the views. Returns the change marks (16 matrix columns, 8 channel size,
     // 32 segments) that tell which full-set files depend on the change.
     int ApplyConfig(const TConfigData& config);
-
-    // Stakes and rating
-    // Every operation shows its own errors; what was written before a failure stays written.
-    // A stake made by hand: for the next draw at the offset, from the current list, unchecked.
-    TStakeRecord NewManualStake() const;
-    // The stake dialog's OK: the stake for draws consecutive draws, then the check.
-    bool AddStake(const TStakeRecord& stake, int draws);
-    // The multi-stake dialog's OK: one stake per combination, in order, then the check.
-    bool AddStakesForCombs(const std::vector<TComb>& combs, int drawNumber, int draws,
-                           const std::string& comment);
-    // Checks the stakes against the whole archive; returns how many got checked.
-    int CheckStakes();
-    // Deleting records (grid row r shows record r - 1) after the user confirms, by condition,
-    // or all of them; each is followed by the check, deleting all by the rebuild question.
-    bool DeleteStakeRows(int firstRow, int lastRow);
-    bool DeleteStakesWhere(TStakeCondition condition, int matches);
-    bool ClearStakes();
-    void DeleteStakeLogs();
-    std::optional<TChartData> StakesProfitGraph();
-    TRating& Rating() { return rating_; }
-    int RatingSortColumn() const { return ratingSortColumn_; }
-    bool RatingDescending() const { return ratingDescending_; }
-    // The order the list was last sorted in, restored before start-up loads and sorts the rating.
-    void SetRatingSortOrder(int column, bool descending) {
-        ratingSortColumn_ = column;
-        ratingDescending_ = descending;
-    }
-    std::array<std::string, RatingColumnCount> RatingTexts(int row) const;
-    void LoadRating();
-    // Sorts (a negative column leaves the order) and saves the rating.
-    void SortRating(int column, bool descending);
-    // Rebuilds from the stakes file, asking first when the rating holds rows.
-    bool RebuildRating();
-    bool ExportRating(const std::filesystem::path& file);
-    void SetRatingEffMode(int mode);
-    // A scenario checks its stakes after every variant: the rating is then sorted and its file
-    // written when the deferral ends (after each pass) instead of after every check.
-    void DeferRatingSave(bool deferred);
-    // While deferred: sorts the rating if checks changed it, leaving the file to the deferral's end.
-    void SortDeferredRating();
-    // Appends the scenario lines the rows' comments describe; returns how many were added.
-    int RatingsToScript(const std::vector<int>& rows);
-    std::optional<TChartData> RatingStakesGraph(const std::vector<int>& rows, bool profit);
-    std::optional<TChartData> RatingsMatchGraph(const std::vector<int>& rows);
 
     // Scenario
     // The current scenario and its editing.
@@ -327,7 +265,7 @@ public:
     bool ImportSystemFile(const std::filesystem::path& file);
     // While suspended the listeners hear nothing: a scenario run on another thread must not
     // make windows read data it is changing. The window refreshes everything afterwards.
-    void SuspendViewUpdates(bool suspended) { viewsSuspended_ = suspended; }
+    void SuspendViewUpdates(bool suspended) { listeners_.Suspend(suspended); }
 
     // Regular stakes
     // The regulars of the tab in list order, held only while the tab is shown. Every change
@@ -356,11 +294,8 @@ public:
     // newest, then checks; the offset is restored whatever happens. False when an append failed.
     bool TestRegulars(const std::vector<int>& indices, int tests);
 
-    // The stakes file changed: the listeners hear it (moveToEnd shows the last record).
-    void RefreshStakes(bool moveToEnd);
-
 private:
-    bool ViewsLive() const { return !viewsSuspended_; }
+    bool ViewsLive() const { return listeners_.Live(); }
     void RefreshDraws(bool force);
     void OpenStakesFile();
     void RunStartupSwitches();
@@ -383,26 +318,16 @@ private:
     TDownloadSettings download_;
     bool proxyWritten_ = true;  // the current proxy is the one the settings file holds
     TWaitSink* waitSink_ = nullptr;
-    StakesFile stakes_;
-    std::vector<WorkspaceListener*> listeners_;
+    WorkspaceListeners listeners_;
     bool shutDown_ = false;
     bool endsAfterStartup_ = false;
     StatTableState statTable_;
     TCombList combs_;
     std::optional<std::pair<TCombsGenerateParams, TCombsArray>> startList_;
-    // Stakes and rating
-    void RefreshRating();
-    void SaveRating();
-    bool ratingSaveDeferred_ = false;
-    bool ratingUnsaved_ = false;
-    bool ratingUnsorted_ = false;
-    void CheckStakesAfterChange();
-    std::vector<std::string> RatingComments(const std::vector<int>& rows) const;
-    TRating rating_;
-    int ratingSortColumn_ = RatingDefaultSortColumn;
-    bool ratingDescending_ = true;
     // Scenario
-    ScriptService script_{dir_, host_, busy_, viewsSuspended_};
+    ScriptService script_{dir_, host_, busy_, listeners_.Suspended()};
+    StakesService stakes_{
+        {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_, script_}};
     std::atomic<bool> scriptStop_{false};
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;
@@ -413,7 +338,6 @@ private:
     // The entry's table over the window at the offset, in the order computed; errors are shown
     // and give an empty table.
     TStatTable ComputeTableOf(int entry);
-    std::atomic<bool> viewsSuspended_{false};
     // System games
     bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);
     bool ReplaceOtherSystems(const std::filesystem::path& folder, int numbers,

@@ -12,9 +12,7 @@
 namespace quorvel {
 
 void Workspace::RefreshCombs() {
-    if (!ViewsLive()) return;
-    for (WorkspaceListener* listener : listeners_)
-        listener->CombsRefreshed();
+    listeners_.TellAll([&](WorkspaceListener& listener) { listener.CombsRefreshed(); });
 }
 
 void Workspace::GenerateCombsList(const TCombsGenerateParams& params, bool showProgress) {

@@ -96,7 +96,7 @@ int Workspace::DrawsDownload(int retryLimit, std::string* failure) {
             // Only the web client's own set-up can fail outside the loop.
             host_.ShowError(DownloadFailureText(e.what()));
         }
-        CheckStakesAfterChange();
+        stakes_.CheckAfterChange();
     }
     if (rejected > 0) {
         host_.ShowWarning(Format(

@@ -24,9 +24,7 @@ std::filesystem::path BackupPath(const std::filesystem::path& path) {
 }  // namespace
 
 void Workspace::RefreshRegulars() {
-    if (!ViewsLive()) return;
-    for (WorkspaceListener* listener : listeners_)
-        listener->RegularsRefreshed();
+    listeners_.TellAll([&](WorkspaceListener& listener) { listener.RegularsRefreshed(); });
 }
 
 void Workspace::LoadRegulars() {
@@ -162,7 +160,7 @@ bool Workspace::CommitRegularStake(const RegularStakePlan& plan, const TStakeRec
     regulars_[static_cast<size_t>(plan.Index)] = plan.Advanced;
     SaveRegulars();
     RefreshRegulars();
-    return AddStake(stake, draws);
+    return stakes_.AddStake(stake, draws);
 }
 
 bool Workspace::TestRegulars(const std::vector<int>& indices, int tests) {
@@ -185,21 +183,21 @@ bool Workspace::TestRegulars(const std::vector<int>& indices, int tests) {
                 TRegular advanced = regulars_[static_cast<size_t>(index)];
                 AdvanceRegular(advanced, archive_.ValuesAtRow(k));
                 try {
-                    stakes_.Append(StakeOfRegular(advanced, k));
+                    stakes_.File().Append(StakeOfRegular(advanced, k));
                 } catch (const std::exception& e) {
                     host_.ShowError(e.what());
                     appended = false;
                     break;
                 }
                 regulars_[static_cast<size_t>(index)] = advanced;
-                RefreshStakes(options_.StakesScrollEnabled);
+                stakes_.Refresh(options_.StakesScrollEnabled);
             }
         }
     }
     SaveRegulars();
     if (appended) {
-        CheckStakes();
-        RefreshStakes(true);
+        stakes_.CheckStakes();
+        stakes_.Refresh(true);
     }
     SetDrawsOffset(remembered);
     RefreshRegulars();

@@ -76,9 +76,7 @@ fs::path Workspace::SystemsFolder() {
 }
 
 void Workspace::NotifySystems() {
-    if (!ViewsLive()) return;
-    for (WorkspaceListener* listener : listeners_)
-        listener->SystemsRefreshed();
+    listeners_.TellAll([&](WorkspaceListener& listener) { listener.SystemsRefreshed(); });
 }
 
 void Workspace::RefreshSystems() {
@@ -140,15 +138,16 @@ bool Workspace::AddSystemStakes(const SystemStakePlan& plan) {
                 host_.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
                 return false;
             }
-            if (auto last = stakes_.ReadLast(); last && last->IsRealStake()) stakes_.Append(StakeSeparator());
-            stakes_.AppendStakes(records, plan.Draws);
+            if (auto last = stakes_.File().ReadLast(); last && last->IsRealStake())
+                stakes_.File().Append(StakeSeparator());
+            stakes_.File().AppendStakes(records, plan.Draws);
         } catch (const std::exception& e) {
             host_.ShowError(e.what());
             added = false;
         }
     }
-    if (added) CheckStakes();
-    RefreshStakes(true);
+    if (added) stakes_.CheckStakes();
+    stakes_.Refresh(true);
     return added;
 }
 

@@ -46,21 +46,21 @@ public:
 
     void Log(const std::string& line) override { runner_.WriteLog(line); }
     void Stake(const TStakeRecord& stake, bool newOnly, bool bulk) override;
-    void StakesAdded() override { ws_.RefreshStakes(true); }
+    void StakesAdded() override { ws_.Stakes().Refresh(true); }
     void CheckStakes() override {
-        ws_.CheckStakes();
-        ws_.RefreshStakes(false);
+        ws_.Stakes().CheckStakes();
+        ws_.Stakes().Refresh(false);
     }
     void ClearStakes() override {
         Guarded([&] {
-            ws_.Stakes().Clear();
-            ws_.Stakes().Reopen();
+            ws_.Stakes().File().Clear();
+            ws_.Stakes().File().Reopen();
         });
-        ws_.RefreshStakes(false);
+        ws_.Stakes().Refresh(false);
     }
     // Writes what the pass appended; a failure is shown and stops the run.
     void FlushStakes() {
-        Guarded([&] { ws_.Stakes().FlushBatch(); });
+        Guarded([&] { ws_.Stakes().File().FlushBatch(); });
     }
     void Error(const std::string& text) override { ws_.Host().ShowError(text); }
     void Warning(const std::string& text, WarningCaption caption) override {
@@ -93,15 +93,15 @@ void ScenarioRunner::DirectEffects::Stake(const TStakeRecord& stake, bool newOnl
 }
 
 void ScenarioRunner::DirectEffects::AddStake(const TStakeRecord& stake, bool newOnly, bool bulk) {
-    if (newOnly && ws_.Stakes().Contains(stake.DrawNumber, stake.Values)) {
+    if (newOnly && ws_.Stakes().File().Contains(stake.DrawNumber, stake.Values)) {
         runner_.LogLazy([&] {
             return Format("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
                           {stake.DrawNumber, StakeCombToStr(stake.Values, ";")});
         });
         return;
     }
-    ws_.Stakes().Append(stake);
-    if (!bulk || ws_.Options().StakesScrollEnabled) ws_.RefreshStakes(true);
+    ws_.Stakes().File().Append(stake);
+    if (!bulk || ws_.Options().StakesScrollEnabled) ws_.Stakes().Refresh(true);
     runner_.LogLazy([&] {
         return Format("{+} Ставка на тираж %d добавлена в список ставок: [%s]",
                       {stake.DrawNumber, StakeCombToStr(stake.Values, ";")});
@@ -177,23 +177,23 @@ void ScenarioRunner::BeginRun() {
     status_.SetText(RunningText);
     savedSortColumn_ = ws_.StatTable().SortColumn;
     savedDescending_ = ws_.StatTable().Descending;
-    ws_.DeferRatingSave(true);
+    ws_.Stakes().DeferRatingSave(true);
     ratingSaved_ = std::chrono::steady_clock::now();
     ws_.ForgetStepTable();
-    if (ws_.Stakes().IsOpen()) ws_.Stakes().BeginBatch();
+    if (ws_.Stakes().File().IsOpen()) ws_.Stakes().File().BeginBatch();
 }
 
 void ScenarioRunner::EndRun(bool announceEnd) {
     // What the last pass appended reaches the file; a failure is shown and ends the run as stopped.
     direct_->FlushStakes();
-    ws_.Stakes().EndBatch();
+    ws_.Stakes().File().EndBatch();
     summary_.Stopped = ws_.ScriptStopRequested();
     summary_.StakesMade = status_.StakesMade;
     if (announceEnd) status_.SetText(FinishedText);
     status_.Cycle = 0;
     status_.Running = false;
     ws_.ClearScriptStop();
-    ws_.DeferRatingSave(false);
+    ws_.Stakes().DeferRatingSave(false);
     ws_.ShowLastStepTable();
     ws_.SortStatTable(savedSortColumn_, savedDescending_);
     if (log_) {
@@ -347,7 +347,7 @@ void ScenarioRunner::RunAllLines() {
 // The separator between passes; false when the stakes file failed, which stops the run.
 bool ScenarioRunner::BeginPass() {
     ++summary_.Passes;
-    StakesFile& stakes = ws_.Stakes();
+    StakesFile& stakes = ws_.Stakes().File();
     try {
         const auto last = stakes.ReadLast();
         if (last && last->IsRealStake()) stakes.Append(StakeSeparator());
@@ -385,12 +385,12 @@ void ScenarioRunner::EndPass() {
     // The rating is sorted once per pass, always, so that its order comes out the same however
     // the passes were worked out; its file is written at most once a second, since writing it
     // safely waits for the disk, and once more when the run ends.
-    ws_.SortDeferredRating();
+    ws_.Stakes().SortDeferredRating();
     constexpr auto SaveInterval = std::chrono::seconds(1);
     const auto now = std::chrono::steady_clock::now();
     if (now - ratingSaved_ >= SaveInterval) {
-        ws_.DeferRatingSave(false);
-        ws_.DeferRatingSave(true);
+        ws_.Stakes().DeferRatingSave(false);
+        ws_.Stakes().DeferRatingSave(true);
         ratingSaved_ = now;
     }
 }

@@ -126,7 +126,7 @@ void MainWindow::BuildLayout() {
         } else if (qstrcmp(name, "tsWeek") == 0) {
             page = weekPage_ = new WeekPage(rightTabs_);
         } else if (qstrcmp(name, "tsStakes") == 0) {
-            page = new StakesPage(workspace_->Stakes(), rightTabs_);
+            page = new StakesPage(workspace_->Stakes().File(), rightTabs_);
         } else if (qstrcmp(name, "tsRatings") == 0) {
             page = new RatingPage(*workspace_, rightTabs_);
         } else if (qstrcmp(name, "tsScript") == 0) {
@@ -312,8 +312,8 @@ void MainWindow::UpdateStatusPanels() {
     panels_[1]->setText(tr("Следующий тираж: %1").arg(archive.NextDrawNumber(archive.Offset())));
     panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
     panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().CombCount()));
-    panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().RecordCount()));
-    panels_[5]->setText(tr("Рейтинг: %1").arg(workspace_->Rating().Count()));
+    panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().File().RecordCount()));
+    panels_[5]->setText(tr("Рейтинг: %1").arg(workspace_->Stakes().Rating().Count()));
 }
 
 }  // namespace quorvel::gui

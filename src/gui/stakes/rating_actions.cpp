@@ -22,26 +22,27 @@ const char* const EffModeCaptions[RatingEffModeCount] = {
 }  // namespace
 
 void MainWindow::CreateRatingActions() {
-    StakesFile& stakes = workspace_->Stakes();
+    StakesFile& stakes = workspace_->Stakes().File();
     auto rowsSelected = [this] { return working_ && !RatingTab()->SelectedRows().empty(); };
     auto stakesAndRows = [&stakes, rowsSelected] {
         return stakes.IsOpen() && !stakes.Empty() && rowsSelected();
     };
-    auto ratingNotEmpty = [this] { return !workspace_->Rating().Empty(); };
+    auto ratingNotEmpty = [this] { return !workspace_->Stakes().Rating().Empty(); };
     actions_->Add(
         "RatingsRefresh", tr("Обновить рейтинг"), QKeySequence(Qt::Key_F5),
-        [&stakes] { return stakes.IsOpen(); }, [this] { workspace_->RebuildRating(); });
+        [&stakes] { return stakes.IsOpen(); }, [this] { workspace_->Stakes().RebuildRating(); });
     actions_->Add("RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}, ratingNotEmpty,
                   [this] { RatingsExportExecute(); });
     actions_->Add(
         "RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {},
-        [this] { return !workspace_->Rating().Empty(); }, [this] { ExportListToXlsx(RatingTab()->List()); });
+        [this] { return !workspace_->Stakes().Rating().Empty(); },
+        [this] { ExportListToXlsx(RatingTab()->List()); });
     actions_->Add("RatingsToScript", tr("Добавить в сценарий"), {}, rowsSelected,
                   [this] { RatingsToScriptExecute(); });
 
     // Each graph window is titled with its action's hint.
     auto stakesGraph = [this](const char* name, bool profit) {
-        if (auto chart = workspace_->RatingStakesGraph(RatingTab()->SelectedRows(), profit))
+        if (auto chart = workspace_->Stakes().RatingStakesGraph(RatingTab()->SelectedRows(), profit))
             ShowStakesChart(*chart, actions_->Find(name)->statusTip(), &workspace_->UiState(), this);
     };
     actions_
@@ -55,7 +56,7 @@ void MainWindow::CreateRatingActions() {
     actions_
         ->Add("RatingsGraphOverlap", tr("Количество совпадений"), {}, rowsSelected,
               [this] {
-                  if (auto chart = workspace_->RatingsMatchGraph(RatingTab()->SelectedRows())) {
+                  if (auto chart = workspace_->Stakes().RatingsMatchGraph(RatingTab()->SelectedRows())) {
                       ShowStakesChart(*chart, actions_->Find("RatingsGraphOverlap")->statusTip(),
                                       &workspace_->UiState(), this);
                   }
@@ -67,7 +68,7 @@ void MainWindow::CreateRatingActions() {
         QAction* action = actions_->Add(
             QString("RatingsEffMode%1").arg(mode), tr(EffModeCaptions[mode]), {}, [] { return true; },
             [this, mode] {
-                workspace_->SetRatingEffMode(mode);
+                workspace_->Stakes().SetRatingEffMode(mode);
                 for (int m = 0; m < RatingEffModeCount; ++m) {
                     actions_->Find(QString("RatingsEffMode%1").arg(m))
                         ->setChecked(m == workspace_->Options().RatingsEffMode);
@@ -82,9 +83,10 @@ void MainWindow::CreateRatingActions() {
     connect(RatingTab(), &RatingPage::RowActivated, this,
             [this] { actions_->Execute("RatingsGraphOverlap"); });
     connect(RatingTab(), &RatingPage::SortRequested, this, [this](int column) {
-        const bool descending =
-            column == workspace_->RatingSortColumn() ? !workspace_->RatingDescending() : false;
-        workspace_->SortRating(column, descending);
+        const bool descending = column == workspace_->Stakes().RatingSortColumn()
+                                    ? !workspace_->Stakes().RatingDescending()
+                                    : false;
+        workspace_->Stakes().SortRating(column, descending);
     });
 }
 
@@ -96,11 +98,11 @@ void MainWindow::RatingsExportExecute() {
         if (file.isEmpty()) return;
     }
     if (QFileInfo(file).suffix().isEmpty()) file += ".csv";
-    workspace_->ExportRating(std::filesystem::path(file.toStdU16String()));
+    workspace_->Stakes().ExportRating(std::filesystem::path(file.toStdU16String()));
 }
 
 void MainWindow::RatingsToScriptExecute() {
-    if (workspace_->RatingsToScript(RatingTab()->SelectedRows()) == 0) return;
+    if (workspace_->Stakes().RatingsToScript(RatingTab()->SelectedRows()) == 0) return;
     if (auto* scenario = rightTabs_->findChild<ScenarioPage*>()) rightTabs_->setCurrentWidget(scenario);
 }
 

@@ -21,7 +21,7 @@ void MainWindow::CreateRegularsActions() {
     if (page == nullptr) return;
     auto shown = [this] { return working_ && workspace_->Options().TabTables; };
     auto selected = [shown, page] { return shown() && !page->SelectedRows().empty(); };
-    auto canStake = [this, selected] { return selected() && workspace_->Stakes().IsOpen(); };
+    auto canStake = [this, selected] { return selected() && workspace_->Stakes().File().IsOpen(); };
 
     actions_->Add("TablesAdd", tr("Добавить регулярную ставку"), {}, shown, [this] { RegularAddExecute(); });
     actions_->Add("TablesDel", tr("Удалить регулярную ставку"), {}, selected, [this, page] {

@@ -48,7 +48,7 @@ RatingPage* MainWindow::RatingTab() const {
 }
 
 void MainWindow::CreateStakesActions() {
-    StakesFile& stakes = workspace_->Stakes();
+    StakesFile& stakes = workspace_->Stakes().File();
     const TCombList& combs = workspace_->Combs();
     auto fileOpen = [&stakes] { return stakes.IsOpen(); };
     auto notEmpty = [&stakes] { return stakes.IsOpen() && !stakes.Empty(); };
@@ -79,20 +79,21 @@ void MainWindow::CreateStakesActions() {
         [this] {
             const auto [first, last] = StakesTab()->SelectedRange();
             // Grid rows count the header as row 0.
-            if (workspace_->DeleteStakeRows(first + 1, last + 1)) StakesTab()->Grid()->clearSelection();
+            if (workspace_->Stakes().DeleteStakeRows(first + 1, last + 1))
+                StakesTab()->Grid()->clearSelection();
         });
     actions_->Add("StakeFilter", tr("Удалить по условию"), QKeySequence(Qt::ALT | Qt::Key_D), notEmpty,
                   [this] { StakeFilterExecute(); });
     actions_->Add("StakeClear", tr("Удалить все ставки"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete),
-                  notEmpty, [this] { workspace_->ClearStakes(); });
+                  notEmpty, [this] { workspace_->Stakes().ClearStakes(); });
     actions_->Add("StakesCheckManual", tr("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), notEmpty,
                   [this] {
-                      workspace_->CheckStakes();
+                      workspace_->Stakes().CheckStakes();
                       StakesRefreshed(false);
                   });
     QAction* graph = actions_->Add(
         "StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), notEmpty, [this] {
-            if (auto chart = workspace_->StakesProfitGraph()) {
+            if (auto chart = workspace_->Stakes().StakesProfitGraph()) {
                 ShowStakesChart(*chart, actions_->Find("StakesGraphDraws")->statusTip(),
                                 &workspace_->UiState(), this);
             }
@@ -102,7 +103,7 @@ void MainWindow::CreateStakesActions() {
                   [this] { ExportListToXlsx(StakesTab()->Grid()); });
     actions_->Add(
         "LogStakesDelete", tr("Удалить журналы ставок"), {}, [] { return true; },
-        [this] { workspace_->DeleteStakeLogs(); });
+        [this] { workspace_->Stakes().DeleteStakeLogs(); });
     CreateStakesOptionActions();
     CreateRatingActions();
 
@@ -123,26 +124,26 @@ void MainWindow::CreateStakesActions() {
 }
 
 void MainWindow::StakeAddExecute(int combRow) {
-    TStakeRecord stake = workspace_->NewManualStake();
+    TStakeRecord stake = workspace_->Stakes().NewManualStake();
     if (combRow >= 0 && combRow < workspace_->Combs().CombCount())
         stake.Values = CombToStakeComb(workspace_->Combs().CombAt(combRow));
     StakeDialog dialog(stake, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    workspace_->AddStake(dialog.Stake(), dialog.Draws());
+    workspace_->Stakes().AddStake(dialog.Stake(), dialog.Draws());
 }
 
 bool MainWindow::StakeAddManyExecute(const std::vector<TComb>& combs) {
-    const TStakeRecord stake = workspace_->NewManualStake();
+    const TStakeRecord stake = workspace_->Stakes().NewManualStake();
     MultiStakeDialog dialog(stake.DrawNumber, QString::fromStdString(stake.Comment.Text()), this);
     if (dialog.exec() != QDialog::Accepted) return false;
-    return workspace_->AddStakesForCombs(combs, dialog.DrawNumber(), dialog.Draws(),
-                                         dialog.Comment().toStdString());
+    return workspace_->Stakes().AddStakesForCombs(combs, dialog.DrawNumber(), dialog.Draws(),
+                                                  dialog.Comment().toStdString());
 }
 
 void MainWindow::StakeFilterExecute() {
     StakeFilterDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
-    workspace_->DeleteStakesWhere(dialog.Condition(), dialog.Matches());
+    workspace_->Stakes().DeleteStakesWhere(dialog.Condition(), dialog.Matches());
 }
 
 void MainWindow::StakesRefreshed(bool moveToEnd) {

@@ -107,7 +107,7 @@ void RatingModel::Refresh() {
 }
 
 int RatingModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : workspace_.Rating().Count();
+    return parent.isValid() ? 0 : workspace_.Stakes().Rating().Count();
 }
 
 int RatingModel::columnCount(const QModelIndex& parent) const {
@@ -115,12 +115,13 @@ int RatingModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RatingModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= workspace_.Rating().Count()) return {};
+    if (!index.isValid() || index.row() >= workspace_.Stakes().Rating().Count()) return {};
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(workspace_.RatingTexts(index.row())[static_cast<size_t>(index.column())]);
+    return QString::fromStdString(
+        workspace_.Stakes().RatingTexts(index.row())[static_cast<size_t>(index.column())]);
 }
 
 QVariant RatingModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -80,9 +80,9 @@ RatingPage::RatingPage(Workspace& workspace, QWidget* parent)
 
 void RatingPage::Refresh() {
     model_->Refresh();
-    list_->horizontalHeader()->setSortIndicator(workspace_.RatingSortColumn(), workspace_.RatingDescending()
-                                                                                   ? Qt::DescendingOrder
-                                                                                   : Qt::AscendingOrder);
+    list_->horizontalHeader()->setSortIndicator(
+        workspace_.Stakes().RatingSortColumn(),
+        workspace_.Stakes().RatingDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 std::vector<int> RatingPage::SelectedRows() const {
