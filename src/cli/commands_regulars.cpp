@@ -25,7 +25,7 @@ std::string JoinCells(const std::array<std::string, N>& cells) {
 }
 
 void PrintCount(Workspace& workspace, std::ostream& out) {
-    out << Format("Регулярных ставок: %d", {static_cast<int>(workspace.Regulars().size())}) << "\n";
+    out << Format("Регулярных ставок: %d", {static_cast<int>(workspace.Regulars().List().size())}) << "\n";
 }
 
 int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -34,7 +34,7 @@ int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = RegularColumnCaptions[c];
     out << JoinCells(captions) << "\n";
-    for (const TRegular& regular : workspace.Regulars())
+    for (const TRegular& regular : workspace.Regulars().List())
         out << JoinCells(RegularCellTexts(regular)) << "\n";
     return 0;
 }
@@ -70,7 +70,8 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     draft.Comment = args[0];
     // The dialog's checks, in its order.
     const auto typedStart = start ? std::optional<std::string_view>(*start) : std::nullopt;
-    if (const EntryProblem problem = CheckRegularEntry(typedStart, draft.Comment, workspace.Regulars());
+    if (const EntryProblem problem =
+            CheckRegularEntry(typedStart, draft.Comment, workspace.Regulars().List());
         problem != EntryProblem::None) {
         err << EntryProblemText(problem) << "\n";
         return 1;
@@ -80,7 +81,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     } else if (rows.size() == 1 && rows[0] < workspace.Combs().CombCount()) {
         draft.Start = workspace.Combs().CombAt(rows[0]);
     }
-    if (workspace.AddRegulars(draft, rows) == 0) return 1;
+    if (workspace.Regulars().AddRegulars(draft, rows) == 0) return 1;
     PrintCount(workspace, out);
     return 0;
 }
@@ -92,15 +93,15 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
     if (chosen) {
         for (std::string_view word : SplitEvery(*chosen, ",;")) {
             const auto row = ParseInt32(TrimBlanks(word));
-            if (!row || *row < 1 || *row > static_cast<int>(workspace.Regulars().size())) {
+            if (!row || *row < 1 || *row > static_cast<int>(workspace.Regulars().List().size())) {
                 err << Format("Укажите номера регулярных ставок от 1 до %d через запятую\n",
-                              {static_cast<int>(workspace.Regulars().size())});
+                              {static_cast<int>(workspace.Regulars().List().size())});
                 return 1;
             }
             rows.push_back(*row - 1);
         }
     } else {
-        rows.resize(workspace.Regulars().size());
+        rows.resize(workspace.Regulars().List().size());
         std::iota(rows.begin(), rows.end(), 0);
     }
     if (rows.empty()) {
@@ -112,7 +113,7 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
         err << Format("Укажите количество тестов от 1 до %d\n", {std::max(most, 1)});
         return 1;
     }
-    if (!workspace.TestRegulars(rows, *tests)) return 1;
+    if (!workspace.Regulars().TestRegulars(rows, *tests)) return 1;
     out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
@@ -121,7 +122,7 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
 
 int RunRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     // The command line works on the file whether or not the window shows its tab.
-    workspace.LoadRegulars();
+    workspace.Regulars().LoadRegulars();
     const std::string action = args.empty() ? "list" : args[0];
     if (!args.empty()) args.erase(args.begin());
     if (action == "list") return ListRegulars(workspace, args, out, err);

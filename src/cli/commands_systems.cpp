@@ -23,12 +23,12 @@ std::string JoinCells(const std::array<std::string, N>& cells) {
 
 int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
-    workspace.RefreshSystems();
+    workspace.Systems().RefreshSystems();
     std::array<std::string, SystemColumnCount> captions;
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = SystemColumnCaptions[c];
     out << JoinCells(captions) << "\n";
-    for (const TSystemInfo& info : workspace.Systems())
+    for (const TSystemInfo& info : workspace.Systems().List())
         out << JoinCells(SystemRowTexts(info)) << "\n";
     return 0;
 }
@@ -58,12 +58,12 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
         err << "Список комбинаций пуст\n";
         return 1;
     }
-    auto plan = workspace.PrepareSystemStakes(filtered);
+    auto plan = workspace.Systems().PrepareSystemStakes(filtered);
     if (!plan) return 1;
     if (draw > 0) plan->DrawNumber = draw;
     plan->Draws = draws;
     if (comment) plan->Comment = *comment;
-    if (!workspace.AddSystemStakes(*plan)) return 1;
+    if (!workspace.Systems().AddSystemStakes(*plan)) return 1;
     out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
@@ -73,7 +73,7 @@ int ImportSystem(Workspace& workspace, std::vector<std::string>& args, std::ostr
         err << "Укажите файл системы: quorvel systems import ФАЙЛ\n";
         return 1;
     }
-    if (!workspace.ImportSystemFile(args[0])) return 1;
+    if (!workspace.Systems().ImportSystemFile(args[0])) return 1;
     args.clear();
     return ListSystems(workspace, args, out, err);
 }

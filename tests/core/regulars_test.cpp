@@ -33,7 +33,7 @@ struct RegularsWorld {
         started = workspace.Initialise();
         const std::vector<TComb> list = {StrToComb("1;1;1"), StrToComb("2;2;2"), StrToComb("3;3;3")};
         workspace.Combs().AssignList(list);
-        workspace.LoadRegulars();
+        workspace.Regulars().LoadRegulars();
     }
     int Add(const char* comment, const char* start, int step, bool useLastDraw = false,
             std::vector<int> rows = {}) {
@@ -42,13 +42,13 @@ struct RegularsWorld {
         draft.Start = StrToComb(start);
         draft.Step = step;
         draft.UseLastDraw = useLastDraw;
-        return workspace.AddRegulars(draft, rows);
+        return workspace.Regulars().AddRegulars(draft, rows);
     }
     // The stake dialog accepted unchanged for one draw.
     TStakeRecord StakeOnce(int index) {
-        auto plan = workspace.PrepareRegularStake(index);
+        auto plan = workspace.Regulars().PrepareRegularStake(index);
         EXPECT_TRUE(plan);
-        EXPECT_TRUE(workspace.CommitRegularStake(*plan, plan->Stake, 1));
+        EXPECT_TRUE(workspace.Regulars().CommitRegularStake(*plan, plan->Stake, 1));
         return plan->Stake;
     }
     std::vector<TRegular> Stored() { return LoadRegularsFile(dir / RegularsFileName).Regulars; }
@@ -177,7 +177,7 @@ TEST(RegularsWorkspace, ADamagedFileIsShownKeptAsideAndNotLost) {
     const std::string damaged = ReadBytes(dir / RegularsFileName) + "xyz";
     WriteBytes(dir / RegularsFileName, damaged);
     RegularsWorld w(dir);
-    ASSERT_EQ(w.workspace.Regulars().size(), 2u);
+    ASSERT_EQ(w.workspace.Regulars().List().size(), 2u);
     EXPECT_EQ(w.host.Count("error"), 1);
     EXPECT_EQ(w.host.Last("error").rfind("Ошибка чтения файла регулярных ставок!\r\r", 0), 0u);
     EXPECT_NE(w.host.Last("error").find("Quorvel_3r10.ltb.bak"), std::string::npos);
@@ -192,27 +192,27 @@ TEST(RegularsWorkspace, AddingMakesOneOrOnePerChosenCombination) {
     TempDir dir;
     RegularsWorld w(dir);
     ASSERT_TRUE(w.started);
-    EXPECT_TRUE(w.workspace.Regulars().empty());
+    EXPECT_TRUE(w.workspace.Regulars().List().empty());
     EXPECT_EQ(w.Add("Одна", "8;9;0", 1, false, {1}), 1);
-    EXPECT_EQ(Current(w.workspace.Regulars()[0]), "8;9;0");
+    EXPECT_EQ(Current(w.workspace.Regulars().List()[0]), "8;9;0");
 
     // Three chosen with a constant start: one each, named by list position, in list order.
     EXPECT_EQ(w.Add("Ряд", "0;0;0", -2, false, {2, 0, 1}), 3);
-    ASSERT_EQ(w.workspace.Regulars().size(), 4u);
-    EXPECT_EQ(w.workspace.Regulars()[1].Comment.Text(), "Ряд (1)");
-    EXPECT_EQ(CombToStr(w.workspace.Regulars()[1].Start), "1;1;1");
-    EXPECT_EQ(w.workspace.Regulars()[3].Comment.Text(), "Ряд (3)");
-    EXPECT_EQ(Current(w.workspace.Regulars()[3]), "3;3;3");
-    EXPECT_EQ(w.workspace.Regulars()[3].Step, -2);
+    ASSERT_EQ(w.workspace.Regulars().List().size(), 4u);
+    EXPECT_EQ(w.workspace.Regulars().List()[1].Comment.Text(), "Ряд (1)");
+    EXPECT_EQ(CombToStr(w.workspace.Regulars().List()[1].Start), "1;1;1");
+    EXPECT_EQ(w.workspace.Regulars().List()[3].Comment.Text(), "Ряд (3)");
+    EXPECT_EQ(Current(w.workspace.Regulars().List()[3]), "3;3;3");
+    EXPECT_EQ(w.workspace.Regulars().List()[3].Step, -2);
 
     // With the newest draw as base the chosen combinations do not multiply it.
     EXPECT_EQ(w.Add("По тиражу", "5;5;5", 0, true, {0, 1}), 1);
-    EXPECT_TRUE(w.workspace.Regulars()[4].UsesLastDraw());
+    EXPECT_TRUE(w.workspace.Regulars().List()[4].UsesLastDraw());
     // A comment already used is refused whatever its case, and nothing is added.
     EXPECT_EQ(w.Add("ОДНА", "1;2;3", 1), 0);
     EXPECT_EQ(w.host.Last("error"),
               "Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
-    EXPECT_EQ(w.Stored(), w.workspace.Regulars());
+    EXPECT_EQ(w.Stored(), w.workspace.Regulars().List());
     EXPECT_EQ(w.Stored().size(), 5u);
 }
 
@@ -221,17 +221,17 @@ TEST(RegularsWorkspace, DeletingAsksAndRemovesOnlyWholeSelections) {
     RegularsWorld w(dir);
     for (const char* name : {"A", "B", "C"})
         w.Add(name, "1;2;3", 1);
-    EXPECT_FALSE(w.workspace.DeleteRegulars({0, 2}));  // answered No
+    EXPECT_FALSE(w.workspace.Regulars().DeleteRegulars({0, 2}));  // answered No
     EXPECT_EQ(w.host.Last("delete"), "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
-    EXPECT_EQ(w.workspace.Regulars().size(), 3u);
+    EXPECT_EQ(w.workspace.Regulars().List().size(), 3u);
 
     w.host.Answers = {true};
-    EXPECT_FALSE(w.workspace.DeleteRegulars({1, 7}));
+    EXPECT_FALSE(w.workspace.Regulars().DeleteRegulars({1, 7}));
     EXPECT_EQ(w.host.Last("error"), "Запись со индексом 7 в файле данных не найдена!");
-    EXPECT_EQ(w.workspace.Regulars().size(), 3u);
+    EXPECT_EQ(w.workspace.Regulars().List().size(), 3u);
 
     w.host.Answers = {true};
-    EXPECT_TRUE(w.workspace.DeleteRegulars({2, 0}));
+    EXPECT_TRUE(w.workspace.Regulars().DeleteRegulars({2, 0}));
     ASSERT_EQ(w.Stored().size(), 1u);
     EXPECT_EQ(w.Stored()[0].Comment.Text(), "B");
 }
@@ -252,10 +252,10 @@ TEST(RegularsWorkspace, StakingAdvancesAndStoresTheRegular) {
     EXPECT_EQ(w.workspace.Stakes().File().Read(1).Comment.Text(), "Вверх");
 
     // A plan that is never committed (the dialog cancelled) changes nothing.
-    ASSERT_TRUE(w.workspace.PrepareRegularStake(0));
-    EXPECT_EQ(w.workspace.Regulars()[0].StakesMade, 2);
-    EXPECT_EQ(Current(w.workspace.Regulars()[0]), "0;1;2");
-    EXPECT_FALSE(w.workspace.PrepareRegularStake(1));
+    ASSERT_TRUE(w.workspace.Regulars().PrepareRegularStake(0));
+    EXPECT_EQ(w.workspace.Regulars().List()[0].StakesMade, 2);
+    EXPECT_EQ(Current(w.workspace.Regulars().List()[0]), "0;1;2");
+    EXPECT_FALSE(w.workspace.Regulars().PrepareRegularStake(1));
 }
 
 TEST(RegularsWorkspace, StepZeroOnTheNewestDrawStakesItsValuesEachTime) {
@@ -278,7 +278,7 @@ TEST(RegularsWorkspace, TestingStakesEachPastDrawAndRestoresTheOffset) {
     w.Add("Тираж+1", "0;0;0", 1, true);
     w.Add("Свой", "8;9;0", 1);
     w.workspace.SetDrawsOffset(1);
-    ASSERT_TRUE(w.workspace.TestRegulars({1, 0}, 3));
+    ASSERT_TRUE(w.workspace.Regulars().TestRegulars({1, 0}, 3));
     EXPECT_EQ(w.workspace.Archive().Offset(), 1);
     StakesFile& stakes = w.workspace.Stakes().File();
     ASSERT_EQ(stakes.RecordCount(), 6);
@@ -299,9 +299,9 @@ TEST(RegularsWorkspace, TestingStakesEachPastDrawAndRestoresTheOffset) {
     EXPECT_EQ(Current(w.Stored()[1]), "1;2;3");
 
     // More tests than past draws, or none, do nothing.
-    EXPECT_FALSE(w.workspace.TestRegulars({0}, 4));
-    EXPECT_FALSE(w.workspace.TestRegulars({0}, 0));
-    EXPECT_FALSE(w.workspace.TestRegulars({5}, 1));
+    EXPECT_FALSE(w.workspace.Regulars().TestRegulars({0}, 4));
+    EXPECT_FALSE(w.workspace.Regulars().TestRegulars({0}, 0));
+    EXPECT_FALSE(w.workspace.Regulars().TestRegulars({5}, 1));
     EXPECT_EQ(stakes.RecordCount(), 6);
 }
 
@@ -309,11 +309,11 @@ TEST(RegularsWorkspace, HidingEmptiesTheListButNotTheFile) {
     TempDir dir;
     RegularsWorld w(dir);
     w.Add("A", "1;2;3", 1);
-    w.workspace.ClearRegulars();
-    EXPECT_TRUE(w.workspace.Regulars().empty());
+    w.workspace.Regulars().ClearRegulars();
+    EXPECT_TRUE(w.workspace.Regulars().List().empty());
     EXPECT_EQ(w.Stored().size(), 1u);
-    w.workspace.LoadRegulars();
-    EXPECT_EQ(w.workspace.Regulars().size(), 1u);
+    w.workspace.Regulars().LoadRegulars();
+    EXPECT_EQ(w.workspace.Regulars().List().size(), 1u);
 }
 
 }  // namespace

@@ -271,7 +271,7 @@ TEST(SystemFiles, ShippedSystemsSeedOnlyAFolderThatIsMissing) {
 
 struct SystemsWorkspace {
     SystemsWorkspace() : workspace(DataDirectory(dir.Path()), host, {}, Workspace::Mode::CommandLine) {
-        workspace.SetShippedSystemsFolder(dir / "nothing shipped");
+        workspace.Systems().SetShippedSystemsFolder(dir / "nothing shipped");
         workspace.LoadStartupSettings();
         workspace.Initialise();
         workspace.Combs().AssignList(Combs({"5;1;5", "2;9;1"}));
@@ -306,12 +306,12 @@ TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
     manual.Values = TStakeComb{3, {1, 2, 3, 0}};
     ASSERT_TRUE(s.workspace.Stakes().AddStake(manual, 1));
 
-    auto plan = s.workspace.PrepareSystemStakes(false);
+    auto plan = s.workspace.Systems().PrepareSystemStakes(false);
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->DrawNumber, 1);
     EXPECT_EQ(plan->Comment, "Системная игра для 4 чисел [вся система]: 3-04-0_0001");
     plan->Draws = 2;
-    ASSERT_TRUE(s.workspace.AddSystemStakes(*plan));
+    ASSERT_TRUE(s.workspace.Systems().AddSystemStakes(*plan));
     // After the manual stake: a separator, then each stake for two draws, each copy after a separator.
     ASSERT_EQ(stakes.RecordCount(), 9);
     EXPECT_FALSE(stakes.Read(1).IsRealStake());
@@ -324,16 +324,16 @@ TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
     EXPECT_EQ(stakes.Read(8).Values, (TStakeComb{3, {1, 2, 5, 0}}));
 
     // Filtered with nothing in common: told, and nothing is written.
-    plan = s.workspace.PrepareSystemStakes(true);
+    plan = s.workspace.Systems().PrepareSystemStakes(true);
     ASSERT_TRUE(plan);
-    EXPECT_FALSE(s.workspace.AddSystemStakes(*plan));
+    EXPECT_FALSE(s.workspace.Systems().AddSystemStakes(*plan));
     EXPECT_EQ(s.host.Last("info"), "Ни одной комбинации системы нет в списке комбинаций!");
     EXPECT_EQ(stakes.RecordCount(), 9);
 
     s.workspace.Combs().AssignList(Combs({"5;1;5", "2;9;1", "2;5;9"}));
-    plan = s.workspace.PrepareSystemStakes(true);
+    plan = s.workspace.Systems().PrepareSystemStakes(true);
     ASSERT_TRUE(plan);
-    ASSERT_TRUE(s.workspace.AddSystemStakes(*plan));
+    ASSERT_TRUE(s.workspace.Systems().AddSystemStakes(*plan));
     ASSERT_EQ(stakes.RecordCount(), 11);
     EXPECT_EQ(stakes.Read(10).Values, (TStakeComb{3, {2, 5, 9, 0}}));
     EXPECT_EQ(stakes.Read(10).SelectionSize, 3);
@@ -342,82 +342,82 @@ TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
 TEST(SystemWorkspace, AMissingSystemIsShownAndStakesNothing) {
     SystemsWorkspace s;
     std::string reason;
-    EXPECT_FALSE(s.workspace.LoadSystemForNumbers({1, 2, 5, 9}, &reason));
+    EXPECT_FALSE(s.workspace.Systems().LoadSystemForNumbers({1, 2, 5, 9}, &reason));
     EXPECT_EQ(reason, "Система для 4 чисел не найдена или не загружена на компьютер!");
     EXPECT_EQ(s.host.Count("error"), 1);
-    EXPECT_FALSE(s.workspace.PrepareSystemStakes(false));
+    EXPECT_FALSE(s.workspace.Systems().PrepareSystemStakes(false));
     EXPECT_EQ(s.workspace.Stakes().File().RecordCount(), 0);
 }
 
 TEST(SystemWorkspace, OwnSystemsAreAddedEditedAndDeleted) {
     SystemsWorkspace s;
-    ASSERT_TRUE(s.workspace.AddSystem(s.Data(5, "1 2 3\n3 4 5\njunk")));
+    ASSERT_TRUE(s.workspace.Systems().AddSystem(s.Data(5, "1 2 3\n3 4 5\njunk")));
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-05-0_9001.dat"}));
     EXPECT_EQ(ReadBytes(s.folder / "3-05-0_9001.dat"), "01 02 03\r\n03 04 05\r\n");
-    ASSERT_EQ(s.workspace.Systems().size(), 1u);
-    const TSystemInfo added = s.workspace.Systems()[0];
+    ASSERT_EQ(s.workspace.Systems().List().size(), 1u);
+    const TSystemInfo added = s.workspace.Systems().List()[0];
     EXPECT_EQ(added.Title, "Система 5");
     EXPECT_EQ(added.Combinations, 2);
     EXPECT_GT(added.Created, 0);
 
     // A second system for five numbers replaces the first only when the user agrees.
-    EXPECT_FALSE(s.workspace.AddSystem(s.Data(5, "1 2 3")));
+    EXPECT_FALSE(s.workspace.Systems().AddSystem(s.Data(5, "1 2 3")));
     EXPECT_NE(s.host.Last("question").find("3-05-0_9001"), std::string::npos);
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-05-0_9001.dat"}));
     s.host.Answers.push_back(true);
-    ASSERT_TRUE(s.workspace.AddSystem(s.Data(5, "1 2 3")));
+    ASSERT_TRUE(s.workspace.Systems().AddSystem(s.Data(5, "1 2 3")));
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-05-0_9002.dat"}));
 
     // Editing to six numbers renames the file and keeps identifier and creation time.
-    const TSystemInfo current = s.workspace.Systems()[0];
+    const TSystemInfo current = s.workspace.Systems().List()[0];
     TSystemData edited = s.Data(6, "1 2 6");
     edited.Info.Title = "Новая";
-    ASSERT_TRUE(s.workspace.UpdateSystem(current, edited));
+    ASSERT_TRUE(s.workspace.Systems().UpdateSystem(current, edited));
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-06-0_9002.dat"}));
-    EXPECT_EQ(s.workspace.Systems()[0].Title, "Новая");
-    EXPECT_EQ(s.workspace.Systems()[0].Created, current.Created);
+    EXPECT_EQ(s.workspace.Systems().List()[0].Title, "Новая");
+    EXPECT_EQ(s.workspace.Systems().List()[0].Created, current.Created);
 
     // An invalid entry changes nothing.
-    EXPECT_FALSE(s.workspace.UpdateSystem(s.workspace.Systems()[0], s.Data(6, "1 2 7")));
+    EXPECT_FALSE(s.workspace.Systems().UpdateSystem(s.workspace.Systems().List()[0], s.Data(6, "1 2 7")));
     EXPECT_EQ(s.host.Last("error"),
               "Ошибка изменения системы!\r\rНомера чисел в комбинациях системы должны быть от 1 до 6!");
 
     // Deleting asks with the title; "no" keeps the file.
-    const TSystemInfo own = s.workspace.Systems()[0];
-    EXPECT_FALSE(s.workspace.DeleteSystem(own));
+    const TSystemInfo own = s.workspace.Systems().List()[0];
+    EXPECT_FALSE(s.workspace.Systems().DeleteSystem(own));
     EXPECT_EQ(s.host.Last("question"), "Вы действительно хотите удалить систему \"Новая\"?");
     s.host.Answers.push_back(true);
-    EXPECT_TRUE(s.workspace.DeleteSystem(own));
+    EXPECT_TRUE(s.workspace.Systems().DeleteSystem(own));
     EXPECT_TRUE(s.Files().empty());
-    EXPECT_TRUE(s.workspace.Systems().empty());
+    EXPECT_TRUE(s.workspace.Systems().List().empty());
 }
 
 TEST(SystemWorkspace, ImportingReplacesTheSystemWithTheSameNumbers) {
     SystemsWorkspace s;
     Put(s.dir / "in" / "3-04-1_0017.dat", "1;2;3\r\n2;3;4\r\n");
-    ASSERT_TRUE(s.workspace.ImportSystemFile(s.dir / "in" / "3-04-1_0017.dat"));
+    ASSERT_TRUE(s.workspace.Systems().ImportSystemFile(s.dir / "in" / "3-04-1_0017.dat"));
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-04-1_0017.dat"}));
     EXPECT_EQ(ReadBytes(s.folder / "3-04-1_0017.dat"), "01 02 03\r\n02 03 04\r\n");
-    EXPECT_EQ(s.workspace.Systems()[0].Downloads, 1);
-    EXPECT_GT(s.workspace.Systems()[0].LastDownload, 0);
+    EXPECT_EQ(s.workspace.Systems().List()[0].Downloads, 1);
+    EXPECT_GT(s.workspace.Systems().List()[0].LastDownload, 0);
 
     // A system that is not the user's own cannot be deleted.
-    EXPECT_FALSE(s.workspace.DeleteSystem(s.workspace.Systems()[0]));
+    EXPECT_FALSE(s.workspace.Systems().DeleteSystem(s.workspace.Systems().List()[0]));
     EXPECT_EQ(s.host.Last("warning"), "Вы можете удалять только свои системы!");
 
     // A second system for four numbers: the first one's file goes. A name of another form
     // takes its numbers from the largest index and a new own identifier.
     Put(s.dir / "in" / "wheel.txt", "1 2 3\r\n1 2 4\r\n");
-    ASSERT_TRUE(s.workspace.ImportSystemFile(s.dir / "in" / "wheel.txt"));
+    ASSERT_TRUE(s.workspace.Systems().ImportSystemFile(s.dir / "in" / "wheel.txt"));
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-04-0_9001.dat"}));
 
     // A damaged file fails with the identifier and keeps what was there.
     Put(s.dir / "in" / "3-04-0_0033.dat", "1 2 3\r\n1 2 x\r\n");
-    EXPECT_FALSE(s.workspace.ImportSystemFile(s.dir / "in" / "3-04-0_0033.dat"));
+    EXPECT_FALSE(s.workspace.Systems().ImportSystemFile(s.dir / "in" / "3-04-0_0033.dat"));
     EXPECT_EQ(s.host.Last("error").rfind("Ошибка загрузки системы #33!\r\rСтрока 2 файла", 0), 0u);
     EXPECT_EQ(s.Files(), (std::vector<std::string>{"3-04-0_9001.dat"}));
     Put(s.dir / "in" / "3-11-0_0034.dat", "1 2 3\r\n");
-    EXPECT_FALSE(s.workspace.ImportSystemFile(s.dir / "in" / "3-11-0_0034.dat"));
+    EXPECT_FALSE(s.workspace.Systems().ImportSystemFile(s.dir / "in" / "3-11-0_0034.dat"));
     EXPECT_EQ(s.host.Last("error"),
               "Ошибка загрузки системы #34!\r\rУказано недопустмое количество используемых чисел!");
 }

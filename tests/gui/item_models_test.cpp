@@ -72,11 +72,11 @@ private slots:
         // A regular, a scenario line and the systems list come and go.
         TRegularDraft draft;
         draft.Comment = "Регуляр";
-        QCOMPARE(ws.AddRegulars(draft, {0}), 1);
-        QVERIFY(ws.DeleteRegulars({0}));
+        QCOMPARE(ws.Regulars().AddRegulars(draft, {0}), 1);
+        QVERIFY(ws.Regulars().DeleteRegulars({0}));
         ws.Script().AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |строка");
         QVERIFY(ws.Script().ClearScript());
-        ws.RefreshSystems();
+        ws.Systems().RefreshSystems();
         QVERIFY(ws.Stakes().ClearStakes());
     }
 };

@@ -123,7 +123,7 @@ private slots:
         // Hidden: the list is emptied, the file stays and every regular action is off.
         QVERIFY(w.window->Actions().Execute("TabTables"));
         QVERIFY(!w.window->RightTabs()->isTabVisible(w.Tab()));
-        QVERIFY(w.Space().Regulars().empty());
+        QVERIFY(w.Space().Regulars().List().empty());
         QCOMPARE(w.page->List()->model()->rowCount(), 0);
         QVERIFY(!w.Action("TablesAdd")->isEnabled());
         QVERIFY(!UiStateFile(w.dir / "Quorvel_3r10.frm").ReadUiBool("TabTables", true));
@@ -165,7 +165,7 @@ private slots:
             QVERIFY(!dialog->Problem());
             dialog->accept();
         });
-        QCOMPARE(w.Space().Regulars().size(), size_t(2));
+        QCOMPARE(w.Space().Regulars().List().size(), size_t(2));
         QCOMPARE(w.Cell(1, 0), QString("Своя"));
         QCOMPARE(w.Cell(1, 1), QString("7;8;9"));
         QCOMPARE(w.Cell(1, 2), QString("-3"));

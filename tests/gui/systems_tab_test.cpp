@@ -27,7 +27,7 @@ struct SystemsWindow {
     SystemsWindow() {
         window = std::make_unique<MainWindow>(DataDirectory(dir.Path()), std::vector<std::string>{});
         window->SetUiHost(&host);
-        window->GetWorkspace().SetShippedSystemsFolder(std::string(QUORVEL_BUILD_DIR) + "/Systems");
+        window->GetWorkspace().Systems().SetShippedSystemsFolder(std::string(QUORVEL_BUILD_DIR) + "/Systems");
         window->Initialise();
         page = window->RightTabs()->findChild<gui::SystemsPage*>();
     }

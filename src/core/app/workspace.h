@@ -11,8 +11,10 @@
 #include "core/app/busy.h"
 #include "core/app/data_dir.h"
 #include "core/app/listeners.h"
+#include "core/app/regulars_service.h"
 #include "core/app/script_service.h"
 #include "core/app/stakes_service.h"
+#include "core/app/systems_service.h"
 #include "core/app/ui_state.h"
 #include "core/archive/download_owner.h"
 #include "core/archive/download_settings.h"
@@ -76,6 +78,12 @@ public:
     TProxySettings& Proxy() { return proxy_; }
     // The held stakes file and the rating.
     StakesService& Stakes() { return stakes_; }
+    // System games: the local systems and their stakes.
+    SystemsService& Systems() { return systems_; }
+    const SystemsService& Systems() const { return systems_; }
+    // The regular stakes of the tab.
+    RegularsService& Regulars() { return regulars_; }
+    const RegularsService& Regulars() const { return regulars_; }
 
     // The archive: each change is saved at once and reported to the listeners.
     void LoadDraws();
@@ -229,70 +237,9 @@ public:
     // The wait window of the download; none outside the desktop program.
     void SetWaitSink(TWaitSink* sink) { waitSink_ = sink; }
 
-    // System games
-    // The folder of the local systems. A data directory without one first gets a copy of the
-    // ready systems shipped beside the program (tests may point elsewhere).
-    std::filesystem::path SystemsFolder();
-    void SetShippedSystemsFolder(std::filesystem::path folder) { shippedSystems_ = std::move(folder); }
-    // The systems list of the tab: reloaded from the folder, or emptied when the tab hides.
-    const std::vector<TSystemInfo>& Systems() const { return systems_; }
-    void RefreshSystems();
-    void ClearSystems();
-    // Loads the local system for the user's numbers and translates it; a failure shows its
-    // message here (also during a scenario) and leaves the scenario log's text in reason.
-    std::optional<TSystemGame> LoadSystemForNumbers(const TByteArray& numbers, std::string* reason = nullptr);
-    // A system game of the tab before the multi-stake dialog: the system for the numbers of the
-    // current list with the default draw number, draws and comment; nothing after a failure.
-    struct SystemStakePlan {
-        TSystemGame Game;
-        bool Filtered = false;
-        int DrawNumber = 1;
-        int Draws = 1;
-        std::string Comment;
-    };
-    std::optional<SystemStakePlan> PrepareSystemStakes(bool filtered);
-    // The plan's stakes (kind "Система") after a separator, then the check; false on a failure.
-    bool AddSystemStakes(const SystemStakePlan& plan);
-    // The user's own systems: the system dialog's data written to a local file named by its
-    // numbers, block and identifier (a new one from 9001 on). Another local system with the same
-    // numbers is replaced after the user agrees. Errors are shown; false when nothing changed.
-    bool AddSystem(TSystemData data);
-    bool UpdateSystem(const TSystemInfo& current, TSystemData data);
-    // Only the user's own, after the confirmation.
-    bool DeleteSystem(const TSystemInfo& info);
-    // Copies a system file from anywhere into the folder, replacing the local system with the
-    // same numbers, as a download does.
-    bool ImportSystemFile(const std::filesystem::path& file);
     // While suspended the listeners hear nothing: a scenario run on another thread must not
     // make windows read data it is changing. The window refreshes everything afterwards.
     void SuspendViewUpdates(bool suspended) { listeners_.Suspend(suspended); }
-
-    // Regular stakes
-    // The regulars of the tab in list order, held only while the tab is shown. Every change
-    // writes the whole file at once; errors are shown and what was stored stays.
-    const std::vector<TRegular>& Regulars() const { return regulars_; }
-    // Reads the regulars file (none is an empty list). A damaged file is kept aside first.
-    void LoadRegulars();
-    void ClearRegulars();
-    // The draft's regulars; chosenRows are the selected rows of the combination list. Returns
-    // how many were added (none after a failed check, which is shown).
-    int AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows);
-    // After the user confirms; returns whether regulars went.
-    bool DeleteRegulars(const std::vector<int>& indices);
-    // A regular advanced at the current offset and its stake, before the stake dialog; nothing
-    // outside the list.
-    struct RegularStakePlan {
-        int Index = -1;
-        TRegular Advanced;
-        TStakeRecord Stake;
-    };
-    std::optional<RegularStakePlan> PrepareRegularStake(int index) const;
-    // The stake dialog's OK: the advanced regular takes its place and is saved, then the stake
-    // as entered is added for draws consecutive draws and checked.
-    bool CommitRegularStake(const RegularStakePlan& plan, const TStakeRecord& stake, int draws);
-    // Stakes the regulars at those indices at offsets tests down to 1, as if each draw were the
-    // newest, then checks; the offset is restored whatever happens. False when an append failed.
-    bool TestRegulars(const std::vector<int>& indices, int tests);
 
 private:
     bool ViewsLive() const { return listeners_.Live(); }
@@ -328,6 +275,9 @@ private:
     ScriptService script_{dir_, host_, busy_, listeners_.Suspended()};
     StakesService stakes_{
         {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_, script_}};
+    SystemsService systems_{{dir_, host_, busy_, listeners_, archive_, stats_, combs_, stakes_}};
+    RegularsService regulars_{{dir_, host_, busy_, options_, listeners_, archive_, stats_, combs_, stakes_,
+                               [this](int offset) { SetDrawsOffset(offset); }}};
     std::atomic<bool> scriptStop_{false};
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;
@@ -338,21 +288,6 @@ private:
     // The entry's table over the window at the offset, in the order computed; errors are shown
     // and give an empty table.
     TStatTable ComputeTableOf(int entry);
-    // System games
-    bool SaveOwnSystem(TSystemData data, const std::filesystem::path& previous, const char* errorText);
-    bool ReplaceOtherSystems(const std::filesystem::path& folder, int numbers,
-                             const std::filesystem::path& kept, bool ask);
-    void NotifySystems();
-    std::filesystem::path shippedSystems_ = DataDirectory::ExecutableDirectory() / SystemsFolderName;
-    std::vector<TSystemInfo> systems_;
-    // Regular stakes
-    bool SaveRegulars();
-    void RefreshRegulars();
-    void KeepRegularsAside(const std::filesystem::path& path, const std::string& problem);
-    TStakeRecord StakeOfRegular(const TRegular& regular, int offset) const;
-    std::vector<TRegular> regulars_;
-    // Set when the file could not be read nor moved aside: writing it would lose its content.
-    bool regularsLocked_ = false;
 };
 
 }  // namespace quorvel

@@ -29,7 +29,7 @@ void Workspace::CopyRunStateFrom(const Workspace& other) {
     combs_ = other.combs_;
     script_.CopyScenarioFrom(other.script_);
     statTable_ = other.statTable_;
-    shippedSystems_ = other.shippedSystems_;
+    systems_.CopyFolderFrom(other.systems_);
     ForgetStepTable();
 }
 

@@ -96,7 +96,8 @@ RunDigests DigestRunInputs(Workspace& workspace) {
     AddConfig(settings, workspace.Stats().Config);
     AddCatalogue(settings, workspace.Stats());
     AddOptions(settings, workspace.Options());
-    if (PlaysSystems(workspace.Script().Scenario().Lines())) AddSystems(settings, workspace.SystemsFolder());
+    if (PlaysSystems(workspace.Script().Scenario().Lines()))
+        AddSystems(settings, workspace.Systems().SystemsFolder());
     digests.Settings = settings.Finish();
     return digests;
 }

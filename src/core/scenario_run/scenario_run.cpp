@@ -559,7 +559,7 @@ void ScenarioRunner::PlaySystem(const LineContext& line, const std::string& comm
     const int count = static_cast<int>(numbers.size());
     std::string reason;
     // A failure shows its own message and the run goes on.
-    const std::optional<TSystemGame> game = ws_.LoadSystemForNumbers(numbers, &reason);
+    const std::optional<TSystemGame> game = ws_.Systems().LoadSystemForNumbers(numbers, &reason);
     if (!game) {
         LogLazy([&] { return Format("{#} Системная игра для %d чисел [ОШИБКА]: \"%s\"", {count, reason}); });
         return;

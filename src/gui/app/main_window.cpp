@@ -239,8 +239,8 @@ bool MainWindow::Initialise() {
     if (ok) {
         setWindowTitle(QString::fromStdString(MainCaption()));
         working_ = true;
-        if (workspace_->Options().SystemsEnabled) workspace_->RefreshSystems();
-        if (workspace_->Options().TabTables) workspace_->LoadRegulars();
+        if (workspace_->Options().SystemsEnabled) workspace_->Systems().RefreshSystems();
+        if (workspace_->Options().TabTables) workspace_->Regulars().LoadRegulars();
         if (workspace_->Options().FirstRun) ShowFirstRunDialog();
     }
     actions_->UpdateAll();

@@ -25,7 +25,7 @@ void MainWindow::CreateRegularsActions() {
 
     actions_->Add("TablesAdd", tr("Добавить регулярную ставку"), {}, shown, [this] { RegularAddExecute(); });
     actions_->Add("TablesDel", tr("Удалить регулярную ставку"), {}, selected, [this, page] {
-        if (workspace_->DeleteRegulars(page->SelectedRows())) page->List()->clearSelection();
+        if (workspace_->Regulars().DeleteRegulars(page->SelectedRows())) page->List()->clearSelection();
     });
     actions_->Add("TablesStakeAdd", tr("Сделать ставку по регуляру"), {}, canStake,
                   [this] { RegularStakeExecute(); });
@@ -64,10 +64,10 @@ void MainWindow::ShowRegulars(bool shown, bool load) {
     actions_->Find("TabTables")->setChecked(shown);
     if (!load) return;
     if (shown) {
-        workspace_->LoadRegulars();
+        workspace_->Regulars().LoadRegulars();
         rightTabs_->setCurrentIndex(tab);
     } else {
-        workspace_->ClearRegulars();
+        workspace_->Regulars().ClearRegulars();
     }
 }
 
@@ -79,20 +79,20 @@ void MainWindow::RegularAddExecute() {
         if (row >= 0 && row < workspace_->Combs().CombCount())
             chosen.push_back(workspace_->Combs().CombAt(row));
     }
-    RegularDialog dialog(workspace_->Regulars(), chosen, this);
+    RegularDialog dialog(workspace_->Regulars().List(), chosen, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    workspace_->AddRegulars(dialog.Draft(), rows);
+    workspace_->Regulars().AddRegulars(dialog.Draft(), rows);
 }
 
 void MainWindow::RegularStakeExecute() {
     const std::vector<int> rows = RegularsTab()->SelectedRows();
     if (rows.empty()) return;
     // The regular itself moves on only when the stake is made.
-    const auto plan = workspace_->PrepareRegularStake(rows.front());
+    const auto plan = workspace_->Regulars().PrepareRegularStake(rows.front());
     if (!plan) return;
     StakeDialog dialog(plan->Stake, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    workspace_->CommitRegularStake(*plan, dialog.Stake(), dialog.Draws());
+    workspace_->Regulars().CommitRegularStake(*plan, dialog.Stake(), dialog.Draws());
 }
 
 void MainWindow::RegularsTestExecute() {
@@ -102,7 +102,7 @@ void MainWindow::RegularsTestExecute() {
     if (!answer || *answer < 1 || *answer > most) return;
     // Every offset of the test would otherwise redraw every view.
     workspace_->SuspendViewUpdates(true);
-    workspace_->TestRegulars(RegularsTab()->SelectedRows(), *answer);
+    workspace_->Regulars().TestRegulars(RegularsTab()->SelectedRows(), *answer);
     workspace_->SuspendViewUpdates(false);
     ArchiveRefreshed(true);
     StakesRefreshed(true);

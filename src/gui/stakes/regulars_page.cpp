@@ -23,7 +23,7 @@ void RegularsModel::Refresh() {
 }
 
 int RegularsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(workspace_.Regulars().size());
+    return parent.isValid() ? 0 : static_cast<int>(workspace_.Regulars().List().size());
 }
 
 int RegularsModel::columnCount(const QModelIndex& parent) const {
@@ -31,7 +31,7 @@ int RegularsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RegularsModel::data(const QModelIndex& index, int role) const {
-    const auto& regulars = workspace_.Regulars();
+    const auto& regulars = workspace_.Regulars().List();
     if (!index.isValid() || index.row() >= static_cast<int>(regulars.size())) return {};
     if (role == Qt::DisplayRole) {
         const auto texts = RegularCellTexts(regulars[static_cast<size_t>(index.row())]);

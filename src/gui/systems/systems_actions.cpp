@@ -38,7 +38,8 @@ void MainWindow::CreateSystemsActions() {
         "SystemsOn", tr("Системная игра"), SystemsOnKey, [this] { return working_; },
         [this] { ToggleSystemsExecute(); });
     on->setCheckable(true);
-    actions_->Add("SystemsRefresh", tr("Обновить"), {}, shown, [this] { workspace_->RefreshSystems(); });
+    actions_->Add("SystemsRefresh", tr("Обновить"), {}, shown,
+                  [this] { workspace_->Systems().RefreshSystems(); });
     actions_->Add("SystemsDownload", tr("Загрузить"), {}, shown, [this] { SystemsImportExecute(); });
     actions_->Add("SystemsAdd", tr("Добавить"), {}, shown, [this] { SystemEditExecute(true); });
     actions_->Add("SystemsProp", tr("Свойства"), {}, selected, [this] { SystemEditExecute(false); });
@@ -49,7 +50,7 @@ void MainWindow::CreateSystemsActions() {
             return shown() && system && system->IsDownloaded();
         },
         [this, page] {
-            if (const auto system = page->SelectedSystem()) workspace_->DeleteSystem(*system);
+            if (const auto system = page->SelectedSystem()) workspace_->Systems().DeleteSystem(*system);
         });
     QAction* all = actions_->Add("SystemStakeAll", tr("Cистемная игра по списку системы"),
                                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J), canStake,
@@ -98,10 +99,10 @@ void MainWindow::ShowSystems(bool shown, bool load) {
         actions_->Find(name)->setVisible(shown);
     if (!load) return;
     if (shown) {
-        workspace_->RefreshSystems();
+        workspace_->Systems().RefreshSystems();
         rightTabs_->setCurrentIndex(tab);
     } else {
-        workspace_->ClearSystems();
+        workspace_->Systems().ClearSystems();
     }
 }
 
@@ -122,14 +123,14 @@ void MainWindow::SystemsRefreshed() {
 }
 
 void MainWindow::SystemStakeExecute(bool filtered) {
-    auto plan = workspace_->PrepareSystemStakes(filtered);
+    auto plan = workspace_->Systems().PrepareSystemStakes(filtered);
     if (!plan) return;
     MultiStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), this);
     if (dialog.exec() != QDialog::Accepted) return;
     plan->DrawNumber = dialog.DrawNumber();
     plan->Draws = dialog.Draws();
     plan->Comment = dialog.Comment().toStdString();
-    workspace_->AddSystemStakes(*plan);
+    workspace_->Systems().AddSystemStakes(*plan);
 }
 
 void MainWindow::SystemEditExecute(bool isNew) {
@@ -144,7 +145,8 @@ void MainWindow::SystemEditExecute(bool isNew) {
     SystemDialog dialog(system, isNew || current->IsOwn(), this);
     // A failed save (or a replacement the user declined) leaves the entries to try again.
     while (dialog.exec() == QDialog::Accepted) {
-        if (isNew ? workspace_->AddSystem(dialog.Data()) : workspace_->UpdateSystem(*current, dialog.Data()))
+        if (isNew ? workspace_->Systems().AddSystem(dialog.Data())
+                  : workspace_->Systems().UpdateSystem(*current, dialog.Data()))
             break;
     }
 }
@@ -152,7 +154,7 @@ void MainWindow::SystemEditExecute(bool isNew) {
 void MainWindow::SystemsImportExecute() {
     const QString file =
         QFileDialog::getOpenFileName(this, tr("Загрузить"), {}, tr("Файлы систем (*.dat);;Все файлы (*)"));
-    if (!file.isEmpty()) workspace_->ImportSystemFile(PathOf(file));
+    if (!file.isEmpty()) workspace_->Systems().ImportSystemFile(PathOf(file));
 }
 
 }  // namespace quorvel::gui

@@ -11,7 +11,7 @@ void SystemsModel::Refresh() {
 }
 
 int SystemsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(workspace_.Systems().size());
+    return parent.isValid() ? 0 : static_cast<int>(workspace_.Systems().List().size());
 }
 
 int SystemsModel::columnCount(const QModelIndex& parent) const {
@@ -42,7 +42,7 @@ QVariant SystemsModel::SortValue(const TSystemInfo& info, int column) const {
 }
 
 QVariant SystemsModel::data(const QModelIndex& index, int role) const {
-    const auto& systems = workspace_.Systems();
+    const auto& systems = workspace_.Systems().List();
     if (!index.isValid() || index.row() >= static_cast<int>(systems.size())) return {};
     const TSystemInfo& info = systems[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole) {

@@ -62,13 +62,13 @@ std::optional<TSystemInfo> SystemsPage::SelectedSystem() const {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
     if (rows.isEmpty()) return std::nullopt;
     const int row = sorted_->mapToSource(rows.first()).row();
-    const auto& systems = workspace_.Systems();
+    const auto& systems = workspace_.Systems().List();
     if (row < 0 || row >= static_cast<int>(systems.size())) return std::nullopt;
     return systems[static_cast<size_t>(row)];
 }
 
 void SystemsPage::SelectFile(const std::filesystem::path& file) {
-    const auto& systems = workspace_.Systems();
+    const auto& systems = workspace_.Systems().List();
     for (size_t row = 0; row < systems.size(); ++row) {
         if (systems[row].File != file) continue;
         list_->selectRow(sorted_->mapFromSource(model_->index(static_cast<int>(row), 0)).row());

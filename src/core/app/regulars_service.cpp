@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/app/workspace.h"
+#include "core/app/regulars_service.h"
 #include "core/stakes/entry_checks.h"
 #include "core/stakes/regulars_file.h"
 #include "core/util/error.h"
@@ -23,17 +23,17 @@ std::filesystem::path BackupPath(const std::filesystem::path& path) {
 
 }  // namespace
 
-void Workspace::RefreshRegulars() {
-    listeners_.TellAll([&](WorkspaceListener& listener) { listener.RegularsRefreshed(); });
+void RegularsService::RefreshRegulars() {
+    p_.Listeners.TellAll([&](WorkspaceListener& listener) { listener.RegularsRefreshed(); });
 }
 
-void Workspace::LoadRegulars() {
-    const std::filesystem::path path = dir_.File(RegularsFileName);
+void RegularsService::LoadRegulars() {
+    const std::filesystem::path path = p_.Dir.File(RegularsFileName);
     regulars_.clear();
     regularsLocked_ = false;
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
-        BusyScope busy(busy_, host_, "Загрузка файла регулярных ставок...");
+        BusyScope busy(p_.Busy, p_.Host, "Загрузка файла регулярных ставок...");
         try {
             TRegularsFileContent content = LoadRegularsFile(path);
             if (content.Problem) KeepRegularsAside(path, *content.Problem);
@@ -45,7 +45,7 @@ void Workspace::LoadRegulars() {
     RefreshRegulars();
 }
 
-void Workspace::KeepRegularsAside(const std::filesystem::path& path, const std::string& problem) {
+void RegularsService::KeepRegularsAside(const std::filesystem::path& path, const std::string& problem) {
     // The next save writes only what could be read, so the old content goes beside the file first.
     const std::filesystem::path backup = BackupPath(path);
     std::string kept;
@@ -62,32 +62,32 @@ void Workspace::KeepRegularsAside(const std::filesystem::path& path, const std::
             kept = Format("\r\rФайл переименован в \"%s\".", {PathText(backup)});
         }
     }
-    host_.ShowError(ActionError(ReadError, problem + kept));
+    p_.Host.ShowError(ActionError(ReadError, problem + kept));
 }
 
-bool Workspace::SaveRegulars() {
-    BusyScope busy(busy_, host_, "Сохранение файла регулярных ставок...");
+bool RegularsService::SaveRegulars() {
+    BusyScope busy(p_.Busy, p_.Host, "Сохранение файла регулярных ставок...");
     try {
         if (regularsLocked_)
-            throw Error(Format("Файл \"%s\" не был прочитан.", {PathText(dir_.File(RegularsFileName))}));
-        SaveRegularsFile(dir_.File(RegularsFileName), regulars_);
+            throw Error(Format("Файл \"%s\" не был прочитан.", {PathText(p_.Dir.File(RegularsFileName))}));
+        SaveRegularsFile(p_.Dir.File(RegularsFileName), regulars_);
         return true;
     } catch (const std::exception& e) {
-        host_.ShowError(ActionError(WriteError, e.what()));
+        p_.Host.ShowError(ActionError(WriteError, e.what()));
         return false;
     }
 }
 
-void Workspace::ClearRegulars() {
+void RegularsService::ClearRegulars() {
     regulars_.clear();
     regularsLocked_ = false;
     RefreshRegulars();
 }
 
-int Workspace::AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows) {
+int RegularsService::AddRegulars(const TRegularDraft& draft, const std::vector<int>& chosenRows) {
     if (const EntryProblem problem = CheckRegularEntry(std::nullopt, draft.Comment, regulars_);
         problem != EntryProblem::None) {
-        host_.ShowError(EntryProblemText(problem));
+        p_.Host.ShowError(EntryProblemText(problem));
         return 0;
     }
     std::vector<int> rows = chosenRows;
@@ -95,11 +95,11 @@ int Workspace::AddRegulars(const TRegularDraft& draft, const std::vector<int>& c
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::vector<std::pair<int, TComb>> chosen;
     for (int row : rows) {
-        if (row >= 0 && row < combs_.CombCount()) chosen.emplace_back(row, combs_.CombAt(row));
+        if (row >= 0 && row < p_.Combs.CombCount()) chosen.emplace_back(row, p_.Combs.CombAt(row));
     }
     std::vector<TRegular> added;
     {
-        BusyScope busy(busy_, host_, "Создание регулярных ставок...");
+        BusyScope busy(p_.Busy, p_.Host, "Создание регулярных ставок...");
         added = RegularsFromDraft(draft, chosen);
         regulars_.insert(regulars_.end(), added.begin(), added.end());
     }
@@ -108,17 +108,17 @@ int Workspace::AddRegulars(const TRegularDraft& draft, const std::vector<int>& c
     return static_cast<int>(added.size());
 }
 
-bool Workspace::DeleteRegulars(const std::vector<int>& indices) {
+bool RegularsService::DeleteRegulars(const std::vector<int>& indices) {
     std::vector<int> sorted = indices;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    if (sorted.empty() || !ConfirmDelete(host_, static_cast<int>(sorted.size()))) return false;
+    if (sorted.empty() || !ConfirmDelete(p_.Host, static_cast<int>(sorted.size()))) return false;
     {
-        BusyScope busy(busy_, host_, "Удаление регулярных ставок...");
+        BusyScope busy(p_.Busy, p_.Host, "Удаление регулярных ставок...");
         // All or nothing: a stale index must not leave half of the selection deleted.
         for (int index : sorted) {
             if (index < 0 || index >= static_cast<int>(regulars_.size())) {
-                host_.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {index}));
+                p_.Host.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {index}));
                 return false;
             }
         }
@@ -130,40 +130,40 @@ bool Workspace::DeleteRegulars(const std::vector<int>& indices) {
     return true;
 }
 
-TStakeRecord Workspace::StakeOfRegular(const TRegular& regular, int offset) const {
+TStakeRecord RegularsService::StakeOfRegular(const TRegular& regular, int offset) const {
     Money profit = 0;
     try {
-        profit = stats_.StakeResult(PositionCount, -1);
+        profit = p_.Stats.StakeResult(PositionCount, -1);
     } catch (const std::exception&) {
         // A cost too large for the money type shows when the stake is made.
     }
-    return RegularStake(regular, archive_.NextDrawNumber(offset), static_cast<int>(combs_.Current().size()),
-                        profit);
+    return RegularStake(regular, p_.Archive.NextDrawNumber(offset),
+                        static_cast<int>(p_.Combs.Current().size()), profit);
 }
 
-std::optional<Workspace::RegularStakePlan> Workspace::PrepareRegularStake(int index) const {
+std::optional<RegularsService::RegularStakePlan> RegularsService::PrepareRegularStake(int index) const {
     if (index < 0 || index >= static_cast<int>(regulars_.size())) return std::nullopt;
-    const int offset = archive_.Offset();
+    const int offset = p_.Archive.Offset();
     RegularStakePlan plan;
     plan.Index = index;
     plan.Advanced = regulars_[static_cast<size_t>(index)];
-    AdvanceRegular(plan.Advanced, archive_.ValuesAtRow(offset));
+    AdvanceRegular(plan.Advanced, p_.Archive.ValuesAtRow(offset));
     plan.Stake = StakeOfRegular(plan.Advanced, offset);
     return plan;
 }
 
-bool Workspace::CommitRegularStake(const RegularStakePlan& plan, const TStakeRecord& stake, int draws) {
+bool RegularsService::CommitRegularStake(const RegularStakePlan& plan, const TStakeRecord& stake, int draws) {
     if (plan.Index < 0 || plan.Index >= static_cast<int>(regulars_.size())) {
-        host_.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {plan.Index}));
+        p_.Host.ShowError(Format("Запись со индексом %d в файле данных не найдена!", {plan.Index}));
         return false;
     }
     regulars_[static_cast<size_t>(plan.Index)] = plan.Advanced;
     SaveRegulars();
     RefreshRegulars();
-    return stakes_.AddStake(stake, draws);
+    return p_.Stakes.AddStake(stake, draws);
 }
 
-bool Workspace::TestRegulars(const std::vector<int>& indices, int tests) {
+bool RegularsService::TestRegulars(const std::vector<int>& indices, int tests) {
     std::vector<int> chosen;
     for (int index : indices) {
         if (index >= 0 && index < static_cast<int>(regulars_.size()) &&
@@ -171,35 +171,35 @@ bool Workspace::TestRegulars(const std::vector<int>& indices, int tests) {
             chosen.push_back(index);
     }
     std::sort(chosen.begin(), chosen.end());
-    if (chosen.empty() || tests < 1 || tests > archive_.Count() - 1) return false;
-    const int remembered = archive_.Offset();
+    if (chosen.empty() || tests < 1 || tests > p_.Archive.Count() - 1) return false;
+    const int remembered = p_.Archive.Offset();
     bool appended = true;
     {
-        BusyScope busy(busy_, host_, "Создание ставок по регулярным табличным ставкам...");
+        BusyScope busy(p_.Busy, p_.Host, "Создание ставок по регулярным табличным ставкам...");
         for (int k = tests; k >= 1 && appended; --k) {
-            SetDrawsOffset(k);
+            p_.SetOffset(k);
             for (int index : chosen) {
                 // The regular moves on only with its stake written.
                 TRegular advanced = regulars_[static_cast<size_t>(index)];
-                AdvanceRegular(advanced, archive_.ValuesAtRow(k));
+                AdvanceRegular(advanced, p_.Archive.ValuesAtRow(k));
                 try {
-                    stakes_.File().Append(StakeOfRegular(advanced, k));
+                    p_.Stakes.File().Append(StakeOfRegular(advanced, k));
                 } catch (const std::exception& e) {
-                    host_.ShowError(e.what());
+                    p_.Host.ShowError(e.what());
                     appended = false;
                     break;
                 }
                 regulars_[static_cast<size_t>(index)] = advanced;
-                stakes_.Refresh(options_.StakesScrollEnabled);
+                p_.Stakes.Refresh(p_.Options.StakesScrollEnabled);
             }
         }
     }
     SaveRegulars();
     if (appended) {
-        stakes_.CheckStakes();
-        stakes_.Refresh(true);
+        p_.Stakes.CheckStakes();
+        p_.Stakes.Refresh(true);
     }
-    SetDrawsOffset(remembered);
+    p_.SetOffset(remembered);
     RefreshRegulars();
     return appended;
 }

@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "core/app/workspace.h"
+#include "core/app/systems_service.h"
 #include "core/model/lists.h"
 #include "core/systems/system_files.h"
 #include "core/util/error.h"
@@ -65,51 +65,52 @@ std::vector<TSystemLine> ReadImportedSystem(const fs::path& file, const fs::path
 
 }  // namespace
 
-fs::path Workspace::SystemsFolder() {
-    const fs::path folder = dir_.Root() / SystemsFolderName;
+fs::path SystemsService::SystemsFolder() {
+    const fs::path folder = p_.Dir.Root() / SystemsFolderName;
     try {
         SeedShippedSystems(folder, shippedSystems_);
     } catch (const std::exception& e) {
-        host_.ShowError(ActionError(ListErrorText, e.what()));
+        p_.Host.ShowError(ActionError(ListErrorText, e.what()));
     }
     return folder;
 }
 
-void Workspace::NotifySystems() {
-    listeners_.TellAll([&](WorkspaceListener& listener) { listener.SystemsRefreshed(); });
+void SystemsService::NotifySystems() {
+    p_.Listeners.TellAll([&](WorkspaceListener& listener) { listener.SystemsRefreshed(); });
 }
 
-void Workspace::RefreshSystems() {
+void SystemsService::RefreshSystems() {
     {
-        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        BusyScope busy(p_.Busy, p_.Host, "Подождите пожалуйста...");
         try {
             systems_ = ListLocalSystems(SystemsFolder());
         } catch (const std::exception& e) {
             systems_.clear();
-            host_.ShowError(ActionError(ListErrorText, e.what()));
+            p_.Host.ShowError(ActionError(ListErrorText, e.what()));
         }
     }
     NotifySystems();
 }
 
-void Workspace::ClearSystems() {
+void SystemsService::ClearSystems() {
     systems_.clear();
     NotifySystems();
 }
 
-std::optional<TSystemGame> Workspace::LoadSystemForNumbers(const TByteArray& numbers, std::string* reason) {
+std::optional<TSystemGame> SystemsService::LoadSystemForNumbers(const TByteArray& numbers,
+                                                                std::string* reason) {
     TSystemLoad load = quorvel::LoadSystemForNumbers(SystemsFolder(), numbers);
     if (load.Game) return std::move(load.Game);
-    if (load.Message) host_.ShowError(*load.Message);
+    if (load.Message) p_.Host.ShowError(*load.Message);
     if (reason != nullptr) *reason = load.Reason;
     return std::nullopt;
 }
 
-std::optional<Workspace::SystemStakePlan> Workspace::PrepareSystemStakes(bool filtered) {
+std::optional<SystemsService::SystemStakePlan> SystemsService::PrepareSystemStakes(bool filtered) {
     TByteArray numbers;
     {
-        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
-        numbers = UniqueValues(combs_.Current());
+        BusyScope busy(p_.Busy, p_.Host, "Подождите пожалуйста...");
+        numbers = UniqueValues(p_.Combs.Current());
     }
     auto game = LoadSystemForNumbers(numbers);
     if (!game) return std::nullopt;
@@ -117,49 +118,50 @@ std::optional<Workspace::SystemStakePlan> Workspace::PrepareSystemStakes(bool fi
     plan.Comment = SystemStakeComment(*game, filtered);
     plan.Game = std::move(*game);
     plan.Filtered = filtered;
-    plan.DrawNumber = archive_.NextDrawNumber(archive_.Offset());
+    plan.DrawNumber = p_.Archive.NextDrawNumber(p_.Archive.Offset());
     return plan;
 }
 
-bool Workspace::AddSystemStakes(const SystemStakePlan& plan) {
+bool SystemsService::AddSystemStakes(const SystemStakePlan& plan) {
     bool added = true;
     {
-        BusyScope busy(busy_, host_, "Создание ставок...");
+        BusyScope busy(p_.Busy, p_.Host, "Создание ставок...");
         try {
             TStakeRecord pattern;
             pattern.Kind = StakeKindSystem;
             pattern.DrawNumber = plan.DrawNumber;
             pattern.Comment.SetText(plan.Comment);
-            pattern.Profit = stats_.StakeResult(PositionCount, -1);
+            pattern.Profit = p_.Stats.StakeResult(PositionCount, -1);
             const std::vector<TStakeRecord> records =
-                SystemStakeRecords(plan.Game, combs_.Current(), plan.Filtered, pattern);
+                SystemStakeRecords(plan.Game, p_.Combs.Current(), plan.Filtered, pattern);
             if (records.empty()) {
                 // A separator with nothing after it would only clutter the grid.
-                host_.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
+                p_.Host.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
                 return false;
             }
-            if (auto last = stakes_.File().ReadLast(); last && last->IsRealStake())
-                stakes_.File().Append(StakeSeparator());
-            stakes_.File().AppendStakes(records, plan.Draws);
+            if (auto last = p_.Stakes.File().ReadLast(); last && last->IsRealStake())
+                p_.Stakes.File().Append(StakeSeparator());
+            p_.Stakes.File().AppendStakes(records, plan.Draws);
         } catch (const std::exception& e) {
-            host_.ShowError(e.what());
+            p_.Host.ShowError(e.what());
             added = false;
         }
     }
-    if (added) stakes_.CheckStakes();
-    stakes_.Refresh(true);
+    if (added) p_.Stakes.CheckStakes();
+    p_.Stakes.Refresh(true);
     return added;
 }
 
-bool Workspace::ReplaceOtherSystems(const fs::path& folder, int numbers, const fs::path& kept, bool ask) {
+bool SystemsService::ReplaceOtherSystems(const fs::path& folder, int numbers, const fs::path& kept,
+                                         bool ask) {
     std::vector<fs::path> others;
     for (const fs::path& file : FindSystemFiles(folder, numbers)) {
         if (!SameFile(file, kept)) others.push_back(file);
     }
     if (others.empty()) return true;
-    if (ask && !host_.AskYesNo(Format("Для %d чисел на компьютер уже загружена система \"%s\".\r\r"
-                                      "Она будет удалена с компьютера. Продолжить?",
-                                      {numbers, PathText(others.front().stem())}))) {
+    if (ask && !p_.Host.AskYesNo(Format("Для %d чисел на компьютер уже загружена система \"%s\".\r\r"
+                                        "Она будет удалена с компьютера. Продолжить?",
+                                        {numbers, PathText(others.front().stem())}))) {
         return false;
     }
     for (const fs::path& file : others) {
@@ -170,9 +172,9 @@ bool Workspace::ReplaceOtherSystems(const fs::path& folder, int numbers, const f
     return true;
 }
 
-bool Workspace::SaveOwnSystem(TSystemData data, const fs::path& previous, const char* errorText) {
+bool SystemsService::SaveOwnSystem(TSystemData data, const fs::path& previous, const char* errorText) {
     if (auto problem = SystemDataProblem(data)) {
-        host_.ShowError(ActionError(errorText, *problem));
+        p_.Host.ShowError(ActionError(errorText, *problem));
         return false;
     }
     const fs::path folder = SystemsFolder();
@@ -188,13 +190,13 @@ bool Workspace::SaveOwnSystem(TSystemData data, const fs::path& previous, const 
         if (!ReplaceOtherSystems(folder, info.Numbers, previous.empty() ? info.File : previous, true))
             return false;
         {
-            BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+            BusyScope busy(p_.Busy, p_.Host, "Подождите пожалуйста...");
             WriteSystemFile(info.File, system.Combs, info.Created);
             StoreSystemDescription(folder, info);
             if (!previous.empty() && !SameFile(previous, info.File)) RemoveFile(previous);
         }
     } catch (const std::exception& e) {
-        host_.ShowError(ActionError(errorText, e.what()));
+        p_.Host.ShowError(ActionError(errorText, e.what()));
         RefreshSystems();
         return false;
     }
@@ -202,7 +204,7 @@ bool Workspace::SaveOwnSystem(TSystemData data, const fs::path& previous, const 
     return true;
 }
 
-bool Workspace::AddSystem(TSystemData data) {
+bool SystemsService::AddSystem(TSystemData data) {
     data.Info.Id = 0;
     data.Info.Created = 0;
     data.Info.Downloads = 0;
@@ -210,9 +212,9 @@ bool Workspace::AddSystem(TSystemData data) {
     return SaveOwnSystem(std::move(data), {}, AddErrorText);
 }
 
-bool Workspace::UpdateSystem(const TSystemInfo& current, TSystemData data) {
+bool SystemsService::UpdateSystem(const TSystemInfo& current, TSystemData data) {
     if (!current.IsOwn()) {
-        host_.ShowError(ActionError(EditErrorText, "Вы можете изменять только свои системы!"));
+        p_.Host.ShowError(ActionError(EditErrorText, "Вы можете изменять только свои системы!"));
         return false;
     }
     data.Info.Id = current.Id;
@@ -222,21 +224,21 @@ bool Workspace::UpdateSystem(const TSystemInfo& current, TSystemData data) {
     return SaveOwnSystem(std::move(data), current.File, EditErrorText);
 }
 
-bool Workspace::DeleteSystem(const TSystemInfo& info) {
+bool SystemsService::DeleteSystem(const TSystemInfo& info) {
     if (!info.IsOwn()) {
-        host_.ShowWarning("Вы можете удалять только свои системы!");
+        p_.Host.ShowWarning("Вы можете удалять только свои системы!");
         return false;
     }
-    if (!host_.AskYesNo(Format("Вы действительно хотите удалить систему \"%s\"?", {info.ShownTitle()})))
+    if (!p_.Host.AskYesNo(Format("Вы действительно хотите удалить систему \"%s\"?", {info.ShownTitle()})))
         return false;
     bool deleted = true;
     {
-        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        BusyScope busy(p_.Busy, p_.Host, "Подождите пожалуйста...");
         try {
             if (info.IsDownloaded()) RemoveFile(info.File);
             EraseSystemDescription(SystemsFolder(), info.Id);
         } catch (const std::exception& e) {
-            host_.ShowError(ActionError(DeleteErrorText, e.what()));
+            p_.Host.ShowError(ActionError(DeleteErrorText, e.what()));
             deleted = false;
         }
     }
@@ -244,12 +246,12 @@ bool Workspace::DeleteSystem(const TSystemInfo& info) {
     return deleted;
 }
 
-bool Workspace::ImportSystemFile(const fs::path& file) {
+bool SystemsService::ImportSystemFile(const fs::path& file) {
     const fs::path folder = SystemsFolder();
     TSystemFileKey key;
     bool imported = true;
     {
-        BusyScope busy(busy_, host_, "Подождите пожалуйста...");
+        BusyScope busy(p_.Busy, p_.Host, "Подождите пожалуйста...");
         try {
             const std::vector<TSystemLine> lines = ReadImportedSystem(file, folder, key);
             if (lines.empty()) throw Error("Файл не содержит ни одной комбинации системы!");
@@ -265,7 +267,7 @@ bool Workspace::ImportSystemFile(const fs::path& file) {
             if (info.Created <= 0) info.Created = SystemFileTime(target);
             StoreSystemDescription(folder, info);
         } catch (const std::exception& e) {
-            host_.ShowError(Format(ImportErrorText, {key.Id, std::string(e.what())}));
+            p_.Host.ShowError(Format(ImportErrorText, {key.Id, std::string(e.what())}));
             imported = false;
         }
     }
