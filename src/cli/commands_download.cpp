@@ -57,8 +57,8 @@ bool TakeProxyOptions(std::vector<std::string>& args, TProxySettings& proxy, boo
 }  // namespace
 
 int RunDownload(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    TProxySettings proxy = workspace.Proxy();
-    TDownloadSettings download = workspace.Download();
+    TProxySettings proxy = workspace.Download().Proxy();
+    TDownloadSettings download = workspace.Download().Settings();
     bool changed = false;
     if (auto url = TakeOption(args, "--url")) {
         download.ResultsUrl = *url;
@@ -70,13 +70,13 @@ int RunDownload(Workspace& workspace, std::vector<std::string>& args, std::ostre
     }
     if (!TakeProxyOptions(args, proxy, changed, err) || !NoArgsLeft(args, err)) return 1;
     // The options are kept, as the proxy dialog keeps its fields.
-    if (changed && !workspace.ApplyProxySettings(proxy, download)) return 1;
+    if (changed && !workspace.Download().ApplyProxySettings(proxy, download)) return 1;
     if (download.ResultsUrl.empty()) {
         err << ConsoleText(NoResultsAddressText) << "\n";
         return 1;
     }
     std::string failure;
-    const int appended = workspace.DrawsDownload(RetryLimit, &failure);
+    const int appended = workspace.Download().DrawsDownload(RetryLimit, &failure);
     out << Format("Загружено тиражей: %d", {appended}) << "\n";
     out << workspace.Archive().SizeText() << "\n";
     if (failure.empty()) return 0;

@@ -42,7 +42,7 @@ struct Started {
     explicit Started(const TempDir& dir, Workspace::Mode mode = Workspace::Mode::CommandLine,
                      std::vector<std::string> args = {})
         : workspace(DataDirectory(dir.Path()), host, std::move(args), mode) {
-        workspace.SetWaitSink(&wait);
+        workspace.Download().SetWaitSink(&wait);
         workspace.LoadStartupSettings();
         initialised = workspace.Initialise();
     }
@@ -92,7 +92,7 @@ TEST(DrawsDownload, AnEmptyArchiveTakesThreeRangesAndStopsAfterTheShortOne) {
     TempDir dir;
     WriteSettings(dir, DownloadSection(site.Url("/")));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 130);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 130);
     EXPECT_TRUE(s.host.Messages.empty()) << s.host.Messages.front().Text;
     const auto requests = site.Requests();
     ASSERT_EQ(requests.size(), 3u);
@@ -110,7 +110,7 @@ TEST(DrawsDownload, AnEmptyArchiveTakesThreeRangesAndStopsAfterTheShortOne) {
     EXPECT_EQ(s.wait.Closed, 1);
     EXPECT_TRUE(s.workspace.IsIdle());
     // Up to date: one more request that brings nothing.
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_EQ(site.Requests().size(), 4u);
 }
 
@@ -124,7 +124,7 @@ TEST(DrawsDownload, APageListedNewestFirstIsAppendedOldestFirst) {
     SaveDrawsFile(dir / "Quorvel_3r10.ldr", TestDraws(1, 232));
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 3);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 3);
     EXPECT_EQ(site.Requests().at(0).Path, "/tridig/archive?firstDraw=0233&lastDraw=0282&mode=draw");
     EXPECT_EQ(Numbers(s.workspace.Archive()), Range(1, 235));
     EXPECT_EQ(s.workspace.Archive().Draws().back().DateText.Bytes(), "05.03.2024 21:30");
@@ -139,7 +139,7 @@ TEST(DrawsDownload, ASourceThatIgnoresTheRangeAddsNothingTwice) {
     TempDir dir;
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 50);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 50);
     EXPECT_EQ(Numbers(s.workspace.Archive()), Range(1, 50));
     EXPECT_EQ(site.Requests().size(), 2u);
 }
@@ -156,7 +156,7 @@ TEST(DrawsDownload, AFailedRangeAsksWithTheErrorAndYesTriesAgain) {
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
     s.host.Answers = {true};
-    EXPECT_EQ(s.workspace.DrawsDownload(), 80);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 80);
     ASSERT_EQ(s.host.Count("question"), 1);
     const std::string question = s.host.Last("question");
     EXPECT_EQ(
@@ -184,7 +184,7 @@ TEST(DrawsDownload, NoToTheRetryQuestionKeepsTheRangesAlreadySaved) {
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
     s.host.Answers = {false};
-    EXPECT_EQ(s.workspace.DrawsDownload(), 50);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 50);
     EXPECT_EQ(s.host.Count("question"), 1);
     EXPECT_NE(s.host.Last("question").find("503"), std::string::npos);
     EXPECT_EQ(LoadDrawsFile(dir / "Quorvel_3r10.ldr").Draws, TestDraws(1, 50));
@@ -192,7 +192,7 @@ TEST(DrawsDownload, NoToTheRetryQuestionKeepsTheRangesAlreadySaved) {
     s.host.Answers = {true, true, true};
     s.host.Messages.clear();
     std::string failure;
-    EXPECT_EQ(s.workspace.DrawsDownload(1, &failure), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(1, &failure), 0);
     EXPECT_EQ(s.host.Count("question"), 1);
     EXPECT_NE(failure.find("503"), std::string::npos);
     EXPECT_EQ(site.Requests().size(), 4u);
@@ -203,7 +203,7 @@ TEST(DrawsDownload, APageWithoutTheDrawsSectionEndsQuietly) {
     TempDir dir;
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_TRUE(s.host.Messages.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "Quorvel_3r10.ldr"));
 }
@@ -211,7 +211,7 @@ TEST(DrawsDownload, APageWithoutTheDrawsSectionEndsQuietly) {
 TEST(DrawsDownload, WithoutAnAddressItSaysHowToSetOne) {
     TempDir dir;
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_EQ(s.host.Last("warning"), NoResultsAddressText);
     EXPECT_TRUE(s.wait.Texts.empty());
 }
@@ -224,7 +224,7 @@ TEST(DrawsDownload, ADrawsFileThatCannotBeWrittenStopsTheDownload) {
     WriteSettings(dir, DownloadSection(site.Url()));
     Started s(dir);
     std::filesystem::create_directory(dir / "Quorvel_3r10.ldr");
-    s.workspace.DrawsDownload();
+    s.workspace.Download().DrawsDownload();
     EXPECT_EQ(site.Requests().size(), 1u);
     EXPECT_EQ(s.host.Last("error").rfind("Ошибка записи в файл тиражей!", 0), 0u);
 }
@@ -244,7 +244,7 @@ TEST(DrawsDownload, NewDrawsCheckTheStakesMadeForThem) {
         {static_cast<uint8_t>(values[0]), static_cast<uint8_t>(values[1]), static_cast<uint8_t>(values[2])}});
     ASSERT_TRUE(s.workspace.Stakes().AddStake(stake, 1));
     ASSERT_FALSE(s.workspace.Stakes().File().ReadLast()->IsCheckedStake());
-    EXPECT_EQ(s.workspace.DrawsDownload(), 1);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 1);
     const auto last = s.workspace.Stakes().File().ReadLast();
     ASSERT_TRUE(last->IsCheckedStake());
     EXPECT_EQ(last->Matches.Count, 3);
@@ -271,7 +271,7 @@ TEST(DrawsDownload, AutomaticModeMovesPastDeadProxiesWithoutAskingAndKeepsTheLiv
     WriteSettings(dir, "[PROXY]\r\nProxyMode=1\r\n" +
                            DownloadSection("http://results.invalid/", fixture.site.Url("/proxies")));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 20);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 20);
     EXPECT_EQ(s.host.Count("question"), 0);
     EXPECT_TRUE(s.host.Messages.empty());
     const auto requests = fixture.site.Requests();
@@ -295,7 +295,7 @@ TEST(DrawsDownload, AutomaticModeMovesPastDeadProxiesWithoutAskingAndKeepsTheLiv
     EXPECT_EQ(ini.ReadString("PROXY", "ProxyServer", ""), "127.0.0.1");
     EXPECT_EQ(ini.ReadString("PROXY", "ProxyPort", ""), port);
     EXPECT_EQ(ini.ReadString("PROXY", "ProxyUsername", "x"), "");
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_EQ(fixture.site.Requests().size(), 3u);  // no new search of the list
 }
 
@@ -308,7 +308,7 @@ TEST(DrawsDownload, AutomaticModeAsksOnlyAfterTheLastProxyFailed) {
                            DownloadSection("https://results.invalid/", fixture.site.Url("/proxies")));
     Started s(dir);
     s.host.Answers = {false};
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_EQ(s.host.Count("question"), 1);
     // A secure results address asks the service for HTTPS proxies.
     EXPECT_EQ(fixture.site.Requests().at(0).Path,
@@ -323,7 +323,7 @@ TEST(DrawsDownload, AnEmptyProxyListIsShownAndNothingIsRequested) {
     WriteSettings(dir, "[PROXY]\r\nProxyMode=1\r\n" +
                            DownloadSection("http://results.invalid/", fixture.site.Url("/proxies")));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 0);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 0);
     EXPECT_EQ(s.host.Last("error"),
               "Ошибка получения списка proxy-серверов!\r\rНе найдено ни одного proxy-сервера с заданными "
               "параметрами");
@@ -343,7 +343,7 @@ TEST(DrawsDownload, ACsvAddressReadsTheWholeArchiveInOneRequest) {
     Started s(dir);
     DrawArchive imported;
     ImportDrawLines(imported, ReadDrawsTextFile(std::filesystem::path(QUORVEL_SAMPLES_DIR) / "cash3.csv"));
-    EXPECT_EQ(s.workspace.DrawsDownload(), imported.Count());
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), imported.Count());
     EXPECT_EQ(s.workspace.Archive().Draws(), imported.Draws());
     EXPECT_EQ(site.Requests().size(), 1u);
     EXPECT_TRUE(s.host.Messages.empty());
@@ -357,7 +357,7 @@ TEST(DrawsDownload, ALocalCsvWithAValueOutOfRangeSaysHowManyWereLeftOut) {
     SaveDrawsFile(dir / "Quorvel_3r10.ldr", TestDraws(1, 4));
     WriteSettings(dir, DownloadSection((dir / "new.csv").string()));
     Started s(dir);
-    EXPECT_EQ(s.workspace.DrawsDownload(), 2);
+    EXPECT_EQ(s.workspace.Download().DrawsDownload(), 2);
     EXPECT_EQ(Numbers(s.workspace.Archive()), (std::vector<int>{1, 2, 3, 4, 5, 7}));
     EXPECT_EQ(
         s.host.Last("warning"),

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(ini.ReadInteger("PROXY", "ProxyPort", -1), 8080);
         QCOMPARE(QString::fromStdString(ini.ReadString("DOWNLOAD", "ResultsUrl", "")),
                  QString("http://results.example/"));
-        QCOMPARE(s.window->GetWorkspace().Proxy().Server, std::string("proxy.local"));
+        QCOMPARE(s.window->GetWorkspace().Download().Proxy().Server, std::string("proxy.local"));
     }
 
     void waitWindowShowsOneCentredText() {

@@ -56,8 +56,7 @@ void Workspace::LoadStartupSettings() {
         }
         try {
             const TIniFile ini = TIniFile::Load(dir_.SettingsPath());
-            proxy_ = LoadProxySettings(ini);
-            download_ = LoadDownloadSettings(ini);
+            download_.Assign(LoadProxySettings(ini), LoadDownloadSettings(ini));
         } catch (const std::exception& e) {
             host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
         }

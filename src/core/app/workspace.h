@@ -10,6 +10,7 @@
 
 #include "core/app/busy.h"
 #include "core/app/data_dir.h"
+#include "core/app/download_service.h"
 #include "core/app/listeners.h"
 #include "core/app/regulars_service.h"
 #include "core/app/script_service.h"
@@ -75,7 +76,8 @@ public:
     TStatList& Stats() { return stats_; }
     TUiOptions& Options() { return options_; }
     UiStateFile& UiState() { return uiState_; }
-    TProxySettings& Proxy() { return proxy_; }
+    // Download of new draws, with its proxy and address settings.
+    DownloadService& Download() { return download_; }
     // The held stakes file and the rating.
     StakesService& Stakes() { return stakes_; }
     // System games: the local systems and their stakes.
@@ -219,24 +221,6 @@ public:
     PassEndState CapturePassEnd();
     void AdoptPassEnd(PassEndState state);
 
-    // Download of new draws
-    // The results address and the proxy list service (section DOWNLOAD of the settings file).
-    const TDownloadSettings& Download() const { return download_; }
-    // The proxy dialog's OK: the values become current and both sections are written at once;
-    // a failed write is shown and the new values stay in use. False on such a failure.
-    bool ApplyProxySettings(const TProxySettings& proxy, const TDownloadSettings& download);
-    // Writes the PROXY section with the current proxy; failures are shown.
-    bool WriteProxySettings();
-    // Brings the archive up to date from the results address (Algorithms of the download);
-    // returns how many draws were appended. Without an address it says how to set one.
-    // A negative retry limit takes every Yes to the retry question. The failure, when given,
-    // receives the error of a range that ended the download unfinished.
-    int DrawsDownload(int retryLimit = -1, std::string* failure = nullptr);
-    // The last step of start-up in the window: the download that DownloadDrawsOnStart asks for.
-    void RunStartupDownload();
-    // The wait window of the download; none outside the desktop program.
-    void SetWaitSink(TWaitSink* sink) { waitSink_ = sink; }
-
     // While suspended the listeners hear nothing: a scenario run on another thread must not
     // make windows read data it is changing. The window refreshes everything afterwards.
     void SuspendViewUpdates(bool suspended) { listeners_.Suspend(suspended); }
@@ -259,12 +243,9 @@ private:
     TStatList stats_;
     TUiOptions options_;
     UiStateFile uiState_;
-    TProxySettings proxy_;
-    // Download of new draws
     bool RunLoadOnlySwitch();
-    TDownloadSettings download_;
-    bool proxyWritten_ = true;  // the current proxy is the one the settings file holds
-    TWaitSink* waitSink_ = nullptr;
+    // The last step of start-up in the window: the download that DownloadDrawsOnStart asks for.
+    void RunStartupDownload();
     WorkspaceListeners listeners_;
     bool shutDown_ = false;
     bool endsAfterStartup_ = false;
@@ -275,6 +256,11 @@ private:
     ScriptService script_{dir_, host_, busy_, listeners_.Suspended()};
     StakesService stakes_{
         {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_, script_}};
+    DownloadService download_{{dir_, host_, busy_, archive_, stakes_, [this] {
+                                   const bool saved = SaveDraws();
+                                   RecalcViews();
+                                   return saved;
+                               }}};
     SystemsService systems_{{dir_, host_, busy_, listeners_, archive_, stats_, combs_, stakes_}};
     RegularsService regulars_{{dir_, host_, busy_, options_, listeners_, archive_, stats_, combs_, stakes_,
                                [this](int offset) { SetDrawsOffset(offset); }}};

@@ -56,7 +56,7 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     workspace_ = std::make_unique<Workspace>(std::move(dir), router_, std::move(args));
     workspace_->AddListener(this);
     waitWindow_ = new WaitWindow(this);
-    workspace_->SetWaitSink(waitWindow_);
+    workspace_->Download().SetWaitSink(waitWindow_);
     host_.SetProgressSink([this](const QString& text) { SetProgressText(text); });
     host_.SetBusySink([this](bool) {
         if (actions_ != nullptr) actions_->UpdateAll();

@@ -23,7 +23,7 @@ void MainWindow::CreateArchiveActions() {
     auto selected = [this] { return drawsPage_->FirstSelectedRow() >= 0; };
     actions_
         ->Add("DrawsDownload", tr("Загрузка"), QKeySequence(Qt::Key_F3), always,
-              [this] { workspace_->DrawsDownload(); })
+              [this] { workspace_->Download().DrawsDownload(); })
         ->setStatusTip(tr("Загрузка архива тиражей с сайта лотереи"));
     actions_->Add("OpenLotoSite", tr("Сайт лотереи"), {}, always, [this] { OpenLotoSiteExecute(); });
     actions_->Add("DrawsAdd", tr("Добавить"), {}, always, [this] { DrawsAddExecute(); });
@@ -45,7 +45,7 @@ void MainWindow::CreateArchiveActions() {
 }
 
 void MainWindow::OpenLotoSiteExecute() {
-    const std::string page = GamePageAddress(workspace_->Download().ResultsUrl);
+    const std::string page = GamePageAddress(workspace_->Download().Settings().ResultsUrl);
     if (page.empty()) {
         router_.ShowWarning(NoResultsAddressText, WarningCaption::Attention);
         return;

@@ -137,9 +137,10 @@ void ProxyDialog::accept() {
 }
 
 bool EditProxy(Workspace& workspace, QWidget* parent) {
-    ProxyDialog dialog(workspace.Proxy(), workspace.Download(), workspace.Host(), parent);
+    ProxyDialog dialog(workspace.Download().Proxy(), workspace.Download().Settings(), workspace.Host(),
+                       parent);
     if (dialog.exec() != QDialog::Accepted) return false;
-    workspace.ApplyProxySettings(dialog.Proxy(), dialog.Download());
+    workspace.Download().ApplyProxySettings(dialog.Proxy(), dialog.Download());
     return true;
 }
 
