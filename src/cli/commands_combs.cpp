@@ -13,7 +13,7 @@ namespace quorvel::cli {
 namespace {
 
 void PrintCombs(Workspace& workspace, std::ostream& out) {
-    for (const TComb& comb : workspace.Combs().Current())
+    for (const TComb& comb : workspace.Combs().List().Current())
         out << CombToStr(comb) << "\n";
 }
 
@@ -33,7 +33,7 @@ int RunCombs(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     } else if (numbers) {
         params.Parameters = *numbers;
     }
-    workspace.GenerateCombsList(params, true);
+    workspace.Combs().GenerateCombsList(params, true);
     PrintCombs(workspace, out);
     return 0;
 }
@@ -59,7 +59,7 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
         err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
         return 1;
     }
-    if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;
+    if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.Options().DrawsStatLen = window;
     workspace.SetDrawsOffset(offset);
     workspace.StatTable().Entry = entry;
@@ -76,7 +76,7 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
         chosen.push_back(static_cast<int>(it - rows.begin()));
     }
     if (!workspace.FilterByStatRows(chosen, remove)) return 1;
-    if (outFile && !workspace.SaveCombsFile(*outFile)) return 1;
+    if (outFile && !workspace.Combs().SaveCombsFile(*outFile)) return 1;
     PrintCombs(workspace, out);
     return 0;
 }

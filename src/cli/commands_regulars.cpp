@@ -78,8 +78,8 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     }
     if (start) {
         draft.Start = *ParseRegularStart(*start);
-    } else if (rows.size() == 1 && rows[0] < workspace.Combs().CombCount()) {
-        draft.Start = workspace.Combs().CombAt(rows[0]);
+    } else if (rows.size() == 1 && rows[0] < workspace.Combs().List().CombCount()) {
+        draft.Start = workspace.Combs().List().CombAt(rows[0]);
     }
     if (workspace.Regulars().AddRegulars(draft, rows) == 0) return 1;
     PrintCount(workspace, out);

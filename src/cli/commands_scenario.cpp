@@ -203,7 +203,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         return 1;
     }
     if (window > 0) item.DrawsText = std::to_string(window);
-    if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;
+    if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.SetDrawsOffset(offset);
     StreamLog log(err);
     workspace.Stats().BackupWeights();
@@ -211,7 +211,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         // As in a scenario line: each variant runs on what the one before left, and only while
         // there is still a choice to make.
         for (const TFilterPart& part : ExpandFilterItem(item, workspace.Stats())) {
-            if (workspace.Combs().CombCount() <= 1) break;
+            if (workspace.Combs().List().CombCount() <= 1) break;
             RunFilterPart(workspace, part, &log);
         }
     } catch (const std::exception& e) {
@@ -220,7 +220,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         return 1;
     }
     workspace.Stats().RestoreWeights();
-    for (const TComb& comb : workspace.Combs().Current())
+    for (const TComb& comb : workspace.Combs().List().Current())
         out << CombToStr(comb) << "\n";
     return 0;
 }

@@ -53,8 +53,8 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
         err << EntryProblemText(CheckComment(*comment)) << "\n";
         return 1;
     }
-    if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;
-    if (workspace.Combs().CombCount() == 0) {
+    if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
+    if (workspace.Combs().List().CombCount() == 0) {
         err << "Список комбинаций пуст\n";
         return 1;
     }

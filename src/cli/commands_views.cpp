@@ -182,12 +182,12 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         err << "Укажите вид: card, layout или week\n";
         return 1;
     }
-    if (combsFile && !workspace.OpenCombsFile(*combsFile)) return 1;
+    if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.SetDrawsOffset(offset);
-    if (!workspace.FilterByGridValues(selection, remove, source)) return 1;
-    for (const TComb& comb : workspace.Combs().Current())
+    if (!workspace.Combs().FilterByGridValues(selection, remove, source)) return 1;
+    for (const TComb& comb : workspace.Combs().List().Current())
         out << CombToStr(comb) << "\n";
-    const TAppliedFilter& applied = workspace.Combs().Applied().back();
+    const TAppliedFilter& applied = workspace.Combs().List().Applied().back();
     err << applied.Source << ';' << applied.Values << ';' << applied.Count << "\n";
     return 0;
 }

@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(WorkspaceFilter, KeepingTwoValuesThenUndo) {
-    TCombList& combs = workspace->Combs();
+    TCombList& combs = workspace->Combs().List();
     ASSERT_EQ(combs.CombCount(), 1000);  // generated at start-up
     workspace->StatTable().Entry = workspace->Stats().IndexOfCode("POS1");
     ASSERT_TRUE(workspace->ComputeStatTable(false));
@@ -70,24 +70,25 @@ TEST_F(WorkspaceFilter, KeepingTwoValuesThenUndo) {
     ASSERT_TRUE(workspace->FilterByStatRows({RowOf("5")}, true));
     EXPECT_EQ(combs.CombCount(), 162);  // 200 x 0.9 x 0.9 without a 5 in positions 2 and 3
     EXPECT_EQ(combs.Applied().back().Image, 13);
-    workspace->UndoCombs();
+    workspace->Combs().UndoCombs();
     EXPECT_EQ(combs.CombCount(), 200);
     EXPECT_EQ(combs.Applied().size(), 1u);
     EXPECT_EQ(combs.UndoCount(), 0);
-    workspace->UndoCombs();  // a second undo is not possible
+    workspace->Combs().UndoCombs();  // a second undo is not possible
     EXPECT_EQ(combs.CombCount(), 200);
 }
 
 TEST_F(WorkspaceFilter, KeepingNothingAndGridErrors) {
-    TCombList& combs = workspace->Combs();
+    TCombList& combs = workspace->Combs().List();
     TFilterSelection none = SelectionFromCardCells({""});
-    EXPECT_FALSE(workspace->FilterByGridValues(none, false, "Карта"));
+    EXPECT_FALSE(workspace->Combs().FilterByGridValues(none, false, "Карта"));
     EXPECT_EQ(host.Last("error"), "В выделенном диапазоне нет значений для фильтра!");
     EXPECT_EQ(combs.CombCount(), 1000);
-    EXPECT_TRUE(workspace->FilterByGridValues(SelectionFromCardCells({"3", "3", "7"}), false, "Карта"));
+    EXPECT_TRUE(
+        workspace->Combs().FilterByGridValues(SelectionFromCardCells({"3", "3", "7"}), false, "Карта"));
     EXPECT_EQ(combs.CombCount(), 1000 - 512);
     EXPECT_EQ(combs.Applied().back().Source, "Карта");
-    workspace->PasteCombs("01 02 03\r\n");
+    workspace->Combs().PasteCombs("01 02 03\r\n");
     EXPECT_EQ(combs.CombCount(), 1);
     workspace->StatTable().Entry = workspace->Stats().IndexOfCode("POS1");
     workspace->ComputeStatTable(true);
@@ -97,14 +98,14 @@ TEST_F(WorkspaceFilter, KeepingNothingAndGridErrors) {
 }
 
 TEST_F(WorkspaceFilter, PastingABadLineBringsTheListBack) {
-    TCombList& combs = workspace->Combs();
-    workspace->PasteCombs("1 2 3\r\n4 5 6\r\n1;2\r\n7 8 9\r\n0 0 0\r\n");
+    TCombList& combs = workspace->Combs().List();
+    workspace->Combs().PasteCombs("1 2 3\r\n4 5 6\r\n1;2\r\n7 8 9\r\n0 0 0\r\n");
     EXPECT_EQ(host.Last("error"), "Некорректная комбинация: \"1;2\"!");
     EXPECT_EQ(combs.CombCount(), 1000);
     EXPECT_EQ(combs.UndoCount(), 0);
-    workspace->PasteCombs("1 2 3\r\n4 5 6\r\n");
+    workspace->Combs().PasteCombs("1 2 3\r\n4 5 6\r\n");
     EXPECT_EQ(combs.CombCount(), 2);
-    EXPECT_EQ(workspace->CopyCombs({1}), "04 05 06");
+    EXPECT_EQ(workspace->Combs().CopyCombs({1}), "04 05 06");
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ struct RegularsWorld {
         workspace.LoadStartupSettings();
         started = workspace.Initialise();
         const std::vector<TComb> list = {StrToComb("1;1;1"), StrToComb("2;2;2"), StrToComb("3;3;3")};
-        workspace.Combs().AssignList(list);
+        workspace.Combs().List().AssignList(list);
         workspace.Regulars().LoadRegulars();
     }
     int Add(const char* comment, const char* start, int step, bool useLastDraw = false,

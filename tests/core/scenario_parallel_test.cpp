@@ -89,9 +89,9 @@ TestOutcome BackTest(const std::vector<std::string>& lines, int tests, int jobs,
         outcome.Log.insert(outcome.Log.end(), log.begin(), log.end());
     }
     outcome.Offset = ws->Archive().Offset();
-    for (const TComb& comb : ws->Combs().Current())
+    for (const TComb& comb : ws->Combs().List().Current())
         outcome.Combs.push_back(CombToStr(comb));
-    outcome.Applied = ws->Combs().Applied().size();
+    outcome.Applied = ws->Combs().List().Applied().size();
     outcome.StatEntry = ws->StatTable().Entry;
     outcome.Stakes = ReadFileBytes(dir / "Quorvel_3r10.lsk");
     ws->Shutdown();

@@ -142,10 +142,10 @@ protected:
     void Run(const std::string& text) { RunFilterPart(*workspace, Part(text), &log); }
     // A new list of all combinations and an empty log.
     void Fresh() {
-        workspace->GenerateCombsList(workspace->StoredGenerateParams(), false);
+        workspace->Combs().GenerateCombsList(workspace->Combs().StoredGenerateParams(), false);
         log.Lines.clear();
     }
-    int Combs() const { return workspace->Combs().CombCount(); }
+    int Combs() const { return workspace->Combs().List().CombCount(); }
     const std::vector<TStatRow>& Rows() const { return workspace->StatTable().Table.Rows; }
 
     test::TempDir dir;
@@ -174,8 +174,8 @@ TEST_F(FilterWalk, RemovingEveryValueOneByOneRollsBackTheLast) {
     EXPECT_EQ(workspace->Options().DrawsStatLen, 10);
     ASSERT_EQ(Combs(), 1);
     const std::string last = Rows().back().Texts[0];
-    EXPECT_EQ(CombToStr(workspace->Combs().CombAt(0)), last + ";" + last + ";" + last);
-    const auto& applied = workspace->Combs().Applied();
+    EXPECT_EQ(CombToStr(workspace->Combs().List().CombAt(0)), last + ";" + last + ";" + last);
+    const auto& applied = workspace->Combs().List().Applied();
     ASSERT_EQ(applied.size(), 11u);  // ten filterings and the undo row
     EXPECT_EQ(applied[10], (TAppliedFilter{11, "Отмена последней операции", "", 1}));
     EXPECT_TRUE(host.Messages.empty());
@@ -224,7 +224,7 @@ TEST_F(FilterWalk, CountsOfCombinationsAndOfStepsEndTheWalk) {
     EXPECT_EQ(log.Count("Шаг "), 3);
     EXPECT_EQ(log.Count("Оставляем выделенные значения..."), 1);
     EXPECT_EQ(Combs(), 1000 - 343);
-    EXPECT_EQ(workspace->Combs().Applied().back().Values,
+    EXPECT_EQ(workspace->Combs().List().Applied().back().Values,
               Rows()[0].Texts[0] + "; " + Rows()[1].Texts[0] + "; " + Rows()[2].Texts[0]);
     // "SC" means nothing to a multi-select walk.
     Fresh();

@@ -186,8 +186,8 @@ TEST_F(ScenarioRun, StakeModesDecideWhatIsStaked) {
     Run({"FULL:0#LAST" + twoSteps, "FULL:0#FIRST" + twoSteps});
     const auto firstAndLast = RealStakes();
     ASSERT_EQ(firstAndLast.size(), 2u);
-    EXPECT_EQ(StakeCombToStr(firstAndLast[0].Values, ";"), CombToStr(Ws().Combs().Current().back()));
-    EXPECT_EQ(StakeCombToStr(firstAndLast[1].Values, ";"), CombToStr(Ws().Combs().Current().front()));
+    EXPECT_EQ(StakeCombToStr(firstAndLast[0].Values, ";"), CombToStr(Ws().Combs().List().Current().back()));
+    EXPECT_EQ(StakeCombToStr(firstAndLast[1].Values, ";"), CombToStr(Ws().Combs().List().Current().front()));
 
     // STOP with a choice left ends the run with its warning and stakes nothing.
     Ws().Stakes().File().Clear();
@@ -211,7 +211,7 @@ TEST_F(ScenarioRun, CurrentListCarriesOverAndAnEmptyListStakesNothing) {
         EXPECT_EQ(stake.Comment.Text(), "02.000: @ CURR#ALL");
 
     Ws().Stakes().File().Clear();
-    Ws().Combs().AssignList({});
+    Ws().Combs().List().AssignList({});
     const auto summary = Run({"CURR:0#FIRST| | | | | | | |"});
     EXPECT_TRUE(RealStakes().empty());
     EXPECT_FALSE(summary.Stopped);

@@ -274,7 +274,7 @@ struct SystemsWorkspace {
         workspace.Systems().SetShippedSystemsFolder(dir / "nothing shipped");
         workspace.LoadStartupSettings();
         workspace.Initialise();
-        workspace.Combs().AssignList(Combs({"5;1;5", "2;9;1"}));
+        workspace.Combs().List().AssignList(Combs({"5;1;5", "2;9;1"}));
         folder = dir / "Systems";
     }
     TSystemData Data(int numbers, const std::string& combs) {
@@ -330,7 +330,7 @@ TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
     EXPECT_EQ(s.host.Last("info"), "Ни одной комбинации системы нет в списке комбинаций!");
     EXPECT_EQ(stakes.RecordCount(), 9);
 
-    s.workspace.Combs().AssignList(Combs({"5;1;5", "2;9;1", "2;5;9"}));
+    s.workspace.Combs().List().AssignList(Combs({"5;1;5", "2;9;1", "2;5;9"}));
     plan = s.workspace.Systems().PrepareSystemStakes(true);
     ASSERT_TRUE(plan);
     ASSERT_TRUE(s.workspace.Systems().AddSystemStakes(*plan));

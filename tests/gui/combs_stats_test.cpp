@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(s.window->StatusText(3), QString("Комбинаций: 1000"));
         s.SelectStatRows({"3", "7"});
         QVERIFY(s.window->Actions().Execute("StatFilter_Include"));
-        QCOMPARE(s.window->GetWorkspace().Combs().CombCount(), 488);
+        QCOMPARE(s.window->GetWorkspace().Combs().List().CombCount(), 488);
         QCOMPARE(s.window->StatusText(3), QString("Комбинаций: 488"));
         QAbstractItemModel* filters = s.window->Combs()->Filters()->model();
         QCOMPARE(filters->rowCount(), 1);
@@ -92,7 +92,7 @@ private slots:
         s.window->LeftTabs()->setCurrentIndex(1);
         s.Screenshot("combs_after_filter.png");
         QVERIFY(s.window->Actions().Execute("CombsUndo"));
-        QCOMPARE(s.window->GetWorkspace().Combs().CombCount(), 1000);
+        QCOMPARE(s.window->GetWorkspace().Combs().List().CombCount(), 1000);
         QCOMPARE(filters->rowCount(), 0);
         QVERIFY(!s.window->Actions().Find("CombsUndo")->isEnabled());
     }
@@ -116,26 +116,26 @@ private slots:
         Workspace& workspace = s.window->GetWorkspace();
         QApplication::clipboard()->setText("01 02 03\n04 05 06\n");
         QVERIFY(s.window->Actions().Execute("CombsPaste"));
-        QCOMPARE(workspace.Combs().CombCount(), 2);
+        QCOMPARE(workspace.Combs().List().CombCount(), 2);
         QApplication::clipboard()->setText("1 2 3\n1;2\n");
         QVERIFY(s.window->Actions().Execute("CombsPaste"));
         QCOMPARE(s.host.Last("error"), std::string("Некорректная комбинация: \"1;2\"!"));
-        QCOMPARE(workspace.Combs().CombCount(), 2);
+        QCOMPARE(workspace.Combs().List().CombCount(), 2);
 
-        gui::GenerateDialog dialog(workspace.StoredGenerateParams());
+        gui::GenerateDialog dialog(workspace.Combs().StoredGenerateParams());
         QVERIFY(!dialog.ParametersEdit()->isEnabled());
         dialog.ModeBox()->setCurrentIndex(2);
         dialog.ParametersEdit()->setText("1;2;3");
         QVERIFY(dialog.ParametersEdit()->isEnabled());
-        workspace.GenerateCombsList(dialog.Params(), true);
-        QCOMPARE(workspace.Combs().CombCount(), 27);
+        workspace.Combs().GenerateCombsList(dialog.Params(), true);
+        QCOMPARE(workspace.Combs().List().CombCount(), 27);
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog.png");
 
-        workspace.GenerateCombsList({}, true);
+        workspace.Combs().GenerateCombsList({}, true);
         s.window->Combs()->ExcludeBox()->setValue(5);
         QVERIFY(s.window->Actions().Execute("CombsDelExists"));
-        QVERIFY(workspace.Combs().CombCount() >= 995);
+        QVERIFY(workspace.Combs().List().CombCount() >= 995);
         QCOMPARE(workspace.Options().DrawsExclude, 5);
     }
 };

@@ -64,9 +64,9 @@ private slots:
         // The list is narrowed by statistics rows, undone, and stakes go into the file.
         QVERIFY(ws.ComputeStatTable(true));
         QVERIFY(ws.FilterByStatRows({0, 1}, true));
-        ws.UndoCombs();
-        QVERIFY(
-            ws.Stakes().AddStakesForCombs({ws.Combs().CombAt(0), ws.Combs().CombAt(1)}, 1, 2, "Проверка"));
+        ws.Combs().UndoCombs();
+        QVERIFY(ws.Stakes().AddStakesForCombs({ws.Combs().List().CombAt(0), ws.Combs().List().CombAt(1)}, 1,
+                                              2, "Проверка"));
         QVERIFY(ws.Stakes().CheckStakes() >= 0);
         QVERIFY(ws.Stakes().RebuildRating());
         // A regular, a scenario line and the systems list come and go.

@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(s.Cell(grid, 4002, 2), QString("9;9;9"));
         QVERIFY(!s.Cell(grid, 4002, 4).isEmpty());  // checked at once
         // The list and its selection are untouched by staking all of it.
-        QCOMPARE(ws.Combs().CombCount(), 1000);
+        QCOMPARE(ws.Combs().List().CombCount(), 1000);
         QCOMPARE(s.rating->List()->model()->rowCount(), 2);
     }
 
@@ -327,8 +327,8 @@ private slots:
         QCOMPARE(s.stakes->Grid()->model()->rowCount(), 0);
 
         // A random stake always offers a combination of the current list.
-        ws.PasteCombs("1;2;3\r\n4;5;6\r\n");
-        QCOMPARE(ws.Combs().CombCount(), 2);
+        ws.Combs().PasteCombs("1;2;3\r\n4;5;6\r\n");
+        QCOMPARE(ws.Combs().List().CombCount(), 2);
         const QSet<QString> listed{"1;2;3", "4;5;6"};
         for (int i = 0; i < 8; ++i) {
             offered.clear();

@@ -38,14 +38,14 @@ struct SampleWindow {
                                         QItemSelectionModel::ClearAndSelect);
     }
     bool AnyCombHolds(const std::set<int>& values) const {
-        const auto combs = window->GetWorkspace().Combs().Current();
+        const auto combs = window->GetWorkspace().Combs().List().Current();
         return std::any_of(combs.begin(), combs.end(), [&](const TComb& comb) {
             return std::any_of(comb.Values.begin(), comb.Values.end(),
                                [&](auto v) { return values.contains(v); });
         });
     }
     bool EveryCombHoldsOneOf(const std::set<int>& values) const {
-        const auto combs = window->GetWorkspace().Combs().Current();
+        const auto combs = window->GetWorkspace().Combs().List().Current();
         return std::all_of(combs.begin(), combs.end(), [&](const TComb& comb) {
             return std::any_of(comb.Values.begin(), comb.Values.end(),
                                [&](auto v) { return values.contains(v); });
@@ -118,9 +118,9 @@ private slots:
         SampleWindow::Select(table, 2, 3);  // any row of the column captioned 3
         QVERIFY(s.window->Actions().Execute("WeekFilter_Exclude"));
         Workspace& workspace = s.window->GetWorkspace();
-        QCOMPARE(workspace.Combs().CombCount(), 729);  // 1000 less the 271 holding a 3
+        QCOMPARE(workspace.Combs().List().CombCount(), 729);  // 1000 less the 271 holding a 3
         QVERIFY(!s.AnyCombHolds({3}));
-        const auto& applied = workspace.Combs().Applied();
+        const auto& applied = workspace.Combs().List().Applied();
         QCOMPARE(applied.size(), size_t{1});
         QCOMPARE(applied.back().Source, std::string("Неделя"));
         QCOMPARE(applied.back().Values, std::string("3"));
@@ -148,12 +148,12 @@ private slots:
         SampleWindow::Select(table, 0, emptyColumn);
         QVERIFY(s.window->Actions().Execute("CardFilter_Include"));
         QCOMPARE(s.host.Last("error"), std::string("В выделенном диапазоне нет значений для фильтра!"));
-        QCOMPARE(s.window->GetWorkspace().Combs().CombCount(), 1000);
+        QCOMPARE(s.window->GetWorkspace().Combs().List().CombCount(), 1000);
 
         SampleWindow::Select(table, 0, newest.Values[0]);
         QVERIFY(s.window->Actions().Execute("CardFilter_Include"));
         QVERIFY(s.EveryCombHoldsOneOf({newest.Values[0]}));
-        QCOMPARE(s.window->GetWorkspace().Combs().Applied().back().Source, std::string("Карта"));
+        QCOMPARE(s.window->GetWorkspace().Combs().List().Applied().back().Source, std::string("Карта"));
         s.Screenshot("card_tab.png");
     }
 
@@ -200,7 +200,7 @@ private slots:
         SampleWindow::Select(table, valueRow, valueColumn);
         QVERIFY(s.window->Actions().Execute("LayoutFilter_Exclude"));
         QVERIFY(!s.AnyCombHolds({value}));
-        QCOMPARE(s.window->GetWorkspace().Combs().Applied().back().Source, std::string("Схема"));
+        QCOMPARE(s.window->GetWorkspace().Combs().List().Applied().back().Source, std::string("Схема"));
         s.Screenshot("layout_tab.png");
     }
 };

@@ -116,7 +116,7 @@ bool Workspace::Initialise() {
     try {
         OpenStakesFile();
         LoadDraws();
-        GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
+        combs_.GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
         RecalcViews();
         stakes_.LoadRating();
         script_.LoadAutosave();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/busy.h"
+#include "core/app/combs_service.h"
 #include "core/app/data_dir.h"
 #include "core/app/download_service.h"
 #include "core/app/listeners.h"
@@ -135,31 +136,11 @@ public:
     std::optional<FullSetData> OpenFullSetFile(const TStatMethod& entry, bool force = false);
     // Builds the missing full-set files (all when forced), and those of the groups in the mask.
     void CreateFullSetFiles(bool force, int groupMask);
-    // The combination list. Each change takes the undo copy first, so one step can be undone,
-    // and is reported to the listeners; errors are shown with the operation's own text.
-    TCombList& Combs() { return combs_; }
-    void GenerateCombsList(const TCombsGenerateParams& params, bool showProgress);
-    TCombsGenerateParams StoredGenerateParams() const;
-    // The list a scenario variant starts from: generated with the stored parameters, made once
-    // and copied for every variant after that.
-    void GenerateStartList();
-    // Makes the parameters the default that every start generates from, and saves them.
-    void StoreGenerateParams(const TCombsGenerateParams& params);
-    bool MakeUndoCopy(bool showProgress);
-    void RestoreUndo(bool showProgress);
-    void UndoCombs();
-    void ExcludeLastDrawsFromList(int n);
-    void DeleteCombRows(const std::vector<int>& rows);
-    bool OpenCombsFile(const std::filesystem::path& file);
-    bool SaveCombsFile(const std::filesystem::path& file);
-    void PasteCombs(const std::string& text);
-    std::string CopyCombs(const std::vector<int>& rows) const;
-    void ShowUniqueCombValues();
-    void FindCombInDraws(const TComb& comb);
+    // The combination list and its workflows.
+    CombsService& Combs() { return combs_; }
+    const CombsService& Combs() const { return combs_; }
     // Keeps or removes the combinations carrying the values of the chosen statistics rows.
     bool FilterByStatRows(const std::vector<int>& rows, bool exclude);
-    // The same with values read from a view's grid, through a "NUMS" method.
-    bool FilterByGridValues(const TFilterSelection& selection, bool exclude, const std::string& source);
 
     // True when a command-line switch made this a batch run that has done its work.
     bool EndsAfterStartup() const { return endsAfterStartup_; }
@@ -183,11 +164,6 @@ public:
     // The table a filter step walks: the step's method, window and sort column become the
     // statistics tab's, its weights apply, and the table is computed or taken from the step cache.
     const StepTable& UseStepTable(const TFilterPart& part);
-    // Keeps or removes the combinations carrying the values of those rows of a computed table.
-    bool FilterByTableRows(const TStatTable& table, int entry, const std::string& source,
-                           const std::vector<int>& rows, bool exclude);
-    // A filtering that emptied the list is undone, and the undo list says so.
-    void UndoEmptiedFilter();
     // The stop request of a scenario run: set by the run's owner, or by the host's stop poll.
     bool ScriptStopRequested();
     void RequestScriptStop() { scriptStop_ = true; }
@@ -230,9 +206,6 @@ private:
     void RefreshDraws(bool force);
     void OpenStakesFile();
     void RunStartupSwitches();
-    void RefreshCombs();
-    void RunFilterPassOver(const TFilterSelection& selection, TCustomStat& stat, bool exclude,
-                           const std::string& source);
 
     DataDirectory dir_;
     UiHost& host_;
@@ -250,20 +223,19 @@ private:
     bool shutDown_ = false;
     bool endsAfterStartup_ = false;
     StatTableState statTable_;
-    TCombList combs_;
-    std::optional<std::pair<TCombsGenerateParams, TCombsArray>> startList_;
+    CombsService combs_{{host_, busy_, listeners_, archive_, stats_, options_}};
     // Scenario
     ScriptService script_{dir_, host_, busy_, listeners_.Suspended()};
     StakesService stakes_{
-        {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_, script_}};
+        {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_.List(), script_}};
     DownloadService download_{{dir_, host_, busy_, archive_, stakes_, [this] {
                                    const bool saved = SaveDraws();
                                    RecalcViews();
                                    return saved;
                                }}};
-    SystemsService systems_{{dir_, host_, busy_, listeners_, archive_, stats_, combs_, stakes_}};
-    RegularsService regulars_{{dir_, host_, busy_, options_, listeners_, archive_, stats_, combs_, stakes_,
-                               [this](int offset) { SetDrawsOffset(offset); }}};
+    SystemsService systems_{{dir_, host_, busy_, listeners_, archive_, stats_, combs_.List(), stakes_}};
+    RegularsService regulars_{{dir_, host_, busy_, options_, listeners_, archive_, stats_, combs_.List(),
+                               stakes_, [this](int offset) { SetDrawsOffset(offset); }}};
     std::atomic<bool> scriptStop_{false};
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;

@@ -26,7 +26,7 @@ void Workspace::CopyRunStateFrom(const Workspace& other) {
     stats_ = other.stats_;
     stats_.SetDraws(&archive_.Draws());
     options_ = other.options_;
-    combs_ = other.combs_;
+    combs_.List() = other.combs_.List();
     script_.CopyScenarioFrom(other.script_);
     statTable_ = other.statTable_;
     systems_.CopyFolderFrom(other.systems_);
@@ -35,14 +35,14 @@ void Workspace::CopyRunStateFrom(const Workspace& other) {
 
 Workspace::PassEndState Workspace::CapturePassEnd() {
     ShowLastStepTable();
-    return {combs_, statTable_, options_.DrawsStatLen};
+    return {combs_.List(), statTable_, options_.DrawsStatLen};
 }
 
 void Workspace::AdoptPassEnd(PassEndState state) {
-    combs_ = std::move(state.Combs);
+    combs_.List() = std::move(state.Combs);
     statTable_ = std::move(state.StatTable);
     options_.DrawsStatLen = state.DrawsStatLen;
-    RefreshCombs();
+    combs_.Refresh();
 }
 
 // Variants that share method, window and offset share the table: it is computed once per pass
@@ -105,12 +105,6 @@ const Workspace::StepTable& Workspace::UseStepTable(const TFilterPart& part) {
     options_.DrawsStatLen = part.DrawsCount;
     stats_.ApplyWeights(part.WeightOverride, part.Weights);
     return CachedStepTable();
-}
-
-void Workspace::UndoEmptiedFilter() {
-    RestoreUndo(true);
-    combs_.AddUndoRow();
-    RefreshCombs();
 }
 
 }  // namespace quorvel

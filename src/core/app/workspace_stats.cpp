@@ -86,4 +86,12 @@ void Workspace::CreateFullSetFiles(bool force, int groupMask) {
     }
 }
 
+bool Workspace::FilterByStatRows(const std::vector<int>& rows, bool exclude) {
+    ShowLastStepTable();
+    const bool known = statTable_.Entry >= 0 && statTable_.Entry < stats_.Count();
+    return combs_.FilterByTableRows(statTable_.Table, statTable_.Entry,
+                                    known ? stats_.ListText(statTable_.Entry, true) : std::string(), rows,
+                                    exclude);
+}
+
 }  // namespace quorvel

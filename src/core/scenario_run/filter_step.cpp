@@ -65,14 +65,16 @@ void RunMultiSelect(Workspace& ws, const TFilterPart& part, const Workspace::Ste
     std::sort(selected.begin(), selected.end());
     bool filtered = false;
     if (selected.empty()) {
-        ws.MakeUndoCopy(true);
+        ws.Combs().MakeUndoCopy(true);
     } else {
-        filtered = ws.FilterByTableRows(table.Table, part.Method, table.Source, selected, !part.KeepSelected);
+        filtered = ws.Combs().FilterByTableRows(table.Table, part.Method, table.Source, selected,
+                                                !part.KeepSelected);
     }
-    WriteLogLazy(log, [&] { return Format("Количество комбинаций в списке: %d", {ws.Combs().CombCount()}); });
-    if (filtered && ws.Combs().CombCount() == 0) {
+    WriteLogLazy(
+        log, [&] { return Format("Количество комбинаций в списке: %d", {ws.Combs().List().CombCount()}); });
+    if (filtered && ws.Combs().List().CombCount() == 0) {
         WriteLog(log, "{UNDO} Откат изменений...");
-        ws.UndoEmptiedFilter();
+        ws.Combs().UndoEmptiedFilter();
     }
 }
 
@@ -86,19 +88,20 @@ void RunRowByRow(Workspace& ws, const TFilterPart& part, const Workspace::StepTa
     for (int i = part.BottomUp ? count - 1 : 0; i >= 0 && i < count; i += step) {
         if (ws.ScriptStopRequested()) return;
         const TStatValues& row = rows[static_cast<size_t>(i)];
-        if (part.StopCondition == StopSC && ws.Combs().CombCount() <= part.StopValue) break;
+        if (part.StopCondition == StopSC && ws.Combs().List().CombCount() <= part.StopValue) break;
         if (RowEndsWalk(part, row)) break;
         if (part.StopCondition == StopST && steps >= part.StopValue) break;
         if (!RowPassesRule(part, row)) continue;
         WriteLogLazy(log, [&] { return StepLine(steps + 1, row); });
         WriteLog(log, FilterModeLine(part.KeepSelected));
         const bool filtered =
-            ws.FilterByTableRows(table.Table, part.Method, table.Source, {i}, !part.KeepSelected);
-        WriteLogLazy(log,
-                     [&] { return Format("Количество комбинаций в списке: %d", {ws.Combs().CombCount()}); });
-        if (filtered && ws.Combs().CombCount() == 0) {
+            ws.Combs().FilterByTableRows(table.Table, part.Method, table.Source, {i}, !part.KeepSelected);
+        WriteLogLazy(log, [&] {
+            return Format("Количество комбинаций в списке: %d", {ws.Combs().List().CombCount()});
+        });
+        if (filtered && ws.Combs().List().CombCount() == 0) {
             WriteLog(log, "{UNDO} Откат изменений...");
-            ws.UndoEmptiedFilter();
+            ws.Combs().UndoEmptiedFilter();
             if (part.StopCondition == StopSZ) break;
         } else {
             ++steps;

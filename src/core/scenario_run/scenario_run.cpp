@@ -360,7 +360,7 @@ bool ScenarioRunner::BeginPass() {
 }
 
 void ScenarioRunner::RunPassLines() {
-    ws_.Combs().ResetBuffer();
+    ws_.Combs().List().ResetBuffer();
     ws_.Stats().BackupWeights();
     const TScenario& scenario = ws_.Script().Scenario();
     for (int index = 0; index < scenario.Count(); ++index) {
@@ -377,7 +377,7 @@ void ScenarioRunner::RunPassLines() {
     }
     if (!ws_.Options().StakesCheckOnLine) effects_->CheckStakes();
     ws_.Stats().RestoreWeights();
-    ws_.Combs().ResetBuffer();
+    ws_.Combs().List().ResetBuffer();
 }
 
 void ScenarioRunner::EndPass() {
@@ -402,14 +402,14 @@ void ScenarioRunner::RunLine(int index) {
     line.Comment = ScriptLineComment(line.Text);
     status_.Line = line.Number;
     try {
-        ws_.Combs().DropUndo();
+        ws_.Combs().List().DropUndo();
         line.Options = StrToScriptOptions(ScriptLineOptions(line.Text));
         if (!Stop()) RunLineSteps(line);
     } catch (const std::exception& e) {
         effects_->Stop();
         effects_->Error(e.what());
     }
-    ws_.Combs().DropUndo();
+    ws_.Combs().List().DropUndo();
 }
 
 void ScenarioRunner::RunLineSteps(LineContext& line) {
@@ -443,7 +443,7 @@ void ScenarioRunner::RunLineWithoutSteps(LineContext& line) {
     status_.SetText(shortOptions);
     Log("Создание начального списка комбинаций...");
     BuildStartList(line);
-    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().CombCount()}); });
+    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().List().CombCount()}); });
     if (Stop()) return;
     MakeStakes(line, 0, shortOptions);
     if (!Stop()) CheckStakesAfterVariant(line);
@@ -460,10 +460,10 @@ void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const 
     ++summary_.Variants;
     Log("Создание начального списка комбинаций...");
     BuildStartList(line);
-    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().CombCount()}); });
+    LogLazy([&] { return Format("Количество комбинаций в списке: %d", {ws_.Combs().List().CombCount()}); });
     if (Stop()) return;
     for (const TFilterPart& part : variant.Parts) {
-        if (!part.Enabled || ws_.Combs().CombCount() <= 1) continue;
+        if (!part.Enabled || ws_.Combs().List().CombCount() <= 1) continue;
         RunFilterPart(ws_, part, StepLog());
         if (Stop()) return;
     }
@@ -479,10 +479,10 @@ void ScenarioRunner::CheckStakesAfterVariant(const LineContext&) {
 }
 
 void ScenarioRunner::BuildStartList(const LineContext& line) {
-    TCombList& combs = ws_.Combs();
+    TCombList& combs = ws_.Combs().List();
     const TScriptOptions& options = line.Options;
     if (options.ListMode == ListModeFull || options.ListMode == ListModeExcl) {
-        ws_.GenerateStartList();
+        ws_.Combs().GenerateStartList();
         // The rows of earlier variants describe a list that is gone; kept, they would pile up
         // over a long test.
         combs.ClearApplied();
@@ -491,7 +491,7 @@ void ScenarioRunner::BuildStartList(const LineContext& line) {
     if (options.ListMode == ListModeExcl && options.DrawsExclude > 0) {
         const int offset = ws_.Archive().Offset();
         if (!combs.LoadFromBuffer(offset, options.DrawsExclude)) {
-            ws_.ExcludeLastDrawsFromList(options.DrawsExclude);
+            ws_.Combs().ExcludeLastDrawsFromList(options.DrawsExclude);
             combs.SaveToBuffer(offset, options.DrawsExclude);
         }
     }
@@ -503,7 +503,7 @@ void ScenarioRunner::MakeStakes(const LineContext& line, int variant, const std:
     const int mode = line.Options.StakeMode;
     const std::string comment = ScenarioStakeComment(line.Number, variant, line.Comment, variantText);
     Log(Format("{*} Добавление ставки, режим: \"%s\"", {StakeModeLongText(mode)}));
-    const std::span<const TComb> list = ws_.Combs().Current();
+    const std::span<const TComb> list = ws_.Combs().List().Current();
     const int count = static_cast<int>(list.size());
     if (count == 0 || mode == StakeModeNone) return;
     if (count > 1 && mode == StakeModeStop) {
@@ -546,7 +546,7 @@ void ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const 
     TStakeRecord stake;
     stake.Kind = StakeKindScript;
     stake.DrawNumber = ws_.Archive().NextDrawNumber(ws_.Archive().Offset());
-    stake.SelectionSize = ws_.Combs().CombCount();
+    stake.SelectionSize = ws_.Combs().List().CombCount();
     stake.Values = CombToStakeComb(comb);
     stake.Profit = ws_.Stats().StakeResult(PositionCount, -1);
     stake.Comment.SetText(comment);
@@ -555,7 +555,7 @@ void ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const 
 
 void ScenarioRunner::PlaySystem(const LineContext& line, const std::string& comment) {
     const bool filtered = line.Options.StakeMode == StakeModeSysC;
-    const TByteArray numbers = UniqueValues(ws_.Combs().Current());
+    const TByteArray numbers = UniqueValues(ws_.Combs().List().Current());
     const int count = static_cast<int>(numbers.size());
     std::string reason;
     // A failure shows its own message and the run goes on.
@@ -571,7 +571,8 @@ void ScenarioRunner::PlaySystem(const LineContext& line, const std::string& comm
                       {count, game->File.stem().string()});
     });
     // The list is copied: the stakes of a filtered game are looked up in it while staking.
-    const std::vector<TComb> current(ws_.Combs().Current().begin(), ws_.Combs().Current().end());
+    const std::vector<TComb> current(ws_.Combs().List().Current().begin(),
+                                     ws_.Combs().List().Current().end());
     for (const TComb& comb : SystemStakeCombs(*game, current, filtered)) {
         if (Stop()) break;
         AddStake(line, comb, comment);

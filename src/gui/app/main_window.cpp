@@ -100,7 +100,7 @@ void MainWindow::BuildLayout() {
     drawsPage_ = new DrawsPage(workspace_->Archive(), leftTabs_);
     leftTabs_->addTab(drawsPage_, tr("Архив тиражей"));
 
-    combsPage_ = new CombsPage(workspace_->Combs(), leftTabs_);
+    combsPage_ = new CombsPage(workspace_->Combs().List(), leftTabs_);
     leftTabs_->addTab(combsPage_, tr("Комбинации"));
 
     rightTabs_ = new QTabWidget(this);
@@ -311,7 +311,7 @@ void MainWindow::UpdateStatusPanels() {
     panels_[0]->setText(tr("Архив тиражей: %1").arg(archive.Count()));
     panels_[1]->setText(tr("Следующий тираж: %1").arg(archive.NextDrawNumber(archive.Offset())));
     panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
-    panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().CombCount()));
+    panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().List().CombCount()));
     panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().File().RecordCount()));
     panels_[5]->setText(tr("Рейтинг: %1").arg(workspace_->Stakes().Rating().Count()));
 }

@@ -20,7 +20,7 @@ const char* const CombsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "�
 }  // namespace
 
 void MainWindow::CreateCombsActions() {
-    const TCombList& combs = workspace_->Combs();
+    const TCombList& combs = workspace_->Combs().List();
     auto always = [] { return true; };
     auto notEmpty = [&combs] { return combs.CombCount() > 0; };
     auto selected = [this] { return combsPage_->FirstSelectedRow() >= 0; };
@@ -32,42 +32,44 @@ void MainWindow::CreateCombsActions() {
                   [this] { CombsSaveExecute(); });
     actions_->Add(
         "CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        [&combs] { return combs.UndoCount() > 0; }, [this] { workspace_->UndoCombs(); });
+        [&combs] { return combs.UndoCount() > 0; }, [this] { workspace_->Combs().UndoCombs(); });
     actions_->Add(
         "CombsDelExists", tr("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E),
         [this, &combs] {
             return combs.CombCount() > 0 && !workspace_->Archive().Empty() &&
                    combsPage_->ExcludeBox()->value() > 0;
         },
-        [this] { workspace_->ExcludeLastDrawsFromList(combsPage_->ExcludeBox()->value()); });
+        [this] { workspace_->Combs().ExcludeLastDrawsFromList(combsPage_->ExcludeBox()->value()); });
     actions_->Add(
         "CombsDelSelected", tr("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [notEmpty, selected] { return notEmpty() && selected(); },
         [this] {
             const auto rows = combsPage_->SelectedRows();
             combsPage_->List()->clearSelection();
-            workspace_->DeleteCombRows(rows);
+            workspace_->Combs().DeleteCombRows(rows);
         });
     actions_->Add("CombsCopy", tr("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C), notEmpty,
                   [this] {
                       QApplication::clipboard()->setText(
-                          QString::fromStdString(workspace_->CopyCombs(combsPage_->SelectedRows())));
+                          QString::fromStdString(workspace_->Combs().CopyCombs(combsPage_->SelectedRows())));
                   });
     actions_->Add(
         "CombsPaste", tr("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
         [] { return !QApplication::clipboard()->text().isEmpty(); },
-        [this] { workspace_->PasteCombs(QApplication::clipboard()->text().toStdString()); });
+        [this] { workspace_->Combs().PasteCombs(QApplication::clipboard()->text().toStdString()); });
     actions_->Add("CombsSelectAll", tr("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A), notEmpty,
                   [this] { combsPage_->List()->selectAll(); });
     actions_->Add("CombsInfo", tr("Сведения о комбинации"), {}, selected, [this] { CombsInfoExecute(); });
     actions_->Add("CombsCheckNums", tr("Количество уникальных номеров"), {}, always,
-                  [this] { workspace_->ShowUniqueCombValues(); });
-    actions_->Add(
-        "CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F), selected,
-        [this] { workspace_->FindCombInDraws(workspace_->Combs().CombAt(combsPage_->FirstSelectedRow())); });
+                  [this] { workspace_->Combs().ShowUniqueCombValues(); });
+    actions_->Add("CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                  selected, [this] {
+                      workspace_->Combs().FindCombInDraws(
+                          workspace_->Combs().List().CombAt(combsPage_->FirstSelectedRow()));
+                  });
     actions_->Add(
         "CombsXlsExport", tr("Экспорт в Microsoft Excel"), {},
-        [this] { return workspace_->Combs().CombCount() > 0; },
+        [this] { return workspace_->Combs().List().CombCount() > 0; },
         [this] { ExportListToXlsx(combsPage_->List()); });
     // The clipboard and selection keys belong to the list, so that text fields keep their own.
     for (const char* name : {"CombsCopy", "CombsPaste", "CombsSelectAll", "CombsDelSelected"}) {
@@ -103,16 +105,16 @@ void MainWindow::CreateCombsMenu() {
 }
 
 void MainWindow::CombsGenExecute() {
-    GenerateDialog dialog(workspace_->StoredGenerateParams(), this);
+    GenerateDialog dialog(workspace_->Combs().StoredGenerateParams(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (dialog.SaveAsDefault()) workspace_->StoreGenerateParams(dialog.Params());
-    workspace_->MakeUndoCopy(true);
-    workspace_->GenerateCombsList(dialog.Params(), true);
+    if (dialog.SaveAsDefault()) workspace_->Combs().StoreGenerateParams(dialog.Params());
+    workspace_->Combs().MakeUndoCopy(true);
+    workspace_->Combs().GenerateCombsList(dialog.Params(), true);
 }
 
 void MainWindow::CombsOpenExecute() {
     const QString file = QFileDialog::getOpenFileName(this, tr("Открыть"), {}, tr(CombsFilter));
-    if (!file.isEmpty()) workspace_->OpenCombsFile(file.toStdString());
+    if (!file.isEmpty()) workspace_->Combs().OpenCombsFile(file.toStdString());
 }
 
 void MainWindow::CombsSaveExecute() {
@@ -120,13 +122,13 @@ void MainWindow::CombsSaveExecute() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("lcv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    workspace_->SaveCombsFile(dialog.selectedFiles().first().toStdString());
+    workspace_->Combs().SaveCombsFile(dialog.selectedFiles().first().toStdString());
 }
 
 void MainWindow::CombsInfoExecute() {
     const int row = combsPage_->FirstSelectedRow();
     if (row < 0) return;
-    const TComb comb = workspace_->Combs().CombAt(row);
+    const TComb comb = workspace_->Combs().List().CombAt(row);
     // A combination is taken as the draw after the newest draw seen at the offset.
     const int refIndex = workspace_->Archive().Count() - 1 - workspace_->Archive().Offset();
     DrawInfoWindow window(comb, std::nullopt, workspace_->Stats().Config.MatrixCols,

@@ -76,8 +76,8 @@ void MainWindow::RegularAddExecute() {
     std::sort(rows.begin(), rows.end());
     std::vector<TComb> chosen;
     for (int row : rows) {
-        if (row >= 0 && row < workspace_->Combs().CombCount())
-            chosen.push_back(workspace_->Combs().CombAt(row));
+        if (row >= 0 && row < workspace_->Combs().List().CombCount())
+            chosen.push_back(workspace_->Combs().List().CombAt(row));
     }
     RegularDialog dialog(workspace_->Regulars().List(), chosen, this);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -49,7 +49,7 @@ RatingPage* MainWindow::RatingTab() const {
 
 void MainWindow::CreateStakesActions() {
     StakesFile& stakes = workspace_->Stakes().File();
-    const TCombList& combs = workspace_->Combs();
+    const TCombList& combs = workspace_->Combs().List();
     auto fileOpen = [&stakes] { return stakes.IsOpen(); };
     auto notEmpty = [&stakes] { return stakes.IsOpen() && !stakes.Empty(); };
     auto haveCombs = [fileOpen, &combs] { return fileOpen() && combs.CombCount() > 0; };
@@ -125,8 +125,8 @@ void MainWindow::CreateStakesActions() {
 
 void MainWindow::StakeAddExecute(int combRow) {
     TStakeRecord stake = workspace_->Stakes().NewManualStake();
-    if (combRow >= 0 && combRow < workspace_->Combs().CombCount())
-        stake.Values = CombToStakeComb(workspace_->Combs().CombAt(combRow));
+    if (combRow >= 0 && combRow < workspace_->Combs().List().CombCount())
+        stake.Values = CombToStakeComb(workspace_->Combs().List().CombAt(combRow));
     StakeDialog dialog(stake, this);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->Stakes().AddStake(dialog.Stake(), dialog.Draws());

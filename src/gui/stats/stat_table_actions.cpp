@@ -11,7 +11,7 @@ namespace quorvel::gui {
 
 void MainWindow::CreateStatTableActions() {
     auto canFilter = [this] {
-        return workspace_->Combs().CombCount() > 0 && !statsPage_->SelectedRows().empty();
+        return workspace_->Combs().List().CombCount() > 0 && !statsPage_->SelectedRows().empty();
     };
     actions_
         ->Add(

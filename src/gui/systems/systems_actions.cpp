@@ -31,7 +31,7 @@ void MainWindow::CreateSystemsActions() {
     auto shown = [this] { return working_ && workspace_->Options().SystemsEnabled; };
     auto selected = [shown, page] { return shown() && page->SelectedSystem().has_value(); };
     auto canStake = [this, shown] {
-        return shown() && workspace_->Combs().CombCount() > 0 && workspace_->Stakes().File().IsOpen();
+        return shown() && workspace_->Combs().List().CombCount() > 0 && workspace_->Stakes().File().IsOpen();
     };
 
     QAction* on = actions_->Add(

@@ -40,7 +40,7 @@ void WriteOption(Workspace& workspace, UiHost& host, const char* key, bool value
 
 void MainWindow::CreateViewsActions() {
     auto canFilter = [this](QWidget* page) {
-        return workspace_->Combs().CombCount() > 0 && TabShown(rightTabs_, page);
+        return workspace_->Combs().List().CombCount() > 0 && TabShown(rightTabs_, page);
     };
     auto canCompute = [this](QWidget* page) {
         return TabShown(rightTabs_, page) && !workspace_->Archive().Empty();
@@ -55,21 +55,21 @@ void MainWindow::CreateViewsActions() {
             QString("CardFilter") + suffix, caption, {},
             [this, canFilter] { return canFilter(cardPage_) && cardPage_->HasSelection(); },
             [this, exclude, card] {
-                workspace_->FilterByGridValues(SelectionFromCardCells(cardPage_->SelectedTexts()), exclude,
-                                               card);
+                workspace_->Combs().FilterByGridValues(SelectionFromCardCells(cardPage_->SelectedTexts()),
+                                                       exclude, card);
             });
         actions_->Add(
             QString("LayoutFilter") + suffix, caption, {},
             [this, canFilter] { return canFilter(layoutPage_) && layoutPage_->HasSelection(); },
             [this, exclude, layout] {
-                workspace_->FilterByGridValues(SelectionFromLayoutCells(layoutPage_->SelectedTexts()),
-                                               exclude, layout);
+                workspace_->Combs().FilterByGridValues(SelectionFromLayoutCells(layoutPage_->SelectedTexts()),
+                                                       exclude, layout);
             });
         actions_->Add(
             QString("WeekFilter") + suffix, caption, {}, [this, canFilter] { return canFilter(weekPage_); },
             [this, exclude, week] {
-                workspace_->FilterByGridValues(SelectionFromWeekColumns(weekPage_->SelectedColumns()),
-                                               exclude, week);
+                workspace_->Combs().FilterByGridValues(SelectionFromWeekColumns(weekPage_->SelectedColumns()),
+                                                       exclude, week);
             });
     }
     actions_->Add(
