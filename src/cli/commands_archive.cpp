@@ -23,7 +23,7 @@ bool ExpectArgs(const std::vector<std::string>& args, size_t min, size_t max, st
 
 int RunImport(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!ExpectArgs(args, 1, 1, err)) return 1;
-    auto result = workspace.ImportDraws(args[0]);
+    auto result = workspace.Draws().ImportDraws(args[0]);
     if (!result) return 1;
     out << Format("Добавлено тиражей: %d", {result->Added}) << "\n";
     out << workspace.Archive().SizeText() << "\n";
@@ -32,7 +32,7 @@ int RunImport(Workspace& workspace, std::vector<std::string>& args, std::ostream
 
 int RunExport(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!ExpectArgs(args, 1, 1, err)) return 1;
-    if (!workspace.ExportDraws(args[0])) return 1;
+    if (!workspace.Draws().ExportDraws(args[0])) return 1;
     out << Format("Выгружено тиражей: %d", {workspace.Archive().Count()}) << "\n";
     return 0;
 }
@@ -50,7 +50,7 @@ int RunInfo(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     } else if (!ExpectArgs(args, 0, 0, err)) {
         return 1;
     }
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     const DrawArchive& archive = workspace.Archive();
     out << archive.SizeText() << "\n" << archive.NextDrawText() << "\n";
     if (std::string values = archive.NextValuesText(); !values.empty()) out << values << "\n";
@@ -80,7 +80,7 @@ int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& o
             return 1;
         }
     }
-    if (!workspace.AddDraw(draw)) return 1;
+    if (!workspace.Draws().AddDraw(draw)) return 1;
     out << DrawToStr(draw) << "\n";
     return 0;
 }
@@ -107,7 +107,7 @@ int RunDelete(Workspace& workspace, std::vector<std::string>& args, std::ostream
         rows.push_back(row);
     }
     int before = archive.Count();
-    if (!workspace.DeleteDrawsAtRows(rows)) {
+    if (!workspace.Draws().DeleteDrawsAtRows(rows)) {
         if (before == archive.Count()) err << "Удаление отменено\n";
         return 1;
     }

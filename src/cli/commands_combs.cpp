@@ -61,7 +61,7 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.Options().DrawsStatLen = window;
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     workspace.StatTable().Entry = entry;
     workspace.ComputeStatTable(true);
     const auto& rows = workspace.StatTable().Table.Rows;

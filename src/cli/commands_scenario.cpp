@@ -204,7 +204,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     }
     if (window > 0) item.DrawsText = std::to_string(window);
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     StreamLog log(err);
     workspace.Stats().BackupWeights();
     try {

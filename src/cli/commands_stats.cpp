@@ -66,7 +66,7 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     }
     workspace.Options().DrawsStatLen = window;
     workspace.Options().PrefetchsEnabled = workspace.Options().PrefetchsEnabled || prefetch;
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     auto& state = workspace.StatTable();
     state.Entry = entry;
     state.SortColumn = column;

@@ -70,7 +70,7 @@ bool TakeWindow(Workspace& workspace, std::vector<std::string>& args, int& lengt
         !TakeIntOption(args, "--length", 1, LengthMax, length, err) || !NoArgsLeft(args, err)) {
         return false;
     }
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     return true;
 }
 
@@ -183,7 +183,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         return 1;
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
-    workspace.SetDrawsOffset(offset);
+    workspace.Draws().SetDrawsOffset(offset);
     if (!workspace.Combs().FilterByGridValues(selection, remove, source)) return 1;
     for (const TComb& comb : workspace.Combs().List().Current())
         out << CombToStr(comb) << "\n";

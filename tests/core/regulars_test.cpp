@@ -265,7 +265,7 @@ TEST(RegularsWorkspace, StepZeroOnTheNewestDrawStakesItsValuesEachTime) {
     EXPECT_EQ(w.StakeOnce(0).Values, (TStakeComb{3, {7, 0, 9, 0}}));
     EXPECT_EQ(w.StakeOnce(0).Values, (TStakeComb{3, {7, 0, 9, 0}}));
     // At an offset the newest visible draw is the base, and the stake is for the draw after it.
-    w.workspace.SetDrawsOffset(2);
+    w.workspace.Draws().SetDrawsOffset(2);
     const TStakeRecord hidden = w.StakeOnce(0);
     EXPECT_EQ(hidden.Values, (TStakeComb{3, {4, 4, 4, 0}}));
     EXPECT_EQ(hidden.DrawNumber, 12);
@@ -277,7 +277,7 @@ TEST(RegularsWorkspace, TestingStakesEachPastDrawAndRestoresTheOffset) {
     RegularsWorld w(dir);
     w.Add("Тираж+1", "0;0;0", 1, true);
     w.Add("Свой", "8;9;0", 1);
-    w.workspace.SetDrawsOffset(1);
+    w.workspace.Draws().SetDrawsOffset(1);
     ASSERT_TRUE(w.workspace.Regulars().TestRegulars({1, 0}, 3));
     EXPECT_EQ(w.workspace.Archive().Offset(), 1);
     StakesFile& stakes = w.workspace.Stakes().File();

@@ -219,9 +219,9 @@ TEST(BackTestChecks, AStakeWaitingForItsDrawNeitherBlocksNorLosesItsCheck) {
         }
     }
     EXPECT_EQ(unchecked, 1);
-    TDraw next = ws->NewDrawTemplate();
+    TDraw next = ws->Draws().NewDrawTemplate();
     next.Values = {1, 2, 3};
-    ASSERT_TRUE(ws->AddDraw(next));
+    ASSERT_TRUE(ws->Draws().AddDraw(next));
     ws->Stakes().CheckStakes();
     EXPECT_TRUE(ws->Stakes().File().Read(0).IsChecked());
     EXPECT_EQ(ws->Stakes().File().Read(0).Matches.Count, 3);

@@ -225,7 +225,7 @@ TEST_F(ScenarioRun, CurrentListCarriesOverAndAnEmptyListStakesNothing) {
 }
 
 TEST_F(ScenarioRun, TestWalksTheOffsetsBackAndRestoresTheStart) {
-    Ws().SetDrawsOffset(4);
+    Ws().Draws().SetDrawsOffset(4);
     const auto summary = Run({"FULL:0#FIRST| | | | | | | |t"}, 3);
     EXPECT_EQ(summary.Passes, 3);
     EXPECT_FALSE(summary.Stopped);

@@ -95,7 +95,7 @@ TEST(StakesCheck, AStakeWaitsForItsDrawAndSeparatorsAndShortStakesAreSkipped) {
     EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 0);
     EXPECT_EQ(w.Cells(0)[5], "");
     EXPECT_TRUE(w.workspace.Stakes().Rating().Empty());
-    EXPECT_TRUE(w.workspace.AddDraw(Draw(102, 7, 8, 0)));
+    EXPECT_TRUE(w.workspace.Draws().AddDraw(Draw(102, 7, 8, 0)));
     EXPECT_EQ(w.workspace.Stakes().CheckStakes(), 1);
     EXPECT_EQ(w.Cells(0)[5], "2");
     EXPECT_EQ(w.workspace.Stakes().File().Read(1), StakeSeparator());

@@ -40,7 +40,7 @@ TEST(WorkspaceStartup, FirstStartOnAnEmptyDirectory) {
         EXPECT_TRUE(s.host.Messages.empty());
         EXPECT_EQ(s.workspace.Archive().SizeText(), "Архив тиражей: 0");
         EXPECT_EQ(s.workspace.Archive().NextDrawText(), "Следующий тираж: 1");
-        EXPECT_EQ(s.workspace.NewDrawTemplate().Number, 1);
+        EXPECT_EQ(s.workspace.Draws().NewDrawTemplate().Number, 1);
         EXPECT_EQ(s.workspace.Stats().Config.ChannelSize, 2);
         EXPECT_TRUE(s.workspace.IsIdle());
         EXPECT_TRUE(std::filesystem::exists(dir / "Quorvel_3r10.lsk"));
@@ -59,7 +59,7 @@ TEST(WorkspaceStartup, ASecondCopyOnTheSameDirectoryIsRefusedAndTheFirstGoesOn) 
     TempDir dir;
     Started first(dir);
     ASSERT_TRUE(first.initialised);
-    first.workspace.AddDraw(Draw(1, 1, 2, 3));
+    first.workspace.Draws().AddDraw(Draw(1, 1, 2, 3));
     const std::string frm = ReadBytes(dir / "Quorvel_3r10.frm");
     {
         Started second(dir);
@@ -67,7 +67,7 @@ TEST(WorkspaceStartup, ASecondCopyOnTheSameDirectoryIsRefusedAndTheFirstGoesOn) 
         EXPECT_EQ(second.host.Last("error"), ExclusiveAccessMessage);
     }
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.frm"), frm);  // the refused copy wrote nothing
-    EXPECT_TRUE(first.workspace.AddDraw(Draw(2, 4, 5, 6)));
+    EXPECT_TRUE(first.workspace.Draws().AddDraw(Draw(2, 4, 5, 6)));
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 48u);
 }
 
@@ -134,10 +134,10 @@ TEST(WorkspaceArchive, AddProposesTheNextNumberAndSavesAtOnce) {
     TempDir dir;
     SaveDrawsFile(dir / "Quorvel_3r10.ldr", {Draw(229, 1, 2, 3), Draw(230, 4, 5, 6)});
     Started s(dir);
-    TDraw next = s.workspace.NewDrawTemplate();
+    TDraw next = s.workspace.Draws().NewDrawTemplate();
     EXPECT_EQ(next.Number, 231);
     next.Values = {7, 8, 9};
-    EXPECT_TRUE(s.workspace.AddDraw(next));
+    EXPECT_TRUE(s.workspace.Draws().AddDraw(next));
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 72u);
 }
 
@@ -147,16 +147,16 @@ TEST(WorkspaceArchive, DeletingRowsWithTheSameNumberRemovesOnePerRow) {
                   {Draw(1, 0, 0, 0), Draw(5, 1, 1, 1), Draw(5, 2, 2, 2), Draw(6, 3, 3, 3)});
     Started s(dir);
     s.host.Answers = {false};
-    EXPECT_FALSE(s.workspace.DeleteDrawsAtRows({1, 2}));
+    EXPECT_FALSE(s.workspace.Draws().DeleteDrawsAtRows({1, 2}));
     EXPECT_EQ(s.workspace.Archive().Count(), 4);
     EXPECT_EQ(s.host.Last("delete"), "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
     s.host.Answers = {true};
-    EXPECT_TRUE(s.workspace.DeleteDrawsAtRows({1, 2}));
+    EXPECT_TRUE(s.workspace.Draws().DeleteDrawsAtRows({1, 2}));
     ASSERT_EQ(s.workspace.Archive().Count(), 2);
     EXPECT_EQ(s.workspace.Archive().Draws()[1].Number, 6);
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 48u);
     s.host.Answers = {true};
-    s.workspace.DeleteDrawsAtRows({0});
+    s.workspace.Draws().DeleteDrawsAtRows({0});
     EXPECT_EQ(s.host.Last("delete"), "Удалить выделенную запись?");
 }
 
@@ -164,7 +164,7 @@ TEST(WorkspaceArchive, AFailedSaveKeepsTheDrawInMemoryAndTellsWhy) {
     TempDir dir;
     Started s(dir);
     std::filesystem::create_directory(dir / "Quorvel_3r10.ldr");  // cannot be replaced by a file
-    EXPECT_FALSE(s.workspace.AddDraw(Draw(1, 1, 2, 3)));
+    EXPECT_FALSE(s.workspace.Draws().AddDraw(Draw(1, 1, 2, 3)));
     EXPECT_EQ(s.workspace.Archive().Count(), 1);
     EXPECT_EQ(s.host.Last("error").rfind("Ошибка записи в файл тиражей!\r\r", 0), 0u);
     EXPECT_TRUE(s.workspace.IsIdle());
@@ -174,11 +174,11 @@ TEST(WorkspaceArchive, ImportReportsSkippedLinesAndAnUnreadableFileChangesNothin
     TempDir dir;
     Started s(dir);
     WriteBytes(dir / "in.csv", "1;\"01.01.2024 12:00\";1;2;3\r\n2;\"\";1;12;3\r\n");
-    auto result = s.workspace.ImportDraws(dir / "in.csv");
+    auto result = s.workspace.Draws().ImportDraws(dir / "in.csv");
     ASSERT_TRUE(result);
     EXPECT_EQ(result->Added, 1);
     EXPECT_NE(s.host.Last("warning").find("1"), std::string::npos);
-    EXPECT_FALSE(s.workspace.ImportDraws(dir / "missing.csv"));
+    EXPECT_FALSE(s.workspace.Draws().ImportDraws(dir / "missing.csv"));
     EXPECT_EQ(s.workspace.Archive().Count(), 1);
 }
 

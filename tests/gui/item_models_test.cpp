@@ -59,8 +59,8 @@ private slots:
         }
         Workspace& ws = w.Space();
         // The archive and every view follow the offset.
-        ws.SetDrawsOffset(5);
-        ws.SetDrawsOffset(0);
+        ws.Draws().SetDrawsOffset(5);
+        ws.Draws().SetDrawsOffset(0);
         // The list is narrowed by statistics rows, undone, and stakes go into the file.
         QVERIFY(ws.ComputeStatTable(true));
         QVERIFY(ws.FilterByStatRows({0, 1}, true));

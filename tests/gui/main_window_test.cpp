@@ -153,7 +153,7 @@ private slots:
         StartedWindow second(dir);
         QVERIFY(!second.initialised);
         QCOMPARE(second.host.Last("error"), std::string(ExclusiveAccessMessage));
-        QVERIFY(first.window->GetWorkspace().AddDraw(Draw(1, 1, 2, 3)));
+        QVERIFY(first.window->GetWorkspace().Draws().AddDraw(Draw(1, 1, 2, 3)));
     }
 
     void reopeningKeepsSizesAndColumnWidths() {
@@ -197,8 +197,9 @@ private slots:
     void screenshotWithTheSampleArchive() {
         test::TempDir dir;
         StartedWindow s(dir);
-        QVERIFY(s.window->GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"));
-        s.window->GetWorkspace().SetDrawsOffset(2);
+        QVERIFY(
+            s.window->GetWorkspace().Draws().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"));
+        s.window->GetWorkspace().Draws().SetDrawsOffset(2);
         s.window->resize(1100, 700);
         s.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));

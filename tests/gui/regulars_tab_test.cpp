@@ -216,7 +216,7 @@ private slots:
 
     void theTestStakesPastDrawsAndRestoresTheOffset() {
         RegularsWindow w({Regular("Вверх", "8;9;0", 1), Regular("Тираж", "0;0;0", 0, true)});
-        w.Space().SetDrawsOffset(1);
+        w.Space().Draws().SetDrawsOffset(1);
         w.SelectRegulars({1});
         int asked = 0;
         w.window->SetTestCountQuestion([&](int most) {

@@ -45,7 +45,7 @@ struct SampleWindow {
             MainWindow first(DataDirectory(dir.Path()), {});
             first.SetUiHost(&host);
             first.Initialise();
-            first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
+            first.GetWorkspace().Draws().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
         }
         Restart();
     }
@@ -175,10 +175,10 @@ private slots:
         QVERIFY(s.window->Actions().Execute("TabWeek"));
         // Ten draws of 7 7 7, dated as the newest draw.
         for (int i = 0; i < 10; ++i) {
-            TDraw draw = workspace.NewDrawTemplate();
+            TDraw draw = workspace.Draws().NewDrawTemplate();
             draw.Values = {7, 7, 7};
             draw.DateText = workspace.Archive().Draws().back().DateText;
-            QVERIFY(workspace.AddDraw(draw));
+            QVERIFY(workspace.Draws().AddDraw(draw));
         }
         QCOMPARE(card->Grid().RowCount(), rows);
         QCOMPARE(sevens(), before);

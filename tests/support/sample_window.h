@@ -16,7 +16,7 @@ inline std::unique_ptr<gui::MainWindow> OpenSampleWindow(const std::filesystem::
         gui::MainWindow first(DataDirectory(dir), {});
         first.SetUiHost(&host);
         first.Initialise();
-        first.GetWorkspace().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
+        first.GetWorkspace().Draws().ImportDraws(std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv");
     }
     auto window = std::make_unique<gui::MainWindow>(DataDirectory(dir), std::vector<std::string>{});
     window->SetUiHost(&host);

@@ -115,9 +115,9 @@ bool Workspace::Initialise() {
     }
     try {
         OpenStakesFile();
-        LoadDraws();
+        draws_.LoadDraws();
         combs_.GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
-        RecalcViews();
+        draws_.RecalcViews();
         stakes_.LoadRating();
         script_.LoadAutosave();
         RunStartupSwitches();
@@ -168,125 +168,6 @@ void Workspace::Shutdown(const std::vector<std::pair<std::string, std::string>>&
     stakes_.File().Close();
 }
 
-void Workspace::LoadDraws() {
-    BusyScope busy(busy_, host_, "Загрузка файла тиражей...");
-    try {
-        DrawsFileContent content = LoadDrawsFile(dir_.DrawsPath());
-        archive_.Assign(std::move(content.Draws));
-        if (content.ReadError)
-            host_.ShowError(ActionError("Ошибка чтения файла тиражей!\r\r%s", *content.ReadError));
-    } catch (const std::exception& e) {
-        host_.ShowError(ActionError("Ошибка чтения файла тиражей!\r\r%s", e.what()));
-    }
-    RefreshDraws(false);
-}
-
-bool Workspace::SaveDraws() {
-    bool saved = true;
-    {
-        BusyScope busy(busy_, host_, "Сохранение файла тиражей...");
-        try {
-            SaveDrawsFile(dir_.DrawsPath(), archive_.Draws());
-        } catch (const std::exception& e) {
-            host_.ShowError(ActionError("Ошибка записи в файл тиражей!\r\r%s", e.what()));
-            saved = false;
-        }
-    }
-    RefreshDraws(true);
-    return saved;
-}
-
-TDraw Workspace::NewDrawTemplate() const {
-    TDraw draw;
-    draw.Number = archive_.NextDrawNumber(0);
-    return draw;
-}
-
-bool Workspace::AddDraw(const TDraw& draw) {
-    archive_.Append(draw);
-    bool saved = SaveDraws();
-    RecalcViews();
-    return saved;
-}
-
-bool Workspace::ReplaceDraw(int index, const TDraw& draw) {
-    try {
-        archive_.ReplaceAt(index, draw);
-    } catch (const std::exception& e) {
-        host_.ShowError(e.what());
-        return false;
-    }
-    bool saved = SaveDraws();
-    RecalcViews();
-    return saved;
-}
-
-bool Workspace::DeleteDrawsAtRows(const std::vector<int>& rows) {
-    if (rows.empty() || !ConfirmDelete(host_, static_cast<int>(rows.size()))) return false;
-    {
-        BusyScope busy(busy_, host_, "Удаление выделенных тиражей....");
-        // The list shows the archive as it was before the first deletion, so every number is
-        // read first; then one draw goes per selected row, from the bottom row up.
-        std::vector<int> sorted = rows;
-        std::sort(sorted.begin(), sorted.end());
-        std::vector<int> numbers;
-        for (int row : sorted) {
-            if (row >= 0 && row < archive_.Count()) numbers.push_back(archive_.DrawAtRow(row).Number);
-        }
-        try {
-            for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
-                archive_.DeleteDrawAt(archive_.IndexOfNumber(*it));
-            }
-        } catch (const std::exception& e) {
-            host_.ShowError(e.what());
-        }
-    }
-    bool saved = SaveDraws();
-    RecalcViews();
-    return saved;
-}
-
-std::optional<DrawsImportResult> Workspace::ImportDraws(const std::filesystem::path& file) {
-    DrawsImportResult result;
-    {
-        BusyScope busy(busy_, host_, Format("Импорт тиражей из файла \"%s\"...", {PathText(file)}));
-        std::vector<std::string> lines;
-        try {
-            lines = ReadDrawsTextFile(file);
-        } catch (const std::exception& e) {
-            host_.ShowError(e.what());
-            return std::nullopt;
-        }
-        result = ImportDrawLines(archive_, lines);
-    }
-    if (result.OutOfRange > 0) {
-        host_.ShowWarning(
-            Format("Не импортировано строк: %d. В них есть значения вне диапазона от 0 до 9, "
-                   "такой тираж не может быть добавлен в архив.",
-                   {result.OutOfRange}));
-    }
-    if (result.Added > 0 && !SaveDraws()) return std::nullopt;
-    RefreshDraws(true);
-    return result;
-}
-
-bool Workspace::ExportDraws(const std::filesystem::path& file) {
-    BusyScope busy(busy_, host_, Format("Экспорт тиражей в файл \"%s\"...", {PathText(file)}));
-    try {
-        WriteDrawsTextFile(file, ExportDrawLines(archive_.Draws()));
-        return true;
-    } catch (const std::exception& e) {
-        host_.ShowError(e.what());
-        return false;
-    }
-}
-
-void Workspace::SetDrawsOffset(int offset) {
-    if (!archive_.SetOffset(offset)) return;
-    RefreshDraws(false);
-    RecalcViews();
-}
-
 int Workspace::ApplyConfig(const TConfigData& config) {
     const int marks = ConfigChangeMarks(stats_.Config, config);
     stats_.Config = config;
@@ -301,17 +182,9 @@ int Workspace::ApplyConfig(const TConfigData& config) {
     // Channel and segment settings shape the catalogue's entries and their full-set files.
     ReloadCatalogue();
     CreateFullSetFiles(false, marks);
-    RecalcViews();
-    RefreshDraws(false);
+    draws_.RecalcViews();
+    draws_.RefreshDraws(false);
     return marks;
-}
-
-void Workspace::RefreshDraws(bool force) {
-    listeners_.TellAll([&](WorkspaceListener& listener) { listener.ArchiveRefreshed(force); });
-}
-
-void Workspace::RecalcViews() {
-    listeners_.TellAll([&](WorkspaceListener& listener) { listener.RecalcViews(); });
 }
 
 }  // namespace quorvel

@@ -12,6 +12,7 @@
 #include "core/app/combs_service.h"
 #include "core/app/data_dir.h"
 #include "core/app/download_service.h"
+#include "core/app/draws_service.h"
 #include "core/app/listeners.h"
 #include "core/app/regulars_service.h"
 #include "core/app/script_service.h"
@@ -72,6 +73,8 @@ public:
     const std::vector<std::string>& Args() const { return args_; }
     bool HasSwitch(const std::string& name) const;
 
+    // The archive of draws and its workflows.
+    DrawsService& Draws() { return draws_; }
     DrawArchive& Archive() { return archive_; }
     const DrawArchive& Archive() const { return archive_; }
     TStatList& Stats() { return stats_; }
@@ -87,21 +90,6 @@ public:
     // The regular stakes of the tab.
     RegularsService& Regulars() { return regulars_; }
     const RegularsService& Regulars() const { return regulars_; }
-
-    // The archive: each change is saved at once and reported to the listeners.
-    void LoadDraws();
-    bool SaveDraws();
-    bool AddDraw(const TDraw& draw);
-    bool ReplaceDraw(int index, const TDraw& draw);
-    // Deletes the draws shown at the given rows, one per row, after the user confirms.
-    bool DeleteDrawsAtRows(const std::vector<int>& rows);
-    std::optional<DrawsImportResult> ImportDraws(const std::filesystem::path& file);
-    bool ExportDraws(const std::filesystem::path& file);
-    void SetDrawsOffset(int offset);
-    // A draw proposed for the add dialog: zeroed, numbered after the newest draw.
-    TDraw NewDrawTemplate() const;
-
-    void RecalcViews();
 
     // The method catalogue: built from the registration table, then the names file read.
     void BuildCatalogue();
@@ -203,7 +191,6 @@ public:
 
 private:
     bool ViewsLive() const { return listeners_.Live(); }
-    void RefreshDraws(bool force);
     void OpenStakesFile();
     void RunStartupSwitches();
 
@@ -212,7 +199,8 @@ private:
     std::vector<std::string> args_;
     Mode mode_;
     BusyState busy_;
-    DrawArchive archive_;
+    DrawsService draws_{{dir_, host_, busy_, listeners_}};
+    DrawArchive& archive_ = draws_.Archive();
     TStatList stats_;
     TUiOptions options_;
     UiStateFile uiState_;
@@ -229,13 +217,13 @@ private:
     StakesService stakes_{
         {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_.List(), script_}};
     DownloadService download_{{dir_, host_, busy_, archive_, stakes_, [this] {
-                                   const bool saved = SaveDraws();
-                                   RecalcViews();
+                                   const bool saved = draws_.SaveDraws();
+                                   draws_.RecalcViews();
                                    return saved;
                                }}};
     SystemsService systems_{{dir_, host_, busy_, listeners_, archive_, stats_, combs_.List(), stakes_}};
     RegularsService regulars_{{dir_, host_, busy_, options_, listeners_, archive_, stats_, combs_.List(),
-                               stakes_, [this](int offset) { SetDrawsOffset(offset); }}};
+                               stakes_, [this](int offset) { draws_.SetDrawsOffset(offset); }}};
     std::atomic<bool> scriptStop_{false};
     using StepTableKey = std::array<int, 5>;  // signature and sort column
     std::optional<WeightCoefficients> stepTableWeights_;

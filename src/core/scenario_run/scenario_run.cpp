@@ -236,7 +236,7 @@ ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     else
         TestSequentially(tests);
     // A stopped test leaves the offset where it stopped, so the user sees that draw.
-    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
+    if (!ws_.ScriptStopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
     EndRun(true);
     return summary_;
 }
@@ -248,7 +248,7 @@ ScenarioRunSummary ScenarioRunner::Merge(int tests, const std::function<Recorded
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
     ReplayPasses(tests, [&](int offset) { return WorkedPass{take(offset), std::nullopt}; });
-    if (!ws_.ScriptStopRequested()) ws_.SetDrawsOffset(savedOffset);
+    if (!ws_.ScriptStopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
     EndRun(true);
     return summary_;
 }
@@ -282,7 +282,7 @@ bool ScenarioRunner::EnterOffset(int offset) {
     ++status_.Cycle;
     status_.SetText(RunningText);
     if (Stop()) return false;
-    ws_.SetDrawsOffset(offset);
+    ws_.Draws().SetDrawsOffset(offset);
     if (Stop()) return false;
     LogOffset(offset);
     return !Stop();
@@ -332,7 +332,7 @@ int ScenarioRunner::RecordPass(int offset, PassRecorder& recorder) {
     logging_ = ws_.Options().ScriptLogEnabled;
     summary_ = {};
     ws_.ClearScriptStop();
-    ws_.SetDrawsOffset(offset);
+    ws_.Draws().SetDrawsOffset(offset);
     SeedPass(offset);
     RunPassLines();
     return summary_.Variants;

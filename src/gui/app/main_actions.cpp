@@ -29,7 +29,7 @@ void MainWindow::CreateActions() {
     actions_->Add("EditShredding", tr("Формулы шинковки"), {}, always, [this] {
         if (!EditShredding(*workspace_, this)) return;
         FillMethodLists(true, true);
-        workspace_->RecalcViews();
+        workspace_->Draws().RecalcViews();
     });
     actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, always,
                   [this] { EditProxy(*workspace_, this); });
@@ -152,7 +152,7 @@ void MainWindow::EditConfigExecute() {
     workspace_->ApplyConfig(dialog.Config());
     // Channel and segment settings change the catalogue's parameter ranges.
     FillMethodLists(true, true);
-    workspace_->RecalcViews();
+    workspace_->Draws().RecalcViews();
     ApplyUiOptions();
     drawsPage_->Refresh(false);
 }

@@ -151,10 +151,10 @@ void MainWindow::BuildLayout() {
     setCentralWidget(splitter_);
 
     connect(drawsPage_, &DrawsPage::OffsetEdited, this,
-            [this](int offset) { workspace_->SetDrawsOffset(offset); });
+            [this](int offset) { workspace_->Draws().SetDrawsOffset(offset); });
     connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
     connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
-    connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->RecalcViews(); });
+    connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->Draws().RecalcViews(); });
 }
 
 void MainWindow::BuildStatusBar() {

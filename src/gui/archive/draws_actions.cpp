@@ -54,9 +54,9 @@ void MainWindow::OpenLotoSiteExecute() {
 }
 
 void MainWindow::DrawsAddExecute() {
-    DrawDialog dialog(workspace_->NewDrawTemplate(), true, tr("Введите данные следующего тиража"), router_,
-                      this);
-    if (dialog.exec() == QDialog::Accepted) workspace_->AddDraw(dialog.Result());
+    DrawDialog dialog(workspace_->Draws().NewDrawTemplate(), true, tr("Введите данные следующего тиража"),
+                      router_, this);
+    if (dialog.exec() == QDialog::Accepted) workspace_->Draws().AddDraw(dialog.Result());
 }
 
 void MainWindow::DrawsEditExecute() {
@@ -65,12 +65,13 @@ void MainWindow::DrawsEditExecute() {
     DrawDialog dialog(workspace_->Archive().DrawAtRow(row), true, tr("Введите данные следующего тиража"),
                       router_, this);
     if (dialog.exec() == QDialog::Accepted) {
-        workspace_->ReplaceDraw(workspace_->Archive().RowToIndex(row), dialog.Result());
+        workspace_->Draws().ReplaceDraw(workspace_->Archive().RowToIndex(row), dialog.Result());
     }
 }
 
 void MainWindow::DrawsDelExecute() {
-    if (workspace_->DeleteDrawsAtRows(drawsPage_->SelectedRows())) drawsPage_->List()->clearSelection();
+    if (workspace_->Draws().DeleteDrawsAtRows(drawsPage_->SelectedRows()))
+        drawsPage_->List()->clearSelection();
 }
 
 void MainWindow::DrawsInfoExecute(int row) {
@@ -92,7 +93,7 @@ void MainWindow::DrawsInfoExecute(int row) {
 void MainWindow::DrawsImportExecute() {
     const QString file = QFileDialog::getOpenFileName(this, tr("Импорт из CSV-файла"), {}, tr(DrawsFilter));
     if (file.isEmpty()) return;
-    workspace_->ImportDraws(file.toStdString());
+    workspace_->Draws().ImportDraws(file.toStdString());
 }
 
 void MainWindow::DrawsExportExecute() {
@@ -100,7 +101,7 @@ void MainWindow::DrawsExportExecute() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("csv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    workspace_->ExportDraws(dialog.selectedFiles().first().toStdString());
+    workspace_->Draws().ExportDraws(dialog.selectedFiles().first().toStdString());
 }
 
 }  // namespace quorvel::gui

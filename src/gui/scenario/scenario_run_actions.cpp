@@ -128,7 +128,7 @@ void MainWindow::ScenarioRunFinished() {
     RatingRefreshed();
     statsPage_->Methods()->setCurrentIndex(statsPage_->Methods()->findData(workspace_->StatTable().Entry));
     statsPage_->WindowLength()->setValue(workspace_->Options().DrawsStatLen);
-    workspace_->RecalcViews();
+    workspace_->Draws().RecalcViews();
     actions_->UpdateAll();
 }
 

@@ -108,7 +108,7 @@ void MainWindow::RegularsTestExecute() {
     StakesRefreshed(true);
     RatingRefreshed();
     RegularsRefreshed();
-    workspace_->RecalcViews();
+    workspace_->Draws().RecalcViews();
 }
 
 void MainWindow::RegularsRefreshed() {

@@ -40,7 +40,7 @@ void MainWindow::ReloadMethodLists() {
         workspace_->SaveNames();
         FillMethodLists(true, false);
     }
-    workspace_->RecalcViews();
+    workspace_->Draws().RecalcViews();
 }
 
 void MainWindow::FiltersInfoExecute() {
