@@ -47,7 +47,7 @@ double TimedBackTest(int jobs, bool checkOnLine, benchmark::State& state) {
         Workspace workspace(DataDirectory(dir), host, {}, Workspace::Mode::CommandLine);
         workspace.LoadStartupSettings();
         workspace.Initialise();
-        workspace.ImportDraws(std::filesystem::path(QUORVEL_SAMPLES_DIR) / "cash3.csv");
+        workspace.Draws().ImportDraws(std::filesystem::path(QUORVEL_SAMPLES_DIR) / "cash3.csv");
         workspace.Options().StakesCheckOnLine = checkOnLine;
         workspace.Script().UseUnsaved(TwoStepLine);
         ScenarioRunner runner(workspace, {}, 1u);
