@@ -41,9 +41,11 @@
 
 namespace quorvel {
 
-// Owns everything the main window owns: the archive and its offset, the settings, the
-// interface options, the held stakes file. The desktop window keeps one; the command line
-// makes one per command.
+// Wires the area services together (draws, combinations, stakes and rating, regulars, systems,
+// scenario, download) and holds what they share: the data directory, the person, the busy
+// state, the interface options and the listeners. It keeps the statistics settings and table
+// and the start-up and shut-down order. The desktop window keeps one; the command line makes
+// one per command.
 class Workspace {
 public:
     enum class Mode { Window, CommandLine };
@@ -193,6 +195,9 @@ private:
     bool ViewsLive() const { return listeners_.Live(); }
     void OpenStakesFile();
     void RunStartupSwitches();
+    bool RunLoadOnlySwitch();
+    // The last step of start-up in the window: the download that DownloadDrawsOnStart asks for.
+    void RunStartupDownload();
 
     DataDirectory dir_;
     UiHost& host_;
@@ -204,15 +209,12 @@ private:
     TStatList stats_;
     TUiOptions options_;
     UiStateFile uiState_;
-    bool RunLoadOnlySwitch();
-    // The last step of start-up in the window: the download that DownloadDrawsOnStart asks for.
-    void RunStartupDownload();
     WorkspaceListeners listeners_;
     bool shutDown_ = false;
     bool endsAfterStartup_ = false;
     StatTableState statTable_;
+    // The services, each after those it uses.
     CombsService combs_{{host_, busy_, listeners_, archive_, stats_, options_}};
-    // Scenario
     ScriptService script_{dir_, host_, busy_, listeners_.Suspended()};
     StakesService stakes_{
         {dir_, host_, busy_, options_, uiState_, listeners_, archive_, stats_, combs_.List(), script_}};
