@@ -42,11 +42,12 @@ private:
 
 }  // namespace
 
-bool DownloadService::WriteProxySettings() {
+bool DownloadService::WriteSettings(bool withDownload) {
     BusyScope busy(p_.Busy, p_.Host, "Сохранение файла конфигурации...");
     try {
         TIniFile ini = TIniFile::Load(p_.Dir.SettingsPath());
         SaveProxySettings(ini, proxy_);
+        if (withDownload) SaveDownloadSettings(ini, download_);
         ini.Save(p_.Dir.SettingsPath());
         proxyWritten_ = true;
         return true;
@@ -56,21 +57,14 @@ bool DownloadService::WriteProxySettings() {
     }
 }
 
+bool DownloadService::WriteProxySettings() {
+    return WriteSettings(false);
+}
+
 bool DownloadService::ApplyProxySettings(const TProxySettings& proxy, const TDownloadSettings& download) {
     proxy_ = proxy;
     download_ = download;
-    BusyScope busy(p_.Busy, p_.Host, "Сохранение файла конфигурации...");
-    try {
-        TIniFile ini = TIniFile::Load(p_.Dir.SettingsPath());
-        SaveProxySettings(ini, proxy_);
-        SaveDownloadSettings(ini, download_);
-        ini.Save(p_.Dir.SettingsPath());
-        proxyWritten_ = true;
-        return true;
-    } catch (const std::exception& e) {
-        p_.Host.ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
-        return false;
-    }
+    return WriteSettings(true);
 }
 
 int DownloadService::DrawsDownload(int retryLimit, std::string* failure) {

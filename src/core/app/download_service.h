@@ -50,6 +50,9 @@ public:
     void SetWaitSink(TWaitSink* sink) { waitSink_ = sink; }
 
 private:
+    // The PROXY section, and the DOWNLOAD one when asked, in one write of the settings file.
+    bool WriteSettings(bool withDownload);
+
     DownloadServiceParts p_;
     TProxySettings proxy_;
     TDownloadSettings download_;

@@ -40,14 +40,12 @@ TStakeRecord StakesService::NewManualStake() const {
     return stake;
 }
 
-bool StakesService::AddStake(const TStakeRecord& stake, int draws) {
+bool StakesService::AppendThenCheck(const char* progress, const std::function<void()>& append) {
     bool added = true;
     {
-        BusyScope busy(p_.Busy, p_.Host, "Создание ставки...");
+        BusyScope busy(p_.Busy, p_.Host, progress);
         try {
-            TStakeRecord record = stake;
-            record.Profit = p_.Stats.StakeResult(record.Values.Count, -1);
-            file_.AppendForDraws(record, draws);
+            append();
         } catch (const std::exception& e) {
             p_.Host.ShowError(e.what());
             added = false;
@@ -58,31 +56,29 @@ bool StakesService::AddStake(const TStakeRecord& stake, int draws) {
     return added;
 }
 
+bool StakesService::AddStake(const TStakeRecord& stake, int draws) {
+    return AppendThenCheck("Создание ставки...", [&] {
+        TStakeRecord record = stake;
+        record.Profit = p_.Stats.StakeResult(record.Values.Count, -1);
+        file_.AppendForDraws(record, draws);
+    });
+}
+
 bool StakesService::AddStakesForCombs(const std::vector<TComb>& combs, int drawNumber, int draws,
                                       const std::string& comment) {
-    bool added = true;
-    {
-        BusyScope busy(p_.Busy, p_.Host, "Создание ставок...");
-        try {
-            TStakeRecord stake = NewManualStake();
-            stake.DrawNumber = drawNumber;
-            stake.Comment.SetText(comment);
-            stake.Profit = p_.Stats.StakeResult(PositionCount, -1);
-            std::vector<TStakeRecord> records;
-            records.reserve(combs.size());
-            for (const TComb& comb : combs) {
-                stake.Values = CombToStakeComb(comb);
-                records.push_back(stake);
-            }
-            file_.AppendStakes(records, draws);
-        } catch (const std::exception& e) {
-            p_.Host.ShowError(e.what());
-            added = false;
+    return AppendThenCheck("Создание ставок...", [&] {
+        TStakeRecord stake = NewManualStake();
+        stake.DrawNumber = drawNumber;
+        stake.Comment.SetText(comment);
+        stake.Profit = p_.Stats.StakeResult(PositionCount, -1);
+        std::vector<TStakeRecord> records;
+        records.reserve(combs.size());
+        for (const TComb& comb : combs) {
+            stake.Values = CombToStakeComb(comb);
+            records.push_back(stake);
         }
-    }
-    if (added) CheckStakes();
-    Refresh(true);
-    return added;
+        file_.AppendStakes(records, draws);
+    });
 }
 
 int StakesService::CheckStakes() {

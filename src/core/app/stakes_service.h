@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,6 +93,8 @@ public:
     std::optional<TChartData> RatingsMatchGraph(const std::vector<int>& rows);
 
 private:
+    // Appends under the busy state; a failure is shown, a success is checked; the grid follows.
+    bool AppendThenCheck(const char* progress, const std::function<void()>& append);
     void RefreshRating();
     void SaveRating();
     std::vector<std::string> RatingComments(const std::vector<int>& rows) const;
