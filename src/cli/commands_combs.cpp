@@ -54,7 +54,7 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
         err << "Укажите --keep или --remove и хотя бы одно значение\n";
         return 1;
     }
-    const int entry = code ? workspace.Stats().IndexOfCode(*code) : -1;
+    const int entry = code ? workspace.Stats().List().IndexOfCode(*code) : -1;
     if (entry < 0) {
         err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
         return 1;
@@ -62,9 +62,9 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.Options().DrawsStatLen = window;
     workspace.Draws().SetDrawsOffset(offset);
-    workspace.StatTable().Entry = entry;
-    workspace.ComputeStatTable(true);
-    const auto& rows = workspace.StatTable().Table.Rows;
+    workspace.Stats().Table().Entry = entry;
+    workspace.Stats().ComputeTable(true);
+    const auto& rows = workspace.Stats().Table().Table.Rows;
     std::vector<int> chosen;
     for (const std::string& value : args) {
         auto it = std::find_if(rows.begin(), rows.end(),

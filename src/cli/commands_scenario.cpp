@@ -177,7 +177,7 @@ int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostre
             out << "\n";
             continue;
         }
-        const ScriptListRow cells = ScriptListCells(line, workspace.Stats());
+        const ScriptListRow cells = ScriptListCells(line, workspace.Stats().List());
         for (size_t i = 0; i < cells.size(); ++i)
             out << (i > 0 ? " | " : "") << cells[i];
         out << "\n";
@@ -197,7 +197,7 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         err << "Укажите описание фильтра одним параметром; см. quorvel --help\n";
         return 1;
     }
-    TFilterItem item = StrToFilterItem(args[0], workspace.Stats());
+    TFilterItem item = StrToFilterItem(args[0], workspace.Stats().List());
     if (!item.Enabled) {
         err << "Укажите описание фильтра; см. quorvel --help\n";
         return 1;
@@ -206,20 +206,20 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.Draws().SetDrawsOffset(offset);
     StreamLog log(err);
-    workspace.Stats().BackupWeights();
+    workspace.Stats().List().BackupWeights();
     try {
         // As in a scenario line: each variant runs on what the one before left, and only while
         // there is still a choice to make.
-        for (const TFilterPart& part : ExpandFilterItem(item, workspace.Stats())) {
+        for (const TFilterPart& part : ExpandFilterItem(item, workspace.Stats().List())) {
             if (workspace.Combs().List().CombCount() <= 1) break;
             RunFilterPart(workspace, part, &log);
         }
     } catch (const std::exception& e) {
-        workspace.Stats().RestoreWeights();
+        workspace.Stats().List().RestoreWeights();
         workspace.Host().ShowError(e.what());
         return 1;
     }
-    workspace.Stats().RestoreWeights();
+    workspace.Stats().List().RestoreWeights();
     for (const TComb& comb : workspace.Combs().List().Current())
         out << CombToStr(comb) << "\n";
     return 0;

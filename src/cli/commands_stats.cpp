@@ -14,7 +14,7 @@ namespace quorvel::cli {
 // The catalogue one entry a line (code;group;features;title), or with --list the method list
 // as the statistics tab shows it.
 int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const TStatList& stats = workspace.Stats();
+    const TStatList& stats = workspace.Stats().List();
     if (args.size() == 1 && args[0] == "--list") {
         for (const auto& item : stats.MethodList(false))
             out << item.Text << "\n";
@@ -59,7 +59,7 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
         !TakeIntOption(args, "--sort", -2147483647, 2147483647, column, err) || !NoArgsLeft(args, err)) {
         return 1;
     }
-    const int entry = code ? workspace.Stats().IndexOfCode(*code) : -1;
+    const int entry = code ? workspace.Stats().List().IndexOfCode(*code) : -1;
     if (entry < 0) {
         err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
         return 1;
@@ -67,11 +67,11 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     workspace.Options().DrawsStatLen = window;
     workspace.Options().PrefetchsEnabled = workspace.Options().PrefetchsEnabled || prefetch;
     workspace.Draws().SetDrawsOffset(offset);
-    auto& state = workspace.StatTable();
+    auto& state = workspace.Stats().Table();
     state.Entry = entry;
     state.SortColumn = column;
     state.Descending = descending;
-    workspace.ComputeStatTable(true);
+    workspace.Stats().ComputeTable(true);
     if (xlsx) {
         std::vector<std::array<std::string, StatColumnCount>> rows;
         for (const TStatRow& row : state.Table.Rows)
@@ -92,9 +92,9 @@ int RunFullSet(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     int groups = 0;
     if (!TakeIntOption(args, "--groups", 0, (1 << StatGroupCount) - 1, groups, err) || !NoArgsLeft(args, err))
         return 1;
-    workspace.CreateFullSetFiles(true, force ? (1 << StatGroupCount) - 1 : groups);
+    workspace.Stats().CreateFullSetFiles(true, force ? (1 << StatGroupCount) - 1 : groups);
     int files = 0;
-    for (const TStatMethod& entry : workspace.Stats().Items) {
+    for (const TStatMethod& entry : workspace.Stats().List().Items) {
         std::error_code ec;
         if (entry.StatClass->SupportsFullSet() &&
             std::filesystem::exists(FullSetPath(workspace.Dir().Root(), entry.Code()), ec)) {

@@ -123,7 +123,7 @@ int ViewGraph(Workspace& workspace, std::vector<std::string>& args, std::ostream
     const auto code = TakeOption(args, "--method");
     int length = workspace.Options().DrawsGraphLen;
     if (!TakeWindow(workspace, args, length, err)) return 1;
-    TStatList& stats = workspace.Stats();
+    TStatList& stats = workspace.Stats().List();
     const int entry = code ? stats.IndexOfCode(*code) : -1;
     std::unique_ptr<TCustomStat> stat = entry >= 0 ? stats.CreateSelected(entry, "cbGraphType") : nullptr;
     auto* graphStat = dynamic_cast<TCustomGraphStat*>(stat.get());

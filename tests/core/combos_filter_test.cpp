@@ -38,7 +38,7 @@ class WorkspaceFilter : public ::testing::Test {
 protected:
     WorkspaceFilter() { workspace = test::MadeUpWorkspace(dir.Path(), host); }
     int RowOf(const std::string& caption) {
-        const auto& rows = workspace->StatTable().Table.Rows;
+        const auto& rows = workspace->Stats().Table().Table.Rows;
         for (size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].Texts[0] == caption) return static_cast<int>(i);
         }
@@ -53,9 +53,9 @@ protected:
 TEST_F(WorkspaceFilter, KeepingTwoValuesThenUndo) {
     TCombList& combs = workspace->Combs().List();
     ASSERT_EQ(combs.CombCount(), 1000);  // generated at start-up
-    workspace->StatTable().Entry = workspace->Stats().IndexOfCode("POS1");
-    ASSERT_TRUE(workspace->ComputeStatTable(false));
-    EXPECT_FALSE(workspace->ComputeStatTable(false));  // nothing changed: not recomputed
+    workspace->Stats().Table().Entry = workspace->Stats().List().IndexOfCode("POS1");
+    ASSERT_TRUE(workspace->Stats().ComputeTable(false));
+    EXPECT_FALSE(workspace->Stats().ComputeTable(false));  // nothing changed: not recomputed
     ASSERT_TRUE(workspace->FilterByStatRows({RowOf("3"), RowOf("7")}, false));
     EXPECT_EQ(combs.CombCount(), 200);
     EXPECT_EQ(CombToStr(combs.CombAt(0)), "3;0;0");
@@ -65,8 +65,8 @@ TEST_F(WorkspaceFilter, KeepingTwoValuesThenUndo) {
     EXPECT_EQ(combs.Applied()[0].Values, "3; 7");
     EXPECT_EQ(combs.Applied()[0].Count, 200);
 
-    workspace->StatTable().Entry = workspace->Stats().IndexOfCode("NUMS");
-    workspace->ComputeStatTable(false);
+    workspace->Stats().Table().Entry = workspace->Stats().List().IndexOfCode("NUMS");
+    workspace->Stats().ComputeTable(false);
     ASSERT_TRUE(workspace->FilterByStatRows({RowOf("5")}, true));
     EXPECT_EQ(combs.CombCount(), 162);  // 200 x 0.9 x 0.9 without a 5 in positions 2 and 3
     EXPECT_EQ(combs.Applied().back().Image, 13);
@@ -90,8 +90,8 @@ TEST_F(WorkspaceFilter, KeepingNothingAndGridErrors) {
     EXPECT_EQ(combs.Applied().back().Source, "Карта");
     workspace->Combs().PasteCombs("01 02 03\r\n");
     EXPECT_EQ(combs.CombCount(), 1);
-    workspace->StatTable().Entry = workspace->Stats().IndexOfCode("POS1");
-    workspace->ComputeStatTable(true);
+    workspace->Stats().Table().Entry = workspace->Stats().List().IndexOfCode("POS1");
+    workspace->Stats().ComputeTable(true);
     EXPECT_TRUE(workspace->FilterByStatRows({RowOf("9")}, false));
     EXPECT_EQ(combs.CombCount(), 0);
     EXPECT_EQ(combs.Applied().back().Count, 0);

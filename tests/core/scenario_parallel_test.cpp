@@ -92,7 +92,7 @@ TestOutcome BackTest(const std::vector<std::string>& lines, int tests, int jobs,
     for (const TComb& comb : ws->Combs().List().Current())
         outcome.Combs.push_back(CombToStr(comb));
     outcome.Applied = ws->Combs().List().Applied().size();
-    outcome.StatEntry = ws->StatTable().Entry;
+    outcome.StatEntry = ws->Stats().Table().Entry;
     outcome.Stakes = ReadFileBytes(dir / "Quorvel_3r10.lsk");
     ws->Shutdown();
     outcome.Rating = ReadFileBytes(dir / "Quorvel_3r10.lrt");

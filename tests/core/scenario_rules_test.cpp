@@ -131,11 +131,11 @@ class FilterWalk : public ::testing::Test {
 protected:
     FilterWalk() {
         workspace = test::MadeUpWorkspace(dir.Path(), host);
-        workspace->Stats().BackupWeights();
+        workspace->Stats().List().BackupWeights();
     }
     TFilterPart Part(const std::string& text) {
         std::vector<TFilterPart> parts =
-            ExpandFilterItem(StrToFilterItem(text, workspace->Stats()), workspace->Stats());
+            ExpandFilterItem(StrToFilterItem(text, workspace->Stats().List()), workspace->Stats().List());
         EXPECT_EQ(parts.size(), 1u);
         return parts.front();
     }
@@ -146,7 +146,7 @@ protected:
         log.Lines.clear();
     }
     int Combs() const { return workspace->Combs().List().CombCount(); }
-    const std::vector<TStatRow>& Rows() const { return workspace->StatTable().Table.Rows; }
+    const std::vector<TStatRow>& Rows() const { return workspace->Stats().Table().Table.Rows; }
 
     test::TempDir dir;
     test::FakeUiHost host;
@@ -170,7 +170,7 @@ TEST_F(FilterWalk, RemovingEveryValueOneByOneRollsBackTheLast) {
     EXPECT_EQ(tail[3], "{UNDO} Откат изменений...");
     EXPECT_EQ(log.Count("{UNDO}"), 1);
     // Sorted by "Количество" descending, the last row's value survives alone.
-    EXPECT_TRUE(workspace->StatTable().Descending);
+    EXPECT_TRUE(workspace->Stats().Table().Descending);
     EXPECT_EQ(workspace->Options().DrawsStatLen, 10);
     ASSERT_EQ(Combs(), 1);
     const std::string last = Rows().back().Texts[0];
@@ -271,7 +271,7 @@ TEST_F(FilterWalk, SortColumnsValueKeysAndWeights) {
     EXPECT_EQ(Combs(), 1000 - 512);
     // A step's own weights, or those of the pass; the log may be off.
     Fresh();
-    TStatList& stats = workspace->Stats();
+    TStatList& stats = workspace->Stats().List();
     stats.Config.Weights = {1, 0, 0, false, false};
     stats.BackupWeights();
     Run("TSD1#NUMS:10#WMV:0#ST:1#0:0:2:0:1");
@@ -287,15 +287,15 @@ TEST_F(FilterWalk, StepsThatCannotRunOrAreStoppedChangeNothing) {
     // Deviation cells read "-" without the full-set comparison: the list test cannot go on.
     EXPECT_THROW(Run("TSD1#NUMS:10#DDV:1#SF:0"), ConvertError);
     // A stop request ends the walk before any row, without the final filtering.
-    workspace->RequestScriptStop();
+    workspace->Script().RequestStop();
     log.Lines.clear();
     Run("TMD1#NUMS:10#LNO:#SF:0");
     Run("TSD1#NUMS:10#LNO:#SF:0");
     EXPECT_EQ(log.Count("Шаг "), 0);
     EXPECT_EQ(log.Count("Удаляем"), 0);
-    workspace->ClearScriptStop();
+    workspace->Script().ClearStop();
     // A method the statistics tab does not offer.
-    TStatList& stats = workspace->Stats();
+    TStatList& stats = workspace->Stats().List();
     const TStatMethod& nums = stats.Items[static_cast<size_t>(stats.IndexOfCode("NUMS"))];
     for (TStatMethod& entry : stats.Items)
         entry.Favourite = &entry != &nums;

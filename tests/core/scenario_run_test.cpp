@@ -78,7 +78,7 @@ protected:
 }  // namespace
 
 TEST_F(ScenarioRun, VariantsMultiplyInStepOrderAndPrintWithoutTheSortColumn) {
-    const TStatList& catalogue = Ws().Stats();
+    const TStatList& catalogue = Ws().Stats().List();
     const auto steps =
         ReadLineSteps("FULL#RAND|TSD4#NUMS:5,10#LMV:1#SF:0| |BSD2#SUMS:1-3;1#LLV:2#ST:3| | | | |", catalogue);
     ASSERT_EQ(steps.size(), 2u);  // the empty field between them is dropped
@@ -284,10 +284,10 @@ TEST_F(ScenarioRun, TooManyVariantsAreRefusedBeforeAnyIsStored) {
     EXPECT_TRUE(RealStakes().empty());
     // Steps of a fair size each can multiply beyond the storage too.
     const std::string wide = "TSD1#NUMS:1-1000;1#LMV:1-100;1#SF:0";
-    EXPECT_THROW(
-        ExpandVariants(ReadLineSteps("FULL|" + wide + "|" + wide + "|" + wide + "| | | | |", Ws().Stats()),
-                       Ws().Stats()),
-        quorvel::Error);
+    EXPECT_THROW(ExpandVariants(ReadLineSteps("FULL|" + wide + "|" + wide + "|" + wide + "| | | | |",
+                                              Ws().Stats().List()),
+                                Ws().Stats().List()),
+                 quorvel::Error);
 }
 
 TEST_F(ScenarioRun, SeededRandomStakesRepeat) {

@@ -122,7 +122,7 @@ TEST(TestShards, PartsThatDoNotMakeUpTheTestAreRefusedAndNothingIsWritten) {
 
     // Other settings: the prize of three matches.
     DataDir other;
-    other.ws->Stats().Config.Cost += 1;
+    other.ws->Stats().List().Config.Cost += 1;
     refused(other, files, "сделана с другими настройками");
 
     // A part of another scenario.

@@ -35,8 +35,8 @@ struct StakesWorld {
         SaveDrawsFile(dir / "Quorvel_3r10.ldr", draws);
         workspace.LoadStartupSettings();
         started = workspace.Initialise();
-        workspace.Stats().Config.Cost = 10000;
-        workspace.Stats().Config.Profits = {{3, 5000000}};
+        workspace.Stats().List().Config.Cost = 10000;
+        workspace.Stats().List().Config.Profits = {{3, 5000000}};
     }
     TStakeRecord Stake(int draw, const std::string& values, const std::string& comment = "Мой") {
         TStakeRecord stake = workspace.Stakes().NewManualStake();

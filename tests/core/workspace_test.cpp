@@ -41,7 +41,7 @@ TEST(WorkspaceStartup, FirstStartOnAnEmptyDirectory) {
         EXPECT_EQ(s.workspace.Archive().SizeText(), "Архив тиражей: 0");
         EXPECT_EQ(s.workspace.Archive().NextDrawText(), "Следующий тираж: 1");
         EXPECT_EQ(s.workspace.Draws().NewDrawTemplate().Number, 1);
-        EXPECT_EQ(s.workspace.Stats().Config.ChannelSize, 2);
+        EXPECT_EQ(s.workspace.Stats().List().Config.ChannelSize, 2);
         EXPECT_TRUE(s.workspace.IsIdle());
         EXPECT_TRUE(std::filesystem::exists(dir / "Quorvel_3r10.lsk"));
         // The first start records the comparison option once; no other data file appears.

@@ -54,7 +54,7 @@ struct StartedWindow {
     }
     gui::MethodCombo* StatsList() const { return window->StatsTab()->Methods(); }
     gui::MethodCombo* GraphsList() const { return window->GraphsTab()->Methods(); }
-    TStatList& Stats() const { return window->GetWorkspace().Stats(); }
+    TStatList& Stats() const { return window->GetWorkspace().Stats().List(); }
     int Index(const char* code) const { return Stats().IndexOfCode(code); }
     // The number of methods the statistics list holds when every method (of a group) is shown.
     int Listable(int group = -1) const {

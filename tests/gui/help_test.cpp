@@ -167,7 +167,7 @@ private slots:
         const QUrl main = FileUrl(program / "help" / "Pelmor_ENU.htm");
         QCOMPARE(catcher_.Opened, (QList<QUrl>{main, main}));
 
-        const TStatMethod& current = s.window->GetWorkspace().Stats().Items.at(
+        const TStatMethod& current = s.window->GetWorkspace().Stats().List().Items.at(
             static_cast<size_t>(s.window->StatsTab()->Methods()->CurrentEntry()));
         const std::filesystem::path page = program / "help" / MethodHelpPageName(current, 1033);
         bool described = false;
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(s.window->Actions().Execute("GetHelp"));
         const QUrl main = FileUrl(program / "help" / "Pelmor_RUS.htm");
         QCOMPARE(catcher_.Opened, (QList<QUrl>{main, main}));
-        const TStatMethod& current = s.window->GetWorkspace().Stats().Items.at(
+        const TStatMethod& current = s.window->GetWorkspace().Stats().List().Items.at(
             static_cast<size_t>(s.window->StatsTab()->Methods()->CurrentEntry()));
         bool described = false;
         test::WhenOpen<gui::DescriptionWindow>([&](gui::DescriptionWindow& window) {

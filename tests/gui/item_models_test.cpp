@@ -62,7 +62,7 @@ private slots:
         ws.Draws().SetDrawsOffset(5);
         ws.Draws().SetDrawsOffset(0);
         // The list is narrowed by statistics rows, undone, and stakes go into the file.
-        QVERIFY(ws.ComputeStatTable(true));
+        QVERIFY(ws.Stats().ComputeTable(true));
         QVERIFY(ws.FilterByStatRows({0, 1}, true));
         ws.Combs().UndoCombs();
         QVERIFY(ws.Stakes().AddStakesForCombs({ws.Combs().List().CombAt(0), ws.Combs().List().CombAt(1)}, 1,

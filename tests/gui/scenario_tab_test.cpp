@@ -198,7 +198,7 @@ private slots:
 
     void theStepEditorOpensOnDefaultsAndReadsAStep() {
         ScenarioWindow w;
-        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        const TStatList& catalogue = w.window->GetWorkspace().Stats().List();
         const int nums = catalogue.IndexOfCode("NUMS");
         const int sums = catalogue.IndexOfCode("SUMS");
         const gui::FilterStepDefaults defaults{&catalogue, sums, 25};
@@ -241,7 +241,7 @@ private slots:
 
     void theStepEditorRefusesWhatCannotRun() {
         ScenarioWindow w;
-        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        const TStatList& catalogue = w.window->GetWorkspace().Stats().List();
         gui::FilterStepDialog editor(TFilterItem{}, {&catalogue, catalogue.IndexOfCode("NUMS"), 0});
         editor.show();
         QCOMPARE(PressOk(editor), QString("Введен некорректный диапазон значений!"));
@@ -262,7 +262,7 @@ private slots:
 
     void theDotsButtonEditsAStepField() {
         ScenarioWindow w;
-        const TStatList& catalogue = w.window->GetWorkspace().Stats();
+        const TStatList& catalogue = w.window->GetWorkspace().Stats().List();
         gui::ScriptLineDialog dialog("Редактирование строки", 0, FirstLine,
                                      {&catalogue, catalogue.IndexOfCode("SUMS"), 10});
         int opened = 0;

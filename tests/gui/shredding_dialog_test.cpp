@@ -33,7 +33,7 @@ struct StartedWindow {
         window->SetUiHost(&host);
         initialised = window->Initialise();
     }
-    TStatList& Stats() const { return window->GetWorkspace().Stats(); }
+    TStatList& Stats() const { return window->GetWorkspace().Stats().List(); }
     gui::MethodCombo* StatsList() const { return window->StatsTab()->Methods(); }
     gui::MethodCombo* GraphsList() const { return window->GraphsTab()->Methods(); }
 

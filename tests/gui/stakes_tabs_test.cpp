@@ -498,10 +498,10 @@ private slots:
         Workspace& ws = s.window->GetWorkspace();
         QAbstractItemModel* list = s.rating->List()->model();
         // A stake costs 1; three matches win 500, two win 10.
-        TConfigData config = ws.Stats().Config;
+        TConfigData config = ws.Stats().List().Config;
         config.Cost = 10000;
         config.Profits = {{3, 500 * 10000}, {2, 10 * 10000}};
-        ws.ApplyConfig(config);
+        ws.Stats().ApplyConfig(config);
         constexpr int Draws = 12;
         for (int draw = 1; draw <= Draws; ++draw) {
             s.AddStake(draw, "0;9;2", "Мой");

@@ -196,7 +196,7 @@ private slots:
         auto* card = s.Find<gui::CardPage>();
         s.window->RightTabs()->setCurrentWidget(card);
         QTableView* table = card->Table();
-        const int channelSize = s.window->GetWorkspace().Stats().Config.ChannelSize;
+        const int channelSize = s.window->GetWorkspace().Stats().List().Config.ChannelSize;
         // A cell marked by the sequence colours, and an empty cell, in the newest rows.
         int markedRow = -1, markedColumn = -1, emptyRow = -1, emptyColumn = -1;
         for (int row = 0; row < 50 && (markedRow < 0 || emptyRow < 0); ++row) {

@@ -49,6 +49,14 @@ public:
     // Deletes every scenario log of the data directory and reports what went.
     void DeleteScenarioLogs();
 
+    // The stop request of a run: set by the run's owner, or by the host's stop poll.
+    bool StopRequested() {
+        if (!stop_ && host_.StopRequested()) stop_ = true;
+        return stop_;
+    }
+    void RequestStop() { stop_ = true; }
+    void ClearStop() { stop_ = false; }
+
 private:
     void Changed();
     void Refresh();
@@ -60,6 +68,7 @@ private:
     const std::atomic<bool>& viewsSuspended_;
     TScenario scenario_;
     std::vector<ScenarioListener*> listeners_;
+    std::atomic<bool> stop_{false};
 };
 
 }  // namespace quorvel

@@ -20,10 +20,7 @@ Workspace::Workspace(DataDirectory dir, UiHost& host, std::vector<std::string> a
       args_(std::move(args)),
       mode_(mode),
       busy_(host),
-      stats_(dir_.SettingsPath()),
-      uiState_(dir_.UiStatePath()) {
-    stats_.SetDraws(&archive_.Draws());
-}
+      uiState_(dir_.UiStatePath()) {}
 
 Workspace::~Workspace() {
     try {
@@ -47,13 +44,7 @@ void Workspace::LoadStartupSettings() {
     }
     {
         BusyScope busy(busy_, host_, "Загрузка файла конфигурации...");
-        try {
-            stats_.LoadCombsGenerate();
-            stats_.LoadSettings();
-            stats_.LoadShredding();
-        } catch (const std::exception& e) {
-            host_.ShowError(ActionError("Ошибка чтения файла конфигурации!\r\r%s", e.what()));
-        }
+        stats_.LoadSettings();
         try {
             const TIniFile ini = TIniFile::Load(dir_.SettingsPath());
             download_.Assign(LoadProxySettings(ini), LoadDownloadSettings(ini));
@@ -62,51 +53,15 @@ void Workspace::LoadStartupSettings() {
         }
     }
     try {
-        BuildCatalogue();
+        stats_.BuildCatalogue();
     } catch (const std::exception& e) {
         host_.ShowError(ActionError("Ошибка запуска программы!\r\r%s", e.what()));
     }
 }
 
-void Workspace::BuildCatalogue() {
-    if (const LanguageInfo* language = FindLanguage(options_.Language)) {
-        stats_.LanguageAbbreviation = language->Abbreviation;
-    }
-    stats_.Rebuild();
-    LoadNames();
-}
-
-void Workspace::ReloadCatalogue() {
-    SaveNames();
-    stats_.Rebuild();
-    stats_.SelectAll();
-    LoadNames();
-}
-
-void Workspace::LoadNames() {
-    if (auto error = stats_.LoadNames(dir_.NamesPath(), true)) host_.ShowError(*error);
-}
-
-void Workspace::SaveNames() {
-    if (auto error = stats_.SaveNames(dir_.NamesPath(), true, false)) host_.ShowError(*error);
-}
-
-std::vector<std::pair<std::string, int>> Workspace::MethodGraphRows(int refIndex, const TComb& values) {
-    std::vector<std::pair<std::string, int>> rows;
-    for (const TStatMethod& entry : stats_.Items) {
-        if (!entry.StatClass->Graph || !entry.StatClass->Selectable) continue;
-        auto stat = entry.CreateStat(stats_);
-        auto* graph = dynamic_cast<TCustomGraphStat*>(stat.get());
-        if (graph == nullptr) continue;
-        rows.emplace_back(stat->InstanceTitle(),
-                          graph->GraphValue(refIndex, refIndex - 1, values, options_.SortedDraws));
-    }
-    return rows;
-}
-
 bool Workspace::Initialise() {
     BusyScope busy(busy_, host_, "Инициализация...");
-    archive_.SetOffset(0);
+    draws_.Archive().SetOffset(0);
     try {
         stakes_.File().Open(dir_.StakesPath());
     } catch (const ExclusiveAccessError&) {
@@ -116,7 +71,8 @@ bool Workspace::Initialise() {
     try {
         OpenStakesFile();
         draws_.LoadDraws();
-        combs_.GenerateCombsList({stats_.CombsGenerateMode, stats_.CombsGenerateParameters}, false);
+        combs_.GenerateCombsList({stats_.List().CombsGenerateMode, stats_.List().CombsGenerateParameters},
+                                 false);
         draws_.RecalcViews();
         stakes_.LoadRating();
         script_.LoadAutosave();
@@ -132,12 +88,12 @@ void Workspace::RunStartupSwitches() {
     // "fullrecreate" rebuilds every full-set file, "fullrefresh" the missing ones even with the
     // comparison off; both make this a batch run that ends here.
     if (HasSwitch("fullrecreate")) {
-        CreateFullSetFiles(true, (1 << StatGroupCount) - 1);
+        stats_.CreateFullSetFiles(true, (1 << StatGroupCount) - 1);
         endsAfterStartup_ = true;
         return;
     }
     const bool refresh = HasSwitch("fullrefresh");
-    CreateFullSetFiles(refresh, 0);
+    stats_.CreateFullSetFiles(refresh, 0);
     if (refresh) endsAfterStartup_ = true;
     if (!endsAfterStartup_) RunStartupDownload();
 }
@@ -164,27 +120,34 @@ void Workspace::Shutdown(const std::vector<std::pair<std::string, std::string>>&
             host_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
         }
     }
-    archive_.ClearDraws();
+    draws_.Archive().ClearDraws();
     stakes_.File().Close();
 }
 
-int Workspace::ApplyConfig(const TConfigData& config) {
-    const int marks = ConfigChangeMarks(stats_.Config, config);
-    stats_.Config = config;
-    {
-        BusyScope busy(busy_, host_, "Сохранение файла конфигурации...");
-        try {
-            stats_.SaveSettings();
-        } catch (const std::exception& e) {
-            host_.ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
-        }
-    }
-    // Channel and segment settings shape the catalogue's entries and their full-set files.
-    ReloadCatalogue();
-    CreateFullSetFiles(false, marks);
+std::unique_ptr<Workspace> Workspace::PassCopyOf(const Workspace& main, UiHost& host) {
+    auto copy = std::make_unique<Workspace>(main.Dir(), host, std::vector<std::string>{}, Mode::CommandLine);
+    copy->draws_.Archive().Assign(main.Archive().Draws());
+    copy->draws_.Archive().SetOffset(main.Archive().Offset());
+    copy->stats_.CopyFrom(main.stats_);
+    copy->options_ = main.options_;
+    copy->combs_.List() = main.combs_.List();
+    copy->script_.CopyScenarioFrom(main.script_);
+    copy->systems_.CopyFolderFrom(main.systems_);
+    return copy;
+}
+
+bool Workspace::SaveAndRecalc() {
+    const bool saved = draws_.SaveDraws();
     draws_.RecalcViews();
-    draws_.RefreshDraws(false);
-    return marks;
+    return saved;
+}
+
+bool Workspace::FilterByStatRows(const std::vector<int>& rows, bool exclude) {
+    const StatsService::TableState& table = stats_.Table();
+    const bool known = table.Entry >= 0 && table.Entry < stats_.List().Count();
+    return combs_.FilterByTableRows(table.Table, table.Entry,
+                                    known ? stats_.List().ListText(table.Entry, true) : std::string(), rows,
+                                    exclude);
 }
 
 }  // namespace quorvel

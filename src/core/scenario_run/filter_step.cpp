@@ -42,7 +42,7 @@ void RequireOfferedMethod(const TStatList& stats, int method) {
 }
 
 // The walk of a step that selects several rows and filters once, in table order.
-void RunMultiSelect(Workspace& ws, const TFilterPart& part, const Workspace::StepTable& table,
+void RunMultiSelect(Workspace& ws, const TFilterPart& part, const StatsService::StepTable& table,
                     ScenarioLogSink* log) {
     const std::vector<TStatValues>& rows = table.Rows;
     const int count = static_cast<int>(rows.size());
@@ -50,7 +50,7 @@ void RunMultiSelect(Workspace& ws, const TFilterPart& part, const Workspace::Ste
     std::vector<int> selected;
     int steps = 0;
     for (int i = part.BottomUp ? count - 1 : 0; i >= 0 && i < count; i += step) {
-        if (ws.ScriptStopRequested()) return;
+        if (ws.Script().StopRequested()) return;
         const TStatValues& row = rows[static_cast<size_t>(i)];
         // "SC" and "SZ" need a filtering per row, which this walk does not do.
         if (part.StopCondition == StopST && steps >= part.StopValue) break;
@@ -79,14 +79,14 @@ void RunMultiSelect(Workspace& ws, const TFilterPart& part, const Workspace::Ste
 }
 
 // The walk of a step that filters row by row.
-void RunRowByRow(Workspace& ws, const TFilterPart& part, const Workspace::StepTable& table,
+void RunRowByRow(Workspace& ws, const TFilterPart& part, const StatsService::StepTable& table,
                  ScenarioLogSink* log) {
     const std::vector<TStatValues>& rows = table.Rows;
     const int count = static_cast<int>(rows.size());
     const int step = part.BottomUp ? -1 : 1;
     int steps = 0;
     for (int i = part.BottomUp ? count - 1 : 0; i >= 0 && i < count; i += step) {
-        if (ws.ScriptStopRequested()) return;
+        if (ws.Script().StopRequested()) return;
         const TStatValues& row = rows[static_cast<size_t>(i)];
         if (part.StopCondition == StopSC && ws.Combs().List().CombCount() <= part.StopValue) break;
         if (RowEndsWalk(part, row)) break;
@@ -113,12 +113,12 @@ void RunRowByRow(Workspace& ws, const TFilterPart& part, const Workspace::StepTa
 
 void RunFilterPart(Workspace& ws, const TFilterPart& part, ScenarioLogSink* log) {
     if (!part.Enabled) return;
-    RequireOfferedMethod(ws.Stats(), part.Method);
+    RequireOfferedMethod(ws.Stats().List(), part.Method);
     WriteLogLazy(log, [&] {
         return Format("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
-                      {ws.Stats().ListText(part.Method, true), part.DrawsCount});
+                      {ws.Stats().List().ListText(part.Method, true), part.DrawsCount});
     });
-    const Workspace::StepTable& table = ws.UseStepTable(part);
+    const StatsService::StepTable& table = ws.Stats().UseStepTable(part);
     if (log != nullptr) {
         for (const TStatValues& values : table.Rows)
             log->WriteLine(StatRowLogText(values));

@@ -35,6 +35,17 @@ private:
 
 }  // namespace
 
+PassEndState CapturePassEnd(Workspace& ws) {
+    return {ws.Combs().List(), ws.Stats().Table(), ws.Options().DrawsStatLen};
+}
+
+void AdoptPassEnd(Workspace& ws, PassEndState state) {
+    ws.Combs().List() = std::move(state.Combs);
+    ws.Stats().Table() = std::move(state.StatTable);
+    ws.Options().DrawsStatLen = state.DrawsStatLen;
+    ws.Combs().Refresh();
+}
+
 struct PassWorkers::Worker {
     std::atomic<bool> Abandoned{false};
     std::unique_ptr<WorkerHost> Host;
@@ -86,7 +97,7 @@ bool PassWorkers::NextOffset(int& offset) {
 void PassWorkers::Work(Worker& worker) {
     int offset = 0;
     while (NextOffset(offset)) {
-        PassRecorder recorder([&worker] { worker.Ws->RequestScriptStop(); });
+        PassRecorder recorder([&worker] { worker.Ws->Script().RequestStop(); });
         worker.Host->Recording = &recorder;
         WorkedPass pass;
         pass.Record.Offset = offset;
@@ -98,7 +109,7 @@ void PassWorkers::Work(Worker& worker) {
         }
         worker.Host->Recording = nullptr;
         pass.Record.Events = std::move(recorder.Events);
-        pass.End = worker.Ws->CapturePassEnd();
+        pass.End = CapturePassEnd(*worker.Ws);
         {
             std::lock_guard lock(mutex_);
             ready_[offset] = std::move(pass);

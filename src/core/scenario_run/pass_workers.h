@@ -15,10 +15,20 @@
 
 namespace quorvel {
 
+// What a pass leaves besides its effects: the combination list and the statistics tab's
+// method, window and table.
+struct PassEndState {
+    TCombList Combs;
+    StatsService::TableState StatTable;
+    int32_t DrawsStatLen = 0;
+};
+PassEndState CapturePassEnd(Workspace& ws);
+void AdoptPassEnd(Workspace& ws, PassEndState state);
+
 // A pass worked out by a worker: its effects, and what it left in the worker's workspace.
 struct WorkedPass {
     RecordedPass Record;
-    std::optional<Workspace::PassEndState> End;
+    std::optional<PassEndState> End;
 };
 
 // The passes of a back-test at the offsets of a range, first to last, worked out ahead on

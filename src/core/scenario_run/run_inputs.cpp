@@ -93,8 +93,8 @@ RunDigests DigestRunInputs(Workspace& workspace) {
     }
     digests.Draws = draws.Finish();
     Sha256 settings;
-    AddConfig(settings, workspace.Stats().Config);
-    AddCatalogue(settings, workspace.Stats());
+    AddConfig(settings, workspace.Stats().List().Config);
+    AddCatalogue(settings, workspace.Stats().List());
     AddOptions(settings, workspace.Options());
     if (PlaysSystems(workspace.Script().Scenario().Lines()))
         AddSystems(settings, workspace.Systems().SystemsFolder());

@@ -66,7 +66,7 @@ public:
     void Warning(const std::string& text, WarningCaption caption) override {
         ws_.Host().ShowWarning(text, caption);
     }
-    void Stop() override { ws_.RequestScriptStop(); }
+    void Stop() override { ws_.Script().RequestStop(); }
 
 private:
     template <typename Work>
@@ -83,7 +83,7 @@ void ScenarioRunner::DirectEffects::Guarded(Work work) {
     try {
         work();
     } catch (const std::exception& e) {
-        ws_.RequestScriptStop();
+        ws_.Script().RequestStop();
         ws_.Host().ShowError(e.what());
     }
 }
@@ -125,13 +125,13 @@ ScenarioRunner::ScenarioRunner(Workspace& workspace, ScenarioRunHooks hooks, std
     random_.seed(seed_);
     // Cleared here, before the run may go to another thread, so that a stop asked for at once is
     // not lost.
-    ws_.ClearScriptStop();
+    ws_.Script().ClearStop();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
 
 bool ScenarioRunner::Stop() {
-    return ws_.ScriptStopRequested();
+    return ws_.Script().StopRequested();
 }
 
 template <typename MakeLine>
@@ -154,7 +154,7 @@ ScenarioLogSink* ScenarioRunner::StepLog() {
 
 void ScenarioRunner::RequestUserStop() {
     WriteLog(InterruptedLine);
-    ws_.RequestScriptStop();
+    ws_.Script().RequestStop();
 }
 
 void ScenarioRunner::BeginRun() {
@@ -175,11 +175,11 @@ void ScenarioRunner::BeginRun() {
     status_.StakesMade = 0;
     status_.Line = 0;
     status_.SetText(RunningText);
-    savedSortColumn_ = ws_.StatTable().SortColumn;
-    savedDescending_ = ws_.StatTable().Descending;
+    savedSortColumn_ = ws_.Stats().Table().SortColumn;
+    savedDescending_ = ws_.Stats().Table().Descending;
     ws_.Stakes().DeferRatingSave(true);
     ratingSaved_ = std::chrono::steady_clock::now();
-    ws_.ForgetStepTable();
+    ws_.Stats().ForgetStepTables();
     if (ws_.Stakes().File().IsOpen()) ws_.Stakes().File().BeginBatch();
 }
 
@@ -187,15 +187,15 @@ void ScenarioRunner::EndRun(bool announceEnd) {
     // What the last pass appended reaches the file; a failure is shown and ends the run as stopped.
     direct_->FlushStakes();
     ws_.Stakes().File().EndBatch();
-    summary_.Stopped = ws_.ScriptStopRequested();
+    summary_.Stopped = ws_.Script().StopRequested();
     summary_.StakesMade = status_.StakesMade;
     if (announceEnd) status_.SetText(FinishedText);
     status_.Cycle = 0;
     status_.Running = false;
-    ws_.ClearScriptStop();
+    ws_.Script().ClearStop();
     ws_.Stakes().DeferRatingSave(false);
-    ws_.ShowLastStepTable();
-    ws_.SortStatTable(savedSortColumn_, savedDescending_);
+    ws_.Stats().ShowLastStepTable();
+    ws_.Stats().SortTable(savedSortColumn_, savedDescending_);
     if (log_) {
         Log("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ ######################################################################");
         logging_ = false;
@@ -221,7 +221,7 @@ ScenarioRunSummary ScenarioRunner::Run() {
     status_.Cycle = 1;
     LogOffset(ws_.Archive().Offset());
     RunAllLines();
-    EndRun(!ws_.ScriptStopRequested());
+    EndRun(!ws_.Script().StopRequested());
     return summary_;
 }
 
@@ -236,7 +236,7 @@ ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     else
         TestSequentially(tests);
     // A stopped test leaves the offset where it stopped, so the user sees that draw.
-    if (!ws_.ScriptStopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
+    if (!ws_.Script().StopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
     EndRun(true);
     return summary_;
 }
@@ -248,7 +248,7 @@ ScenarioRunSummary ScenarioRunner::Merge(int tests, const std::function<Recorded
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
     ReplayPasses(tests, [&](int offset) { return WorkedPass{take(offset), std::nullopt}; });
-    if (!ws_.ScriptStopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
+    if (!ws_.Script().StopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
     EndRun(true);
     return summary_;
 }
@@ -260,7 +260,7 @@ void ScenarioRunner::RecordShard(int tests, PassRange range, int jobs,
     const PassRange worked = inOrder ? PassRange{tests, range.Last} : range;
     PassWorkers workers(ws_, jobs, worked, seed_, inOrder);
     for (int offset = worked.First; offset >= worked.Last; --offset) {
-        if (ws_.ScriptStopRequested()) break;
+        if (ws_.Script().StopRequested()) break;
         WorkedPass pass = workers.Take(offset);
         if (offset > range.First) continue;
         const bool stops =
@@ -301,7 +301,7 @@ void ScenarioRunner::TestInParallel(int tests, int jobs) {
 }
 
 void ScenarioRunner::ReplayPasses(int tests, const std::function<WorkedPass(int offset)>& take) {
-    std::optional<Workspace::PassEndState> end;
+    std::optional<PassEndState> end;
     for (int offset = tests; offset >= 1 && EnterOffset(offset); --offset) {
         if (!BeginPass()) break;
         WorkedPass pass = take(offset);
@@ -311,7 +311,7 @@ void ScenarioRunner::ReplayPasses(int tests, const std::function<WorkedPass(int 
         if (pass.End) end = std::move(pass.End);
     }
     // The list and the statistics tab as the last pass done left them, as after a plain test.
-    if (end) ws_.AdoptPassEnd(std::move(*end));
+    if (end) AdoptPassEnd(ws_, std::move(*end));
 }
 
 void ScenarioRunner::SeedPass(int offset) {
@@ -331,7 +331,7 @@ int ScenarioRunner::RecordPass(int offset, PassRecorder& recorder) {
     stepLog_ = &recorder;
     logging_ = ws_.Options().ScriptLogEnabled;
     summary_ = {};
-    ws_.ClearScriptStop();
+    ws_.Script().ClearStop();
     ws_.Draws().SetDrawsOffset(offset);
     SeedPass(offset);
     RunPassLines();
@@ -353,7 +353,7 @@ bool ScenarioRunner::BeginPass() {
         if (last && last->IsRealStake()) stakes.Append(StakeSeparator());
     } catch (const std::exception& e) {
         ws_.Host().ShowError(e.what());
-        ws_.RequestScriptStop();
+        ws_.Script().RequestStop();
         return false;
     }
     return true;
@@ -361,7 +361,7 @@ bool ScenarioRunner::BeginPass() {
 
 void ScenarioRunner::RunPassLines() {
     ws_.Combs().List().ResetBuffer();
-    ws_.Stats().BackupWeights();
+    ws_.Stats().List().BackupWeights();
     const TScenario& scenario = ws_.Script().Scenario();
     for (int index = 0; index < scenario.Count(); ++index) {
         if (Stop()) break;
@@ -376,7 +376,7 @@ void ScenarioRunner::RunPassLines() {
         if (Stop()) break;
     }
     if (!ws_.Options().StakesCheckOnLine) effects_->CheckStakes();
-    ws_.Stats().RestoreWeights();
+    ws_.Stats().List().RestoreWeights();
     ws_.Combs().List().ResetBuffer();
 }
 
@@ -413,7 +413,7 @@ void ScenarioRunner::RunLine(int index) {
 }
 
 void ScenarioRunner::RunLineSteps(LineContext& line) {
-    const TStatList& catalogue = ws_.Stats();
+    const TStatList& catalogue = ws_.Stats().List();
     const std::vector<TFilterItem> steps = ReadLineSteps(line.Text, catalogue);
     if (Stop()) return;
     Log("Создание всех вариантов фильтров...");
@@ -450,7 +450,7 @@ void ScenarioRunner::RunLineWithoutSteps(LineContext& line) {
 }
 
 void ScenarioRunner::RunVariant(LineContext& line, int number, int count, const TFilterRec& variant) {
-    const TStatList& catalogue = ws_.Stats();
+    const TStatList& catalogue = ws_.Stats().List();
     const std::string stepsText = VariantStepsText(variant, catalogue);
     Log("");
     Log(DashLine);
@@ -548,7 +548,7 @@ void ScenarioRunner::AddStake(const LineContext& line, const TComb& comb, const 
     stake.DrawNumber = ws_.Archive().NextDrawNumber(ws_.Archive().Offset());
     stake.SelectionSize = ws_.Combs().List().CombCount();
     stake.Values = CombToStakeComb(comb);
-    stake.Profit = ws_.Stats().StakeResult(PositionCount, -1);
+    stake.Profit = ws_.Stats().List().StakeResult(PositionCount, -1);
     stake.Comment.SetText(comment);
     effects_->Stake(stake, line.Options.NewStakesOnly, IsBulkMode(line.Options.StakeMode));
 }

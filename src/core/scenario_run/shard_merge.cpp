@@ -36,7 +36,7 @@ int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint3
         writer.Add(pass);
         ++passes;
     });
-    if (workspace.ScriptStopRequested()) throw Error("Выполнение сценария прервано.");
+    if (workspace.Script().StopRequested()) throw Error("Выполнение сценария прервано.");
     writer.Finish();
     return passes;
 }

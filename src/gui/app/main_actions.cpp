@@ -147,9 +147,9 @@ void MainWindow::SetDownloadOnStart(int mode) {
 }
 
 void MainWindow::EditConfigExecute() {
-    ParamsDialog dialog(workspace_->Stats().Config, router_, this);
+    ParamsDialog dialog(workspace_->Stats().List().Config, router_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    workspace_->ApplyConfig(dialog.Config());
+    workspace_->Stats().ApplyConfig(dialog.Config());
     // Channel and segment settings change the catalogue's parameter ranges.
     FillMethodLists(true, true);
     workspace_->Draws().RecalcViews();

@@ -111,7 +111,7 @@ void MainWindow::BuildLayout() {
         {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
         {"tsScript", tr("Сценарий")},
     };
-    statsPage_ = new StatsPage(workspace_->StatTable().Table, rightTabs_);
+    statsPage_ = new StatsPage(workspace_->Stats().Table().Table, rightTabs_);
     graphsPage_ = new GraphsPage(rightTabs_);
     for (const auto& [name, caption] : tabs) {
         QWidget* page = nullptr;
@@ -194,8 +194,8 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::ApplyUiOptions() {
     const TUiOptions& options = workspace_->Options();
     drawsPage_->Model()->SetOptions(
-        {options.ColorDraws, options.SortedDraws, workspace_->Stats().Config.ChannelSize});
-    combsPage_->Model()->SetColors(options.ColorCombs, workspace_->Stats().Config.ChannelSize);
+        {options.ColorDraws, options.SortedDraws, workspace_->Stats().List().Config.ChannelSize});
+    combsPage_->Model()->SetColors(options.ColorCombs, workspace_->Stats().List().Config.ChannelSize);
     combsPage_->ExcludeBox()->setValue(options.DrawsExclude);
     rightTabs_->setTabVisible(1, options.TabGraphs);
     rightTabs_->setTabVisible(2, options.TabCard);
@@ -294,13 +294,13 @@ void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
     if (reload) {
         // Parameter ranges and formulas follow the settings; names and favourites pass
         // through the names file.
-        TStatList& catalogue = workspace_->Stats();
-        workspace_->SaveNames();
+        TStatList& catalogue = workspace_->Stats().List();
+        workspace_->Stats().SaveNames();
         catalogue.Rebuild();
         catalogue.SelectAll();
-        workspace_->LoadNames();
+        workspace_->Stats().LoadNames();
     }
-    const TStatList& stats = workspace_->Stats();
+    const TStatList& stats = workspace_->Stats().List();
     statsPage_->Methods()->Fill(stats.MethodList(false), statsPosition);
     graphsPage_->Methods()->Fill(stats.MethodList(true), graphsPosition);
     if (actions_ != nullptr) actions_->UpdateAll();

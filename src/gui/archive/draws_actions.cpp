@@ -81,12 +81,12 @@ void MainWindow::DrawsInfoExecute(int row) {
     try {
         // Evaluated at the draw's own place in the archive, so methods that compare with the
         // previous draw see the one before it.
-        rows = workspace_->MethodGraphRows(workspace_->Archive().RowToIndex(row), CombOfDraw(draw));
+        rows = workspace_->Stats().MethodGraphRows(workspace_->Archive().RowToIndex(row), CombOfDraw(draw));
     } catch (const std::exception& e) {
         router_.ShowError(e.what());
     }
-    DrawInfoWindow window(CombOfDraw(draw), draw, workspace_->Stats().Config.MatrixCols,
-                          workspace_->Stats().Config.ChannelSize, rows, this);
+    DrawInfoWindow window(CombOfDraw(draw), draw, workspace_->Stats().List().Config.MatrixCols,
+                          workspace_->Stats().List().Config.ChannelSize, rows, this);
     window.exec();
 }
 

@@ -131,9 +131,9 @@ void MainWindow::CombsInfoExecute() {
     const TComb comb = workspace_->Combs().List().CombAt(row);
     // A combination is taken as the draw after the newest draw seen at the offset.
     const int refIndex = workspace_->Archive().Count() - 1 - workspace_->Archive().Offset();
-    DrawInfoWindow window(comb, std::nullopt, workspace_->Stats().Config.MatrixCols,
-                          workspace_->Stats().Config.ChannelSize,
-                          workspace_->MethodGraphRows(refIndex + 1, comb), this);
+    DrawInfoWindow window(comb, std::nullopt, workspace_->Stats().List().Config.MatrixCols,
+                          workspace_->Stats().List().Config.ChannelSize,
+                          workspace_->Stats().MethodGraphRows(refIndex + 1, comb), this);
     window.exec();
 }
 

@@ -38,7 +38,8 @@ void MainWindow::CreateScenarioActions() {
         // The number of last draws to exclude set on the combinations tab is the default N.
         const int draws = combsPage_ != nullptr ? combsPage_->ExcludeBox()->value() : 0;
         // An empty step opens the step editor on the method and length of the statistics tab.
-        const FilterStepDefaults stepDefaults{&workspace_->Stats(), statsPage_->Methods()->CurrentEntry(),
+        const FilterStepDefaults stepDefaults{&workspace_->Stats().List(),
+                                              statsPage_->Methods()->CurrentEntry(),
                                               statsPage_->WindowLength()->value()};
         ScriptLineDialog dialog(title, draws, line, stepDefaults, this);
         if (dialog.exec() != QDialog::Accepted) return;

@@ -44,7 +44,7 @@ void ScenarioModel::Refresh() {
 ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
     : QWidget(parent),
       workspace_(workspace),
-      model_(new ScenarioModel(workspace.Script().Scenario(), workspace.Stats(), this)),
+      model_(new ScenarioModel(workspace.Script().Scenario(), workspace.Stats().List(), this)),
       list_(new QTableView(this)),
       count_(new QLabel(this)) {
     setObjectName("tsScript");

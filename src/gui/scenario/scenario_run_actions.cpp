@@ -126,7 +126,8 @@ void MainWindow::ScenarioRunFinished() {
     CombsRefreshed();
     StakesRefreshed(true);
     RatingRefreshed();
-    statsPage_->Methods()->setCurrentIndex(statsPage_->Methods()->findData(workspace_->StatTable().Entry));
+    statsPage_->Methods()->setCurrentIndex(
+        statsPage_->Methods()->findData(workspace_->Stats().Table().Entry));
     statsPage_->WindowLength()->setValue(workspace_->Options().DrawsStatLen);
     workspace_->Draws().RecalcViews();
     actions_->UpdateAll();

@@ -16,7 +16,7 @@ ScenarioRunController::ScenarioRunController(Workspace& workspace, QObject* pare
 ScenarioRunController::~ScenarioRunController() {
     // A window closed by force still must not leave the worker writing into freed data.
     if (worker_.joinable()) {
-        workspace_.RequestScriptStop();
+        workspace_.Script().RequestStop();
         worker_.join();
     }
 }

@@ -99,21 +99,21 @@ ShreddingSettings ShreddingDialog::Settings() const {
 }
 
 void ApplyShredding(Workspace& workspace, const ShreddingSettings& settings) {
-    settings.StoreInto(workspace.Stats());
+    settings.StoreInto(workspace.Stats().List());
     {
         BusyScope busy(workspace.Busy(), workspace.Host(), "Сохранение файла конфигурации...");
         try {
-            workspace.Stats().SaveShredding();
+            workspace.Stats().List().SaveShredding();
         } catch (const std::exception& e) {
             workspace.Host().ShowError(ActionError("Ошибка записи в файл конфигурации!\r\r%s", e.what()));
         }
     }
-    workspace.ReloadCatalogue();
-    workspace.CreateFullSetFiles(false, ShreddingGroupMask);
+    workspace.Stats().ReloadCatalogue();
+    workspace.Stats().CreateFullSetFiles(false, ShreddingGroupMask);
 }
 
 bool EditShredding(Workspace& workspace, QWidget* parent) {
-    ShreddingDialog dialog(ShreddingSettings::From(workspace.Stats()), parent);
+    ShreddingDialog dialog(ShreddingSettings::From(workspace.Stats().List()), parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     ApplyShredding(workspace, dialog.Settings());
     return true;

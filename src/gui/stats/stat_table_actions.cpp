@@ -40,7 +40,7 @@ void MainWindow::CreateStatTableActions() {
     // The spreadsheet export arrives with its own part of the program.
     actions_->Add(
         "DrawsStatExportToExcel", tr("Экспорт статистики в Microsoft Excel"), {},
-        [this] { return !workspace_->StatTable().Table.Rows.empty(); },
+        [this] { return !workspace_->Stats().Table().Table.Rows.empty(); },
         [this] { ExportListToXlsx(statsPage_->Table()); });
 
     for (const char* name :
@@ -54,12 +54,12 @@ void MainWindow::CreateStatTableActions() {
             [this](int value) { workspace_->Options().DrawsStatLen = value; });
     connect(statsPage_, &StatsPage::WindowLengthEntered, this, [this] { ComputeStatTable(false); });
     connect(statsPage_->Methods(), &MethodCombo::EntryChanged, this, [this] {
-        workspace_->StatTable().Entry = statsPage_->Methods()->CurrentEntry();
+        workspace_->Stats().Table().Entry = statsPage_->Methods()->CurrentEntry();
         ComputeStatTable(false);
     });
     connect(statsPage_, &StatsPage::SortRequested, this, [this](int column) {
-        auto& state = workspace_->StatTable();
-        workspace_->SortStatTable(column, column == state.SortColumn ? !state.Descending : false);
+        auto& state = workspace_->Stats().Table();
+        workspace_->Stats().SortTable(column, column == state.SortColumn ? !state.Descending : false);
         statsPage_->ShowTable(workspace_->Options().PrefetchsEnabled);
     });
     connect(statsPage_->Table()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -78,8 +78,9 @@ void MainWindow::AddStatTableMenuEntries() {
 }
 
 void MainWindow::ComputeStatTable(bool forced) {
-    workspace_->StatTable().Entry = statsPage_->Methods()->CurrentEntry();
-    if (workspace_->ComputeStatTable(forced)) statsPage_->ShowTable(workspace_->Options().PrefetchsEnabled);
+    workspace_->Stats().Table().Entry = statsPage_->Methods()->CurrentEntry();
+    if (workspace_->Stats().ComputeTable(forced))
+        statsPage_->ShowTable(workspace_->Options().PrefetchsEnabled);
     actions_->UpdateAll();
 }
 
@@ -92,7 +93,7 @@ void MainWindow::TogglePrefetch() {
     } catch (const std::exception& e) {
         router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
     }
-    workspace_->CreateFullSetFiles(false, 0);
+    workspace_->Stats().CreateFullSetFiles(false, 0);
     ComputeStatTable(true);
 }
 

@@ -20,24 +20,24 @@ void MainWindow::CreateStatsActions() {
 }
 
 void MainWindow::FiltersManagerExecute() {
-    FavouritesDialog dialog(workspace_->Stats(), workspace_->Dir().Root(), programDir_, router_, this,
+    FavouritesDialog dialog(workspace_->Stats().List(), workspace_->Dir().Root(), programDir_, router_, this,
                             HelpLanguage());
     if (dialog.exec() != QDialog::Accepted) return;
-    ApplyFavouritesEdit(workspace_->Stats(), dialog.Edit());
+    ApplyFavouritesEdit(workspace_->Stats().List(), dialog.Edit());
     ReloadMethodLists();
 }
 
 void MainWindow::FiltersResetExecute() {
     if (!router_.AskYesNo(tr("Вы действительно хотите сбросить список избранных фильтров?").toStdString()))
         return;
-    workspace_->Stats().SelectAll();
+    workspace_->Stats().List().SelectAll();
     ReloadMethodLists();
 }
 
 void MainWindow::ReloadMethodLists() {
     {
         BusyScope busy(workspace_->Busy(), router_, tr("Подождите пожалуйста...").toStdString());
-        workspace_->SaveNames();
+        workspace_->Stats().SaveNames();
         FillMethodLists(true, false);
     }
     workspace_->Draws().RecalcViews();
@@ -45,8 +45,8 @@ void MainWindow::ReloadMethodLists() {
 
 void MainWindow::FiltersInfoExecute() {
     const int entry = statsPage_->Methods()->CurrentEntry();
-    if (entry < 0 || entry >= workspace_->Stats().Count()) return;
-    DescriptionWindow window(workspace_->Stats().Items[static_cast<size_t>(entry)], programDir_, this,
+    if (entry < 0 || entry >= workspace_->Stats().List().Count()) return;
+    DescriptionWindow window(workspace_->Stats().List().Items[static_cast<size_t>(entry)], programDir_, this,
                              HelpLanguage());
     window.exec();
 }

@@ -71,7 +71,7 @@ void MainWindow::RebuildGraph(bool force) {
     if (entry < 0 || archive.Empty()) return;
     BusyScope busy(workspace_->Busy(), router_, "Анализ тиражей и построение графиков...");
     try {
-        auto stat = workspace_->Stats().CreateSelected(entry, "cbDrawsGraph");
+        auto stat = workspace_->Stats().List().CreateSelected(entry, "cbDrawsGraph");
         auto* graphStat = dynamic_cast<TCustomGraphStat*>(stat.get());
         if (graphStat == nullptr) return;
         const TGraphData graph = BuildGraph(

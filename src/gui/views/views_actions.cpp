@@ -159,7 +159,7 @@ void MainWindow::RebuildCard(bool force) {
     if (!TabShown(rightTabs_, cardPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const auto& options = workspace_->Options();
-    cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().Config.ChannelSize));
+    cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().List().Config.ChannelSize));
     if (!CardNeedsRebuild(cardPage_->Grid().RowCount(), archive.Count(), force)) return;
     BusyScope busy(workspace_->Busy(), router_, "Обновление карты тиражей...");
     cardPage_->Rebuild(archive.Draws());

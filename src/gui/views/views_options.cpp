@@ -93,7 +93,7 @@ void MainWindow::CreateViewOptionActions() {
                     ToggleUiOption(*workspace_, router_, actions_->Find(option.Name), option.Key,
                                    option.Flag);
                     cardPage_->SetColoring(
-                        CardColoringOf(workspace_->Options(), workspace_->Stats().Config.ChannelSize));
+                        CardColoringOf(workspace_->Options(), workspace_->Stats().List().Config.ChannelSize));
                 })
             ->setCheckable(true);
         cardPage_->Table()->addAction(actions_->Find(option.Name));
@@ -127,7 +127,7 @@ void MainWindow::ApplyViewOptions() {
     actions_->Find(LayoutGradientOption.Name)->setChecked(options.LayoutGradient);
     actions_->Find("ViewWeekChartMode")->setChecked(options.WeekChartMode == 1);
     // The pages paint with the options read at start-up, before they are first built.
-    cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().Config.ChannelSize));
+    cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().List().Config.ChannelSize));
     layoutPage_->SetGradient(options.LayoutGradient);
     // The length boxes were made before the options were read.
     graphsPage_->Length()->setValue(options.DrawsGraphLen);
