@@ -76,6 +76,76 @@
     </message>
 </context>
 <context>
+    <name>quorvel::gui::ArchiveController</name>
+    <message>
+        <source>Файлы тиражей (*.csv)</source>
+        <translation>Draw files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Загрузка архива тиражей с сайта лотереи</source>
+        <translation>Download the draw archive from the lottery website</translation>
+    </message>
+    <message>
+        <source>Сайт лотереи</source>
+        <translation>Lottery site</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Сведения о тираже</source>
+        <translation>Draw details</translation>
+    </message>
+    <message>
+        <source>Импорт из CSV-файла</source>
+        <translation>Import from a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV-файл</source>
+        <translation>Export to a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт в Microsoft Excel</source>
+        <translation>Export to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Упорядочить MIN-&gt;MAX</source>
+        <translation>Sort MIN-&gt;MAX</translation>
+    </message>
+    <message>
+        <source>Введите данные следующего тиража</source>
+        <translation>Enter the data of the next draw</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::AreaController</name>
+    <message>
+        <source>Количество тестов</source>
+        <translation>Number of tests</translation>
+    </message>
+    <message>
+        <source>Укажите количество тестов:</source>
+        <translation>Enter the number of tests:</translation>
+    </message>
+    <message>
+        <source>Укажите количество последних тиражей, на которых будет производится тестирование</source>
+        <translation>The number of last draws to test on</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::ChartWindow</name>
     <message>
         <source>График</source>
@@ -84,6 +154,69 @@
     <message>
         <source>Отображать метки на графиках</source>
         <translation>Show labels on charts</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::CombsController</name>
+    <message>
+        <source>Файлы комбинаций (*.lcv)</source>
+        <translation>Combination files (*.lcv)</translation>
+    </message>
+    <message>
+        <source>Генерировать</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Исключить тиражи</source>
+        <translation>Exclude draws</translation>
+    </message>
+    <message>
+        <source>Удалить выделенные</source>
+        <translation>Remove selected</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вставить из буфера</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Выделить все</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Сведения о комбинации</source>
+        <translation>Combination details</translation>
+    </message>
+    <message>
+        <source>Количество уникальных номеров</source>
+        <translation>Number of distinct values</translation>
+    </message>
+    <message>
+        <source>Проверить по архиву тиражей</source>
+        <translation>Search the draw archive</translation>
+    </message>
+    <message>
+        <source>Экспорт в Microsoft Excel</source>
+        <translation>Export to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Комбинации</source>
+        <translation>Combinations</translation>
     </message>
 </context>
 <context>
@@ -278,7 +411,7 @@
     </message>
     <message>
         <source>Количество тиражей для расчета статистики<byte value="xd" />
-<byte value="xd" />
+            <byte value="xd" />
 Допустимые форматы:<byte value="xd" />
 1 - одно значение<byte value="xd" />
 1, 2, 3 - список значений через запятую<byte value="xd" />
@@ -446,6 +579,13 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::GraphsController</name>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::GraphsPage</name>
     <message>
         <source>Количество тиражей, использующихся для построения графиков</source>
@@ -469,50 +609,6 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>quorvel::gui::MainWindow</name>
-    <message>
-        <source>Параметры</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Формулы шинковки</source>
-        <translation>Shredding formulas</translation>
-    </message>
-    <message>
-        <source>Параметры proxy-сервера</source>
-        <translation>Proxy server settings</translation>
-    </message>
-    <message>
-        <source>Выход</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Программа</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Язык интерфейса</source>
-        <translation>Interface language</translation>
-    </message>
-    <message>
-        <source>Тиражи</source>
-        <translation>Draws</translation>
-    </message>
-    <message>
-        <source>Автозагрузка при запуске программы</source>
-        <translation>Download at program start</translation>
-    </message>
-    <message>
-        <source>Помощь</source>
-        <translation>Help</translation>
-    </message>
     <message>
         <source>Архив тиражей</source>
         <translation>Draw archive</translation>
@@ -562,6 +658,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <translation>Scenario</translation>
     </message>
     <message>
+        <source>Архив тиражей: %1</source>
+        <translation>Draw archive: %1</translation>
+    </message>
+    <message>
+        <source>Следующий тираж: %1</source>
+        <translation>Next draw: %1</translation>
+    </message>
+    <message>
         <source>Комбинаций: %1</source>
         <translation>Combinations: %1</translation>
     </message>
@@ -574,48 +678,28 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <translation>Rating: %1</translation>
     </message>
     <message>
-        <source>Загрузка</source>
-        <translation>Download</translation>
+        <source>Параметры</source>
+        <translation>Settings</translation>
     </message>
     <message>
-        <source>Загрузка архива тиражей с сайта лотереи</source>
-        <translation>Download the draw archive from the lottery website</translation>
+        <source>Формулы шинковки</source>
+        <translation>Shredding formulas</translation>
     </message>
     <message>
-        <source>Добавить</source>
-        <translation>Add</translation>
+        <source>Параметры proxy-сервера</source>
+        <translation>Proxy server settings</translation>
     </message>
     <message>
-        <source>Изменить</source>
-        <translation>Edit</translation>
+        <source>Выход</source>
+        <translation>Exit</translation>
     </message>
     <message>
-        <source>Удалить</source>
-        <translation>Delete</translation>
+        <source>Справка</source>
+        <translation>Help</translation>
     </message>
     <message>
-        <source>Сведения о тираже</source>
-        <translation>Draw details</translation>
-    </message>
-    <message>
-        <source>Импорт из CSV-файла</source>
-        <translation>Import from a CSV file</translation>
-    </message>
-    <message>
-        <source>Экспорт в CSV-файл</source>
-        <translation>Export to a CSV file</translation>
-    </message>
-    <message>
-        <source>Экспорт в Microsoft Excel</source>
-        <translation>Export to Microsoft Excel</translation>
-    </message>
-    <message>
-        <source>Упорядочить MIN-&gt;MAX</source>
-        <translation>Sort MIN-&gt;MAX</translation>
-    </message>
-    <message>
-        <source>Введите данные следующего тиража</source>
-        <translation>Enter the data of the next draw</translation>
+        <source>О программе</source>
+        <translation>About</translation>
     </message>
     <message>
         <source>По запросу (по умолчанию)</source>
@@ -630,424 +714,28 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <translation>Off</translation>
     </message>
     <message>
-        <source>Файлы тиражей (*.csv)</source>
-        <translation>Draw files (*.csv)</translation>
+        <source>Программа</source>
+        <translation>Program</translation>
     </message>
     <message>
-        <source>Архив тиражей: %1</source>
-        <translation>Draw archive: %1</translation>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
     </message>
     <message>
-        <source>Следующий тираж: %1</source>
-        <translation>Next draw: %1</translation>
+        <source>Тиражи</source>
+        <translation>Draws</translation>
     </message>
     <message>
-        <source>Избранные статистики</source>
-        <translation>Favourite statistics</translation>
+        <source>Автозагрузка при запуске программы</source>
+        <translation>Download at program start</translation>
     </message>
     <message>
-        <source>Все доступные статистики</source>
-        <translation>All available statistics</translation>
-    </message>
-    <message>
-        <source>Описание статистики</source>
-        <translation>Statistics description</translation>
-    </message>
-    <message>
-        <source>Вы действительно хотите сбросить список избранных фильтров?</source>
-        <translation>Do you really want to reset the list of favourite filters?</translation>
-    </message>
-    <message>
-        <source>Подождите пожалуйста...</source>
-        <translation>Please wait...</translation>
-    </message>
-    <message>
-        <source>Файлы комбинаций (*.lcv)</source>
-        <translation>Combination files (*.lcv)</translation>
-    </message>
-    <message>
-        <source>Генерировать</source>
-        <translation>Generate</translation>
-    </message>
-    <message>
-        <source>Открыть</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Сохранить</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Отменить</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Исключить тиражи</source>
-        <translation>Exclude draws</translation>
-    </message>
-    <message>
-        <source>Удалить выделенные</source>
-        <translation>Remove selected</translation>
-    </message>
-    <message>
-        <source>Копировать в буфер</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Вставить из буфера</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>Выделить все</source>
-        <translation>Select all</translation>
-    </message>
-    <message>
-        <source>Сведения о комбинации</source>
-        <translation>Combination details</translation>
-    </message>
-    <message>
-        <source>Количество уникальных номеров</source>
-        <translation>Number of distinct values</translation>
-    </message>
-    <message>
-        <source>Проверить по архиву тиражей</source>
-        <translation>Search the draw archive</translation>
-    </message>
-    <message>
-        <source>Обновить</source>
-        <translation>Refresh</translation>
-    </message>
-    <message>
-        <source>Пересчитать статистику по выбранным параметрам</source>
-        <translation>Recompute the statistics with the chosen parameters</translation>
-    </message>
-    <message>
-        <source>Оставить выделенные</source>
-        <translation>Keep selected</translation>
-    </message>
-    <message>
-        <source>В списке комбинаций оставить комбинации с выделенными характеристиками</source>
-        <translation>Keep the combinations with the selected characteristics</translation>
-    </message>
-    <message>
-        <source>Из списка комбинаций удалить комбинации с выделенными характеристиками</source>
-        <translation>Remove the combinations with the selected characteristics</translation>
-    </message>
-    <message>
-        <source>Использовать сравнение с полным набором комбинаций</source>
-        <translation>Compare with the full set of combinations</translation>
-    </message>
-    <message>
-        <source>График идеального распределения</source>
-        <translation>Ideal distribution line</translation>
-    </message>
-    <message>
-        <source>Экспорт статистики в Microsoft Excel</source>
-        <translation>Export statistics to Microsoft Excel</translation>
-    </message>
-    <message>
-        <source>Сделать ставку</source>
-        <translation>Place a stake</translation>
-    </message>
-    <message>
-        <source>Удалить ставку</source>
-        <translation>Delete stake</translation>
-    </message>
-    <message>
-        <source>Удалить все ставки</source>
-        <translation>Delete all stakes</translation>
-    </message>
-    <message>
-        <source>Проверить ставки</source>
-        <translation>Check stakes</translation>
-    </message>
-    <message>
-        <source>Обновить рейтинг</source>
-        <translation>Refresh rating</translation>
-    </message>
-    <message>
-        <source>График по дням недели</source>
-        <translation>Chart by weekday</translation>
-    </message>
-    <message>
-        <source>График / диаграмма</source>
-        <translation>Chart / diagram</translation>
-    </message>
-    <message>
-        <source>Файлы сценариев (*.lsc)</source>
-        <translation>Scenario files (*.lsc)</translation>
-    </message>
-    <message>
-        <source>Добавить фильтры</source>
-        <translation>Add filters</translation>
-    </message>
-    <message>
-        <source>Создание новой строки</source>
-        <translation>New line</translation>
-    </message>
-    <message>
-        <source>Добавить разделитель</source>
-        <translation>Add separator</translation>
-    </message>
-    <message>
-        <source>Добавить сценарий</source>
-        <translation>Append scenario</translation>
-    </message>
-    <message>
-        <source>Клонировать</source>
-        <translation>Clone</translation>
-    </message>
-    <message>
-        <source>Редактирование строки</source>
-        <translation>Edit line</translation>
-    </message>
-    <message>
-        <source>Удалить все</source>
-        <translation>Delete all</translation>
-    </message>
-    <message>
-        <source>Переместить вверх</source>
-        <translation>Move up</translation>
-    </message>
-    <message>
-        <source>Переместить вниз</source>
-        <translation>Move down</translation>
-    </message>
-    <message>
-        <source>Сайт лотереи</source>
-        <translation>Lottery site</translation>
-    </message>
-    <message>
-        <source>Прогноз</source>
-        <translation>Forecast</translation>
-    </message>
-    <message>
-        <source>Тест</source>
-        <translation>Test</translation>
-    </message>
-    <message>
-        <source>Стоп</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Остановить выполнение сценария?</source>
-        <translation>Stop the scenario?</translation>
-    </message>
-    <message>
-        <source>Журнал выполнения сценария</source>
-        <translation>Scenario log</translation>
-    </message>
-    <message>
-        <source>Удалить журналы выполнения сценариев</source>
-        <translation>Delete scenario logs</translation>
-    </message>
-    <message>
-        <source>Количество тестов</source>
-        <translation>Number of tests</translation>
-    </message>
-    <message>
-        <source>Укажите количество тестов:</source>
-        <translation>Enter the number of tests:</translation>
-    </message>
-    <message>
-        <source>Укажите количество последних тиражей, на которых будет производится тестирование</source>
-        <translation>The number of last draws to test on</translation>
-    </message>
-    <message>
-        <source>Ожидаемые значения совпадений</source>
-        <translation>Expected match values</translation>
-    </message>
-    <message>
-        <source>Абсолютные значения эффективности</source>
-        <translation>Absolute efficiency values</translation>
-    </message>
-    <message>
-        <source>Относительные значения эффективности</source>
-        <translation>Relative efficiency values</translation>
-    </message>
-    <message>
-        <source>Экспорт рейтинга в CSV-файл</source>
-        <translation>Export the rating to a CSV file</translation>
-    </message>
-    <message>
-        <source>Экспорт рейтинга в Microsoft Excel</source>
-        <translation>Export the rating to Microsoft Excel</translation>
-    </message>
-    <message>
-        <source>Добавить в сценарий</source>
-        <translation>Add to the scenario</translation>
-    </message>
-    <message>
-        <source>График совпадений ставок</source>
-        <translation>Stake matches graph</translation>
-    </message>
-    <message>
-        <source>График количества совпадений для всех ставок по тиражам</source>
-        <translation>Matches of all stakes by draw</translation>
-    </message>
-    <message>
-        <source>График профита ставок</source>
-        <translation>Stake profit graph</translation>
-    </message>
-    <message>
-        <source>График профита для всех ставок по тиражам</source>
-        <translation>Profit of all stakes by draw</translation>
-    </message>
-    <message>
-        <source>Количество совпадений</source>
-        <translation>Number of matches</translation>
-    </message>
-    <message>
-        <source>График количества совпадений для выделенных строк рейтинга</source>
-        <translation>Matches of the selected rating rows</translation>
-    </message>
-    <message>
-        <source>CSV-файлы (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Сделать случайную ставку</source>
-        <translation>Make a random stake</translation>
-    </message>
-    <message>
-        <source>Сделать ставки для выделенных комбинаций</source>
-        <translation>Stake the selected combinations</translation>
-    </message>
-    <message>
-        <source>Сделать ставки для всех комбинаций</source>
-        <translation>Stake all combinations</translation>
-    </message>
-    <message>
-        <source>Удалить по условию</source>
-        <translation>Delete by condition</translation>
-    </message>
-    <message>
-        <source>Суммарный профит по тиражам</source>
-        <translation>Total profit by draw</translation>
-    </message>
-    <message>
-        <source>График суммарного профита ставок по тиражам</source>
-        <translation>Total stake profit by draw</translation>
-    </message>
-    <message>
-        <source>Экспорт ставок в Microsoft Excel</source>
-        <translation>Export the stakes to Microsoft Excel</translation>
-    </message>
-    <message>
-        <source>Удалить журналы ставок</source>
-        <translation>Delete stake logs</translation>
-    </message>
-    <message>
-        <source>Журналы ставок</source>
-        <translation>Stake logs</translation>
-    </message>
-    <message>
-        <source>Прокручивать список при добавлении</source>
-        <translation>Scroll the list when adding</translation>
-    </message>
-    <message>
-        <source>Проверять ставки после каждой строки сценария</source>
-        <translation>Check the stakes after each scenario line</translation>
-    </message>
-    <message>
-        <source>Эффективность (столбцы E0..n)</source>
-        <translation>Efficiency (columns E0..n)</translation>
-    </message>
-    <message>
-        <source>Системная игра</source>
-        <translation>System game</translation>
-    </message>
-    <message>
-        <source>Загрузить</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Свойства</source>
-        <translation>Properties</translation>
-    </message>
-    <message>
-        <source>Cистемная игра по списку системы</source>
-        <translation>System game by the system list</translation>
-    </message>
-    <message>
-        <source>Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)</source>
-        <translation>System game on every combination of the chosen system (even those not in the combination list)</translation>
-    </message>
-    <message>
-        <source>Cистемная игра по списку комбинаций</source>
-        <translation>System game by the combination list</translation>
-    </message>
-    <message>
-        <source>Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций</source>
-        <translation>System game only on combinations both in the system and in the combination list</translation>
-    </message>
-    <message>
-        <source>Файлы систем (*.dat);;Все файлы (*)</source>
-        <translation>System files (*.dat);;All files (*)</translation>
+        <source>Помощь</source>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Вид</source>
         <translation>View</translation>
-    </message>
-    <message>
-        <source>Добавить регулярную ставку</source>
-        <translation>Add a regular stake</translation>
-    </message>
-    <message>
-        <source>Удалить регулярную ставку</source>
-        <translation>Delete the regular stake</translation>
-    </message>
-    <message>
-        <source>Сделать ставку по регуляру</source>
-        <translation>Stake by the regular</translation>
-    </message>
-    <message>
-        <source>Тест регуляров</source>
-        <translation>Test the regulars</translation>
-    </message>
-    <message>
-        <source>Вкладка "Регуляры"</source>
-        <translation>"Regulars" tab</translation>
-    </message>
-    <message>
-        <source>Скрыть / показать вкладку "Регулярные ставки"</source>
-        <translation>Hide / show the "Regular stakes" tab</translation>
-    </message>
-    <message>
-        <source>Вкладка "Графики"</source>
-        <translation>"Graphs" tab</translation>
-    </message>
-    <message>
-        <source>Вкладка "Карта"</source>
-        <translation>"Card" tab</translation>
-    </message>
-    <message>
-        <source>Вкладка "Схема"</source>
-        <translation>"Layout" tab</translation>
-    </message>
-    <message>
-        <source>Вкладка "Неделя"</source>
-        <translation>"Week" tab</translation>
-    </message>
-    <message>
-        <source>Выделять каналы в карте тиражей</source>
-        <translation>Highlight channels in the draws card</translation>
-    </message>
-    <message>
-        <source>Выделять последовательности в карте тиражей</source>
-        <translation>Highlight sequences in the draws card</translation>
-    </message>
-    <message>
-        <source>Градиентная раскраска схемы</source>
-        <translation>Gradient colours of the layout</translation>
-    </message>
-    <message>
-        <source>Экспорт карты тиражей в Microsoft Excel</source>
-        <translation>Export the draws card to Microsoft Excel</translation>
-    </message>
-    <message>
-        <source>Экспорт схемы в Microsoft Excel</source>
-        <translation>Export the layout to Microsoft Excel</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +904,73 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::RatingController</name>
+    <message>
+        <source>Ожидаемые значения совпадений</source>
+        <translation>Expected match values</translation>
+    </message>
+    <message>
+        <source>Абсолютные значения эффективности</source>
+        <translation>Absolute efficiency values</translation>
+    </message>
+    <message>
+        <source>Относительные значения эффективности</source>
+        <translation>Relative efficiency values</translation>
+    </message>
+    <message>
+        <source>Обновить рейтинг</source>
+        <translation>Refresh rating</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в CSV-файл</source>
+        <translation>Export the rating to a CSV file</translation>
+    </message>
+    <message>
+        <source>Экспорт рейтинга в Microsoft Excel</source>
+        <translation>Export the rating to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Добавить в сценарий</source>
+        <translation>Add to the scenario</translation>
+    </message>
+    <message>
+        <source>График совпадений ставок</source>
+        <translation>Stake matches graph</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для всех ставок по тиражам</source>
+        <translation>Matches of all stakes by draw</translation>
+    </message>
+    <message>
+        <source>График профита ставок</source>
+        <translation>Stake profit graph</translation>
+    </message>
+    <message>
+        <source>График профита для всех ставок по тиражам</source>
+        <translation>Profit of all stakes by draw</translation>
+    </message>
+    <message>
+        <source>Количество совпадений</source>
+        <translation>Number of matches</translation>
+    </message>
+    <message>
+        <source>График количества совпадений для выделенных строк рейтинга</source>
+        <translation>Matches of the selected rating rows</translation>
+    </message>
+    <message>
+        <source>CSV-файлы (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Рейтинг</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Эффективность (столбцы E0..n)</source>
+        <translation>Efficiency (columns E0..n)</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::RegularDialog</name>
     <message>
         <source>Использовать постоянную стартовую комбинацию:</source>
@@ -1248,6 +1003,33 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Шаг:</source>
         <translation>Step:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::RegularsController</name>
+    <message>
+        <source>Добавить регулярную ставку</source>
+        <translation>Add a regular stake</translation>
+    </message>
+    <message>
+        <source>Удалить регулярную ставку</source>
+        <translation>Delete the regular stake</translation>
+    </message>
+    <message>
+        <source>Сделать ставку по регуляру</source>
+        <translation>Stake by the regular</translation>
+    </message>
+    <message>
+        <source>Тест регуляров</source>
+        <translation>Test the regulars</translation>
+    </message>
+    <message>
+        <source>Вкладка "Регуляры"</source>
+        <translation>"Regulars" tab</translation>
+    </message>
+    <message>
+        <source>Скрыть / показать вкладку "Регулярные ставки"</source>
+        <translation>Hide / show the "Regular stakes" tab</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1084,89 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Список тиражей</source>
         <translation>Draws</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ScenarioController</name>
+    <message>
+        <source>Файлы сценариев (*.lsc)</source>
+        <translation>Scenario files (*.lsc)</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Добавить фильтры</source>
+        <translation>Add filters</translation>
+    </message>
+    <message>
+        <source>Создание новой строки</source>
+        <translation>New line</translation>
+    </message>
+    <message>
+        <source>Добавить разделитель</source>
+        <translation>Add separator</translation>
+    </message>
+    <message>
+        <source>Добавить сценарий</source>
+        <translation>Append scenario</translation>
+    </message>
+    <message>
+        <source>Клонировать</source>
+        <translation>Clone</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Редактирование строки</source>
+        <translation>Edit line</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Удалить все</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Forecast</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Остановить выполнение сценария?</source>
+        <translation>Stop the scenario?</translation>
+    </message>
+    <message>
+        <source>Журнал выполнения сценария</source>
+        <translation>Scenario log</translation>
+    </message>
+    <message>
+        <source>Удалить журналы выполнения сценариев</source>
+        <translation>Delete scenario logs</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1357,132 @@ Program news, sample scenarios and answers to users' questions are on the progra
     </message>
 </context>
 <context>
+    <name>quorvel::gui::StakesController</name>
+    <message>
+        <source>Сделать ставку</source>
+        <translation>Place a stake</translation>
+    </message>
+    <message>
+        <source>Сделать случайную ставку</source>
+        <translation>Make a random stake</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для выделенных комбинаций</source>
+        <translation>Stake the selected combinations</translation>
+    </message>
+    <message>
+        <source>Сделать ставки для всех комбинаций</source>
+        <translation>Stake all combinations</translation>
+    </message>
+    <message>
+        <source>Удалить ставку</source>
+        <translation>Delete stake</translation>
+    </message>
+    <message>
+        <source>Удалить по условию</source>
+        <translation>Delete by condition</translation>
+    </message>
+    <message>
+        <source>Удалить все ставки</source>
+        <translation>Delete all stakes</translation>
+    </message>
+    <message>
+        <source>Проверить ставки</source>
+        <translation>Check stakes</translation>
+    </message>
+    <message>
+        <source>Суммарный профит по тиражам</source>
+        <translation>Total profit by draw</translation>
+    </message>
+    <message>
+        <source>График суммарного профита ставок по тиражам</source>
+        <translation>Total stake profit by draw</translation>
+    </message>
+    <message>
+        <source>Экспорт ставок в Microsoft Excel</source>
+        <translation>Export the stakes to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Удалить журналы ставок</source>
+        <translation>Delete stake logs</translation>
+    </message>
+    <message>
+        <source>Журналы ставок</source>
+        <translation>Stake logs</translation>
+    </message>
+    <message>
+        <source>Прокручивать список при добавлении</source>
+        <translation>Scroll the list when adding</translation>
+    </message>
+    <message>
+        <source>Проверять ставки после каждой строки сценария</source>
+        <translation>Check the stakes after each scenario line</translation>
+    </message>
+    <message>
+        <source>Ставки</source>
+        <translation>Stakes</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::StatsController</name>
+    <message>
+        <source>Избранные статистики</source>
+        <translation>Favourite statistics</translation>
+    </message>
+    <message>
+        <source>Все доступные статистики</source>
+        <translation>All available statistics</translation>
+    </message>
+    <message>
+        <source>Описание статистики</source>
+        <translation>Statistics description</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите сбросить список избранных фильтров?</source>
+        <translation>Do you really want to reset the list of favourite filters?</translation>
+    </message>
+    <message>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Пересчитать статистику по выбранным параметрам</source>
+        <translation>Recompute the statistics with the chosen parameters</translation>
+    </message>
+    <message>
+        <source>Оставить выделенные</source>
+        <translation>Keep selected</translation>
+    </message>
+    <message>
+        <source>В списке комбинаций оставить комбинации с выделенными характеристиками</source>
+        <translation>Keep the combinations with the selected characteristics</translation>
+    </message>
+    <message>
+        <source>Удалить выделенные</source>
+        <translation>Remove selected</translation>
+    </message>
+    <message>
+        <source>Из списка комбинаций удалить комбинации с выделенными характеристиками</source>
+        <translation>Remove the combinations with the selected characteristics</translation>
+    </message>
+    <message>
+        <source>Использовать сравнение с полным набором комбинаций</source>
+        <translation>Compare with the full set of combinations</translation>
+    </message>
+    <message>
+        <source>График идеального распределения</source>
+        <translation>Ideal distribution line</translation>
+    </message>
+    <message>
+        <source>Экспорт статистики в Microsoft Excel</source>
+        <translation>Export statistics to Microsoft Excel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::gui::StatsPage</name>
     <message>
         <source>Избранное</source>
@@ -1579,6 +1570,112 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Список комбинаций:</source>
         <translation>Combination list:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::SystemsController</name>
+    <message>
+        <source>Системная игра</source>
+        <translation>System game</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Свойства</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cистемная игра по списку системы</source>
+        <translation>System game by the system list</translation>
+    </message>
+    <message>
+        <source>Системная игра по всем комбинациям выбранной системы (даже если их нет в списке комбинаций)</source>
+        <translation>System game on every combination of the chosen system (even those not in the combination list)</translation>
+    </message>
+    <message>
+        <source>Cистемная игра по списку комбинаций</source>
+        <translation>System game by the combination list</translation>
+    </message>
+    <message>
+        <source>Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций</source>
+        <translation>System game only on combinations both in the system and in the combination list</translation>
+    </message>
+    <message>
+        <source>Файлы систем (*.dat);;Все файлы (*)</source>
+        <translation>System files (*.dat);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ViewsController</name>
+    <message>
+        <source>Удалить выделенные</source>
+        <translation>Remove selected</translation>
+    </message>
+    <message>
+        <source>Оставить выделенные</source>
+        <translation>Keep selected</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>График по дням недели</source>
+        <translation>Chart by weekday</translation>
+    </message>
+    <message>
+        <source>График / диаграмма</source>
+        <translation>Chart / diagram</translation>
+    </message>
+    <message>
+        <source>Экспорт карты тиражей в Microsoft Excel</source>
+        <translation>Export the draws card to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Экспорт схемы в Microsoft Excel</source>
+        <translation>Export the layout to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Вкладка "Графики"</source>
+        <translation>"Graphs" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Карта"</source>
+        <translation>"Card" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Схема"</source>
+        <translation>"Layout" tab</translation>
+    </message>
+    <message>
+        <source>Вкладка "Неделя"</source>
+        <translation>"Week" tab</translation>
+    </message>
+    <message>
+        <source>Выделять каналы в карте тиражей</source>
+        <translation>Highlight channels in the draws card</translation>
+    </message>
+    <message>
+        <source>Выделять последовательности в карте тиражей</source>
+        <translation>Highlight sequences in the draws card</translation>
+    </message>
+    <message>
+        <source>Градиентная раскраска схемы</source>
+        <translation>Gradient colours of the layout</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,8 @@
 #include "core/stats/help_pages.h"
 #include "core/util/languages.h"
 #include "gui/app/about_dialog.h"
-#include "gui/app/main_window.h"
 #include "gui/app/params_dialog.h"
+#include "gui/app/window_areas.h"
 #include "gui/archive/draws_page.h"
 #include "gui/archive/proxy_dialog.h"
 #include "gui/stats/shredding_dialog.h"
@@ -23,44 +23,43 @@
 namespace quorvel::gui {
 
 void MainWindow::CreateActions() {
-    actions_ = new ActionList(this, [this] { return workspace_->IsIdle() && !ScenarioRunning(); });
     auto always = [] { return true; };
-    actions_->Add("EditConfig", tr("Параметры"), {}, always, [this] { EditConfigExecute(); });
-    actions_->Add("EditShredding", tr("Формулы шинковки"), {}, always, [this] {
+    frame_.Actions->Add("EditConfig", tr("Параметры"), {}, always, [this] { EditConfigExecute(); });
+    frame_.Actions->Add("EditShredding", tr("Формулы шинковки"), {}, always, [this] {
         if (!EditShredding(*workspace_, this)) return;
         FillMethodLists(true, true);
         workspace_->Draws().RecalcViews();
     });
-    actions_->Add("EditProxy", tr("Параметры proxy-сервера"), {}, always,
-                  [this] { EditProxy(*workspace_, this); });
-    actions_->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
-                  [this] { close(); });
-    actions_->Add(
+    frame_.Actions->Add("EditProxy", tr("Параметры proxy-сервера"), {}, always,
+                        [this] { EditProxy(*workspace_, this); });
+    frame_.Actions->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
+                        [this] { close(); });
+    frame_.Actions->Add(
         "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
-        [this] { return !HelpMainPage(programDir_, HelpLanguage()).empty(); },
+        [this] { return !HelpMainPage(frame_.ProgramDir, HelpLanguage()).empty(); },
         [this] {
             // The pages are plain HTML: the system's browser shows them and follows their links.
-            const auto help = HelpMainPage(programDir_, HelpLanguage());
+            const auto help = HelpMainPage(frame_.ProgramDir, HelpLanguage());
             if (!help.empty())
                 QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
         });
-    actions_->Add("About", tr("О программе"), {}, always, [this] { AboutDialog(this).exec(); });
+    frame_.Actions->Add("About", tr("О программе"), {}, always, [this] { AboutDialog(this).exec(); });
     for (int mode = 0; mode < 3; ++mode) {
         static const char* const captions[] = {QT_TR_NOOP("По запросу (по умолчанию)"),
                                                QT_TR_NOOP("Автоматически"), QT_TR_NOOP("Отключено")};
-        QAction* action = actions_->Add(QString("AutoDownload%1").arg(mode), tr(captions[mode]), {}, always,
-                                        [this, mode] { SetDownloadOnStart(mode); });
+        QAction* action = frame_.Actions->Add(QString("AutoDownload%1").arg(mode), tr(captions[mode]), {},
+                                              always, [this, mode] { SetDownloadOnStart(mode); });
         action->setCheckable(true);
     }
-    CreateArchiveActions();
-    CreateStatsActions();
+    areas_->Archive->CreateActions();
+    areas_->Stats->CreateActions();
 }
 
 void MainWindow::CreateMenus() {
     QMenu* program = menuBar()->addMenu(tr("Программа"));
-    program->addAction(actions_->Find("EditConfig"));
-    program->addAction(actions_->Find("EditShredding"));
-    program->addAction(actions_->Find("EditProxy"));
+    program->addAction(frame_.Actions->Find("EditConfig"));
+    program->addAction(frame_.Actions->Find("EditShredding"));
+    program->addAction(frame_.Actions->Find("EditProxy"));
     QMenu* languages = program->addMenu(tr("Язык интерфейса"));
     languages->setObjectName("mnLanguages");
     auto* languageGroup = new QActionGroup(this);
@@ -73,38 +72,38 @@ void MainWindow::CreateMenus() {
         connect(entry, &QAction::triggered, this, [this, lcid] { SwitchLanguage(lcid); });
     }
     program->addSeparator();
-    program->addAction(actions_->Find("ExitProgram"));
+    program->addAction(frame_.Actions->Find("ExitProgram"));
 
     QMenu* draws = menuBar()->addMenu(tr("Тиражи"));
-    draws->addAction(actions_->Find("DrawsDownload"));
-    draws->addAction(actions_->Find("OpenLotoSite"));
+    draws->addAction(frame_.Actions->Find("DrawsDownload"));
+    draws->addAction(frame_.Actions->Find("OpenLotoSite"));
     QMenu* autoDownload = draws->addMenu(tr("Автозагрузка при запуске программы"));
     auto* autoGroup = new QActionGroup(this);
     for (int mode = 0; mode < 3; ++mode) {
-        QAction* action = actions_->Find(QString("AutoDownload%1").arg(mode));
+        QAction* action = frame_.Actions->Find(QString("AutoDownload%1").arg(mode));
         autoGroup->addAction(action);
         autoDownload->addAction(action);
     }
     draws->addSeparator();
     for (const char* name : {"DrawsAdd", "DrawsEdit", "DrawsDel", "DrawsInfo"})
-        draws->addAction(actions_->Find(name));
+        draws->addAction(frame_.Actions->Find(name));
     draws->addSeparator();
     for (const char* name : {"DrawsImport", "DrawsExport", "DrawsXlsExport"})
-        draws->addAction(actions_->Find(name));
+        draws->addAction(frame_.Actions->Find(name));
     draws->addSeparator();
-    draws->addAction(actions_->Find("DrawsSorted"));
+    draws->addAction(frame_.Actions->Find("DrawsSorted"));
 
     QMenu* stats = menuBar()->addMenu(tr("Статистика"));
     stats->setObjectName("mnStats");
-    stats->addAction(actions_->Find("FiltersManager"));
-    stats->addAction(actions_->Find("FiltersReset"));
+    stats->addAction(frame_.Actions->Find("FiltersManager"));
+    stats->addAction(frame_.Actions->Find("FiltersReset"));
     stats->addSeparator();
-    stats->addAction(actions_->Find("FiltersInfo"));
+    stats->addAction(frame_.Actions->Find("FiltersInfo"));
 
     QMenu* help = menuBar()->addMenu(tr("Помощь"));
-    help->addAction(actions_->Find("GetHelp"));
+    help->addAction(frame_.Actions->Find("GetHelp"));
     help->addSeparator();
-    help->addAction(actions_->Find("About"));
+    help->addAction(frame_.Actions->Find("About"));
 }
 
 void MainWindow::ApplyOptionMarks() {
@@ -115,10 +114,11 @@ void MainWindow::ApplyOptionMarks() {
         {"DrawsSorted", options.SortedDraws},
     };
     for (const auto& [name, checked] : marks) {
-        if (QAction* action = actions_->Find(name)) action->setChecked(checked);
+        if (QAction* action = frame_.Actions->Find(name)) action->setChecked(checked);
     }
     for (int mode = 0; mode < 3; ++mode)
-        actions_->Find(QString("AutoDownload%1").arg(mode))->setChecked(mode == options.DownloadDrawsOnStart);
+        frame_.Actions->Find(QString("AutoDownload%1").arg(mode))
+            ->setChecked(mode == options.DownloadDrawsOnStart);
     // A stored language without a module, or "no-language", leaves the built-in texts.
     if (auto* languages = menuBar()->findChild<QMenu*>("mnLanguages")) {
         const int wanted = workspace_->HasSwitch("no-language") ? BuiltInLanguage : options.Language;
@@ -130,9 +130,10 @@ void MainWindow::ApplyOptionMarks() {
             entry->setChecked(entry->data().toInt() == (listed ? wanted : BuiltInLanguage));
     }
     // The length boxes were made before the options were read, like the marks.
-    statsPage_->WindowLength()->setValue(options.DrawsStatLen);
-    ApplyViewOptions();
-    ApplyStakesOptions();
+    frame_.Stats->WindowLength()->setValue(options.DrawsStatLen);
+    areas_->Views->ApplyViewOptions();
+    areas_->Stakes->ApplyOptions();
+    areas_->Rating->ApplyOptions();
 }
 
 void MainWindow::SetDownloadOnStart(int mode) {
@@ -143,7 +144,7 @@ void MainWindow::SetDownloadOnStart(int mode) {
         router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
     }
     for (int m = 0; m < 3; ++m)
-        actions_->Find(QString("AutoDownload%1").arg(m))->setChecked(m == mode);
+        frame_.Actions->Find(QString("AutoDownload%1").arg(m))->setChecked(m == mode);
 }
 
 void MainWindow::EditConfigExecute() {
@@ -154,7 +155,7 @@ void MainWindow::EditConfigExecute() {
     FillMethodLists(true, true);
     workspace_->Draws().RecalcViews();
     ApplyUiOptions();
-    drawsPage_->Refresh(false);
+    frame_.Draws->Refresh(false);
 }
 
 int MainWindow::HelpLanguage() const {
@@ -163,8 +164,9 @@ int MainWindow::HelpLanguage() const {
     if (chosen == BuiltInLanguage || FindLanguage(chosen) == nullptr) return BuiltInLanguage;
     // The interface stayed Russian when the module was missing at the start; so does the help.
     std::error_code ec;
-    return std::filesystem::is_regular_file(programDir_ / LanguageModuleName(chosen), ec) ? chosen
-                                                                                          : BuiltInLanguage;
+    return std::filesystem::is_regular_file(frame_.ProgramDir / LanguageModuleName(chosen), ec)
+               ? chosen
+               : BuiltInLanguage;
 }
 
 void MainWindow::SwitchLanguage(int lcid) {

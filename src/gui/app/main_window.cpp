@@ -1,5 +1,7 @@
 #include "gui/app/main_window.h"
 
+#include "gui/app/window_areas.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -21,7 +23,6 @@
 #include "gui/scenario/scenario_page.h"
 #include "gui/stakes/regulars_page.h"
 #include "gui/stakes/stakes_pages.h"
-#include "gui/stats/method_combo.h"
 #include "gui/stats/stats_page.h"
 #include "gui/systems/systems_page.h"
 #include "gui/views/card_page.h"
@@ -29,53 +30,44 @@
 #include "gui/views/layout_page.h"
 #include "gui/views/panel_splitter.h"
 #include "gui/views/week_page.h"
-#include "gui/widgets/wait_window.h"
 
 namespace quorvel::gui {
 
-namespace {
-
-// A tab whose content arrives with a later part of the program.
-QWidget* PlaceholderTab(const QString& name, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(name);
-    auto* layout = new QVBoxLayout(page);
-    auto* label = new QLabel(page);
-    label->setAlignment(Qt::AlignCenter);
-    label->setEnabled(false);
-    layout->addWidget(label);
-    return page;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent)
-    : QMainWindow(parent), host_(this), programDir_(DataDirectory::ExecutableDirectory()) {
+    : QMainWindow(parent), host_(this), areas_(std::make_unique<Areas>()) {
     setObjectName("TFormMain");
     setWindowTitle(QString::fromStdString(ProgramTitle));
     workspace_ = std::make_unique<Workspace>(std::move(dir), router_, std::move(args));
     workspace_->AddListener(this);
-    waitWindow_ = new WaitWindow(this);
-    workspace_->Download().SetWaitSink(waitWindow_);
-    host_.SetProgressSink([this](const QString& text) { SetProgressText(text); });
-    host_.SetBusySink([this](bool) {
-        if (actions_ != nullptr) actions_->UpdateAll();
+    frame_.Window = this;
+    frame_.Ws = workspace_.get();
+    frame_.Host = &router_;
+    frame_.ProgramDir = DataDirectory::ExecutableDirectory();
+    frame_.UpdateStatus = [this] { UpdateStatusPanels(); };
+    frame_.RefreshAll = [this] { RefreshAll(); };
+    frame_.HelpLanguage = [this] { return HelpLanguage(); };
+    frame_.Actions = new ActionList(this, [this] {
+        return workspace_->IsIdle() && (areas_->Scenario == nullptr || !areas_->Scenario->ScenarioRunning());
     });
+    host_.SetProgressSink([this](const QString& text) { SetProgressText(text); });
+    host_.SetBusySink([this](bool) { frame_.Actions->UpdateAll(); });
     BuildLayout();
     BuildStatusBar();
+    // The order in which the areas add their actions and menus is the order of the menus.
     CreateActions();
-    CreateCombsActions();
-    CreateStatTableActions();
-    CreateStakesActions();
-    CreateScenarioActions();
-    CreateScenarioRunActions();
-    CreateGraphsActions();
-    CreateViewsActions();
-    CreateSystemsActions();
-    CreateRegularsActions();
+    areas_->Combs->CreateActions();
+    areas_->Stats->CreateTableActions();
+    areas_->Stakes->CreateActions();
+    areas_->Rating->CreateActions();
+    areas_->Scenario->CreateActions();
+    areas_->Scenario->CreateRunActions();
+    areas_->Graphs->CreateActions();
+    areas_->Views->CreateActions();
+    areas_->Systems->CreateActions();
+    areas_->Regulars->CreateActions();
     CreateMenus();
-    CreateCombsMenu();
-    AddStatTableMenuEntries();
+    areas_->Combs->CreateMenu();
+    areas_->Stats->AddTableMenuEntries();
     AddPageMenus();
     // Window-creation stage: interface state and settings; errors are shown and defaults kept.
     workspace_->LoadStartupSettings();
@@ -83,78 +75,71 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     ApplyUiOptions();
     RestoreLayout();
     ArchiveRefreshed(true);
-    actions_->UpdateAll();
+    frame_.Actions->UpdateAll();
 }
 
 MainWindow::~MainWindow() {
     workspace_->Shutdown(WindowValues());
 }
 
-void MainWindow::SetUiHost(UiHost* host) {
-    router_.SetTarget(host);
-}
-
 void MainWindow::BuildLayout() {
-    leftTabs_ = new QTabWidget(this);
-    leftTabs_->setObjectName("pcLeft");
-    drawsPage_ = new DrawsPage(workspace_->Archive(), leftTabs_);
-    leftTabs_->addTab(drawsPage_, tr("Архив тиражей"));
-
-    combsPage_ = new CombsPage(workspace_->Combs().List(), leftTabs_);
-    leftTabs_->addTab(combsPage_, tr("Комбинации"));
-
-    rightTabs_ = new QTabWidget(this);
-    rightTabs_->setObjectName("pcRight");
-    const std::pair<const char*, QString> tabs[] = {
-        {"tsStat", tr("Статистика")}, {"tsGraphs", tr("Графики")},  {"tsCard", tr("Карта")},
-        {"tsLayout", tr("Схема")},    {"tsWeek", tr("Неделя")},     {"tsStakes", tr("Ставки")},
-        {"tsRatings", tr("Рейтинг")}, {"tsTables", tr("Регуляры")}, {"tsSystems", tr("Системы")},
-        {"tsScript", tr("Сценарий")},
+    frame_.LeftTabs = new QTabWidget(this);
+    frame_.LeftTabs->setObjectName("pcLeft");
+    frame_.RightTabs = new QTabWidget(this);
+    frame_.RightTabs->setObjectName("pcRight");
+    Areas& a = *areas_;
+    a.Archive = new ArchiveController(frame_);
+    a.Combs = new CombsController(frame_);
+    a.Stats = new StatsController(frame_);
+    a.Graphs = new GraphsController(frame_);
+    a.Views = new ViewsController(frame_, *a.Graphs);
+    a.Stakes = new StakesController(frame_);
+    a.Rating = new RatingController(frame_);
+    a.Regulars = new RegularsController(frame_);
+    a.Systems = new SystemsController(frame_);
+    a.Scenario = new ScenarioController(frame_);
+    frame_.LeftTabs->addTab(a.Archive->Page(), tr("Архив тиражей"));
+    frame_.LeftTabs->addTab(a.Combs->Page(), tr("Комбинации"));
+    const std::pair<QWidget*, QString> tabs[] = {
+        {a.Stats->Page(), tr("Статистика")}, {a.Graphs->Page(), tr("Графики")},
+        {a.Views->Card(), tr("Карта")},      {a.Views->Layout(), tr("Схема")},
+        {a.Views->Week(), tr("Неделя")},     {a.Stakes->Page(), tr("Ставки")},
+        {a.Rating->Page(), tr("Рейтинг")},   {a.Regulars->Page(), tr("Регуляры")},
+        {a.Systems->Page(), tr("Системы")},  {a.Scenario->Page(), tr("Сценарий")},
     };
-    statsPage_ = new StatsPage(workspace_->Stats().Table().Table, rightTabs_);
-    graphsPage_ = new GraphsPage(rightTabs_);
-    for (const auto& [name, caption] : tabs) {
-        QWidget* page = nullptr;
-        if (qstrcmp(name, "tsStat") == 0) {
-            page = statsPage_;
-        } else if (qstrcmp(name, "tsGraphs") == 0) {
-            page = graphsPage_;
-        } else if (qstrcmp(name, "tsCard") == 0) {
-            page = cardPage_ = new CardPage(rightTabs_);
-        } else if (qstrcmp(name, "tsLayout") == 0) {
-            page = layoutPage_ = new LayoutPage(rightTabs_);
-        } else if (qstrcmp(name, "tsWeek") == 0) {
-            page = weekPage_ = new WeekPage(rightTabs_);
-        } else if (qstrcmp(name, "tsStakes") == 0) {
-            page = new StakesPage(workspace_->Stakes().File(), rightTabs_);
-        } else if (qstrcmp(name, "tsRatings") == 0) {
-            page = new RatingPage(*workspace_, rightTabs_);
-        } else if (qstrcmp(name, "tsScript") == 0) {
-            page = new ScenarioPage(*workspace_, rightTabs_);
-        } else if (qstrcmp(name, "tsTables") == 0) {
-            page = new RegularsPage(*workspace_, rightTabs_);
-        } else if (qstrcmp(name, "tsSystems") == 0) {
-            page = new SystemsPage(*workspace_, rightTabs_);
-        } else {
-            page = PlaceholderTab(name, rightTabs_);
-        }
-        rightTabs_->addTab(page, caption);
-    }
+    for (const auto& [page, caption] : tabs)
+        frame_.RightTabs->addTab(page, caption);
     // The systems tab appears only when system games are switched on.
-    rightTabs_->setTabVisible(8, false);
+    frame_.RightTabs->setTabVisible(8, false);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName("splMain");
-    splitter_->addWidget(leftTabs_);
-    splitter_->addWidget(rightTabs_);
+    splitter_->addWidget(frame_.LeftTabs);
+    splitter_->addWidget(frame_.RightTabs);
     splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
+    connect(frame_.RightTabs, &QTabWidget::currentChanged, this,
+            [this] { workspace_->Draws().RecalcViews(); });
+}
 
-    connect(drawsPage_, &DrawsPage::OffsetEdited, this,
-            [this](int offset) { workspace_->Draws().SetDrawsOffset(offset); });
-    connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
-    connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
-    connect(rightTabs_, &QTabWidget::currentChanged, this, [this] { workspace_->Draws().RecalcViews(); });
+WaitWindow* MainWindow::Wait() const {
+    return areas_->Archive->Wait();
+}
+
+ScenarioRunController* MainWindow::ScenarioRun() const {
+    return areas_->Scenario->Run();
+}
+
+void MainWindow::SetLogViewer(std::function<void(const QString& file)> viewer) {
+    areas_->Scenario->SetLogViewer(std::move(viewer));
+}
+
+void MainWindow::SetScenarioSeed(std::optional<uint32_t> seed) {
+    areas_->Scenario->SetSeed(seed);
+}
+
+void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
+    areas_->Stats->FillMethodLists(reload, keepSelection);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -193,16 +178,16 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::ApplyUiOptions() {
     const TUiOptions& options = workspace_->Options();
-    drawsPage_->Model()->SetOptions(
+    frame_.Draws->Model()->SetOptions(
         {options.ColorDraws, options.SortedDraws, workspace_->Stats().List().Config.ChannelSize});
-    combsPage_->Model()->SetColors(options.ColorCombs, workspace_->Stats().List().Config.ChannelSize);
-    combsPage_->ExcludeBox()->setValue(options.DrawsExclude);
-    rightTabs_->setTabVisible(1, options.TabGraphs);
-    rightTabs_->setTabVisible(2, options.TabCard);
-    rightTabs_->setTabVisible(3, options.TabLayout);
-    rightTabs_->setTabVisible(4, options.TabWeek);
-    ShowRegulars(options.TabTables, false);
-    ShowSystems(options.SystemsEnabled, false);
+    frame_.Combs->Model()->SetColors(options.ColorCombs, workspace_->Stats().List().Config.ChannelSize);
+    frame_.Combs->ExcludeBox()->setValue(options.DrawsExclude);
+    frame_.RightTabs->setTabVisible(1, options.TabGraphs);
+    frame_.RightTabs->setTabVisible(2, options.TabCard);
+    frame_.RightTabs->setTabVisible(3, options.TabLayout);
+    frame_.RightTabs->setTabVisible(4, options.TabWeek);
+    areas_->Regulars->ShowRegulars(options.TabTables, false);
+    areas_->Systems->ShowSystems(options.SystemsEnabled, false);
     ApplyOptionMarks();
 }
 
@@ -210,16 +195,16 @@ void MainWindow::RestoreLayout() {
     resize(1100, 720);
     const TUiOptions& options = workspace_->Options();
     splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
-    combsPage_->Splitter()->setSizes(
+    frame_.Combs->Splitter()->setSizes(
         {std::max(height() - options.FiltersHeight, 100), options.FiltersHeight});
-    weekPage_->Splitter()->SetPanelHeight(options.WeekHeight);
-    layoutPage_->Splitter()->SetPanelHeight(options.LayoutCompareHeight);
+    areas_->Views->Week()->Splitter()->SetPanelHeight(options.WeekHeight);
+    areas_->Views->Layout()->Splitter()->SetPanelHeight(options.LayoutCompareHeight);
     try {
         const UiStateFile& state = workspace_->UiState();
         RestorePlacement(this, state);
-        RestoreColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", state);
-        RestoreColumnWidths(combsPage_->List()->horizontalHeader(), "lvCombs", state);
-        RestoreColumnWidths(combsPage_->Filters()->horizontalHeader(), "lvFilters", state);
+        RestoreColumnWidths(frame_.Draws->List()->horizontalHeader(), "lvDraws", state);
+        RestoreColumnWidths(frame_.Combs->List()->horizontalHeader(), "lvCombs", state);
+        RestoreColumnWidths(frame_.Combs->Filters()->horizontalHeader(), "lvFilters", state);
     } catch (const std::exception& e) {
         router_.ShowError(ActionError("Ошибка загрузки параметров программы!\r\r%s", e.what()));
     }
@@ -228,9 +213,9 @@ void MainWindow::RestoreLayout() {
 UiValues MainWindow::WindowValues() const {
     UiValues values;
     AppendPlacement(this, values);
-    AppendColumnWidths(drawsPage_->List()->horizontalHeader(), "lvDraws", values);
-    AppendColumnWidths(combsPage_->List()->horizontalHeader(), "lvCombs", values);
-    AppendColumnWidths(combsPage_->Filters()->horizontalHeader(), "lvFilters", values);
+    AppendColumnWidths(frame_.Draws->List()->horizontalHeader(), "lvDraws", values);
+    AppendColumnWidths(frame_.Combs->List()->horizontalHeader(), "lvCombs", values);
+    AppendColumnWidths(frame_.Combs->Filters()->horizontalHeader(), "lvFilters", values);
     return values;
 }
 
@@ -238,18 +223,19 @@ bool MainWindow::Initialise() {
     const bool ok = workspace_->Initialise();
     if (ok) {
         setWindowTitle(QString::fromStdString(MainCaption()));
-        working_ = true;
+        frame_.Working = true;
         if (workspace_->Options().SystemsEnabled) workspace_->Systems().RefreshSystems();
         if (workspace_->Options().TabTables) workspace_->Regulars().LoadRegulars();
         if (workspace_->Options().FirstRun) ShowFirstRunDialog();
     }
-    actions_->UpdateAll();
+    frame_.Actions->UpdateAll();
     emit Initialised(ok);
     return ok;
 }
 
 void MainWindow::ShowFirstRunDialog() {
-    FirstRunDialog dialog(QString::fromStdString(HelpMainPage(programDir_, HelpLanguage()).string()), this);
+    FirstRunDialog dialog(QString::fromStdString(HelpMainPage(frame_.ProgramDir, HelpLanguage()).string()),
+                          this);
     dialog.exec();
     if (!dialog.DontShowAgain()) return;
     workspace_->Options().FirstRun = false;
@@ -261,49 +247,31 @@ void MainWindow::ShowFirstRunDialog() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!ConfirmCloseDuringRun()) {
+    if (!areas_->Scenario->ConfirmCloseDuringRun()) {
         event->ignore();
         return;
     }
     // The panel sizes live in the options so that shut-down writes them with the rest.
     TUiOptions& options = workspace_->Options();
     if (!splitter_->sizes().isEmpty()) options.LeftPanelWidth = splitter_->sizes().first();
-    if (combsPage_->Splitter()->sizes().size() > 1)
-        options.FiltersHeight = combsPage_->Splitter()->sizes().last();
-    options.WeekHeight = weekPage_->Splitter()->PanelHeight();
-    options.LayoutCompareHeight = layoutPage_->Splitter()->PanelHeight();
+    if (frame_.Combs->Splitter()->sizes().size() > 1)
+        options.FiltersHeight = frame_.Combs->Splitter()->sizes().last();
+    options.WeekHeight = areas_->Views->Week()->Splitter()->PanelHeight();
+    options.LayoutCompareHeight = areas_->Views->Layout()->Splitter()->PanelHeight();
     event->accept();
 }
 
 void MainWindow::ArchiveRefreshed(bool force) {
-    drawsPage_->Refresh(force);
+    frame_.Draws->Refresh(force);
     UpdateStatusPanels();
-    if (actions_ != nullptr) actions_->UpdateAll();
+    frame_.Actions->UpdateAll();
 }
 
-void MainWindow::RecalcViews() {
-    // Each view recomputes only when what it was built for changed.
-    if (actions_ != nullptr && statsPage_ != nullptr) ComputeStatTable(false);
-    if (actions_ != nullptr && cardPage_ != nullptr) RebuildViews(false);
-    if (actions_ != nullptr && graphsPage_ != nullptr) RebuildGraph(false);
-}
-
-void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
-    const int statsPosition = keepSelection ? statsPage_->Methods()->currentIndex() : 0;
-    const int graphsPosition = keepSelection ? graphsPage_->Methods()->currentIndex() : 0;
-    if (reload) {
-        // Parameter ranges and formulas follow the settings; names and favourites pass
-        // through the names file.
-        TStatList& catalogue = workspace_->Stats().List();
-        workspace_->Stats().SaveNames();
-        catalogue.Rebuild();
-        catalogue.SelectAll();
-        workspace_->Stats().LoadNames();
-    }
-    const TStatList& stats = workspace_->Stats().List();
-    statsPage_->Methods()->Fill(stats.MethodList(false), statsPosition);
-    graphsPage_->Methods()->Fill(stats.MethodList(true), graphsPosition);
-    if (actions_ != nullptr) actions_->UpdateAll();
+void MainWindow::RefreshAll() {
+    ArchiveRefreshed(true);
+    areas_->Combs->CombsRefreshed();
+    areas_->Stakes->StakesRefreshed(true);
+    areas_->Rating->RatingRefreshed();
 }
 
 void MainWindow::UpdateStatusPanels() {

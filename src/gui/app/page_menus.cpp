@@ -2,7 +2,7 @@
 #include <QMenuBar>
 #include <string_view>
 
-#include "gui/app/main_window.h"
+#include "gui/app/window_areas.h"
 
 namespace quorvel::gui {
 
@@ -29,20 +29,21 @@ void MainWindow::AddPageMenus() {
     if (auto* stats = menuBar()->findChild<QMenu*>("mnStats")) {
         stats->addSeparator();
         for (const char* name : {"DrawsGraphDraw", "AnalyzeRepeats", "TotalSumCombs"}) {
-            if (QAction* action = actions_->Find(name)) stats->addAction(action);
+            if (QAction* action = frame_.Actions->Find(name)) stats->addAction(action);
         }
     }
-    AddStakesMenus();
-    InsertMenu(menuBar(), *actions_, tr("Регуляры"),
+    areas_->Stakes->AddMenus();
+    areas_->Rating->AddMenus();
+    InsertMenu(menuBar(), *frame_.Actions, tr("Регуляры"),
                {"TablesAdd", "TablesDel", "-", "TablesStakeAdd", "TablesStakeTest"});
-    InsertMenu(menuBar(), *actions_, tr("Системы"),
+    InsertMenu(menuBar(), *frame_.Actions, tr("Системы"),
                {"SystemsOn", "SystemsRefresh", "SystemsDownload", "SystemsAdd", "SystemsProp", "SystemsDel",
                 "SystemStakeAll", "SystemStakeFilter"});
-    InsertMenu(menuBar(), *actions_, tr("Сценарий"),
+    InsertMenu(menuBar(), *frame_.Actions, tr("Сценарий"),
                {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad", "ScriptClone",
                 "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown", "-", "ScriptRun",
                 "ScriptTest", "ScriptStop", "-", "LogToggle", "LogsDelete"});
-    InsertMenu(menuBar(), *actions_, tr("Вид"),
+    InsertMenu(menuBar(), *frame_.Actions, tr("Вид"),
                {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables", "-", "ColorCard",
                 "ColorCardSequences", "LayoutGradient", "-", "ViewWeekChartMode", "ViewWeekChartType"})
         ->setObjectName("mnView");

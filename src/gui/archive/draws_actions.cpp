@@ -5,20 +5,31 @@
 #include <QUrl>
 
 #include "core/model/text_forms.h"
-#include "gui/app/main_window.h"
+#include "gui/archive/archive_controller.h"
 #include "gui/archive/draw_dialog.h"
 #include "gui/archive/draw_info_window.h"
 #include "gui/archive/draws_page.h"
+#include "gui/widgets/wait_window.h"
 
 namespace quorvel::gui {
 
 namespace {
 
-const char* const DrawsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Файлы тиражей (*.csv)");
+const char* const DrawsFilter = QT_TRANSLATE_NOOP("quorvel::gui::ArchiveController", "Файлы тиражей (*.csv)");
 
 }  // namespace
 
-void MainWindow::CreateArchiveActions() {
+ArchiveController::ArchiveController(Frame& frame) : AreaController(frame) {
+    drawsPage_ = new DrawsPage(workspace_->Archive(), leftTabs_);
+    waitWindow_ = new WaitWindow(window_);
+    workspace_->Download().SetWaitSink(waitWindow_);
+    connect(drawsPage_, &DrawsPage::OffsetEdited, this,
+            [this](int offset) { workspace_->Draws().SetDrawsOffset(offset); });
+    connect(drawsPage_, &DrawsPage::RowActivated, this, [this](int row) { DrawsInfoExecute(row); });
+    connect(drawsPage_, &DrawsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
+}
+
+void ArchiveController::CreateActions() {
     auto always = [] { return true; };
     auto selected = [this] { return drawsPage_->FirstSelectedRow() >= 0; };
     actions_
@@ -44,7 +55,7 @@ void MainWindow::CreateArchiveActions() {
     sorted->setChecked(workspace_->Options().SortedDraws);
 }
 
-void MainWindow::OpenLotoSiteExecute() {
+void ArchiveController::OpenLotoSiteExecute() {
     const std::string page = GamePageAddress(workspace_->Download().Settings().ResultsUrl);
     if (page.empty()) {
         router_.ShowWarning(NoResultsAddressText, WarningCaption::Attention);
@@ -53,28 +64,28 @@ void MainWindow::OpenLotoSiteExecute() {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(page)));
 }
 
-void MainWindow::DrawsAddExecute() {
+void ArchiveController::DrawsAddExecute() {
     DrawDialog dialog(workspace_->Draws().NewDrawTemplate(), true, tr("Введите данные следующего тиража"),
-                      router_, this);
+                      router_, window_);
     if (dialog.exec() == QDialog::Accepted) workspace_->Draws().AddDraw(dialog.Result());
 }
 
-void MainWindow::DrawsEditExecute() {
+void ArchiveController::DrawsEditExecute() {
     const int row = drawsPage_->FirstSelectedRow();
     if (row < 0) return;
     DrawDialog dialog(workspace_->Archive().DrawAtRow(row), true, tr("Введите данные следующего тиража"),
-                      router_, this);
+                      router_, window_);
     if (dialog.exec() == QDialog::Accepted) {
         workspace_->Draws().ReplaceDraw(workspace_->Archive().RowToIndex(row), dialog.Result());
     }
 }
 
-void MainWindow::DrawsDelExecute() {
+void ArchiveController::DrawsDelExecute() {
     if (workspace_->Draws().DeleteDrawsAtRows(drawsPage_->SelectedRows()))
         drawsPage_->List()->clearSelection();
 }
 
-void MainWindow::DrawsInfoExecute(int row) {
+void ArchiveController::DrawsInfoExecute(int row) {
     if (row < 0 || row >= workspace_->Archive().Count()) return;
     const TDraw draw = workspace_->Archive().DrawAtRow(row);
     DrawInfoWindow::MethodRows rows;
@@ -86,18 +97,19 @@ void MainWindow::DrawsInfoExecute(int row) {
         router_.ShowError(e.what());
     }
     DrawInfoWindow window(CombOfDraw(draw), draw, workspace_->Stats().List().Config.MatrixCols,
-                          workspace_->Stats().List().Config.ChannelSize, rows, this);
+                          workspace_->Stats().List().Config.ChannelSize, rows, window_);
     window.exec();
 }
 
-void MainWindow::DrawsImportExecute() {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Импорт из CSV-файла"), {}, tr(DrawsFilter));
+void ArchiveController::DrawsImportExecute() {
+    const QString file =
+        QFileDialog::getOpenFileName(window_, tr("Импорт из CSV-файла"), {}, tr(DrawsFilter));
     if (file.isEmpty()) return;
     workspace_->Draws().ImportDraws(file.toStdString());
 }
 
-void MainWindow::DrawsExportExecute() {
-    QFileDialog dialog(this, tr("Экспорт в CSV-файл"), {}, tr(DrawsFilter));
+void ArchiveController::DrawsExportExecute() {
+    QFileDialog dialog(window_, tr("Экспорт в CSV-файл"), {}, tr(DrawsFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("csv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

@@ -6,8 +6,9 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "gui/app/main_window.h"
+#include <QMainWindow>
 #include "gui/archive/draw_info_window.h"
+#include "gui/combos/combs_controller.h"
 #include "gui/combos/combs_page.h"
 #include "gui/combos/generate_dialog.h"
 
@@ -15,11 +16,16 @@ namespace quorvel::gui {
 
 namespace {
 
-const char* const CombsFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Файлы комбинаций (*.lcv)");
+const char* const CombsFilter =
+    QT_TRANSLATE_NOOP("quorvel::gui::CombsController", "Файлы комбинаций (*.lcv)");
 
 }  // namespace
 
-void MainWindow::CreateCombsActions() {
+CombsController::CombsController(Frame& frame) : AreaController(frame) {
+    combsPage_ = new CombsPage(workspace_->Combs().List(), leftTabs_);
+}
+
+void CombsController::CreateActions() {
     const TCombList& combs = workspace_->Combs().List();
     auto always = [] { return true; };
     auto notEmpty = [&combs] { return combs.CombCount() > 0; };
@@ -85,8 +91,8 @@ void MainWindow::CreateCombsActions() {
     });
 }
 
-void MainWindow::CreateCombsMenu() {
-    auto* menu = new QMenu(tr("Комбинации"), this);
+void CombsController::CreateMenu() {
+    auto* menu = new QMenu(tr("Комбинации"), window_);
     for (const char* name : {"CombsGen", "CombsOpen", "CombsSave", "CombsUndo"})
         menu->addAction(actions_->Find(name));
     menu->addSeparator();
@@ -99,33 +105,33 @@ void MainWindow::CreateCombsMenu() {
         menu->addAction(actions_->Find(name));
     }
     // Before the help menu, which stays last.
-    const QList<QAction*> menus = menuBar()->actions();
-    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
+    const QList<QAction*> menus = window_->menuBar()->actions();
+    window_->menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu);
     combsPage_->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void MainWindow::CombsGenExecute() {
-    GenerateDialog dialog(workspace_->Combs().StoredGenerateParams(), this);
+void CombsController::CombsGenExecute() {
+    GenerateDialog dialog(workspace_->Combs().StoredGenerateParams(), window_);
     if (dialog.exec() != QDialog::Accepted) return;
     if (dialog.SaveAsDefault()) workspace_->Combs().StoreGenerateParams(dialog.Params());
     workspace_->Combs().MakeUndoCopy(true);
     workspace_->Combs().GenerateCombsList(dialog.Params(), true);
 }
 
-void MainWindow::CombsOpenExecute() {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Открыть"), {}, tr(CombsFilter));
+void CombsController::CombsOpenExecute() {
+    const QString file = QFileDialog::getOpenFileName(window_, tr("Открыть"), {}, tr(CombsFilter));
     if (!file.isEmpty()) workspace_->Combs().OpenCombsFile(file.toStdString());
 }
 
-void MainWindow::CombsSaveExecute() {
-    QFileDialog dialog(this, tr("Сохранить"), {}, tr(CombsFilter));
+void CombsController::CombsSaveExecute() {
+    QFileDialog dialog(window_, tr("Сохранить"), {}, tr(CombsFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("lcv");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     workspace_->Combs().SaveCombsFile(dialog.selectedFiles().first().toStdString());
 }
 
-void MainWindow::CombsInfoExecute() {
+void CombsController::CombsInfoExecute() {
     const int row = combsPage_->FirstSelectedRow();
     if (row < 0) return;
     const TComb comb = workspace_->Combs().List().CombAt(row);
@@ -133,11 +139,11 @@ void MainWindow::CombsInfoExecute() {
     const int refIndex = workspace_->Archive().Count() - 1 - workspace_->Archive().Offset();
     DrawInfoWindow window(comb, std::nullopt, workspace_->Stats().List().Config.MatrixCols,
                           workspace_->Stats().List().Config.ChannelSize,
-                          workspace_->Stats().MethodGraphRows(refIndex + 1, comb), this);
+                          workspace_->Stats().MethodGraphRows(refIndex + 1, comb), window_);
     window.exec();
 }
 
-void MainWindow::CombsRefreshed() {
+void CombsController::CombsRefreshed() {
     combsPage_->Refresh();
     UpdateStatusPanels();
     actions_->UpdateAll();

@@ -3,9 +3,10 @@
 #include <QTableView>
 #include <filesystem>
 
-#include "gui/app/main_window.h"
 #include "gui/combos/combs_page.h"
+#include "gui/scenario/scenario_controller.h"
 #include "gui/scenario/scenario_page.h"
+#include "gui/scenario/scenario_run_controller.h"
 #include "gui/scenario/script_line_dialog.h"
 #include "gui/stats/method_combo.h"
 #include "gui/stats/stats_page.h"
@@ -14,7 +15,8 @@ namespace quorvel::gui {
 
 namespace {
 
-const char* const ScenarioFilter = QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Файлы сценариев (*.lsc)");
+const char* const ScenarioFilter =
+    QT_TRANSLATE_NOOP("quorvel::gui::ScenarioController", "Файлы сценариев (*.lsc)");
 
 std::filesystem::path PathOf(const QString& file) {
     return std::filesystem::path(file.toStdU16String());
@@ -22,7 +24,12 @@ std::filesystem::path PathOf(const QString& file) {
 
 }  // namespace
 
-void MainWindow::CreateScenarioActions() {
+ScenarioController::ScenarioController(Frame& frame) : AreaController(frame) {
+    page_ = new ScenarioPage(*workspace_, rightTabs_);
+    scenarioRun_ = new ScenarioRunController(*workspace_, this);
+}
+
+void ScenarioController::CreateActions() {
     auto* page = rightTabs_->findChild<ScenarioPage*>();
     if (page == nullptr) return;
     const TScenario& scenario = workspace_->Script().Scenario();
@@ -41,7 +48,7 @@ void MainWindow::CreateScenarioActions() {
         const FilterStepDefaults stepDefaults{&workspace_->Stats().List(),
                                               statsPage_->Methods()->CurrentEntry(),
                                               statsPage_->WindowLength()->value()};
-        ScriptLineDialog dialog(title, draws, line, stepDefaults, this);
+        ScriptLineDialog dialog(title, draws, line, stepDefaults, window_);
         if (dialog.exec() != QDialog::Accepted) return;
         if (index < 0) {
             page->SelectOnly(workspace_->Script().AppendScriptLine(dialog.Line()));
@@ -52,11 +59,11 @@ void MainWindow::CreateScenarioActions() {
     };
 
     actions_->Add("ScriptOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_J), ready, [this] {
-        const QString file = QFileDialog::getOpenFileName(this, tr("Открыть"), {}, tr(ScenarioFilter));
+        const QString file = QFileDialog::getOpenFileName(window_, tr("Открыть"), {}, tr(ScenarioFilter));
         if (!file.isEmpty()) workspace_->Script().OpenScriptFile(PathOf(file));
     });
     actions_->Add("ScriptSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I), notEmpty, [this] {
-        QFileDialog dialog(this, tr("Сохранить"), {}, tr(ScenarioFilter));
+        QFileDialog dialog(window_, tr("Сохранить"), {}, tr(ScenarioFilter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QString::fromLatin1(ScenarioFileExtension));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -69,7 +76,7 @@ void MainWindow::CreateScenarioActions() {
                   [this, page] { page->SelectOnly(workspace_->Script().AppendScriptLine(std::string())); });
     actions_->Add("ScriptLoad", tr("Добавить сценарий"), {}, ready, [this] {
         const QString file =
-            QFileDialog::getOpenFileName(this, tr("Добавить сценарий"), {}, tr(ScenarioFilter));
+            QFileDialog::getOpenFileName(window_, tr("Добавить сценарий"), {}, tr(ScenarioFilter));
         if (!file.isEmpty()) workspace_->Script().AppendScriptFile(PathOf(file));
     });
     actions_->Add("ScriptClone", tr("Клонировать"), QKeySequence(Qt::CTRL | Qt::Key_K), commandLine,

@@ -6,9 +6,9 @@
 #include <QTableView>
 #include <QUrl>
 
-#include "gui/app/main_window.h"
 #include "gui/app/option_toggle.h"
 #include "gui/combos/combs_page.h"
+#include "gui/scenario/scenario_controller.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/scenario/scenario_run_controller.h"
 #include "gui/stats/method_combo.h"
@@ -16,16 +16,11 @@
 
 namespace quorvel::gui {
 
-bool MainWindow::ScenarioRunning() const {
+bool ScenarioController::ScenarioRunning() const {
     return scenarioRun_ != nullptr && scenarioRun_->IsRunning();
 }
 
-ScenarioPage* MainWindow::ScenarioTab() const {
-    return rightTabs_ != nullptr ? rightTabs_->findChild<ScenarioPage*>() : nullptr;
-}
-
-void MainWindow::CreateScenarioRunActions() {
-    scenarioRun_ = new ScenarioRunController(*workspace_, this);
+void ScenarioController::CreateRunActions() {
     auto idle = [this] { return working_ && !ScenarioRunning(); };
     auto runnable = [this, idle] {
         return idle() && !workspace_->Script().Scenario().Empty() && workspace_->Archive().Count() > 0;
@@ -52,28 +47,17 @@ void MainWindow::CreateScenarioRunActions() {
                   [this] { workspace_->Script().DeleteScenarioLogs(); });
     for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"})
         ScenarioTab()->List()->addAction(actions_->Find(name));
-    connect(scenarioRun_, &ScenarioRunController::StatusTick, this, &MainWindow::ShowScenarioRunStatus);
-    connect(scenarioRun_, &ScenarioRunController::Finished, this, &MainWindow::ScenarioRunFinished);
+    connect(scenarioRun_, &ScenarioRunController::StatusTick, this,
+            &ScenarioController::ShowScenarioRunStatus);
+    connect(scenarioRun_, &ScenarioRunController::Finished, this, &ScenarioController::ScenarioRunFinished);
 }
 
-std::optional<int> MainWindow::AskTestCount(int most) {
-    QInputDialog dialog(this);
-    dialog.setWindowTitle(tr("Количество тестов"));
-    dialog.setLabelText(tr("Укажите количество тестов:"));
-    dialog.setInputMode(QInputDialog::IntInput);
-    dialog.setIntRange(1, most);
-    dialog.setIntValue(std::min(10, most));
-    dialog.setToolTip(tr("Укажите количество последних тиражей, на которых будет производится тестирование"));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.intValue();
-}
-
-void MainWindow::ScriptRunExecute(bool test) {
+void ScenarioController::ScriptRunExecute(bool test) {
     int tests = 0;
     if (test) {
         const int most = workspace_->Archive().Count() - 1;
         if (most < 1) return;
-        const std::optional<int> answer = askTestCount_ ? askTestCount_(most) : AskTestCount(most);
+        const std::optional<int> answer = AskTestCount(most);
         if (!answer || *answer < 1 || *answer > most) return;
         tests = *answer;
     }
@@ -110,22 +94,19 @@ void MainWindow::ScriptRunExecute(bool test) {
     ShowScenarioRunStatus();
 }
 
-void MainWindow::ShowScenarioRunStatus() {
+void ScenarioController::ShowScenarioRunStatus() {
     const ScenarioRunStatus* status = scenarioRun_->Status();
     if (status == nullptr) return;
     ScenarioTab()->ShowRunStatus(status->Cycle, status->Line, status->StakesMade,
                                  QString::fromStdString(status->Text()));
 }
 
-void MainWindow::ScenarioRunFinished() {
+void ScenarioController::ScenarioRunFinished() {
     leftTabs_->setEnabled(true);
     statsPage_->setEnabled(true);
     ScenarioTab()->List()->setEnabled(true);
     // Everything the run changed is shown now, in one go.
-    ArchiveRefreshed(true);
-    CombsRefreshed();
-    StakesRefreshed(true);
-    RatingRefreshed();
+    frame_.RefreshAll();
     statsPage_->Methods()->setCurrentIndex(
         statsPage_->Methods()->findData(workspace_->Stats().Table().Entry));
     statsPage_->WindowLength()->setValue(workspace_->Options().DrawsStatLen);
@@ -133,7 +114,7 @@ void MainWindow::ScenarioRunFinished() {
     actions_->UpdateAll();
 }
 
-bool MainWindow::ConfirmCloseDuringRun() {
+bool ScenarioController::ConfirmCloseDuringRun() {
     if (!ScenarioRunning()) return true;
     if (!router_.AskYesNo(tr("Остановить выполнение сценария?").toStdString())) return false;
     scenarioRun_->RequestStop();

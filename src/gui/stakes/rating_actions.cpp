@@ -4,8 +4,12 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "gui/app/main_window.h"
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include "gui/app/menu_entries.h"
 #include "gui/scenario/scenario_page.h"
+#include "gui/stakes/rating_controller.h"
 #include "gui/stakes/stakes_chart.h"
 #include "gui/stakes/stakes_pages.h"
 
@@ -14,14 +18,18 @@ namespace quorvel::gui {
 namespace {
 
 const char* const EffModeCaptions[RatingEffModeCount] = {
-    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Ожидаемые значения совпадений"),
-    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Абсолютные значения эффективности"),
-    QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Относительные значения эффективности"),
+    QT_TRANSLATE_NOOP("quorvel::gui::RatingController", "Ожидаемые значения совпадений"),
+    QT_TRANSLATE_NOOP("quorvel::gui::RatingController", "Абсолютные значения эффективности"),
+    QT_TRANSLATE_NOOP("quorvel::gui::RatingController", "Относительные значения эффективности"),
 };
 
 }  // namespace
 
-void MainWindow::CreateRatingActions() {
+RatingController::RatingController(Frame& frame) : AreaController(frame) {
+    page_ = new RatingPage(*workspace_, rightTabs_);
+}
+
+void RatingController::CreateActions() {
     StakesFile& stakes = workspace_->Stakes().File();
     auto rowsSelected = [this] { return working_ && !RatingTab()->SelectedRows().empty(); };
     auto stakesAndRows = [&stakes, rowsSelected] {
@@ -43,7 +51,7 @@ void MainWindow::CreateRatingActions() {
     // Each graph window is titled with its action's hint.
     auto stakesGraph = [this](const char* name, bool profit) {
         if (auto chart = workspace_->Stakes().RatingStakesGraph(RatingTab()->SelectedRows(), profit))
-            ShowStakesChart(*chart, actions_->Find(name)->statusTip(), &workspace_->UiState(), this);
+            ShowStakesChart(*chart, actions_->Find(name)->statusTip(), &workspace_->UiState(), window_);
     };
     actions_
         ->Add("StakesGraphOverlap", tr("График совпадений ставок"), QKeySequence(Qt::CTRL | Qt::Key_F6),
@@ -58,7 +66,7 @@ void MainWindow::CreateRatingActions() {
               [this] {
                   if (auto chart = workspace_->Stakes().RatingsMatchGraph(RatingTab()->SelectedRows())) {
                       ShowStakesChart(*chart, actions_->Find("RatingsGraphOverlap")->statusTip(),
-                                      &workspace_->UiState(), this);
+                                      &workspace_->UiState(), window_);
                   }
               })
         ->setStatusTip(tr("График количества совпадений для выделенных строк рейтинга"));
@@ -90,10 +98,10 @@ void MainWindow::CreateRatingActions() {
     });
 }
 
-void MainWindow::RatingsExportExecute() {
-    QString file = std::exchange(exportFile_, QString());
+void RatingController::RatingsExportExecute() {
+    QString file = std::exchange(frame_.ExportFile, QString());
     if (file.isEmpty()) {
-        file = QFileDialog::getSaveFileName(this, tr("Экспорт рейтинга в CSV-файл"), {},
+        file = QFileDialog::getSaveFileName(window_, tr("Экспорт рейтинга в CSV-файл"), {},
                                             tr("CSV-файлы (*.csv)"));
         if (file.isEmpty()) return;
     }
@@ -101,9 +109,38 @@ void MainWindow::RatingsExportExecute() {
     workspace_->Stakes().ExportRating(std::filesystem::path(file.toStdU16String()));
 }
 
-void MainWindow::RatingsToScriptExecute() {
+void RatingController::RatingsToScriptExecute() {
     if (workspace_->Stakes().RatingsToScript(RatingTab()->SelectedRows()) == 0) return;
     if (auto* scenario = rightTabs_->findChild<ScenarioPage*>()) rightTabs_->setCurrentWidget(scenario);
+}
+
+void RatingController::RatingRefreshed() {
+    RatingTab()->Refresh();
+    UpdateStatusPanels();
+    actions_->UpdateAll();
+}
+
+void RatingController::ApplyOptions() {
+    const int chosen = workspace_->Options().RatingsEffMode;
+    for (int mode = 0; mode < RatingEffModeCount; ++mode)
+        actions_->Find(QString("RatingsEffMode%1").arg(mode))->setChecked(mode == chosen);
+}
+
+void RatingController::AddMenus() {
+    static const MenuEntries entries = {
+        "RatingsRefresh",      nullptr, "StakesGraphOverlap", "StakesGraphProfits",
+        "RatingsGraphOverlap", nullptr, "RatingsToScript",    "RatingsExport",
+        "RatingsXlsExport"};
+    QMenu* rating = InsertBarMenu(window_->menuBar(), tr("Рейтинг"));
+    AddEntries(rating, *actions_, entries);
+    rating->addSeparator();
+    QMenu* effModes = rating->addMenu(tr("Эффективность (столбцы E0..n)"));
+    effModes->setObjectName("mnRatingsEffMode");
+    for (int mode = 0; mode < RatingEffModeCount; ++mode)
+        effModes->addAction(actions_->Find(QString("RatingsEffMode%1").arg(mode)));
+    AddEntries(RatingTab()->List(), *actions_, entries);
+    AddEntries(RatingTab()->List(), *actions_, {nullptr});
+    RatingTab()->List()->addAction(effModes->menuAction());
 }
 
 }  // namespace quorvel::gui

@@ -3,20 +3,20 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "gui/app/main_window.h"
 #include "gui/app/option_toggle.h"
 #include "gui/combos/combs_page.h"
 #include "gui/stakes/regular_dialog.h"
+#include "gui/stakes/regulars_controller.h"
 #include "gui/stakes/regulars_page.h"
 #include "gui/stakes/stake_dialog.h"
 
 namespace quorvel::gui {
 
-RegularsPage* MainWindow::RegularsTab() const {
-    return rightTabs_ != nullptr ? rightTabs_->findChild<RegularsPage*>() : nullptr;
+RegularsController::RegularsController(Frame& frame) : AreaController(frame) {
+    page_ = new RegularsPage(*workspace_, rightTabs_);
 }
 
-void MainWindow::CreateRegularsActions() {
+void RegularsController::CreateActions() {
     RegularsPage* page = RegularsTab();
     if (page == nullptr) return;
     auto shown = [this] { return working_ && workspace_->Options().TabTables; };
@@ -56,7 +56,7 @@ void MainWindow::CreateRegularsActions() {
     connect(page, &RegularsPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
 }
 
-void MainWindow::ShowRegulars(bool shown, bool load) {
+void RegularsController::ShowRegulars(bool shown, bool load) {
     RegularsPage* page = RegularsTab();
     if (page == nullptr) return;
     const int tab = rightTabs_->indexOf(page);
@@ -71,7 +71,7 @@ void MainWindow::ShowRegulars(bool shown, bool load) {
     }
 }
 
-void MainWindow::RegularAddExecute() {
+void RegularsController::RegularAddExecute() {
     std::vector<int> rows = combsPage_->SelectedRows();
     std::sort(rows.begin(), rows.end());
     std::vector<TComb> chosen;
@@ -79,26 +79,26 @@ void MainWindow::RegularAddExecute() {
         if (row >= 0 && row < workspace_->Combs().List().CombCount())
             chosen.push_back(workspace_->Combs().List().CombAt(row));
     }
-    RegularDialog dialog(workspace_->Regulars().List(), chosen, this);
+    RegularDialog dialog(workspace_->Regulars().List(), chosen, window_);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->Regulars().AddRegulars(dialog.Draft(), rows);
 }
 
-void MainWindow::RegularStakeExecute() {
+void RegularsController::RegularStakeExecute() {
     const std::vector<int> rows = RegularsTab()->SelectedRows();
     if (rows.empty()) return;
     // The regular itself moves on only when the stake is made.
     const auto plan = workspace_->Regulars().PrepareRegularStake(rows.front());
     if (!plan) return;
-    StakeDialog dialog(plan->Stake, this);
+    StakeDialog dialog(plan->Stake, window_);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->Regulars().CommitRegularStake(*plan, dialog.Stake(), dialog.Draws());
 }
 
-void MainWindow::RegularsTestExecute() {
+void RegularsController::RegularsTestExecute() {
     const int most = workspace_->Archive().Count() - 1;
     if (most < 1) return;
-    const std::optional<int> answer = askTestCount_ ? askTestCount_(most) : AskTestCount(most);
+    const std::optional<int> answer = AskTestCount(most);
     if (!answer || *answer < 1 || *answer > most) return;
     // Every offset of the test would otherwise redraw every view.
     workspace_->SuspendViewUpdates(true);
@@ -111,7 +111,7 @@ void MainWindow::RegularsTestExecute() {
     workspace_->Draws().RecalcViews();
 }
 
-void MainWindow::RegularsRefreshed() {
+void RegularsController::RegularsRefreshed() {
     if (RegularsTab() != nullptr) RegularsTab()->Refresh();
     if (actions_ != nullptr) actions_->UpdateAll();
 }

@@ -3,12 +3,12 @@
 #include <QTableView>
 
 #include "core/model/text_forms.h"
-#include "gui/app/main_window.h"
 #include "gui/combos/combs_page.h"
 #include "gui/stakes/multi_stake_dialog.h"
 #include "gui/stakes/stake_dialog.h"
 #include "gui/stakes/stake_filter_dialog.h"
 #include "gui/stakes/stakes_chart.h"
+#include "gui/stakes/stakes_controller.h"
 #include "gui/stakes/stakes_pages.h"
 
 namespace quorvel::gui {
@@ -39,15 +39,11 @@ private:
 
 }  // namespace
 
-StakesPage* MainWindow::StakesTab() const {
-    return rightTabs_ != nullptr ? rightTabs_->findChild<StakesPage*>() : nullptr;
+StakesController::StakesController(Frame& frame) : AreaController(frame) {
+    page_ = new StakesPage(workspace_->Stakes().File(), rightTabs_);
 }
 
-RatingPage* MainWindow::RatingTab() const {
-    return rightTabs_ != nullptr ? rightTabs_->findChild<RatingPage*>() : nullptr;
-}
-
-void MainWindow::CreateStakesActions() {
+void StakesController::CreateActions() {
     StakesFile& stakes = workspace_->Stakes().File();
     const TCombList& combs = workspace_->Combs().List();
     auto fileOpen = [&stakes] { return stakes.IsOpen(); };
@@ -95,7 +91,7 @@ void MainWindow::CreateStakesActions() {
         "StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), notEmpty, [this] {
             if (auto chart = workspace_->Stakes().StakesProfitGraph()) {
                 ShowStakesChart(*chart, actions_->Find("StakesGraphDraws")->statusTip(),
-                                &workspace_->UiState(), this);
+                                &workspace_->UiState(), window_);
             }
         });
     graph->setStatusTip(tr("График суммарного профита ставок по тиражам"));
@@ -104,8 +100,7 @@ void MainWindow::CreateStakesActions() {
     actions_->Add(
         "LogStakesDelete", tr("Удалить журналы ставок"), {}, [] { return true; },
         [this] { workspace_->Stakes().DeleteStakeLogs(); });
-    CreateStakesOptionActions();
-    CreateRatingActions();
+    CreateOptionActions();
 
     // Ctrl+Delete also deletes combinations and scenario lines: each list keeps its own.
     actions_->Find("StakeDel")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -123,38 +118,32 @@ void MainWindow::CreateStakesActions() {
     });
 }
 
-void MainWindow::StakeAddExecute(int combRow) {
+void StakesController::StakeAddExecute(int combRow) {
     TStakeRecord stake = workspace_->Stakes().NewManualStake();
     if (combRow >= 0 && combRow < workspace_->Combs().List().CombCount())
         stake.Values = CombToStakeComb(workspace_->Combs().List().CombAt(combRow));
-    StakeDialog dialog(stake, this);
+    StakeDialog dialog(stake, window_);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->Stakes().AddStake(dialog.Stake(), dialog.Draws());
 }
 
-bool MainWindow::StakeAddManyExecute(const std::vector<TComb>& combs) {
+bool StakesController::StakeAddManyExecute(const std::vector<TComb>& combs) {
     const TStakeRecord stake = workspace_->Stakes().NewManualStake();
-    MultiStakeDialog dialog(stake.DrawNumber, QString::fromStdString(stake.Comment.Text()), this);
+    MultiStakeDialog dialog(stake.DrawNumber, QString::fromStdString(stake.Comment.Text()), window_);
     if (dialog.exec() != QDialog::Accepted) return false;
     return workspace_->Stakes().AddStakesForCombs(combs, dialog.DrawNumber(), dialog.Draws(),
                                                   dialog.Comment().toStdString());
 }
 
-void MainWindow::StakeFilterExecute() {
-    StakeFilterDialog dialog(this);
+void StakesController::StakeFilterExecute() {
+    StakeFilterDialog dialog(window_);
     if (dialog.exec() != QDialog::Accepted) return;
     workspace_->Stakes().DeleteStakesWhere(dialog.Condition(), dialog.Matches());
 }
 
-void MainWindow::StakesRefreshed(bool moveToEnd) {
-    if (StakesTab() != nullptr) StakesTab()->Refresh(moveToEnd);
-    if (panels_[4] != nullptr) UpdateStatusPanels();
-    if (actions_ != nullptr) actions_->UpdateAll();
-}
-
-void MainWindow::RatingRefreshed() {
-    if (RatingTab() != nullptr) RatingTab()->Refresh();
-    if (panels_[5] != nullptr) UpdateStatusPanels();
+void StakesController::StakesRefreshed(bool moveToEnd) {
+    StakesTab()->Refresh(moveToEnd);
+    UpdateStatusPanels();
     if (actions_ != nullptr) actions_->UpdateAll();
 }
 

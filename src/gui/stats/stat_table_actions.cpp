@@ -3,13 +3,13 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "gui/app/main_window.h"
 #include "gui/stats/method_combo.h"
+#include "gui/stats/stats_controller.h"
 #include "gui/stats/stats_page.h"
 
 namespace quorvel::gui {
 
-void MainWindow::CreateStatTableActions() {
+void StatsController::CreateTableActions() {
     auto canFilter = [this] {
         return workspace_->Combs().List().CombCount() > 0 && !statsPage_->SelectedRows().empty();
     };
@@ -66,8 +66,8 @@ void MainWindow::CreateStatTableActions() {
             [this] { actions_->UpdateAll(); });
 }
 
-void MainWindow::AddStatTableMenuEntries() {
-    auto* menu = menuBar()->findChild<QMenu*>("mnStats");
+void StatsController::AddTableMenuEntries() {
+    auto* menu = window_->menuBar()->findChild<QMenu*>("mnStats");
     if (menu == nullptr) return;
     menu->addSeparator();
     for (const char* name :
@@ -77,14 +77,14 @@ void MainWindow::AddStatTableMenuEntries() {
     }
 }
 
-void MainWindow::ComputeStatTable(bool forced) {
+void StatsController::ComputeStatTable(bool forced) {
     workspace_->Stats().Table().Entry = statsPage_->Methods()->CurrentEntry();
     if (workspace_->Stats().ComputeTable(forced))
         statsPage_->ShowTable(workspace_->Options().PrefetchsEnabled);
     actions_->UpdateAll();
 }
 
-void MainWindow::TogglePrefetch() {
+void StatsController::TogglePrefetch() {
     TUiOptions& options = workspace_->Options();
     options.PrefetchsEnabled = !options.PrefetchsEnabled;
     actions_->Find("DrawsStatePrefetchsEnabled")->setChecked(options.PrefetchsEnabled);
@@ -97,7 +97,7 @@ void MainWindow::TogglePrefetch() {
     ComputeStatTable(true);
 }
 
-void MainWindow::ToggleTotalLine() {
+void StatsController::ToggleTotalLine() {
     TUiOptions& options = workspace_->Options();
     options.ShowTotalLine = !options.ShowTotalLine;
     actions_->Find("DrawsStatShowTotalLine")->setChecked(options.ShowTotalLine);

@@ -3,10 +3,10 @@
 #include <QToolBar>
 #include <filesystem>
 
-#include "gui/app/main_window.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/stakes/multi_stake_dialog.h"
 #include "gui/systems/system_dialog.h"
+#include "gui/systems/systems_controller.h"
 #include "gui/systems/systems_page.h"
 
 namespace quorvel::gui {
@@ -21,11 +21,11 @@ std::filesystem::path PathOf(const QString& file) {
 
 }  // namespace
 
-SystemsPage* MainWindow::SystemsTab() const {
-    return rightTabs_ != nullptr ? rightTabs_->findChild<SystemsPage*>() : nullptr;
+SystemsController::SystemsController(Frame& frame) : AreaController(frame) {
+    page_ = new SystemsPage(*workspace_, rightTabs_);
 }
 
-void MainWindow::CreateSystemsActions() {
+void SystemsController::CreateActions() {
     SystemsPage* page = SystemsTab();
     if (page == nullptr) return;
     auto shown = [this] { return working_ && workspace_->Options().SystemsEnabled; };
@@ -89,7 +89,7 @@ void MainWindow::CreateSystemsActions() {
     }
 }
 
-void MainWindow::ShowSystems(bool shown, bool load) {
+void SystemsController::ShowSystems(bool shown, bool load) {
     SystemsPage* page = SystemsTab();
     if (page == nullptr) return;
     const int tab = rightTabs_->indexOf(page);
@@ -106,7 +106,7 @@ void MainWindow::ShowSystems(bool shown, bool load) {
     }
 }
 
-void MainWindow::ToggleSystemsExecute() {
+void SystemsController::ToggleSystemsExecute() {
     TUiOptions& options = workspace_->Options();
     options.SystemsEnabled = !options.SystemsEnabled;
     try {
@@ -117,15 +117,15 @@ void MainWindow::ToggleSystemsExecute() {
     ShowSystems(options.SystemsEnabled, true);
 }
 
-void MainWindow::SystemsRefreshed() {
+void SystemsController::SystemsRefreshed() {
     if (SystemsTab() != nullptr) SystemsTab()->Refresh();
     if (actions_ != nullptr) actions_->UpdateAll();
 }
 
-void MainWindow::SystemStakeExecute(bool filtered) {
+void SystemsController::SystemStakeExecute(bool filtered) {
     auto plan = workspace_->Systems().PrepareSystemStakes(filtered);
     if (!plan) return;
-    MultiStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), this);
+    MultiStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), window_);
     if (dialog.exec() != QDialog::Accepted) return;
     plan->DrawNumber = dialog.DrawNumber();
     plan->Draws = dialog.Draws();
@@ -133,7 +133,7 @@ void MainWindow::SystemStakeExecute(bool filtered) {
     workspace_->Systems().AddSystemStakes(*plan);
 }
 
-void MainWindow::SystemEditExecute(bool isNew) {
+void SystemsController::SystemEditExecute(bool isNew) {
     TSystemData system;
     std::optional<TSystemInfo> current;
     if (!isNew) {
@@ -142,7 +142,7 @@ void MainWindow::SystemEditExecute(bool isNew) {
         system.Info = *current;
         system.CombsText = ReadSystemCombsText(*current);
     }
-    SystemDialog dialog(system, isNew || current->IsOwn(), this);
+    SystemDialog dialog(system, isNew || current->IsOwn(), window_);
     // A failed save (or a replacement the user declined) leaves the entries to try again.
     while (dialog.exec() == QDialog::Accepted) {
         if (isNew ? workspace_->Systems().AddSystem(dialog.Data())
@@ -151,9 +151,9 @@ void MainWindow::SystemEditExecute(bool isNew) {
     }
 }
 
-void MainWindow::SystemsImportExecute() {
+void SystemsController::SystemsImportExecute() {
     const QString file =
-        QFileDialog::getOpenFileName(this, tr("Загрузить"), {}, tr("Файлы систем (*.dat);;Все файлы (*)"));
+        QFileDialog::getOpenFileName(window_, tr("Загрузить"), {}, tr("Файлы систем (*.dat);;Все файлы (*)"));
     if (!file.isEmpty()) workspace_->Systems().ImportSystemFile(PathOf(file));
 }
 

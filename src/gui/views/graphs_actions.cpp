@@ -8,9 +8,9 @@
 #include "core/stats/custom_stat.h"
 #include "core/views/graph_series.h"
 #include "core/views/sum_distribution.h"
-#include "gui/app/main_window.h"
 #include "gui/stats/method_combo.h"
 #include "gui/views/card_page.h"
+#include "gui/views/graphs_controller.h"
 #include "gui/views/graphs_page.h"
 #include "gui/views/repeats_window.h"
 #include "gui/widgets/chart_window.h"
@@ -35,7 +35,11 @@ void FillChartWindow(ChartWindow& window, const std::vector<TViewSeries>& series
 
 }  // namespace
 
-void MainWindow::CreateGraphsActions() {
+GraphsController::GraphsController(Frame& frame) : AreaController(frame) {
+    graphsPage_ = new GraphsPage(rightTabs_);
+}
+
+void GraphsController::CreateActions() {
     auto canDraw = [this] {
         return !workspace_->Archive().Empty() && graphsPage_->Methods()->CurrentEntry() >= 0;
     };
@@ -61,7 +65,7 @@ void MainWindow::CreateGraphsActions() {
     connect(graphsPage_->Methods(), &MethodCombo::EntryChanged, this, redraw);
 }
 
-void MainWindow::RebuildGraph(bool force) {
+void GraphsController::RebuildGraph(bool force) {
     if (actions_ == nullptr || !GraphsShown(rightTabs_, graphsPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const int length = workspace_->Options().DrawsGraphLen;
@@ -83,13 +87,13 @@ void MainWindow::RebuildGraph(bool force) {
     }
 }
 
-void MainWindow::TotalSumCombsExecute() {
+void GraphsController::TotalSumCombsExecute() {
     std::vector<TViewSeries> series;
     {
         BusyScope busy(workspace_->Busy(), router_, "Идет сбор статистики....");
         series = SumDistributionSeries(ComputeSumDistribution(workspace_->Archive().Draws()));
     }
-    auto* window = new ChartWindow(&workspace_->UiState(), this);
+    auto* window = new ChartWindow(&workspace_->UiState(), window_);
     window->setObjectName("TotalSumCombsChart");
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
@@ -98,12 +102,12 @@ void MainWindow::TotalSumCombsExecute() {
     window->show();
 }
 
-void MainWindow::AnalyzeRepeatsExecute() {
+void GraphsController::AnalyzeRepeatsExecute() {
     auto analyze = [this](int length, int deep) {
         BusyScope busy(workspace_->Busy(), router_, "Идет сбор статистики....");
         return AnalyzeRepeats(workspace_->Archive().Draws(), length, deep);
     };
-    auto* window = new RepeatsWindow(analyze, &workspace_->UiState(), &router_, this);
+    auto* window = new RepeatsWindow(analyze, &workspace_->UiState(), &router_, window_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->show();

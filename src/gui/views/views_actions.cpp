@@ -6,9 +6,9 @@
 
 #include "core/app/busy.h"
 #include "core/combos/filter_pass.h"
-#include "gui/app/main_window.h"
 #include "gui/views/card_page.h"
 #include "gui/views/layout_page.h"
+#include "gui/views/views_controller.h"
 #include "gui/views/week_page.h"
 
 namespace quorvel::gui {
@@ -38,7 +38,14 @@ void WriteOption(Workspace& workspace, UiHost& host, const char* key, bool value
 
 }  // namespace
 
-void MainWindow::CreateViewsActions() {
+ViewsController::ViewsController(Frame& frame, GraphsController& graphs)
+    : AreaController(frame), graphs_(graphs) {
+    cardPage_ = new CardPage(rightTabs_);
+    layoutPage_ = new LayoutPage(rightTabs_);
+    weekPage_ = new WeekPage(rightTabs_);
+}
+
+void ViewsController::CreateActions() {
     auto canFilter = [this](QWidget* page) {
         return workspace_->Combs().List().CombCount() > 0 && TabShown(rightTabs_, page);
     };
@@ -148,14 +155,14 @@ void MainWindow::CreateViewsActions() {
     CreateViewOptionActions();
 }
 
-void MainWindow::RebuildViews(bool force) {
+void ViewsController::RebuildViews(bool force) {
     RebuildCard(force);
     RebuildLayout(force);
     RebuildLayoutCompare(force);
     RebuildWeek(force);
 }
 
-void MainWindow::RebuildCard(bool force) {
+void ViewsController::RebuildCard(bool force) {
     if (!TabShown(rightTabs_, cardPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const auto& options = workspace_->Options();
@@ -165,7 +172,7 @@ void MainWindow::RebuildCard(bool force) {
     cardPage_->Rebuild(archive.Draws());
 }
 
-void MainWindow::RebuildLayout(bool force) {
+void ViewsController::RebuildLayout(bool force) {
     if (!TabShown(rightTabs_, layoutPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const int length = workspace_->Options().LayoutLen;
@@ -177,7 +184,7 @@ void MainWindow::RebuildLayout(bool force) {
                           workspace_->Options().LayoutGradient);
 }
 
-void MainWindow::RebuildLayoutCompare(bool force) {
+void ViewsController::RebuildLayoutCompare(bool force) {
     if (!TabShown(rightTabs_, layoutPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     if (!TakeRebuild(layoutCompareStamp_, {archive.Count(), archive.Offset(), -1, -1}, force)) return;
@@ -189,7 +196,7 @@ void MainWindow::RebuildLayoutCompare(bool force) {
     }
 }
 
-void MainWindow::RebuildWeek(bool force) {
+void ViewsController::RebuildWeek(bool force) {
     if (!TabShown(rightTabs_, weekPage_)) return;
     const DrawArchive& archive = workspace_->Archive();
     const int length = workspace_->Options().WeekLen;
@@ -202,7 +209,7 @@ void MainWindow::RebuildWeek(bool force) {
     DrawWeekChart();
 }
 
-void MainWindow::DrawWeekChart() {
+void ViewsController::DrawWeekChart() {
     if (weekPage_ == nullptr) return;
     weekPage_->DrawChart(workspace_->Options().WeekChartMode == 1, workspace_->Options().WeekChartType);
 }

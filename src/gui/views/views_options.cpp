@@ -3,12 +3,12 @@
 #include <QTableView>
 #include <functional>
 
-#include "gui/app/main_window.h"
 #include "gui/app/option_toggle.h"
 #include "gui/archive/draws_page.h"
 #include "gui/views/card_page.h"
 #include "gui/views/graphs_page.h"
 #include "gui/views/layout_page.h"
+#include "gui/views/views_controller.h"
 #include "gui/views/week_page.h"
 
 namespace quorvel::gui {
@@ -24,26 +24,26 @@ struct ViewOption {
 };
 
 const ViewOption TabOptions[] = {
-    {"TabGraps", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Вкладка \"Графики\""), "TabGraphs",
+    {"TabGraps", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Вкладка \"Графики\""), "TabGraphs",
      &TUiOptions::TabGraphs},
-    {"TabCard", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Вкладка \"Карта\""), "TabCard",
+    {"TabCard", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Вкладка \"Карта\""), "TabCard",
      &TUiOptions::TabCard},
-    {"TabLayout", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Вкладка \"Схема\""), "TabLayout",
+    {"TabLayout", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Вкладка \"Схема\""), "TabLayout",
      &TUiOptions::TabLayout},
-    {"TabWeek", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Вкладка \"Неделя\""), "TabWeek",
+    {"TabWeek", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Вкладка \"Неделя\""), "TabWeek",
      &TUiOptions::TabWeek},
 };
 
 const ViewOption CardColorOptions[] = {
-    {"ColorCard", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Выделять каналы в карте тиражей"),
+    {"ColorCard", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Выделять каналы в карте тиражей"),
      "ColorCard", &TUiOptions::ColorCard},
     {"ColorCardSequences",
-     QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Выделять последовательности в карте тиражей"),
+     QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Выделять последовательности в карте тиражей"),
      "ColorCardSequences", &TUiOptions::ColorCardSequences},
 };
 
 const ViewOption LayoutGradientOption = {
-    "LayoutGradient", QT_TRANSLATE_NOOP("quorvel::gui::MainWindow", "Градиентная раскраска схемы"),
+    "LayoutGradient", QT_TRANSLATE_NOOP("quorvel::gui::ViewsController", "Градиентная раскраска схемы"),
     "LayoutGradient", &TUiOptions::LayoutGradient};
 
 bool TabShown(const QTabWidget* tabs, QWidget* page) {
@@ -52,7 +52,7 @@ bool TabShown(const QTabWidget* tabs, QWidget* page) {
 
 }  // namespace
 
-void MainWindow::CreateViewOptionActions() {
+void ViewsController::CreateViewOptionActions() {
     // What each tab computes when it is shown again: only what went stale while it was hidden.
     const std::function<void()> builds[] = {
         [this] { RebuildGraph(false); },
@@ -118,7 +118,7 @@ void MainWindow::CreateViewOptionActions() {
     });
 }
 
-void MainWindow::ApplyViewOptions() {
+void ViewsController::ApplyViewOptions() {
     const TUiOptions& options = workspace_->Options();
     for (const ViewOption& option : TabOptions)
         actions_->Find(option.Name)->setChecked(options.*option.Flag);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gui/app/area_controller.h"
+
+namespace quorvel::gui {
+
+class ScenarioPage;
+class ScenarioRunController;
+
+// The scenario tab: editing the lines, and the run and test on a worker thread with their
+// status and log.
+class ScenarioController : public AreaController {
+    Q_OBJECT
+
+public:
+    explicit ScenarioController(Frame& frame);
+
+    ScenarioPage* Page() const { return page_; }
+    ScenarioRunController* Run() const { return scenarioRun_; }
+    void CreateActions();
+    void CreateRunActions();
+    bool ScenarioRunning() const;
+    // Closing during a run asks to stop it and waits for it; false keeps the window open.
+    bool ConfirmCloseDuringRun();
+    // Tests see the finished log and seed "RAND" here.
+    void SetLogViewer(std::function<void(const QString& file)> viewer) { logViewer_ = std::move(viewer); }
+    void SetSeed(std::optional<uint32_t> seed) { scenarioSeed_ = seed; }
+
+private:
+    void ScriptRunExecute(bool test);
+    void ShowScenarioRunStatus();
+    void ScenarioRunFinished();
+    ScenarioPage* ScenarioTab() const { return page_; }
+
+    ScenarioPage* page_ = nullptr;
+    ScenarioRunController* scenarioRun_ = nullptr;
+    std::function<void(const QString&)> logViewer_;
+    std::optional<uint32_t> scenarioSeed_;
+};
+
+}  // namespace quorvel::gui
