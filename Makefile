@@ -78,8 +78,14 @@ run: build
 	@test -s $(DATA_DIR)/Quorvel_3r10.ldr || $(BUILD_DIR)/quorvel --data-dir $(DATA_DIR) import samples/cash3.csv
 	$(BUILD_DIR)/Quorvel_3r10 --data-dir $(DATA_DIR)
 
+# Every benchmark, three times each; the medians are what to read and compare
+# (scripts/bench-compare runs two builds side by side). BENCH_ARGS narrows or changes a run,
+# e.g. BENCH_ARGS=--benchmark_filter=StatTable.
+BENCH_FLAGS = --benchmark_min_time=0.05 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+BENCH_ARGS ?=
 bench: build
-	$(BUILD_DIR)/bench/quorvel_bench
+	$(BUILD_DIR)/bench/quorvel_bench $(BENCH_FLAGS) $(BENCH_ARGS)
+	@test ! -x $(BUILD_DIR)/bench/quorvel_gui_bench || $(BUILD_DIR)/bench/quorvel_gui_bench $(BENCH_FLAGS) $(BENCH_ARGS)
 
 # Installs both programs, their language modules, help and systems, launchers and a desktop entry.
 install: build
