@@ -174,7 +174,7 @@ TEST_F(DifferencesFamily, MatchesTakeTheCombinationInItsOwnOrder) {
     };
     for (const Case& c : cases) {
         auto stat = Create(c.Code);
-        EXPECT_EQ(stat->Matches({c.Selected}, -1, c.Comb, true, false), c.Matches)
+        EXPECT_EQ(stat->Matches(TStatDrawArray{c.Selected}, -1, c.Comb, true, false), c.Matches)
             << c.Code << " " << int(c.Comb.Values[0]) << int(c.Comb.Values[1]) << int(c.Comb.Values[2]);
     }
     auto graph = [&](const std::string& code, const TComb& comb) {
@@ -246,7 +246,7 @@ TEST_F(DifferencesFamily, CatalogueEntriesAndTheLongerTuples) {
         auto stat = tuple->Create(*tuple, stats, 0);
         EXPECT_EQ(stat->ValueText(Value(1, 2, 3, 4)), size == 3 ? "1:2:3" : "1:2:3:4");
         EXPECT_TRUE(Window(*stat, false).empty());
-        EXPECT_FALSE(stat->Matches({Value(3, 5, 0, 0)}, -1, Comb(1, 4, 9), false, false));
+        EXPECT_FALSE(stat->Matches(TStatDrawArray{Value(3, 5, 0, 0)}, -1, Comb(1, 4, 9), false, false));
     }
 }
 

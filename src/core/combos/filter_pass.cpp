@@ -79,9 +79,9 @@ void RunFilterPass(TCombList& list, TCustomStat& stat, const TFilterSelection& s
     list.ResetList(static_cast<int>(sourceList.size()), 0);
     if (sourceList.empty()) return;
     stat.LoadDraws(-1, refIndex, sorted);
+    const TSelection selected(selection.Selected);
     for (const TComb& comb : sourceList) {
-        if (stat.Matches(selection.Selected, refIndex, comb, sorted, exclude) != exclude)
-            list.AppendComb(comb);
+        if (stat.Matches(selected, refIndex, comb, sorted, exclude) != exclude) list.AppendComb(comb);
     }
     list.AddAppliedFilter(exclude, source, selection.Description);
 }

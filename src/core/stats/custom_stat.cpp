@@ -23,12 +23,6 @@ void TCustomStat::PrepareValues(int, TStatDrawArray&) {
     Work = TStatDraw{};
 }
 
-TDraw TCustomStat::ReadDraw(int index, bool sorted) const {
-    if (index < 0 || index >= DrawCount()) return TDraw{};
-    const TDraw& draw = draws_[static_cast<size_t>(index)];
-    return sorted ? SortDrawValues(draw) : draw;
-}
-
 void TCustomStat::LoadDraws(int index, int otherIndex, bool sorted) {
     CurDraw = ReadDraw(index, sorted);
     if ((class_.Flags & FeatureOtherDraw) != 0) OtherDraw = ReadDraw(otherIndex, sorted);
@@ -51,11 +45,6 @@ void TCustomStat::AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray&
     Work.Depth = lastIndex - index + 1;
     Work.Count = 1;
     AddDrawValues(table, scratch, lastValues);
-}
-
-void TCustomStat::AddKey(TStatDrawArray& table, uint32_t key, bool trackPeriods) {
-    Work.Key = {static_cast<uint16_t>(key), static_cast<uint16_t>(key >> 16), 0, 0};
-    AddValue(table, Work, trackPeriods);
 }
 
 int TCustomStat::FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bool sorted) {

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "core/model/game.h"
+#include "core/model/transforms.h"
+#include "core/stats/key_index.h"
+#include "core/stats/selection.h"
 #include "core/stats/stat_class.h"
 #include "core/stats/stat_draw.h"
 
@@ -49,14 +52,25 @@ public:
     // Adds the values of draw `index` of a window ending at `lastIndex`.
     void AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
                  TLastValueArray& lastValues);
+    // While a table is indexed, the values this method adds to it find their entries at once
+    // (a window of draws adds thousands); the table must then change only through AddValue.
+    void IndexTable(TStatDrawArray& table) { keyIndex_.Attach(table); }
+    void StopIndexing() { keyIndex_.Detach(); }
+    // Whether the values of a draw depend on the draws added before it in the same run (through
+    // the scratch state or the last values): such a method's draws cannot be evaluated apart.
+    virtual bool CarriesStateBetweenDraws() const { return false; }
     // The number of the first draw at or after fromIndex carrying the row's value, or -1.
     int FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bool sorted);
     // Whether the combination, taken as the draw after refIndex, carries a selected value.
-    virtual bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    virtual bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                          bool exclude) = 0;
 
     // A copy of a draw of the archive (values ascending when sorted); a zeroed draw outside it.
-    TDraw ReadDraw(int index, bool sorted) const;
+    TDraw ReadDraw(int index, bool sorted) const {
+        if (index < 0 || index >= DrawCount()) return TDraw{};
+        const TDraw& draw = draws_[static_cast<size_t>(index)];
+        return sorted ? SortDrawValues(draw) : draw;
+    }
     int DrawCount() const { return static_cast<int>(draws_.size()); }
     // While a draw is added: its archive index, the window's newest index and whether the run
     // reads draws with their values ascending. Families that look at earlier draws read them.
@@ -74,7 +88,20 @@ protected:
     virtual void AddCombinationValues(TStatDrawArray& table, const TComb& comb) = 0;
     virtual void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) = 0;
     // Adds Work with the given first key word, the other words zero.
-    void AddKey(TStatDrawArray& table, uint32_t key, bool trackPeriods);
+    void AddKey(TStatDrawArray& table, uint32_t key, bool trackPeriods) {
+        Work.Key = {static_cast<uint16_t>(key), static_cast<uint16_t>(key >> 16), 0, 0};
+        // The key goes on as a number: reading it back from Work right after writing it stalls.
+        if (keyIndex_.Indexes(table)) {
+            keyIndex_.AddValue(Work, key, trackPeriods);
+        } else {
+            quorvel::AddValue(table, Work, trackPeriods);
+        }
+    }
+    // The table's AddValue, through the index while the table is indexed.
+    int AddValue(TStatDrawArray& table, const TStatDraw& work, bool trackPeriods) {
+        return keyIndex_.Indexes(table) ? keyIndex_.AddValue(work, trackPeriods)
+                                        : quorvel::AddValue(table, work, trackPeriods);
+    }
 
     const TDrawsArray& draws_;
 
@@ -84,6 +111,7 @@ private:
     bool runSorted_ = false;
     const TStatClass& class_;
     const TStatList& owner_;
+    TKeyIndex keyIndex_;
 };
 
 // One integer per draw that can be drawn as a graph.

@@ -2,6 +2,23 @@
 
 namespace quorvel {
 
+namespace {
+
+// The table is indexed while the method adds to it, and no longer once it is done, whatever way
+// it ends.
+class IndexedTable {
+public:
+    IndexedTable(TCustomStat& stat, TStatDrawArray& table) : stat_(stat) { stat_.IndexTable(table); }
+    ~IndexedTable() { stat_.StopIndexing(); }
+    IndexedTable(const IndexedTable&) = delete;
+    IndexedTable& operator=(const IndexedTable&) = delete;
+
+private:
+    TCustomStat& stat_;
+};
+
+}  // namespace
+
 void EvaluateWindow(TCustomStat& stat, int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table,
                     TStatScratch& scratch, TLastValueArray& lastValues) {
     table.clear();
@@ -12,6 +29,7 @@ void EvaluateWindow(TCustomStat& stat, int firstIndex, int lastIndex, bool sorte
     scratch.Table.clear();
     if (firstIndex > lastIndex) return;
     stat.PrepareValues(lastIndex, table);
+    const IndexedTable indexed(stat, table);
     for (int index = firstIndex; index <= lastIndex; ++index) {
         stat.AddDraw(index, lastIndex, sorted, table, scratch, lastValues);
     }
@@ -20,6 +38,7 @@ void EvaluateWindow(TCustomStat& stat, int firstIndex, int lastIndex, bool sorte
 void EvaluateFullSet(TCustomStat& stat, TStatDrawArray& table) {
     table.clear();
     stat.OtherDraw = TDraw{};
+    const IndexedTable indexed(stat, table);
     for (int i = 0; i < CombinationCount; ++i) {
         const TComb comb{
             {static_cast<uint8_t>(i / 100), static_cast<uint8_t>(i / 10 % 10), static_cast<uint8_t>(i % 10)}};

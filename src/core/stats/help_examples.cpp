@@ -43,7 +43,7 @@ TComb CombOfIndex(int i) {
 }
 
 // How many combinations a filter with the selected rows leaves, as the filtering pass decides.
-int CombinationsLeft(TCustomStat& stat, const TStatDrawArray& selected, int refIndex, bool exclude) {
+int CombinationsLeft(TCustomStat& stat, const TSelection& selected, int refIndex, bool exclude) {
     stat.LoadDraws(-1, refIndex, false);
     int left = 0;
     for (int i = 0; i < CombinationCount; ++i) {

@@ -37,6 +37,31 @@ struct TStatDraw {
 
 using TStatDrawArray = std::vector<TStatDraw>;
 
+// Adds one occurrence of the work entry's value to the entry of that value. Inline: counting
+// a window calls it for every value of every draw.
+inline void MergeValue(TStatDraw& entry, const TStatDraw& work, bool trackPeriods) {
+    const int32_t lastDraw = work.LastDraw;
+    const int32_t depth = work.Depth;
+    entry.Count += work.Count;
+    if (entry.Depth == 0 || (depth > 0 && depth <= entry.Depth)) {
+        entry.LastDraw = lastDraw;
+        entry.Depth = depth;
+    }
+    if (trackPeriods && work.LastDraw > 0 && entry.PrevDraw > 0) {
+        // The gap is a signed 32-bit number compared with the stored 16-bit values read unsigned.
+        // Selections rather than branches: whether a gap is a new extreme is as random as the draws.
+        const int64_t gap = entry.PrevDraw > work.LastDraw
+                                ? static_cast<int64_t>(entry.PrevDraw) - work.LastDraw
+                                : static_cast<int64_t>(work.LastDraw) - entry.PrevDraw;
+        const auto gap16 = static_cast<uint16_t>(gap);
+        const uint16_t low = entry.PeriodMin;
+        const uint16_t high = entry.PeriodMax;
+        entry.PeriodMin = (gap < low || low == 0) ? gap16 : low;
+        entry.PeriodMax = (gap > high || high == 0) ? gap16 : high;
+    }
+    entry.PrevDraw = work.LastDraw;
+}
+
 // Adds one occurrence of the work entry's value; returns the entry's index.
 int AddValue(TStatDrawArray& table, const TStatDraw& work, bool trackPeriods);
 
@@ -50,12 +75,5 @@ struct TValueTotals {
     int32_t MaxDepth = 0;
 };
 TValueTotals ValueTotals(const TStatDrawArray& table);
-
-// Whether a table of selected values holds an entry that fits.
-bool HasKey(const TStatDrawArray& selected, uint16_t w0, uint16_t w1, uint16_t w2, uint16_t w3);
-bool HasKeyPair(const TStatDrawArray& selected, uint16_t w0, uint16_t w2);
-bool HasKeyByte(const TStatDrawArray& selected, int index, uint8_t value);
-bool HasKeyWord(const TStatDrawArray& selected, int index, uint16_t value);
-bool HasKeyDword(const TStatDrawArray& selected, int index, uint32_t value);
 
 }  // namespace quorvel

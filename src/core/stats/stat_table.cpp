@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "core/stats/evaluation.h"
+#include "core/stats/next_occurrence.h"
 #include "core/util/format.h"
 #include "core/util/rounding.h"
 #include "core/util/text.h"
@@ -61,9 +62,7 @@ struct RowContext {
     int64_t Total;
     int32_t MaxDepth;
     int WindowSize;
-    int LastIndex;
     bool HasNorm;
-    bool Sorted;
     const WeightCoefficients& Weights;
 };
 
@@ -81,8 +80,7 @@ void FillPeriodTexts(TStatRow& row, const RowContext& context) {
     row.Texts[13] = std::to_string(RoundHalfEven(average + e.LastDraw));
 }
 
-void FillForecastTexts(TStatRow& row, TCustomStat& stat, const DrawArchive& archive,
-                       const RowContext& context) {
+void FillForecastTexts(TStatRow& row, int fact) {
     const TStatDraw& e = row.Entry;
     if (e.Count <= 0) {
         for (int c = 14; c <= 19; ++c)
@@ -93,9 +91,6 @@ void FillForecastTexts(TStatRow& row, TCustomStat& stat, const DrawArchive& arch
         std::to_string(RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count));
     row.Texts[15] = std::to_string(RoundHalfEven(
         static_cast<double>(Product32(e.Count + 2, static_cast<int64_t>(e.LastDraw) + 1)) / (e.Count + 1)));
-    // Without a draw of that number (duplicates or gaps), the search starts at the oldest draw.
-    const int index = archive.IndexOfNumber(e.LastDraw);
-    const int fact = stat.FindNext(e, index + 1, context.LastIndex, context.Sorted);
     if (fact < 0) {
         for (int c = 16; c <= 19; ++c)
             row.Texts[c] = "-";
@@ -106,8 +101,7 @@ void FillForecastTexts(TStatRow& row, TCustomStat& stat, const DrawArchive& arch
         row.Texts[17 + c] = EstimateDiffText(row.Texts[13 + c], fact);
 }
 
-TStatRow MakeRow(const TStatDraw& entry, TCustomStat& stat, const DrawArchive& archive,
-                 const RowContext& context) {
+TStatRow MakeRow(const TStatDraw& entry, TCustomStat& stat, int fact, const RowContext& context) {
     TStatRow row;
     row.Entry = entry;
     const TStatDraw& e = entry;
@@ -137,7 +131,7 @@ TStatRow MakeRow(const TStatDraw& entry, TCustomStat& stat, const DrawArchive& a
              2);
     row.Texts[9] = std::to_string(e.LastDraw);
     FillPeriodTexts(row, context);
-    FillForecastTexts(row, stat, archive, context);
+    FillForecastTexts(row, fact);
     return row;
 }
 
@@ -214,11 +208,13 @@ TStatTable ComputeStatTable(TCustomStat& stat, const DrawArchive& archive, const
             if (TStatDraw* entry = FindEntry(table, record.Key)) entry->Norm = norm->Of(record.Count);
         }
     }
-    const RowContext context{totals.Total,   totals.MaxDepth, result.WindowSize, result.LastIndex,
-                             result.HasNorm, request.Sorted,  request.Weights};
+    const RowContext context{totals.Total, totals.MaxDepth, result.WindowSize, result.HasNorm,
+                             request.Weights};
+    const std::vector<int> facts =
+        FindNextOccurrences(stat, archive, table, result.LastIndex, request.Sorted);
     result.Rows.reserve(table.size());
-    for (const TStatDraw& entry : table)
-        result.Rows.push_back(MakeRow(entry, stat, archive, context));
+    for (size_t r = 0; r < table.size(); ++r)
+        result.Rows.push_back(MakeRow(table[r], stat, facts[r], context));
     if (table.size() > 1) BuildChart(result, stat, table, request.FullSet, norm, request.ShowTotalLine);
     return result;
 }

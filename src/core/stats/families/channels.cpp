@@ -96,7 +96,7 @@ void TstChannels::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValue
         AddKey(table, static_cast<uint32_t>(Channel(v)), true);
 }
 
-bool TstChannels::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstChannels::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (uint8_t v : comb.Values) {
         if (HasKeyWord(selected, 1, static_cast<uint16_t>(Channel(v)))) return true;
     }
@@ -149,7 +149,7 @@ void TstChanValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastVal
     AddCounts(table, CurDraw.Values, true);
 }
 
-bool TstChanValues::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstChanValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (const TStatSimple& element : CountsOf(comb.Values)) {
         if (HasKey(selected, static_cast<uint16_t>(element.Key), static_cast<uint16_t>(element.Count), 0, 0))
             return true;
@@ -181,7 +181,7 @@ void TstChanCount::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
-bool TstChanCount::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstChanCount::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
 
@@ -208,7 +208,7 @@ void TstChnValCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
-bool TstChnValCnt::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstChnValCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
 

@@ -44,7 +44,7 @@ public:
         return text;
     }
 
-    bool Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) override {
+    bool Matches(const TSelection& selected, int, const TComb& comb, bool, bool) override {
         TTupleKeys keys;
         const int count = KeysOf(comb.Values, keys);
         for (int i = 0; i < count; ++i) {
@@ -108,7 +108,7 @@ public:
     std::string ValueText(const TStatDraw& value) const override;
     int ParseValue(std::string_view text) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -123,7 +123,7 @@ public:
     TstChanValues(const TStatClass& statClass, const TStatList& owner, int param);
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -145,7 +145,7 @@ class TstChanCount : public TCustomChannelsGraphStat {
 public:
     using TCustomChannelsGraphStat::TCustomChannelsGraphStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -162,7 +162,7 @@ class TstChnValCnt : public TCustomChannelsGraphStat {
 public:
     using TCustomChannelsGraphStat::TCustomChannelsGraphStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 

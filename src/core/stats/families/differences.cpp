@@ -48,7 +48,7 @@ void TstDiffTotal::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, Word(diffs.D2), false);
 }
 
-bool TstDiffTotal::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstDiffTotal::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
     return HasKeyWord(selected, 1, Word(diffs.D1)) || HasKeyWord(selected, 1, Word(diffs.D2));
 }
@@ -67,7 +67,7 @@ void TCustomDiffGraphStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, T
     AddKey(table, Word(ValueOf(NeighbourDiffsOf(CurDraw.Values))), true);
 }
 
-bool TCustomDiffGraphStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomDiffGraphStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, Word(ValueOf(NeighbourDiffsOf(comb.Values))));
 }
 
@@ -99,7 +99,7 @@ void TstDiffSame::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValue
     AddPairs(table, CurDraw.Values, true);
 }
 
-bool TstDiffSame::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstDiffSame::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
     if (diffs.Multiplicity() == 2) return HasKey(selected, Word(diffs.D1), 2, 0, 0);
     return HasKey(selected, Word(diffs.D1), 1, 0, 0) || HasKey(selected, Word(diffs.D2), 1, 0, 0);
@@ -120,7 +120,7 @@ void TstCombDiffSeq2::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastV
     AddValue(table, Work, true);
 }
 
-bool TstCombDiffSeq2::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstCombDiffSeq2::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     const TNeighbourDiffs diffs = NeighbourDiffsOf(comb.Values);
     return HasKey(selected, Word(diffs.D1), Word(diffs.D2), 0, 0);
 }

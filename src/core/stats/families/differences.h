@@ -25,7 +25,7 @@ class TstDiffTotal : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -38,7 +38,7 @@ class TCustomDiffGraphStat : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
     virtual int ValueOf(const TNeighbourDiffs& diffs) const = 0;
@@ -79,7 +79,7 @@ class TstDiffSame : public TCustomStat {
 public:
     using TCustomStat::TCustomStat;
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -103,7 +103,7 @@ class TstCombDiffSeq2 : public TCustomCombDiffSeqStat {
 public:
     using TCustomCombDiffSeqStat::TCustomCombDiffSeqStat;
     int TupleSize() const override { return 2; }
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -116,7 +116,7 @@ protected:
 class TCustomLongDiffSeqStat : public TCustomCombDiffSeqStat {
 public:
     using TCustomCombDiffSeqStat::TCustomCombDiffSeqStat;
-    bool Matches(const TStatDrawArray&, int, const TComb&, bool, bool) override { return false; }
+    bool Matches(const TSelection&, int, const TComb&, bool, bool) override { return false; }
 
 protected:
     void AddCombinationValues(TStatDrawArray&, const TComb&) override {}

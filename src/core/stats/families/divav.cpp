@@ -50,7 +50,7 @@ void TCustomDivavGraphStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, 
     AddKey(table, static_cast<uint32_t>(DivavNumberOf(CurDraw.Values, mode_).Value), true);
 }
 
-bool TCustomDivavGraphStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomDivavGraphStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(DivavNumberOf(comb.Values, mode_).Value));
 }
 
@@ -105,7 +105,7 @@ void TstDivav3::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueAr
     }
 }
 
-bool TstDivav3::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstDivav3::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (uint8_t v : comb.Values) {
         if (HasKeyWord(selected, 1, v)) return true;
     }

@@ -31,7 +31,7 @@ class TCustomDivavGraphStat : public TCustomGraphStat {
 public:
     TCustomDivavGraphStat(const TStatClass& statClass, const TStatList& owner, int param, DivavMode mode)
         : TCustomGraphStat(statClass, owner, param), mode_(mode) {}
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -64,7 +64,7 @@ public:
     using TCustomStat::TCustomStat;
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:

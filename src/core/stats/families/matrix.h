@@ -19,7 +19,7 @@ public:
     int RowCount() const { return rowCount_; }
     int Column(int) const { return 0; }
     int Row(int value) const { return value + 1; }
-    bool Matches(const TStatDrawArray&, int, const TComb&, bool, bool) override { return false; }
+    bool Matches(const TSelection&, int, const TComb&, bool, bool) override { return false; }
 
 protected:
     void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
@@ -36,7 +36,7 @@ public:
     TCustomMatrixGraphStat(const TStatClass& statClass, const TStatList& owner, int param);
     int ColumnCount() const { return columnCount_; }
     int RowCount() const { return rowCount_; }
-    bool Matches(const TStatDrawArray&, int, const TComb&, bool, bool) override { return false; }
+    bool Matches(const TSelection&, int, const TComb&, bool, bool) override { return false; }
     int GraphValue(int, int, const TComb&, bool) override { return 0; }
 
 protected:

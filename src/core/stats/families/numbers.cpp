@@ -48,7 +48,7 @@ void TstValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueAr
         AddKey(table, v, true);
 }
 
-bool TstValues::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (uint8_t v : comb.Values) {
         if (HasKey(selected, v, 0, 0, 0)) return true;
     }
@@ -65,7 +65,7 @@ void TstDigits::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueAr
         ForEachDigit(v, [&](int d) { AddKey(table, static_cast<uint32_t>(d), true); });
 }
 
-bool TstDigits::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstDigits::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     bool found = false;
     for (uint8_t v : comb.Values) {
         ForEachDigit(v, [&](int d) { found = found || HasKey(selected, static_cast<uint16_t>(d), 0, 0, 0); });
@@ -95,7 +95,7 @@ void TCustomPropertyCountStat::AddDrawValues(TStatDrawArray& table, TStatScratch
     AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
-bool TCustomPropertyCountStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomPropertyCountStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
 
@@ -118,7 +118,7 @@ void TCustomPropertyMaskStat::AddDrawValues(TStatDrawArray& table, TStatScratch&
     AddKey(table, MaskOf(CurDraw.Values), true);
 }
 
-bool TCustomPropertyMaskStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomPropertyMaskStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyDword(selected, 1, MaskOf(comb.Values));
 }
 
@@ -136,7 +136,7 @@ void TstPosVal::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueAr
     AddKey(table, CurDraw.Values[static_cast<size_t>(Param - 1)], true);
 }
 
-bool TstPosVal::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstPosVal::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, comb.Values[static_cast<size_t>(Param - 1)]);
 }
 
@@ -197,7 +197,7 @@ public:
 class TstPosExt : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
-    bool Matches(const TStatDrawArray&, int, const TComb&, bool, bool) override { return false; }
+    bool Matches(const TSelection&, int, const TComb&, bool, bool) override { return false; }
     int GraphValue(int, int, const TComb&, bool) override { return 0; }
 
 protected:

@@ -11,7 +11,7 @@ class TstValues : public TCustomValuesStat {
 public:
     using TCustomValuesStat::TCustomValuesStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -22,7 +22,7 @@ protected:
 class TstDigits : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -35,7 +35,7 @@ class TCustomPropertyCountStat : public TCustomRatioStat {
 public:
     using TCustomRatioStat::TCustomRatioStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
     virtual bool HasProperty(int value) const = 0;
@@ -52,7 +52,7 @@ private:
 class TCustomPropertyMaskStat : public TCustomMaskStat {
 public:
     using TCustomMaskStat::TCustomMaskStat;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     virtual bool HasProperty(int value) const = 0;
 
@@ -68,7 +68,7 @@ class TstPosVal : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 

@@ -34,7 +34,7 @@ int ThreeDrawCount(const Values& values, const TDraw& a, const TDraw& b, bool ex
     return count;
 }
 
-bool HasAnyValue(const TStatDrawArray& selected, const Values& values) {
+bool HasAnyValue(const TSelection& selected, const Values& values) {
     for (uint8_t v : values) {
         if (HasKeyWord(selected, 1, v)) return true;
     }
@@ -66,7 +66,7 @@ void TCustomRepValues2Stat::AddDrawValues(TStatDrawArray& table, TStatScratch& s
     }
 }
 
-bool TCustomRepValues2Stat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomRepValues2Stat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasAnyValue(selected, comb.Values);
 }
 
@@ -84,8 +84,8 @@ void TCustomRepCount2Stat::AddDrawValues(TStatDrawArray& table, TStatScratch& sc
     AddKey(table, static_cast<uint32_t>(RepeatCount(CurDraw.Values, earlier, ValueShift())), true);
 }
 
-bool TCustomRepCount2Stat::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb,
-                                   bool sorted, bool) {
+bool TCustomRepCount2Stat::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
+                                   bool) {
     // The combination is the draw after refIndex, so the draw d back from it is d - 1 back
     // from the reference draw.
     const TDraw earlier = ReadDraw(refIndex - DrawDistance() + 1, sorted);
@@ -109,7 +109,7 @@ void TstRepValues3::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, 
     }
 }
 
-bool TstRepValues3::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstRepValues3::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasAnyValue(selected, comb.Values);
 }
 
@@ -130,7 +130,7 @@ void TstRepValues2B3::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch
     }
 }
 
-bool TstRepValues2B3::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstRepValues2B3::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasAnyValue(selected, comb.Values);
 }
 
@@ -148,8 +148,7 @@ void TstRepCount3::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, T
     AddKey(table, static_cast<uint32_t>(ThreeDrawCount(CurDraw.Values, back1, back2, false)), true);
 }
 
-bool TstRepCount3::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
-                           bool) {
+bool TstRepCount3::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted, bool) {
     const int count =
         ThreeDrawCount(comb.Values, ReadDraw(refIndex, sorted), ReadDraw(refIndex - 1, sorted), false);
     return HasKeyWord(selected, 1, static_cast<uint16_t>(count));
@@ -169,8 +168,7 @@ void TstRepCount2B3::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch,
     AddKey(table, static_cast<uint32_t>(ThreeDrawCount(CurDraw.Values, back1, back2, true)), true);
 }
 
-bool TstRepCount2B3::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
-                             bool) {
+bool TstRepCount2B3::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted, bool) {
     const int count =
         ThreeDrawCount(comb.Values, ReadDraw(refIndex, sorted), ReadDraw(refIndex - 1, sorted), true);
     return HasKeyWord(selected, 1, static_cast<uint16_t>(count));

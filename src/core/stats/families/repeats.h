@@ -34,7 +34,7 @@ public:
     virtual int DrawDistance() const = 0;  // 1..4
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
     // Any value of the combination, at any position; earlier draws are not consulted.
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -52,7 +52,7 @@ public:
     virtual int ValueShift() const = 0;
     virtual int DrawDistance() const = 0;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -102,7 +102,7 @@ class TstRepValues3 : public TCustomValuesStat {
 public:
     using TCustomValuesStat::TCustomValuesStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -118,7 +118,7 @@ class TstRepValues2B3 : public TCustomValuesStat {
 public:
     using TCustomValuesStat::TCustomValuesStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -134,7 +134,7 @@ class TstRepCount3 : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -150,7 +150,7 @@ class TstRepCount2B3 : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:

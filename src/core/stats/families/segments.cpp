@@ -50,7 +50,7 @@ void TstSegments::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValue
     }
 }
 
-bool TstSegments::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSegments::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (int segment : CellSegments(Segments(), comb.Values)) {
         if (segment >= 0 && HasKeyWord(selected, 1, static_cast<uint16_t>(segment))) return true;
     }
@@ -95,7 +95,7 @@ void TstSegmValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastVal
     AddCounts(table, CurDraw.Values, true);
 }
 
-bool TstSegmValues::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSegmValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (const TStatSimple& element : CountsOf(comb.Values)) {
         if (HasKey(selected, static_cast<uint16_t>(element.Key), static_cast<uint16_t>(element.Count), 0, 0))
             return true;
@@ -123,7 +123,7 @@ void TstSegmCount::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
-bool TstSegmCount::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSegmCount::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
 
@@ -144,7 +144,7 @@ void TstSgmValCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
-bool TstSgmValCnt::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSgmValCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
 

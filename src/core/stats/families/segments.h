@@ -41,7 +41,7 @@ class TstSegments : public TCustomSegmentsStat {
 public:
     using TCustomSegmentsStat::TCustomSegmentsStat;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -55,7 +55,7 @@ class TstSegmValues : public TCustomSegmentsStat {
 public:
     TstSegmValues(const TStatClass& statClass, const TStatList& owner, int param);
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -76,7 +76,7 @@ private:
 class TstSegmCount : public TCustomSegmentsGraphStat {
 public:
     using TCustomSegmentsGraphStat::TCustomSegmentsGraphStat;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -92,7 +92,7 @@ private:
 class TstSgmValCnt : public TCustomSegmentsGraphStat {
 public:
     using TCustomSegmentsGraphStat::TCustomSegmentsGraphStat;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 

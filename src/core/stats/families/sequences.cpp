@@ -84,7 +84,7 @@ void TstSequenceLen::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastVa
     ForEachRunLength(CurDraw.Values, [&](int length) { AddKey(table, static_cast<uint32_t>(length), true); });
 }
 
-bool TstSequenceLen::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSequenceLen::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     bool found = false;
     ForEachRunLength(comb.Values, [&](int length) {
         found = found || HasKeyWord(selected, 1, static_cast<uint16_t>(length));
@@ -106,7 +106,7 @@ void TstSequenceCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastVa
     AddKey(table, static_cast<uint32_t>(RunCount(CurDraw.Values, Climbs)), true);
 }
 
-bool TstSequenceCnt::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSequenceCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(RunCount(comb.Values, Climbs)));
 }
 
@@ -128,7 +128,7 @@ void TstSequenceLenMax::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLas
     AddKey(table, static_cast<uint32_t>(LongestRun(CurDraw.Values, Climbs, 1)), true);
 }
 
-bool TstSequenceLenMax::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSequenceLenMax::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(LongestRun(comb.Values, Climbs, 1)));
 }
 

@@ -92,7 +92,7 @@ void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scrat
     }
 }
 
-bool TCustomSerialStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomSerialStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (int p = 0; p < PositionCount; ++p) {
         const int state = StateOf(p, comb.Values[static_cast<size_t>(p)]);
         if (state != NoState && HasKeyWord(selected, 1, static_cast<uint16_t>(state))) return true;
@@ -181,8 +181,7 @@ void TCustomPeriodsStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLa
     }
 }
 
-bool TCustomPeriodsStat::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool,
-                                 bool) {
+bool TCustomPeriodsStat::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool, bool) {
     for (int p = 0; p < PositionCount; ++p) {
         const int state = StateOf(p, comb.Values[static_cast<size_t>(p)]);
         if (state == NoState) continue;

@@ -19,13 +19,14 @@ class TCustomSerialStat : public TCustomStat {
 public:
     TCustomSerialStat(const TStatClass& statClass, const TStatList& owner, int param, bool groups);
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     // The state of a value at a position (0 for the first position), or NoState.
     virtual int StateOf(int position, int value) const = 0;
     // Whether the newest draw of the window (OtherDraw) holds the state at some position.
     virtual bool StateInNewestDraw(int state) const = 0;
 
+    bool CarriesStateBetweenDraws() const override { return true; }
     bool Groups() const { return groups_; }
     int LowestState() const { return lowestState_; }
     int HighestState() const { return highestState_; }
@@ -112,9 +113,10 @@ public:
     std::string ValueText(const TStatDraw& value) const override;
     // The caller keeps a combination when this differs from Exclude, so the test itself
     // ignores Exclude.
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     virtual int StateOf(int position, int value) const = 0;
+    bool CarriesStateBetweenDraws() const override { return true; }
 
 protected:
     void AddCombinationValues(TStatDrawArray&, const TComb&) override {}

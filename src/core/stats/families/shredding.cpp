@@ -173,7 +173,7 @@ void TstShreddingStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLast
     AddKey(table, KeyOf(CurDraw.Values, previous, beforePrevious), true);
 }
 
-bool TstShreddingStat::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+bool TstShreddingStat::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                                bool) {
     // The combination stands for the draw after the reference draw.
     const TShredValues previous = ReadDraw(refIndex, sorted).Values;

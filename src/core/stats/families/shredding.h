@@ -56,7 +56,7 @@ public:
 
     // The value is stored over the first two key words, so five digits fit.
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 

@@ -64,7 +64,7 @@ void TCustomSumStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastVa
     AddKey(table, Dword(ValueOf(CurDraw.Values)), true);
 }
 
-bool TCustomSumStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomSumStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyPair(selected, static_cast<uint16_t>(ValueOf(comb.Values)), 0);
 }
 
@@ -123,7 +123,7 @@ void TstSumRanges::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddKey(table, InRange(SumOf(CurDraw.Values)) ? 1 : 0, true);
 }
 
-bool TstSumRanges::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSumRanges::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     // With both values selected the in-range test decides.
     const bool inRange = InRange(SumOf(comb.Values));
     return HasKeyWord(selected, 1, 1) ? inRange : !inRange;
@@ -179,7 +179,7 @@ void TstSumChange::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValu
     AddValue(table, Work, true);
 }
 
-bool TstSumChange::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSumChange::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyDword(selected, 2, Dword(SumOf(comb.Values)));
 }
 
@@ -208,7 +208,7 @@ void TstSumChangeSome::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLast
     AddKey(table, Dword(SumOf(CurDraw.Values) - previous), true);
 }
 
-bool TstSumChangeSome::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+bool TstSumChangeSome::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                                bool) {
     LoadDraws(refIndex, refIndex, sorted);
     return HasKeyDword(selected, 1, Dword(SumOf(comb.Values) - SumOf(OtherDraw.Values)));
@@ -236,8 +236,7 @@ void TstSumTrend::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValue
     AddKey(table, Dword(Sign(SumOf(CurDraw.Values) - previous)), true);
 }
 
-bool TstSumTrend::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
-                          bool) {
+bool TstSumTrend::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted, bool) {
     LoadDraws(refIndex, refIndex, sorted);
     return HasKeyDword(selected, 1, Dword(Sign(SumOf(comb.Values) - SumOf(OtherDraw.Values))));
 }
@@ -254,7 +253,7 @@ void TstSum2To3::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueA
     AddKey(table, Dword(SumsOfTwo(CurDraw.Values)), true);
 }
 
-bool TstSum2To3::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TstSum2To3::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(SumsOfTwo(comb.Values)));
 }
 

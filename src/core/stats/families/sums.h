@@ -22,7 +22,7 @@ class TCustomSumStat : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
     virtual int ValueOf(const std::array<uint8_t, PositionCount>& values) const = 0;
@@ -57,7 +57,7 @@ public:
     using TCustomGraphStat::TCustomGraphStat;
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -90,7 +90,7 @@ public:
     using TCustomGraphStat::TCustomGraphStat;
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -107,7 +107,7 @@ public:
     using TCustomStat::TCustomStat;
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -123,7 +123,7 @@ public:
     using TCustomGraphStat::TCustomGraphStat;
     std::string ValueText(const TStatDraw& value) const override;
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 
@@ -139,7 +139,7 @@ private:
 class TstSum2To3 : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
 

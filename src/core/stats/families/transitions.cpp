@@ -23,7 +23,7 @@ std::string TCustomChainStat::ValueText(const TStatDraw& value) const {
     return Format("%0:s -> %1:s", {state(0), state(1)});
 }
 
-bool TCustomChainStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomChainStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (int i = 1; i <= PositionCount; ++i) {
         const int state = StateOf(i, comb.Values[static_cast<size_t>(i - 1)]);
         if (state != NoChainState && HasKeyWord(selected, Span(), static_cast<uint16_t>(state))) return true;
@@ -162,8 +162,8 @@ void TCustomChainChannels2Inside::AddDrawValues(TStatDrawArray& table, TStatScra
     }
 }
 
-bool TCustomChainChannels2Inside::Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb,
-                                          bool, bool) {
+bool TCustomChainChannels2Inside::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool,
+                                          bool) {
     const TDraw reference = ReadDraw(refIndex, false);
     const bool counting = InsideMode() == InsideCount;
     for (uint8_t start : reference.Values) {

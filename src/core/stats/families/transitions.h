@@ -30,7 +30,7 @@ public:
     std::string ValueText(const TStatDraw& value) const override;
     // A cell of the combination whose state is a selected target. The earlier states are not
     // compared: the rows were anchored on the newest draws when they were computed.
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -124,7 +124,7 @@ public:
     virtual int InsideMode() const = 0;
     // A value of the reference draw that is a selected start, followed by a combination value
     // that is its selected move, or any value of its channel for a count or a move to nothing.
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
 
 protected:
@@ -193,7 +193,7 @@ public:
             this->PrepareCountValues(lastIndex, table, 0);
         }
     }
-    bool Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) override {
+    bool Matches(const TSelection& selected, int, const TComb& comb, bool, bool) override {
         return HasKeyWord(selected, DrawSpan, static_cast<uint16_t>(this->StateCount(comb.Values)));
     }
 

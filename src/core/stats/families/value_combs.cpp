@@ -47,7 +47,7 @@ void TCustomCombValuesStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, 
     }
 }
 
-bool TCustomCombValuesStat::Matches(const TStatDrawArray& selected, int, const TComb& comb, bool, bool) {
+bool TCustomCombValuesStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     const TValueTuples tuples = TuplesOf(comb.Values);
     for (int i = 0; i < tuples.Count; ++i) {
         const std::array<uint16_t, 4>& key = tuples.Keys[static_cast<size_t>(i)];

@@ -18,7 +18,7 @@ class TCustomCombValuesStat : public TCustomStat {
 public:
     TCustomCombValuesStat(const TStatClass& statClass, const TStatList& owner, int param, int size);
     std::string ValueText(const TStatDraw& value) const override;
-    bool Matches(const TStatDrawArray& selected, int refIndex, const TComb& comb, bool sorted,
+    bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     // The member's tuples of three values, in the member's order.
     virtual TValueTuples TuplesOf(const std::array<uint8_t, PositionCount>& values) const = 0;

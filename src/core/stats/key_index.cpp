@@ -1,0 +1,75 @@
+#include "core/stats/key_index.h"
+
+namespace quorvel {
+
+namespace {
+
+size_t SlotOf(uint64_t key, size_t mask) {
+    return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
+
+}  // namespace
+
+void TKeyIndex::Attach(TStatDrawArray& table) {
+    table_ = &table;
+    small_.fill(-1);
+    otherCount_ = 0;
+    otherPositions_.assign(otherPositions_.empty() ? 64 : otherPositions_.size(), -1);
+    otherKeys_.resize(otherPositions_.size());
+    for (size_t i = 0; i < table.size(); ++i) {
+        const uint64_t key = table[i].KeyBits();
+        if (Find(key) < 0) Remember(key, static_cast<int>(i));
+    }
+    indexedSize_ = table.size();
+}
+
+int TKeyIndex::FindOther(uint64_t key) const {
+    const size_t mask = otherPositions_.size() - 1;
+    for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
+        if (otherPositions_[i] < 0) return -1;
+        if (otherKeys_[i] == key) return otherPositions_[i];
+    }
+}
+
+void TKeyIndex::Remember(uint64_t key, int position) {
+    if (key < SmallKeys) {
+        small_[key] = position;
+        return;
+    }
+    if (2 * (otherCount_ + 1) > otherPositions_.size()) GrowOthers();
+    const size_t mask = otherPositions_.size() - 1;
+    size_t i = SlotOf(key, mask);
+    while (otherPositions_[i] >= 0)
+        i = (i + 1) & mask;
+    otherKeys_[i] = key;
+    otherPositions_[i] = position;
+    ++otherCount_;
+}
+
+void TKeyIndex::GrowOthers() {
+    std::vector<uint64_t> keys = std::move(otherKeys_);
+    std::vector<int32_t> positions = std::move(otherPositions_);
+    otherPositions_.assign(positions.size() * 2, -1);
+    otherKeys_.assign(positions.size() * 2, 0);
+    otherCount_ = 0;
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (positions[i] >= 0) Remember(keys[i], positions[i]);
+    }
+}
+
+int TKeyIndex::Reindex(uint64_t key) {
+    Attach(*table_);
+    return Find(key);
+}
+
+int TKeyIndex::Append(const TStatDraw& work) {
+    TStatDraw added = work;
+    added.Norm = 0;
+    table_->push_back(added);
+    const int position = static_cast<int>(table_->size() - 1);
+    Remember(work.KeyBits(), position);
+    indexedSize_ = table_->size();
+    return position;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/stats/stat_draw.h"
+
+namespace quorvel {
+
+// Where each value of a table of values sits, so that counting a value finds its entry at once
+// instead of searching the table. Small keys (a first word below 1024, the others zero) are
+// looked up directly, others in an open-addressing table. The table keeps its order of first
+// addition. Should anything else add to or empty the table meanwhile, the index is made afresh;
+// the keys of entries already in the table must not be changed while it is indexed.
+class TKeyIndex {
+public:
+    // Starts indexing the table as it is now.
+    void Attach(TStatDrawArray& table);
+    void Detach() { table_ = nullptr; }
+    bool Indexes(const TStatDrawArray& table) const { return table_ == &table; }
+    // What AddValue does, with the entry found through the index.
+    int AddValue(const TStatDraw& work, bool trackPeriods) {
+        return AddValue(work, work.KeyBits(), trackPeriods);
+    }
+    // The same with the work entry's key given as its eight bytes.
+    int AddValue(const TStatDraw& work, uint64_t key, bool trackPeriods) {
+        const int found = table_->size() == indexedSize_ ? Find(key) : Reindex(key);
+        if (found < 0) return Append(work);
+        MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
+        return found;
+    }
+
+private:
+    static constexpr uint64_t SmallKeys = 1024;
+    int Find(uint64_t key) const { return key < SmallKeys ? small_[key] : FindOther(key); }
+    int FindOther(uint64_t key) const;
+    // The table changed behind the index: indexes it afresh, then finds the key.
+    int Reindex(uint64_t key);
+    int Append(const TStatDraw& work);
+    void Remember(uint64_t key, int position);
+    void GrowOthers();
+
+    TStatDrawArray* table_ = nullptr;
+    size_t indexedSize_ = 0;
+    std::array<int32_t, SmallKeys> small_{};
+    std::vector<uint64_t> otherKeys_;
+    std::vector<int32_t> otherPositions_;  // -1: empty slot
+    size_t otherCount_ = 0;
+};
+
+}  // namespace quorvel
