@@ -23,10 +23,6 @@ void TCombList::ResetList(int capacity, int count) {
     list_.resize(static_cast<size_t>(count));
 }
 
-void TCombList::AppendComb(const TComb& comb) {
-    list_.push_back(comb);
-}
-
 void TCombList::AssignList(std::span<const TComb> combs) {
     list_.assign(combs.begin(), combs.end());
 }

@@ -41,7 +41,7 @@ public:
     std::span<const TComb> Current() const { return list_; }
     // Grows the storage to at least the capacity and sets the count; new entries are 0;0;0.
     void ResetList(int capacity, int count);
-    void AppendComb(const TComb& comb);
+    void AppendComb(const TComb& comb) { list_.push_back(comb); }
     // Replaces the current list by a copy of the given combinations, keeping the storage.
     void AssignList(std::span<const TComb> combs);
 

@@ -1,5 +1,7 @@
 #include "core/stats/stat_draw.h"
 
+#include <algorithm>
+
 #include "core/model/transforms.h"
 
 namespace quorvel {
@@ -18,8 +20,9 @@ int AddValue(TStatDrawArray& table, const TStatDraw& work, bool trackPeriods) {
 }
 
 void SortValues(TStatDrawArray& table) {
-    InsertionSort(table.begin(), table.end(),
-                  [](const TStatDraw& a, const TStatDraw& b) { return a.Key < b.Key; });
+    // Stable, as an insertion sort is: entries with equal keys keep their order.
+    std::stable_sort(table.begin(), table.end(),
+                     [](const TStatDraw& a, const TStatDraw& b) { return a.Key < b.Key; });
 }
 
 TValueTotals ValueTotals(const TStatDrawArray& table) {

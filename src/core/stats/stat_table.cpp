@@ -1,9 +1,11 @@
 #include "core/stats/stat_table.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
+#include <unordered_map>
 
 #include "core/stats/evaluation.h"
 #include "core/stats/next_occurrence.h"
@@ -42,11 +44,35 @@ std::optional<NormScale> NormOf(const FullSetData* fullSet, const TValueTotals& 
     return NormScale{totals.MaxCount, fullSet->MaxCount};
 }
 
-TStatDraw* FindEntry(TStatDrawArray& table, const std::array<uint16_t, 4>& key) {
-    for (TStatDraw& entry : table) {
-        if (entry.Key == key) return &entry;
+// The entries of a table by key, the first one of a key found, as a search of the table would.
+class EntriesByKey {
+public:
+    explicit EntriesByKey(TStatDrawArray& table) : table_(table) {
+        positions_.reserve(table.size());
+        for (size_t i = 0; i < table.size(); ++i)
+            positions_.emplace(table[i].KeyBits(), i);
     }
-    return nullptr;
+    TStatDraw* Find(const std::array<uint16_t, 4>& key) const {
+        TStatDraw probe;
+        probe.Key = key;
+        const auto found = positions_.find(probe.KeyBits());
+        return found == positions_.end() ? nullptr : &table_[found->second];
+    }
+
+private:
+    TStatDrawArray& table_;
+    std::unordered_map<uint64_t, size_t> positions_;
+};
+
+// An integer's decimal text, written straight into the cell: a table writes thousands of them.
+void SetNumber(std::string& text, int64_t value) {
+    char buffer[24];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text.assign(buffer, error == std::errc() ? end : buffer);
+}
+
+void SetDash(std::string& text) {
+    text.assign(1, '-');
 }
 
 std::string Real(double value, int decimals) {
@@ -70,88 +96,99 @@ void FillPeriodTexts(TStatRow& row, const RowContext& context) {
     const TStatDraw& e = row.Entry;
     if (e.Count <= 1) {
         for (int c = 10; c <= 13; ++c)
-            row.Texts[c] = "-";
+            SetDash(row.Texts[c]);
         return;
     }
     const double average = static_cast<double>(context.WindowSize) / e.Count;
-    row.Texts[10] = std::to_string(e.PeriodMin);
+    SetNumber(row.Texts[10], e.PeriodMin);
     row.Texts[11] = Real(average, 4);
-    row.Texts[12] = std::to_string(e.PeriodMax);
-    row.Texts[13] = std::to_string(RoundHalfEven(average + e.LastDraw));
+    SetNumber(row.Texts[12], e.PeriodMax);
+    SetNumber(row.Texts[13], RoundHalfEven(average + e.LastDraw));
 }
 
 void FillForecastTexts(TStatRow& row, int fact) {
     const TStatDraw& e = row.Entry;
     if (e.Count <= 0) {
         for (int c = 14; c <= 19; ++c)
-            row.Texts[c] = "-";
+            SetDash(row.Texts[c]);
         return;
     }
-    row.Texts[14] =
-        std::to_string(RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count));
-    row.Texts[15] = std::to_string(RoundHalfEven(
-        static_cast<double>(Product32(e.Count + 2, static_cast<int64_t>(e.LastDraw) + 1)) / (e.Count + 1)));
+    SetNumber(row.Texts[14],
+              RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count));
+    SetNumber(
+        row.Texts[15],
+        RoundHalfEven(static_cast<double>(Product32(e.Count + 2, static_cast<int64_t>(e.LastDraw) + 1)) /
+                      (e.Count + 1)));
     if (fact < 0) {
         for (int c = 16; c <= 19; ++c)
-            row.Texts[c] = "-";
+            SetDash(row.Texts[c]);
         return;
     }
-    row.Texts[16] = std::to_string(fact);
+    SetNumber(row.Texts[16], fact);
     for (int c = 0; c < 3; ++c)
         row.Texts[17 + c] = EstimateDiffText(row.Texts[13 + c], fact);
 }
 
-TStatRow MakeRow(const TStatDraw& entry, TCustomStat& stat, int fact, const RowContext& context) {
-    TStatRow row;
+void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact, const RowContext& context) {
     row.Entry = entry;
     const TStatDraw& e = entry;
     row.Texts[0] = stat.ValueText(e);
-    row.Texts[1] = std::to_string(e.Count);
-    row.Texts[2] = context.Total == 0 ? "-" : Real(e.Count * 100.0 / static_cast<double>(context.Total), 5);
+    SetNumber(row.Texts[1], e.Count);
+    if (context.Total == 0) {
+        SetDash(row.Texts[2]);
+    } else {
+        row.Texts[2] = Real(e.Count * 100.0 / static_cast<double>(context.Total), 5);
+    }
     if (context.HasNorm) {
-        row.Texts[3] = std::to_string(e.Norm);
-        row.Texts[4] = std::to_string(static_cast<int64_t>(e.Count) - e.Norm);
+        SetNumber(row.Texts[3], e.Norm);
+        SetNumber(row.Texts[4], static_cast<int64_t>(e.Count) - e.Norm);
         const double deviation = e.Norm != 0    ? (static_cast<double>(e.Count) - e.Norm) * 100.0 / e.Norm
                                  : e.Count == 0 ? 0.0
                                                 : 100.0;
         row.Texts[5] = Real(deviation, 5);
     } else {
-        row.Texts[3] = row.Texts[4] = row.Texts[5] = "-";
+        for (int c = 3; c <= 5; ++c)
+            SetDash(row.Texts[c]);
     }
     if (e.Depth == 0) {
         for (int c = 6; c < StatColumnCount; ++c)
-            row.Texts[c] = "-";
-        return row;
+            SetDash(row.Texts[c]);
+        return;
     }
-    row.Texts[6] = std::to_string(e.Depth);
+    SetNumber(row.Texts[6], e.Depth);
     row.Texts[7] = Real(e.Depth * 100.0 / context.MaxDepth, 2);
     row.Texts[8] =
         Real(RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
                        context.Weights),
              2);
-    row.Texts[9] = std::to_string(e.LastDraw);
+    SetNumber(row.Texts[9], e.LastDraw);
     FillPeriodTexts(row, context);
     FillForecastTexts(row, fact);
-    return row;
 }
 
-void BuildChart(TStatTable& result, TCustomStat& stat, TStatDrawArray& table, const FullSetData* fullSet,
-                const std::optional<NormScale>& norm, bool showTotalLine) {
+void BuildChart(TStatTable& result, TCustomStat& stat, TStatDrawArray& table, const EntriesByKey& entries,
+                const FullSetData* fullSet, const std::optional<NormScale>& norm, bool showTotalLine) {
     auto label = [&](const std::array<uint16_t, 4>& key) {
         TStatDraw value;
         value.Key = key;
         return stat.ValueText(value);
     };
     if (norm) {
+        if (showTotalLine) result.Total.reserve(fullSet->Records.size());
+        result.Actual.reserve(table.size());
         for (size_t r = 0; r < fullSet->Records.size(); ++r) {
             const FullSetRecord& record = fullSet->Records[r];
             const double x = static_cast<double>(r + 1);
-            if (showTotalLine) result.Total.push_back({x, record.Count * norm->Factor(), label(record.Key)});
-            if (const TStatDraw* entry = FindEntry(table, record.Key))
-                result.Actual.push_back({x, static_cast<double>(entry->Count), label(record.Key)});
+            const TStatDraw* entry = entries.Find(record.Key);
+            if (!showTotalLine && entry == nullptr) continue;
+            std::string text = label(record.Key);
+            if (showTotalLine) result.Total.push_back({x, record.Count * norm->Factor(), text});
+            if (entry != nullptr)
+                result.Actual.push_back({x, static_cast<double>(entry->Count), std::move(text)});
         }
         return;
     }
+    result.Actual.reserve(table.size());
     SortValues(table);
     for (size_t i = 0; i < table.size(); ++i) {
         result.Actual.push_back(
@@ -203,19 +240,21 @@ TStatTable ComputeStatTable(TCustomStat& stat, const DrawArchive& archive, const
     const std::optional<NormScale> norm = NormOf(request.FullSet, totals);
     result.HasNorm = norm.has_value();
     if (table.empty()) return result;
+    const EntriesByKey entries(table);
     if (norm) {
         for (const FullSetRecord& record : request.FullSet->Records) {
-            if (TStatDraw* entry = FindEntry(table, record.Key)) entry->Norm = norm->Of(record.Count);
+            if (TStatDraw* entry = entries.Find(record.Key)) entry->Norm = norm->Of(record.Count);
         }
     }
     const RowContext context{totals.Total, totals.MaxDepth, result.WindowSize, result.HasNorm,
                              request.Weights};
     const std::vector<int> facts =
         FindNextOccurrences(stat, archive, table, result.LastIndex, request.Sorted);
-    result.Rows.reserve(table.size());
+    result.Rows.resize(table.size());
     for (size_t r = 0; r < table.size(); ++r)
-        result.Rows.push_back(MakeRow(table[r], stat, facts[r], context));
-    if (table.size() > 1) BuildChart(result, stat, table, request.FullSet, norm, request.ShowTotalLine);
+        FillRow(result.Rows[r], table[r], stat, facts[r], context);
+    if (table.size() > 1)
+        BuildChart(result, stat, table, entries, request.FullSet, norm, request.ShowTotalLine);
     return result;
 }
 

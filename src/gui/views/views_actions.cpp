@@ -163,7 +163,9 @@ void ViewsController::RebuildViews(bool force) {
 }
 
 void ViewsController::RebuildCard(bool force) {
-    if (!TabShown(rightTabs_, cardPage_)) return;
+    // The card holds texts for every draw of the archive: it is built when it is looked at, which
+    // is also when a switch to its tab recomputes the views.
+    if (!TabShown(rightTabs_, cardPage_) || rightTabs_->currentWidget() != cardPage_) return;
     const DrawArchive& archive = workspace_->Archive();
     const auto& options = workspace_->Options();
     cardPage_->SetColoring(CardColoringOf(options, workspace_->Stats().List().Config.ChannelSize));

@@ -65,7 +65,7 @@ protected:
         const int count = KeysOf(this->CurDraw.Values, keys);
         for (int i = 0; i < count; ++i) {
             this->Work.Key = keys[static_cast<size_t>(i)];
-            AddValue(table, this->Work, true);
+            this->AddValue(table, this->Work, true);
         }
     }
 
