@@ -12,10 +12,14 @@ size_t SlotOf(uint64_t key, size_t mask) {
 
 void TKeyIndex::Attach(TStatDrawArray& table) {
     table_ = &table;
-    small_.fill(-1);
+    for (uint16_t key : smallUsed_)
+        small_[key] = -1;
+    smallUsed_.clear();
+    if (otherCount_ > 0 || otherPositions_.empty()) {
+        otherPositions_.assign(otherPositions_.empty() ? 64 : otherPositions_.size(), -1);
+        otherKeys_.resize(otherPositions_.size());
+    }
     otherCount_ = 0;
-    otherPositions_.assign(otherPositions_.empty() ? 64 : otherPositions_.size(), -1);
-    otherKeys_.resize(otherPositions_.size());
     for (size_t i = 0; i < table.size(); ++i) {
         const uint64_t key = table[i].KeyBits();
         if (Find(key) < 0) Remember(key, static_cast<int>(i));
@@ -34,6 +38,7 @@ int TKeyIndex::FindOther(uint64_t key) const {
 void TKeyIndex::Remember(uint64_t key, int position) {
     if (key < SmallKeys) {
         small_[key] = position;
+        smallUsed_.push_back(static_cast<uint16_t>(key));
         return;
     }
     if (2 * (otherCount_ + 1) > otherPositions_.size()) GrowOthers();

@@ -15,6 +15,7 @@ namespace quorvel {
 // the keys of entries already in the table must not be changed while it is indexed.
 class TKeyIndex {
 public:
+    TKeyIndex() { small_.fill(-1); }
     // Starts indexing the table as it is now.
     void Attach(TStatDrawArray& table);
     void Detach() { table_ = nullptr; }
@@ -25,7 +26,15 @@ public:
     }
     // The same with the work entry's key given as its eight bytes.
     int AddValue(const TStatDraw& work, uint64_t key, bool trackPeriods) {
-        const int found = table_->size() == indexedSize_ ? Find(key) : Reindex(key);
+        const bool current = table_->size() == indexedSize_;
+        int found = -1;
+        if (current && key < SmallKeys) {
+            found = small_[key];
+        } else if (table_->size() <= SearchedSize) {
+            found = Search(key);
+        } else {
+            found = current ? FindOther(key) : Reindex(key);
+        }
         if (found < 0) return Append(work);
         MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
         return found;
@@ -33,6 +42,15 @@ public:
 
 private:
     static constexpr uint64_t SmallKeys = 1024;
+    // Up to this many entries a search is as quick as hashing a large key.
+    static constexpr size_t SearchedSize = 16;
+    int Search(uint64_t key) const {
+        const TStatDrawArray& table = *table_;
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (table[i].KeyBits() == key) return static_cast<int>(i);
+        }
+        return -1;
+    }
     int Find(uint64_t key) const { return key < SmallKeys ? small_[key] : FindOther(key); }
     int FindOther(uint64_t key) const;
     // The table changed behind the index: indexes it afresh, then finds the key.
@@ -43,7 +61,8 @@ private:
 
     TStatDrawArray* table_ = nullptr;
     size_t indexedSize_ = 0;
-    std::array<int32_t, SmallKeys> small_{};
+    std::array<int32_t, SmallKeys> small_;
+    std::vector<uint16_t> smallUsed_;  // the small keys set, so that a new table clears only those
     std::vector<uint64_t> otherKeys_;
     std::vector<int32_t> otherPositions_;  // -1: empty slot
     size_t otherCount_ = 0;

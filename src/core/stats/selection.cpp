@@ -13,8 +13,6 @@ TSelection::TSelection(const TStatDrawArray& entries) : entries_(entries) {
     otherKeys_.Reserve(largeKeys);
     for (size_t w = 0; w < 4; ++w)
         otherWords_[w].Reserve(largeWords[w]);
-    for (NumberSet& dwords : dwords_)
-        dwords.Reserve(entries.size());
     for (const TStatDraw& entry : entries) {
         const uint64_t key = entry.KeyBits();
         if (key < SmallKeys) {
@@ -32,8 +30,6 @@ TSelection::TSelection(const TStatDrawArray& entries) : entries_(entries) {
             bytes_[static_cast<size_t>(2 * w)].set(word & 0xFF);
             bytes_[static_cast<size_t>(2 * w + 1)].set(word >> 8);
         }
-        dwords_[0].Insert(entry.KeyDword(1));
-        dwords_[1].Insert(entry.KeyDword(2));
     }
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
-#include <unordered_map>
 
 #include "core/stats/evaluation.h"
 #include "core/stats/next_occurrence.h"
@@ -44,24 +43,35 @@ std::optional<NormScale> NormOf(const FullSetData* fullSet, const TValueTotals& 
     return NormScale{totals.MaxCount, fullSet->MaxCount};
 }
 
-// The entries of a table by key, the first one of a key found, as a search of the table would.
+// The entries of a table by key, the first one of a key found, as a search of the table would:
+// small tables are searched, larger ones looked up in a sorted list of their keys.
 class EntriesByKey {
 public:
     explicit EntriesByKey(TStatDrawArray& table) : table_(table) {
-        positions_.reserve(table.size());
+        if (table.size() <= SearchedSize) return;
+        keys_.reserve(table.size());
         for (size_t i = 0; i < table.size(); ++i)
-            positions_.emplace(table[i].KeyBits(), i);
+            keys_.emplace_back(table[i].KeyBits(), i);
+        std::sort(keys_.begin(), keys_.end());
     }
     TStatDraw* Find(const std::array<uint16_t, 4>& key) const {
         TStatDraw probe;
         probe.Key = key;
-        const auto found = positions_.find(probe.KeyBits());
-        return found == positions_.end() ? nullptr : &table_[found->second];
+        const uint64_t bits = probe.KeyBits();
+        if (table_.size() <= SearchedSize) {
+            for (TStatDraw& entry : table_) {
+                if (entry.KeyBits() == bits) return &entry;
+            }
+            return nullptr;
+        }
+        const auto found = std::lower_bound(keys_.begin(), keys_.end(), std::pair<uint64_t, size_t>{bits, 0});
+        return found != keys_.end() && found->first == bits ? &table_[found->second] : nullptr;
     }
 
 private:
+    static constexpr size_t SearchedSize = 32;
     TStatDrawArray& table_;
-    std::unordered_map<uint64_t, size_t> positions_;
+    std::vector<std::pair<uint64_t, size_t>> keys_;
 };
 
 // An integer's decimal text, written straight into the cell: a table writes thousands of them.
