@@ -56,9 +56,10 @@ public:
     // (a window of draws adds thousands); the table must then change only through AddValue.
     void IndexTable(TStatDrawArray& table) { keyIndex_.Attach(table); }
     void StopIndexing() { keyIndex_.Detach(); }
-    // Whether the values of a draw depend on the draws added before it in the same run (through
-    // the scratch state or the last values): such a method's draws cannot be evaluated apart.
-    virtual bool CarriesStateBetweenDraws() const { return false; }
+    // Whether the values of a draw depend on the scratch state left by the draws added before it
+    // in the same run. Such a method's draws cannot be evaluated apart even when the caller
+    // empties the last values between draws, as the search for a value's next occurrence does.
+    virtual bool CarriesScratchBetweenDraws() const { return false; }
     // The number of the first draw at or after fromIndex carrying the row's value, or -1.
     int FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bool sorted);
     // Whether the combination, taken as the draw after refIndex, carries a selected value.

@@ -14,9 +14,8 @@ namespace quorvel {
 // FindNext scans the draws after i one by one, each time evaluating a draw afresh. For methods
 // whose values of a draw do not depend on the draws before it, a value cannot come again inside
 // the window after its newest occurrence, so one forward pass over the draws after the window
-// answers every row (nothing at offset 0). Methods that carry state from draw to draw, and rows
-// whose last draw number is not where the window saw it (duplicate numbers), are scanned as
-// FindNext scans them, once for all rows that start at the same draw.
+// answers every row (nothing at offset 0). Methods that carry state from draw to draw start a
+// scan at each row's start, as FindNext does, and scans that reach the same state go on as one.
 std::vector<int> FindNextOccurrences(TCustomStat& stat, const DrawArchive& archive,
                                      const TStatDrawArray& table, int lastIndex, bool sorted);
 

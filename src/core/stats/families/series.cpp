@@ -55,11 +55,11 @@ std::string TCustomSerialStat::ValueText(const TStatDraw& value) const {
     return StateLengthText(value, ShowsChannels());
 }
 
-bool TCustomSerialStat::StateInDraw(int state, const TDraw& draw) const {
-    for (int p = 0; p < PositionCount; ++p) {
-        if (StateOf(p, draw.Values[static_cast<size_t>(p)]) == state) return true;
-    }
-    return false;
+std::array<int, PositionCount> TCustomSerialStat::StatesOf(const TDraw& draw) const {
+    std::array<int, PositionCount> states{};
+    for (int p = 0; p < PositionCount; ++p)
+        states[static_cast<size_t>(p)] = StateOf(p, draw.Values[static_cast<size_t>(p)]);
+    return states;
 }
 
 void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray&) {
@@ -70,6 +70,12 @@ void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scrat
     if (scratch.Table.size() != needed) scratch.Table.assign(needed, 0);
     const int32_t depth = Work.Depth;
     const bool newest = depth == 1;
+    // The states of each draw are found once, not once for each state of the range.
+    const std::array<int, PositionCount> current = StatesOf(CurDraw);
+    const std::array<int, PositionCount> inNewest = StatesOf(OtherDraw);
+    const auto holds = [](const std::array<int, PositionCount>& states, int s) {
+        return std::find(states.begin(), states.end(), s) != states.end();
+    };
     const auto addRun = [&](int state, const int32_t* entry) {
         Work.Key = {static_cast<uint16_t>(state), LengthWord(entry[0]), 0, 0};
         Work.LastDraw = Work.PrevDraw = entry[1];
@@ -79,14 +85,14 @@ void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scrat
     };
     for (int s = lowestState_; s <= highestState_; ++s) {
         int32_t* entry = &scratch.Table[static_cast<size_t>(s) * RunEntrySize];
-        const bool running = StateInDraw(s, CurDraw) == groups_;
+        const bool running = holds(current, s) == groups_;
         if (running) {
             ++entry[0];
             entry[1] = CurDraw.Number;
             entry[2] = depth;
-            if (newest && StateInNewestDraw(s)) addRun(s, entry);
+            if (newest && holds(inNewest, s)) addRun(s, entry);
         } else {
-            if (entry[0] > 0 && StateInNewestDraw(s)) addRun(s, entry);
+            if (entry[0] > 0 && holds(inNewest, s)) addRun(s, entry);
             entry[0] = entry[1] = entry[2] = 0;
         }
     }
@@ -110,10 +116,6 @@ int TValuesSerialStat::StateOf(int, int value) const {
     return value;
 }
 
-bool TValuesSerialStat::StateInNewestDraw(int state) const {
-    return ValueInDraw(state, OtherDraw);
-}
-
 TChannelsSerialStat::TChannelsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
                                          bool groups)
     : TCustomSerialStat(statClass, owner, param, groups), channelSize_(ChannelSizeOf(owner)) {
@@ -122,10 +124,6 @@ TChannelsSerialStat::TChannelsSerialStat(const TStatClass& statClass, const TSta
 
 int TChannelsSerialStat::StateOf(int, int value) const {
     return ChannelOf(value, channelSize_);
-}
-
-bool TChannelsSerialStat::StateInNewestDraw(int state) const {
-    return ChannelInDraw(state, OtherDraw, channelSize_);
 }
 
 TSegmentsSerialStat::TSegmentsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
@@ -144,10 +142,6 @@ TSegmentsSerialStat::TSegmentsSerialStat(const TStatClass& statClass, const TSta
 
 int TSegmentsSerialStat::StateOf(int position, int value) const {
     return SegmentState(segments_, position, value);
-}
-
-bool TSegmentsSerialStat::StateInNewestDraw(int state) const {
-    return SegmentInDraw(state, OtherDraw, segments_);
 }
 
 std::string TCustomPeriodsStat::ValueText(const TStatDraw& value) const {

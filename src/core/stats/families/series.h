@@ -23,10 +23,8 @@ public:
                  bool exclude) override;
     // The state of a value at a position (0 for the first position), or NoState.
     virtual int StateOf(int position, int value) const = 0;
-    // Whether the newest draw of the window (OtherDraw) holds the state at some position.
-    virtual bool StateInNewestDraw(int state) const = 0;
 
-    bool CarriesStateBetweenDraws() const override { return true; }
+    bool CarriesScratchBetweenDraws() const override { return true; }
     bool Groups() const { return groups_; }
     int LowestState() const { return lowestState_; }
     int HighestState() const { return highestState_; }
@@ -39,7 +37,8 @@ protected:
     virtual bool ShowsChannels() const { return false; }
 
 private:
-    bool StateInDraw(int state, const TDraw& draw) const;
+    // The states of a draw's values by position.
+    std::array<int, PositionCount> StatesOf(const TDraw& draw) const;
 
     bool groups_;
     int lowestState_ = 0;
@@ -50,14 +49,12 @@ class TValuesSerialStat : public TCustomSerialStat {
 public:
     TValuesSerialStat(const TStatClass& statClass, const TStatList& owner, int param, bool groups);
     int StateOf(int position, int value) const override;
-    bool StateInNewestDraw(int state) const override;
 };
 
 class TChannelsSerialStat : public TCustomSerialStat {
 public:
     TChannelsSerialStat(const TStatClass& statClass, const TStatList& owner, int param, bool groups);
     int StateOf(int position, int value) const override;
-    bool StateInNewestDraw(int state) const override;
 
 protected:
     bool ShowsChannels() const override { return true; }
@@ -70,7 +67,6 @@ class TSegmentsSerialStat : public TCustomSerialStat {
 public:
     TSegmentsSerialStat(const TStatClass& statClass, const TStatList& owner, int param, bool groups);
     int StateOf(int position, int value) const override;
-    bool StateInNewestDraw(int state) const override;
 
 private:
     TSegmentTable segments_;
@@ -116,7 +112,6 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     virtual int StateOf(int position, int value) const = 0;
-    bool CarriesStateBetweenDraws() const override { return true; }
 
 protected:
     void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
