@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
 #include "core/util/error.h"
 #include "core/util/format.h"
 #include "core/util/money.h"
@@ -41,6 +47,51 @@ TEST(Format, RealsUseTheProcessSeparatorAndRoundHalvesToEven) {
     EXPECT_EQ(Format("%f", {2}), "2,00");
     FormatSettings().DecimalSeparator = '.';
     EXPECT_EQ(Format("%.1f", {0.25}), "0.2");
+}
+
+// Fixed texts of reals are written without the general conversion where they can be; whatever
+// the magnitude, sign or number of decimals, they must read as printf's (via to_chars) would.
+TEST(Format, FixedTextsMatchTheExactConversion) {
+    SeparatorScope scope('.');
+    const auto exact = [](double value, int decimals) {
+        char buffer[400];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        return std::string(buffer, result.ptr);
+    };
+    std::mt19937_64 random(25);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    int compared = 0;
+    for (int decimals = 0; decimals <= 12; ++decimals) {
+        std::vector<double> values = {0.0,
+                                      -0.0,
+                                      0.125,
+                                      -0.375,
+                                      2.5,
+                                      3.5,
+                                      1e-300,
+                                      4503599627370495.5,
+                                      1e15,
+                                      1e300,
+                                      std::numeric_limits<double>::infinity(),
+                                      std::numeric_limits<double>::quiet_NaN()};
+        for (int i = 0; i < 20000; ++i) {
+            const double magnitude = std::pow(10.0, unit(random) * 18 - 6);
+            values.push_back((i % 2 == 0 ? 1 : -1) * magnitude);
+            // Multiples of 1/1024 fall exactly half-way at some decimal (0.125 at the second);
+            // the doubles on either side of them must not round as ties.
+            const double tie = static_cast<double>(i % 4096 - 2048) / 1024 + (i / 4096) * 1000;
+            values.insert(values.end(), {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)});
+        }
+        for (double value : values) {
+            ASSERT_EQ(FormatFixed(value, decimals), exact(value, decimals)) << value << " " << decimals;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 1000000);
+    FormatSettings().DecimalSeparator = ',';
+    EXPECT_EQ(FormatFixed(-0.0001, 2), "-0,00");
+    EXPECT_EQ(FormatFixed(12.345678, 0), "12");
 }
 
 TEST(Format, MismatchedOrMissingArgumentsThrow) {

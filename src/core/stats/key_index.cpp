@@ -10,8 +10,8 @@ size_t SlotOf(uint64_t key, size_t mask) {
 
 }  // namespace
 
-void TKeyIndex::Attach(TStatDrawArray& table) {
-    table_ = &table;
+void TKeyIndex::IndexKeysOf(const TStatDrawArray& table) {
+    table_ = nullptr;
     for (uint16_t key : smallUsed_)
         small_[key] = -1;
     smallUsed_.clear();

@@ -17,7 +17,14 @@ class TKeyIndex {
 public:
     TKeyIndex() { small_.fill(-1); }
     // Starts indexing the table as it is now.
-    void Attach(TStatDrawArray& table);
+    void Attach(TStatDrawArray& table) {
+        IndexKeysOf(table);
+        table_ = &table;
+    }
+    // Indexes the keys of a table only to look them up; AddValue is then not to be called.
+    void IndexKeysOf(const TStatDrawArray& table);
+    // The position of the first entry with the key, or -1.
+    int Position(uint64_t key) const { return Find(key); }
     void Detach() { table_ = nullptr; }
     bool Indexes(const TStatDrawArray& table) const { return table_ == &table; }
     // What AddValue does, with the entry found through the index.

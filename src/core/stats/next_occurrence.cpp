@@ -1,7 +1,8 @@
 #include "core/stats/next_occurrence.h"
 
 #include <algorithm>
-#include <unordered_map>
+
+#include "core/stats/key_index.h"
 
 namespace quorvel {
 
@@ -9,15 +10,16 @@ namespace {
 
 struct PendingRow {
     int Row;
-    int Start;  // the first draw index FindNext looks at
-    int Begin;  // the first draw index where the value can come again
+    int Begin;  // the first draw index where the value can come again, at or after FindNext's start
 };
 
-// The rows still looked for by scans that started afresh at some draw and have reached the
-// same state since: from there on they see the same values, so they go on as one.
+// Scans that started afresh at some draw and have reached the same state since see the same
+// values from there on, so they go on as one, looking for the rows of both.
 struct ActiveScan {
     TStatScratch Scratch;
-    std::unordered_map<uint64_t, PendingRow> ByKey;
+    int Id = 0;
+    std::vector<int> Rows;
+    size_t Remaining = 0;
 };
 
 bool SameState(const TStatScratch& a, const TStatScratch& b) {
@@ -28,7 +30,9 @@ class ForwardScan {
 public:
     ForwardScan(TCustomStat& stat, const TStatDrawArray& table, int lastIndex, bool sorted,
                 std::vector<int>& facts)
-        : stat_(stat), table_(table), lastIndex_(lastIndex), sorted_(sorted), facts_(facts) {}
+        : stat_(stat), lastIndex_(lastIndex), sorted_(sorted), facts_(facts), scanOfRow_(table.size(), -1) {
+        rowsByKey_.IndexKeysOf(table);
+    }
 
     // A stateless method answers all its rows from one scan, since its values of a draw are the
     // same however the scan began; a method with state starts a scan at each start.
@@ -42,11 +46,9 @@ public:
                 d = rows[next].Begin;
             }
             if (next < rows.size() && rows[next].Begin == d) {
-                if (scans_.empty() || !stateless) scans_.emplace_back();
-                for (; next < rows.size() && rows[next].Begin == d; ++next) {
-                    const uint64_t key = table_[static_cast<size_t>(rows[next].Row)].KeyBits();
-                    scans_.back().ByKey.emplace(key, rows[next]);
-                }
+                if (scans_.empty() || !stateless) scans_.push_back(ActiveScan{{}, nextId_++, {}, 0});
+                for (; next < rows.size() && rows[next].Begin == d; ++next)
+                    Join(scans_.back(), rows[next].Row);
             }
             for (ActiveScan& scan : scans_)
                 Step(scan, d);
@@ -55,23 +57,31 @@ public:
     }
 
 private:
+    void Join(ActiveScan& scan, int row) {
+        scanOfRow_[static_cast<size_t>(row)] = scan.Id;
+        scan.Rows.push_back(row);
+        ++scan.Remaining;
+    }
     void Step(ActiveScan& scan, int d) {
         values_.clear();
         lastValues_.clear();
         stat_.AddDraw(d, lastIndex_, sorted_, values_, scan.Scratch, lastValues_);
         for (const TStatDraw& value : values_) {
-            const auto found = scan.ByKey.find(value.KeyBits());
-            if (found == scan.ByKey.end() || found->second.Start > d) continue;
-            facts_[static_cast<size_t>(found->second.Row)] = value.LastDraw;
-            scan.ByKey.erase(found);
+            const int row = rowsByKey_.Position(value.KeyBits());
+            if (row < 0 || scanOfRow_[static_cast<size_t>(row)] != scan.Id) continue;
+            facts_[static_cast<size_t>(row)] = value.LastDraw;
+            scanOfRow_[static_cast<size_t>(row)] = -1;
+            --scan.Remaining;
         }
     }
     void MergeAndDrop() {
         size_t kept = 0;
         for (size_t i = 0; i < scans_.size(); ++i) {
-            if (scans_[i].ByKey.empty()) continue;
+            if (scans_[i].Remaining == 0) continue;
             if (kept > 0 && SameState(scans_[kept - 1].Scratch, scans_[i].Scratch)) {
-                scans_[kept - 1].ByKey.merge(scans_[i].ByKey);
+                for (int row : scans_[i].Rows) {
+                    if (scanOfRow_[static_cast<size_t>(row)] == scans_[i].Id) Join(scans_[kept - 1], row);
+                }
                 continue;
             }
             if (kept != i) scans_[kept] = std::move(scans_[i]);
@@ -81,11 +91,13 @@ private:
     }
 
     TCustomStat& stat_;
-    const TStatDrawArray& table_;
     const int lastIndex_;
     const bool sorted_;
     std::vector<int>& facts_;
+    TKeyIndex rowsByKey_;
+    std::vector<int> scanOfRow_;     // the scan looking for each row, -1 when none is
     std::vector<ActiveScan> scans_;  // by start, oldest first
+    int nextId_ = 0;
     TStatDrawArray values_;
     TLastValueArray lastValues_;
 };
@@ -102,12 +114,11 @@ std::vector<int> FindNextOccurrences(TCustomStat& stat, const DrawArchive& archi
         if (entry.Count <= 0 || entry.Depth == 0) continue;
         // Without a draw of that number (duplicates or gaps), the search starts at the oldest draw.
         const int start = archive.IndexOfNumber(entry.LastDraw) + 1;
-        if (start >= stat.DrawCount()) continue;
         // A stateless value seen last at the window's draw of that number cannot come again
         // inside the window.
         const bool afterWindow = stateless && start > lastIndex + 1 - entry.Depth;
         const int begin = afterWindow ? lastIndex + 1 : start;
-        if (begin < stat.DrawCount()) rows.push_back({static_cast<int>(r), start, begin});
+        if (begin < stat.DrawCount()) rows.push_back({static_cast<int>(r), begin});
     }
     ForwardScan(stat, table, lastIndex, sorted, facts).Run(std::move(rows), stateless);
     return facts;

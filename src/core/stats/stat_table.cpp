@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
 
 #include "core/stats/evaluation.h"
@@ -85,8 +86,19 @@ void SetDash(std::string& text) {
     text.assign(1, '-');
 }
 
-std::string Real(double value, int decimals) {
-    return FormatFixed(value, decimals);
+void SetFixed(std::string& text, double value, int decimals) {
+    AssignFixed(text, value, decimals);
+}
+
+// "+d" when the estimate is above the fact, the plain difference otherwise; "-" without one.
+void SetEstimateDiff(std::string& text, int64_t estimate, int fact) {
+    if (estimate < 0) return SetDash(text);
+    const int64_t d = estimate - fact;
+    char buffer[24];
+    char* out = buffer;
+    if (d > 0) *out++ = '+';
+    out = std::to_chars(out, buffer + sizeof buffer, d).ptr;
+    text.assign(buffer, out);
 }
 
 // The estimates multiply in 32 bits, as the stored draw numbers do.
@@ -102,7 +114,58 @@ struct RowContext {
     const WeightCoefficients& Weights;
 };
 
-void FillPeriodTexts(TStatRow& row, const RowContext& context) {
+// The texts that depend on a row's count alone: the count, its share and the average period.
+// Rows of a large table share a few counts, so each count's texts are made once.
+class CountTexts {
+public:
+    explicit CountTexts(const RowContext& context) : context_(context) {}
+    const std::array<std::string, 3>& Of(int32_t count) {
+        if (count < 0 || count >= CachedCounts) return Make(count, spare_);
+        if (byCount_.size() <= static_cast<size_t>(count)) byCount_.resize(static_cast<size_t>(count) + 1);
+        Cached& cached = byCount_[static_cast<size_t>(count)];
+        if (!cached.Made) {
+            Make(count, cached.Texts);
+            cached.Made = true;
+        }
+        return cached.Texts;
+    }
+
+private:
+    static constexpr int32_t CachedCounts = 4096;
+    struct Cached {
+        bool Made = false;
+        std::array<std::string, 3> Texts;
+    };
+    const std::array<std::string, 3>& Make(int32_t count, std::array<std::string, 3>& texts) const {
+        SetNumber(texts[0], count);
+        if (context_.Total == 0) {
+            SetDash(texts[1]);
+        } else {
+            SetFixed(texts[1], count * 100.0 / static_cast<double>(context_.Total), 5);
+        }
+        if (count > 1) SetFixed(texts[2], static_cast<double>(context_.WindowSize) / count, 4);
+        return texts;
+    }
+
+    const RowContext& context_;
+    std::vector<Cached> byCount_;
+    std::array<std::string, 3> spare_;
+};
+
+// The "Ожд." estimates as numbers, -1 where the text is not a number that reads back as one.
+using Estimates = std::array<int64_t, 3>;
+
+int64_t EstimateOf(int64_t value) {
+    return value >= 0 && value <= std::numeric_limits<int32_t>::max() ? value : -1;
+}
+
+void SetEstimate(std::string& text, int64_t value, int64_t& estimate) {
+    SetNumber(text, value);
+    estimate = EstimateOf(value);
+}
+
+void FillPeriodTexts(TStatRow& row, const RowContext& context, const std::string& averageText,
+                     Estimates& estimates) {
     const TStatDraw& e = row.Entry;
     if (e.Count <= 1) {
         for (int c = 10; c <= 13; ++c)
@@ -111,51 +174,51 @@ void FillPeriodTexts(TStatRow& row, const RowContext& context) {
     }
     const double average = static_cast<double>(context.WindowSize) / e.Count;
     SetNumber(row.Texts[10], e.PeriodMin);
-    row.Texts[11] = Real(average, 4);
+    row.Texts[11] = averageText;
     SetNumber(row.Texts[12], e.PeriodMax);
-    SetNumber(row.Texts[13], RoundHalfEven(average + e.LastDraw));
+    SetEstimate(row.Texts[13], RoundHalfEven(average + e.LastDraw), estimates[0]);
 }
 
-void FillForecastTexts(TStatRow& row, int fact) {
+void FillForecastTexts(TStatRow& row, int fact, Estimates& estimates) {
     const TStatDraw& e = row.Entry;
     if (e.Count <= 0) {
         for (int c = 14; c <= 19; ++c)
             SetDash(row.Texts[c]);
         return;
     }
-    SetNumber(row.Texts[14],
-              RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count));
-    SetNumber(
+    SetEstimate(row.Texts[14],
+                RoundHalfEven(static_cast<double>(Product32(e.Count + 1, e.LastDraw)) / e.Count),
+                estimates[1]);
+    SetEstimate(
         row.Texts[15],
         RoundHalfEven(static_cast<double>(Product32(e.Count + 2, static_cast<int64_t>(e.LastDraw) + 1)) /
-                      (e.Count + 1)));
+                      (e.Count + 1)),
+        estimates[2]);
     if (fact < 0) {
         for (int c = 16; c <= 19; ++c)
             SetDash(row.Texts[c]);
         return;
     }
     SetNumber(row.Texts[16], fact);
-    for (int c = 0; c < 3; ++c)
-        row.Texts[17 + c] = EstimateDiffText(row.Texts[13 + c], fact);
+    for (size_t c = 0; c < 3; ++c)
+        SetEstimateDiff(row.Texts[17 + c], estimates[c], fact);
 }
 
-void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact, const RowContext& context) {
+void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact, const RowContext& context,
+             CountTexts& countTexts) {
     row.Entry = entry;
     const TStatDraw& e = entry;
     row.Texts[0] = stat.ValueText(e);
-    SetNumber(row.Texts[1], e.Count);
-    if (context.Total == 0) {
-        SetDash(row.Texts[2]);
-    } else {
-        row.Texts[2] = Real(e.Count * 100.0 / static_cast<double>(context.Total), 5);
-    }
+    const std::array<std::string, 3>& byCount = countTexts.Of(e.Count);
+    row.Texts[1] = byCount[0];
+    row.Texts[2] = byCount[1];
     if (context.HasNorm) {
         SetNumber(row.Texts[3], e.Norm);
         SetNumber(row.Texts[4], static_cast<int64_t>(e.Count) - e.Norm);
         const double deviation = e.Norm != 0    ? (static_cast<double>(e.Count) - e.Norm) * 100.0 / e.Norm
                                  : e.Count == 0 ? 0.0
                                                 : 100.0;
-        row.Texts[5] = Real(deviation, 5);
+        SetFixed(row.Texts[5], deviation, 5);
     } else {
         for (int c = 3; c <= 5; ++c)
             SetDash(row.Texts[c]);
@@ -166,19 +229,23 @@ void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact,
         return;
     }
     SetNumber(row.Texts[6], e.Depth);
-    row.Texts[7] = Real(e.Depth * 100.0 / context.MaxDepth, 2);
-    row.Texts[8] =
-        Real(RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
+    SetFixed(row.Texts[7], e.Depth * 100.0 / context.MaxDepth, 2);
+    SetFixed(row.Texts[8],
+             RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
                        context.Weights),
              2);
     SetNumber(row.Texts[9], e.LastDraw);
-    FillPeriodTexts(row, context);
-    FillForecastTexts(row, fact);
+    Estimates estimates = {-1, -1, -1};
+    FillPeriodTexts(row, context, byCount[2], estimates);
+    FillForecastTexts(row, fact, estimates);
 }
 
-void BuildChart(TStatTable& result, TCustomStat& stat, TStatDrawArray& table, const EntriesByKey& entries,
-                const FullSetData* fullSet, const std::optional<NormScale>& norm, bool showTotalLine) {
-    auto label = [&](const std::array<uint16_t, 4>& key) {
+// The chart's points are labelled with the value texts; a value with a row takes its row's.
+void BuildChart(TStatTable& result, TCustomStat& stat, const TStatDrawArray& table,
+                const EntriesByKey& entries, const FullSetData* fullSet, const std::optional<NormScale>& norm,
+                bool showTotalLine) {
+    const auto label = [&](const std::array<uint16_t, 4>& key, const TStatDraw* entry) {
+        if (entry != nullptr) return result.Rows[static_cast<size_t>(entry - table.data())].Texts[0];
         TStatDraw value;
         value.Key = key;
         return stat.ValueText(value);
@@ -191,18 +258,23 @@ void BuildChart(TStatTable& result, TCustomStat& stat, TStatDrawArray& table, co
             const double x = static_cast<double>(r + 1);
             const TStatDraw* entry = entries.Find(record.Key);
             if (!showTotalLine && entry == nullptr) continue;
-            std::string text = label(record.Key);
+            std::string text = label(record.Key, entry);
             if (showTotalLine) result.Total.push_back({x, record.Count * norm->Factor(), text});
             if (entry != nullptr)
                 result.Actual.push_back({x, static_cast<double>(entry->Count), std::move(text)});
         }
         return;
     }
+    // In the order SortValues gives the values, without moving them.
+    std::vector<size_t> order(table.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return table[a].Key < table[b].Key; });
     result.Actual.reserve(table.size());
-    SortValues(table);
-    for (size_t i = 0; i < table.size(); ++i) {
+    for (size_t i = 0; i < order.size(); ++i) {
+        const TStatDraw& entry = table[order[i]];
         result.Actual.push_back(
-            {static_cast<double>(i), static_cast<double>(table[i].Count), label(table[i].Key)});
+            {static_cast<double>(i), static_cast<double>(entry.Count), label(entry.Key, &entry)});
     }
 }
 
@@ -228,10 +300,9 @@ double RowWeight(const TRowWeightInput& row, const WeightCoefficients& weights) 
 }
 
 std::string EstimateDiffText(const std::string& estimate, int fact) {
-    const int64_t value = ParseInt32(estimate).value_or(-1);
-    if (value < 0) return "-";
-    const int64_t d = value - fact;
-    return d > 0 ? "+" + std::to_string(d) : std::to_string(d);
+    std::string text;
+    SetEstimateDiff(text, ParseInt32(estimate).value_or(-1), fact);
+    return text;
 }
 
 TStatTable ComputeStatTable(TCustomStat& stat, const DrawArchive& archive, const TStatTableRequest& request) {
@@ -261,8 +332,9 @@ TStatTable ComputeStatTable(TCustomStat& stat, const DrawArchive& archive, const
     const std::vector<int> facts =
         FindNextOccurrences(stat, archive, table, result.LastIndex, request.Sorted);
     result.Rows.resize(table.size());
+    CountTexts countTexts(context);
     for (size_t r = 0; r < table.size(); ++r)
-        FillRow(result.Rows[r], table[r], stat, facts[r], context);
+        FillRow(result.Rows[r], table[r], stat, facts[r], context, countTexts);
     if (table.size() > 1)
         BuildChart(result, stat, table, entries, request.FullSet, norm, request.ShowTotalLine);
     return result;

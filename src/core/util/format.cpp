@@ -3,8 +3,11 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "core/util/error.h"
@@ -25,17 +28,71 @@ TFormatSettings& FormatSettings() {
     return settings;
 }
 
-std::string FormatFixed(double value, int decimals) {
+namespace {
+
+constexpr std::array<uint64_t, 10> PowersOfTen = {1,      10,      100,      1000,      10000,
+                                                  100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The magnitude times 10^decimals rounded to an integer as printf rounds it (the exact binary
+// value, ties to even), when that integer is small enough for a double to hold every integer
+// near it. The product's rounding error is found exactly with a fused multiply-add, so the
+// rounding is decided on the exact value.
+std::optional<uint64_t> ScaledExactly(double magnitude, int decimals) {
+    const double scale = static_cast<double>(PowersOfTen[static_cast<size_t>(decimals)]);
+    const double product = magnitude * scale;
+    if (!(product < 0x1p52)) return std::nullopt;  // too large, infinite or not a number
+    const double error = std::fma(magnitude, scale, -product);
+    const double whole = std::floor(product);
+    const double half = whole + 0.5;
+    const auto n = static_cast<uint64_t>(whole);
+    if (product > half || (product == half && error > 0)) return n + 1;
+    if (product < half || error < 0) return n;
+    return n + (n & 1);
+}
+
+// Tables format thousands of reals with a few decimals; this writes them without the general
+// conversion, with the same digits.
+bool FormatFixedQuickly(double value, int decimals, std::string& text) {
+    if (decimals >= static_cast<int>(PowersOfTen.size())) return false;
+    const std::optional<uint64_t> scaled = ScaledExactly(std::fabs(value), decimals);
+    if (!scaled) return false;
+    const uint64_t power = PowersOfTen[static_cast<size_t>(decimals)];
+    char buffer[48];
+    char* out = buffer;
+    if (std::signbit(value)) *out++ = '-';
+    out = std::to_chars(out, buffer + sizeof buffer, *scaled / power).ptr;
+    if (decimals > 0) {
+        *out++ = FormatSettings().DecimalSeparator;
+        uint64_t fraction = *scaled % power;
+        for (int i = decimals - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out += decimals;
+    }
+    text.assign(buffer, out);
+    return true;
+}
+
+}  // namespace
+
+void AssignFixed(std::string& text, double value, int decimals) {
     if (decimals < 0) decimals = 0;
     if (decimals > 40) decimals = 40;
-    // to_chars rounds exactly as printf does, without its cost: tables format many numbers.
+    if (FormatFixedQuickly(value, decimals, text)) return;
+    // to_chars rounds exactly as printf does, without its cost.
     char buffer[400];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, error == std::errc() ? end : buffer);
+    text.assign(buffer, error == std::errc() ? end : buffer);
     for (char& c : text) {
         if (c == '.') c = FormatSettings().DecimalSeparator;
     }
+}
+
+std::string FormatFixed(double value, int decimals) {
+    std::string text;
+    AssignFixed(text, value, decimals);
     return text;
 }
 

@@ -45,5 +45,7 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
 // Fixed-point text of a real with the given decimals, correctly rounded, using the
 // process-wide decimal separator.
 std::string FormatFixed(double value, int decimals);
+// The same, written over an existing text (a table rewrites thousands of cells).
+void AssignFixed(std::string& text, double value, int decimals);
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <string>
 
 #include "core/stats/custom_stat.h"
@@ -38,10 +39,14 @@ public:
     using FamilyBase::FamilyBase;
 
     std::string ValueText(const TStatDraw& value) const override {
-        std::string text = std::to_string(value.Key[0]);
-        for (int i = 1; i < K && i < 4; ++i)
-            text += ":" + std::to_string(value.Key[static_cast<size_t>(i)]);
-        return text;
+        // Written in place: the tables of three-member tuples have hundreds of rows.
+        char buffer[4 * 6];
+        char* out = std::to_chars(buffer, buffer + sizeof buffer, value.Key[0]).ptr;
+        for (int i = 1; i < K && i < 4; ++i) {
+            *out++ = ':';
+            out = std::to_chars(out, buffer + sizeof buffer, value.Key[static_cast<size_t>(i)]).ptr;
+        }
+        return std::string(buffer, out);
     }
 
     bool Matches(const TSelection& selected, int, const TComb& comb, bool, bool) override {
