@@ -23,6 +23,18 @@ void TCombList::ResetList(int capacity, int count) {
     list_.resize(static_cast<size_t>(count));
 }
 
+void TCombList::AppendWhere(std::span<const TComb> combs, std::span<const uint8_t> flags, uint8_t wanted) {
+    const size_t first = list_.size();
+    list_.resize(first + combs.size());
+    TComb* const out = list_.data() + first;
+    size_t count = 0;
+    for (size_t i = 0; i < combs.size(); ++i) {
+        out[count] = combs[i];
+        count += flags[i] == wanted ? 1 : 0;
+    }
+    list_.resize(first + count);
+}
+
 void TCombList::AssignList(std::span<const TComb> combs) {
     list_.assign(combs.begin(), combs.end());
 }

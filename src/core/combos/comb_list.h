@@ -42,6 +42,9 @@ public:
     // Grows the storage to at least the capacity and sets the count; new entries are 0;0;0.
     void ResetList(int capacity, int count);
     void AppendComb(const TComb& comb) { list_.push_back(comb); }
+    // Appends the combinations whose flag equals `wanted`, in order. Without a branch per
+    // combination: whether one is kept is as random as the draws.
+    void AppendWhere(std::span<const TComb> combs, std::span<const uint8_t> flags, uint8_t wanted);
     // Replaces the current list by a copy of the given combinations, keeping the storage.
     void AssignList(std::span<const TComb> combs);
 

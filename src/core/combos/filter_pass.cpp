@@ -80,9 +80,9 @@ void RunFilterPass(TCombList& list, TCustomStat& stat, const TFilterSelection& s
     if (sourceList.empty()) return;
     stat.LoadDraws(-1, refIndex, sorted);
     const TSelection selected(selection.Selected);
-    for (const TComb& comb : sourceList) {
-        if (stat.Matches(selected, refIndex, comb, sorted, exclude) != exclude) list.AppendComb(comb);
-    }
+    std::vector<uint8_t> matches;
+    stat.MatchEach(selected, refIndex, sourceList, sorted, exclude, matches);
+    list.AppendWhere(sourceList, matches, exclude ? 0 : 1);
     list.AddAppliedFilter(exclude, source, selection.Description);
 }
 

@@ -9,7 +9,11 @@
 namespace quorvel {
 
 TCustomStat::TCustomStat(const TStatClass& statClass, const TStatList& owner, int param)
-    : Param(param), draws_(owner.Draws()), class_(statClass), owner_(owner) {}
+    : Param(param),
+      draws_(owner.Draws()),
+      class_(statClass),
+      owner_(owner),
+      readsOtherDraw_((statClass.Flags & FeatureOtherDraw) != 0) {}
 
 int TCustomStat::ParseValue(std::string_view text) const {
     return ParseInt32(TrimBlanks(text)).value_or(0);
@@ -23,28 +27,23 @@ void TCustomStat::PrepareValues(int, TStatDrawArray&) {
     Work = TStatDraw{};
 }
 
-void TCustomStat::LoadDraws(int index, int otherIndex, bool sorted) {
-    CurDraw = ReadDraw(index, sorted);
-    if ((class_.Flags & FeatureOtherDraw) != 0) OtherDraw = ReadDraw(otherIndex, sorted);
-}
-
 void TCustomStat::AddCombination(TStatDrawArray& table, const TComb& comb) {
     Work = TStatDraw{};
     Work.Count = 1;
     AddCombinationValues(table, comb);
 }
 
-void TCustomStat::AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
-                          TLastValueArray& lastValues) {
-    drawIndex_ = index;
-    runLastIndex_ = lastIndex;
-    runSorted_ = sorted;
-    LoadDraws(index, lastIndex, sorted);
-    Work = TStatDraw{};
-    Work.LastDraw = Work.PrevDraw = CurDraw.Number;
-    Work.Depth = lastIndex - index + 1;
-    Work.Count = 1;
-    AddDrawValues(table, scratch, lastValues);
+void TCustomStat::AddDraws(int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table,
+                           TStatScratch& scratch, TLastValueArray& lastValues) {
+    for (int index = firstIndex; index <= lastIndex; ++index)
+        AddDraw(index, lastIndex, sorted, table, scratch, lastValues);
+}
+
+void TCustomStat::MatchEach(const TSelection& selected, int refIndex, std::span<const TComb> combs,
+                            bool sorted, bool exclude, std::vector<uint8_t>& results) {
+    results.resize(combs.size());
+    for (size_t i = 0; i < combs.size(); ++i)
+        results[i] = Matches(selected, refIndex, combs[i], sorted, exclude) ? 1 : 0;
 }
 
 int TCustomStat::FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bool sorted) {

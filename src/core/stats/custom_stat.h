@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,12 +47,22 @@ public:
 
     // Clears Work; families with a closed set of values then list every value with count 0.
     virtual void PrepareValues(int lastIndex, TStatDrawArray& table);
-    void LoadDraws(int index, int otherIndex, bool sorted);
+    void LoadDraws(int index, int otherIndex, bool sorted) {
+        CurDraw = ReadDraw(index, sorted);
+        if (readsOtherDraw_) OtherDraw = ReadDraw(otherIndex, sorted);
+    }
     // Adds the values of one combination of the full set (no periods tracked).
     void AddCombination(TStatDrawArray& table, const TComb& comb);
     // Adds the values of draw `index` of a window ending at `lastIndex`.
     void AddDraw(int index, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
-                 TLastValueArray& lastValues);
+                 TLastValueArray& lastValues) {
+        BeginDraw(index, lastIndex, sorted);
+        AddDrawValues(table, scratch, lastValues);
+    }
+    // AddDraw for each draw from firstIndex to lastIndex, in order. The classes the catalogue
+    // makes run this loop with their own AddDrawValues called directly, so it is inlined.
+    virtual void AddDraws(int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table,
+                          TStatScratch& scratch, TLastValueArray& lastValues);
     // While a table is indexed, the values this method adds to it find their entries at once
     // (a window of draws adds thousands); the table must then change only through AddValue.
     void IndexTable(TStatDrawArray& table) { keyIndex_.Attach(table); }
@@ -65,6 +76,9 @@ public:
     // Whether the combination, taken as the draw after refIndex, carries a selected value.
     virtual bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                          bool exclude) = 0;
+    // Matches for each combination in turn (1 or 0), in one call for a whole list.
+    virtual void MatchEach(const TSelection& selected, int refIndex, std::span<const TComb> combs,
+                           bool sorted, bool exclude, std::vector<uint8_t>& results);
 
     // A copy of a draw of the archive (values ascending when sorted); a zeroed draw outside it.
     TDraw ReadDraw(int index, bool sorted) const {
@@ -85,6 +99,17 @@ public:
     TStatDraw Work;
 
 protected:
+    // What AddDraw does before the family adds the draw's values.
+    void BeginDraw(int index, int lastIndex, bool sorted) {
+        drawIndex_ = index;
+        runLastIndex_ = lastIndex;
+        runSorted_ = sorted;
+        LoadDraws(index, lastIndex, sorted);
+        Work = TStatDraw{};
+        Work.LastDraw = Work.PrevDraw = CurDraw.Number;
+        Work.Depth = lastIndex - index + 1;
+        Work.Count = 1;
+    }
     // The family's part of AddCombination and AddDraw: Work is set up, the values go in.
     virtual void AddCombinationValues(TStatDrawArray& table, const TComb& comb) = 0;
     virtual void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) = 0;
@@ -112,6 +137,7 @@ private:
     bool runSorted_ = false;
     const TStatClass& class_;
     const TStatList& owner_;
+    const bool readsOtherDraw_;
     TKeyIndex keyIndex_;
 };
 

@@ -30,9 +30,7 @@ void EvaluateWindow(TCustomStat& stat, int firstIndex, int lastIndex, bool sorte
     if (firstIndex > lastIndex) return;
     stat.PrepareValues(lastIndex, table);
     const IndexedTable indexed(stat, table);
-    for (int index = firstIndex; index <= lastIndex; ++index) {
-        stat.AddDraw(index, lastIndex, sorted, table, scratch, lastValues);
-    }
+    stat.AddDraws(firstIndex, lastIndex, sorted, table, scratch, lastValues);
 }
 
 void EvaluateFullSet(TCustomStat& stat, TStatDrawArray& table) {

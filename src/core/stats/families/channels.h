@@ -189,27 +189,27 @@ protected:
     int TupleMember(int, int value) const override { return this->Channel(value); }
 };
 
-class TstCombChnMix2 final : public TChannelTuplesStat<2, TupleScheme::AllPositions> {
+class TstCombChnMix2 : public TChannelTuplesStat<2, TupleScheme::AllPositions> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };
-class TstCombChnMix3 final : public TChannelTuplesStat<3, TupleScheme::AllPositions> {
+class TstCombChnMix3 : public TChannelTuplesStat<3, TupleScheme::AllPositions> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };
-class TstCombChnMix4 final : public TChannelTuplesStat<4, TupleScheme::AllPositions> {
+class TstCombChnMix4 : public TChannelTuplesStat<4, TupleScheme::AllPositions> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };
-class TstCombChnSeq2 final : public TChannelTuplesStat<2, TupleScheme::Adjacent> {
+class TstCombChnSeq2 : public TChannelTuplesStat<2, TupleScheme::Adjacent> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };
-class TstCombChnSeq3 final : public TChannelTuplesStat<3, TupleScheme::Adjacent> {
+class TstCombChnSeq3 : public TChannelTuplesStat<3, TupleScheme::Adjacent> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };
-class TstCombChnSeq4 final : public TChannelTuplesStat<4, TupleScheme::Adjacent> {
+class TstCombChnSeq4 : public TChannelTuplesStat<4, TupleScheme::Adjacent> {
 public:
     using TChannelTuplesStat::TChannelTuplesStat;
 };

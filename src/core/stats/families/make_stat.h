@@ -10,10 +10,32 @@
 
 namespace quorvel {
 
+// A method class as the catalogue makes it: its loops over the draws of a window and over the
+// combinations of a list call the class's own functions directly instead of through the
+// virtual table, so that the compiler can inline them into the loop.
+template <typename Stat>
+class TCatalogued : public Stat {
+public:
+    using Stat::Stat;
+    void AddDraws(int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
+                  TLastValueArray& lastValues) override {
+        for (int index = firstIndex; index <= lastIndex; ++index) {
+            this->BeginDraw(index, lastIndex, sorted);
+            this->Stat::AddDrawValues(table, scratch, lastValues);
+        }
+    }
+    void MatchEach(const TSelection& selected, int refIndex, std::span<const TComb> combs, bool sorted,
+                   bool exclude, std::vector<uint8_t>& results) override {
+        results.resize(combs.size());
+        for (size_t i = 0; i < combs.size(); ++i)
+            results[i] = this->Stat::Matches(selected, refIndex, combs[i], sorted, exclude) ? 1 : 0;
+    }
+};
+
 // The creation function every registration row carries: a new instance of the class.
 template <typename Stat>
 std::unique_ptr<TCustomStat> Make(const TStatClass& statClass, const TStatList& owner, int param) {
-    return std::make_unique<Stat>(statClass, owner, param);
+    return std::make_unique<TCatalogued<Stat>>(statClass, owner, param);
 }
 
 // One row of the registration table. Every family builds its rows here; the fields not named

@@ -27,59 +27,59 @@ namespace {
 
 // The single-value matrix classes keep their places in the catalogue but are never offered,
 // so nothing creates them and they count nothing.
-class TstColumns final : public TCustomMatrixStat {
+class TstColumns : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstRows final : public TCustomMatrixStat {
+class TstRows : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstColValues final : public TCustomMatrixStat {
+class TstColValues : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstRowValues final : public TCustomMatrixStat {
+class TstRowValues : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstColCount final : public TCustomMatrixGraphStat {
+class TstColCount : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-class TstRowCount final : public TCustomMatrixGraphStat {
+class TstRowCount : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-class TstColMask final : public TCustomMatrixStat {
+class TstColMask : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstRowMask final : public TCustomMatrixStat {
+class TstRowMask : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstColAjacent final : public TCustomMatrixStat {
+class TstColAjacent : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstRowAjacent final : public TCustomMatrixStat {
+class TstRowAjacent : public TCustomMatrixStat {
 public:
     using TCustomMatrixStat::TCustomMatrixStat;
 };
-class TstColAjacentCnt final : public TCustomMatrixGraphStat {
+class TstColAjacentCnt : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-class TstRowAjacentCnt final : public TCustomMatrixGraphStat {
+class TstRowAjacentCnt : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-class TstColValCnt final : public TCustomMatrixGraphStat {
+class TstColValCnt : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };
-class TstRowValCnt final : public TCustomMatrixGraphStat {
+class TstRowValCnt : public TCustomMatrixGraphStat {
 public:
     using TCustomMatrixGraphStat::TCustomMatrixGraphStat;
 };

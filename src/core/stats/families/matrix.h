@@ -68,51 +68,51 @@ protected:
     int TupleMember(int, int value) const override { return this->Row(value); }
 };
 
-class TstCombColMix2 final : public TColumnTuplesStat<2, TupleScheme::AllPositions> {
+class TstCombColMix2 : public TColumnTuplesStat<2, TupleScheme::AllPositions> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombColMix3 final : public TColumnTuplesStat<3, TupleScheme::AllPositions> {
+class TstCombColMix3 : public TColumnTuplesStat<3, TupleScheme::AllPositions> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombColMix4 final : public TColumnTuplesStat<4, TupleScheme::AllPositions> {
+class TstCombColMix4 : public TColumnTuplesStat<4, TupleScheme::AllPositions> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombColSeq2 final : public TColumnTuplesStat<2, TupleScheme::Adjacent> {
+class TstCombColSeq2 : public TColumnTuplesStat<2, TupleScheme::Adjacent> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombColSeq3 final : public TColumnTuplesStat<3, TupleScheme::Adjacent> {
+class TstCombColSeq3 : public TColumnTuplesStat<3, TupleScheme::Adjacent> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombColSeq4 final : public TColumnTuplesStat<4, TupleScheme::Adjacent> {
+class TstCombColSeq4 : public TColumnTuplesStat<4, TupleScheme::Adjacent> {
 public:
     using TColumnTuplesStat::TColumnTuplesStat;
 };
-class TstCombRowMix2 final : public TRowTuplesStat<2, TupleScheme::AllPositions> {
+class TstCombRowMix2 : public TRowTuplesStat<2, TupleScheme::AllPositions> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };
-class TstCombRowMix3 final : public TRowTuplesStat<3, TupleScheme::AllPositions> {
+class TstCombRowMix3 : public TRowTuplesStat<3, TupleScheme::AllPositions> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };
-class TstCombRowMix4 final : public TRowTuplesStat<4, TupleScheme::AllPositions> {
+class TstCombRowMix4 : public TRowTuplesStat<4, TupleScheme::AllPositions> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };
-class TstCombRowSeq2 final : public TRowTuplesStat<2, TupleScheme::Adjacent> {
+class TstCombRowSeq2 : public TRowTuplesStat<2, TupleScheme::Adjacent> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };
-class TstCombRowSeq3 final : public TRowTuplesStat<3, TupleScheme::Adjacent> {
+class TstCombRowSeq3 : public TRowTuplesStat<3, TupleScheme::Adjacent> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };
-class TstCombRowSeq4 final : public TRowTuplesStat<4, TupleScheme::Adjacent> {
+class TstCombRowSeq4 : public TRowTuplesStat<4, TupleScheme::Adjacent> {
 public:
     using TRowTuplesStat::TRowTuplesStat;
 };

@@ -49,10 +49,11 @@ void TstValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueAr
 }
 
 bool TstValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
-    for (uint8_t v : comb.Values) {
-        if (HasKey(selected, v, 0, 0, 0)) return true;
-    }
-    return false;
+    // All three tested, without early exits: whether a value is selected is as random as the draws,
+    // and a pass over a list would stall on every guess.
+    const auto& v = comb.Values;
+    return HasKey(selected, v[0], 0, 0, 0) | HasKey(selected, v[1], 0, 0, 0) |
+           HasKey(selected, v[2], 0, 0, 0);
 }
 
 void TstDigits::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {

@@ -114,27 +114,27 @@ protected:
     int TupleMember(int position, int value) const override { return this->Segment(position, value); }
 };
 
-class TstCombSegmMix2 final : public TSegmentTuplesStat<2, TupleScheme::AllPositions> {
+class TstCombSegmMix2 : public TSegmentTuplesStat<2, TupleScheme::AllPositions> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };
-class TstCombSegmMix3 final : public TSegmentTuplesStat<3, TupleScheme::AllPositions> {
+class TstCombSegmMix3 : public TSegmentTuplesStat<3, TupleScheme::AllPositions> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };
-class TstCombSegmMix4 final : public TSegmentTuplesStat<4, TupleScheme::AllPositions> {
+class TstCombSegmMix4 : public TSegmentTuplesStat<4, TupleScheme::AllPositions> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };
-class TstCombSegmSeq2 final : public TSegmentTuplesStat<2, TupleScheme::Adjacent> {
+class TstCombSegmSeq2 : public TSegmentTuplesStat<2, TupleScheme::Adjacent> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };
-class TstCombSegmSeq3 final : public TSegmentTuplesStat<3, TupleScheme::Adjacent> {
+class TstCombSegmSeq3 : public TSegmentTuplesStat<3, TupleScheme::Adjacent> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };
-class TstCombSegmSeq4 final : public TSegmentTuplesStat<4, TupleScheme::Adjacent> {
+class TstCombSegmSeq4 : public TSegmentTuplesStat<4, TupleScheme::Adjacent> {
 public:
     using TSegmentTuplesStat::TSegmentTuplesStat;
 };

@@ -161,7 +161,7 @@ public:
 enum class ChainScheme { AllPositions, OnePosition, NoPosition };
 
 template <typename Base, ChainScheme Scheme>
-class TChainStat final : public Base {
+class TChainStat : public Base {
 public:
     using Base::Base;
 
@@ -181,7 +181,7 @@ protected:
 // newest draws' counts are listed in advance: every count a channel can hold, or for segments
 // only the move to 0.
 template <typename Base, int DrawSpan>
-class TChainCountStat final : public Base {
+class TChainCountStat : public Base {
 public:
     using Base::Base;
     int Span() const override { return DrawSpan; }
@@ -205,7 +205,7 @@ protected:
 };
 
 template <int Mode>
-class TChainInsideStat final : public TCustomChainChannels2Inside {
+class TChainInsideStat : public TCustomChainChannels2Inside {
 public:
     using TCustomChainChannels2Inside::TCustomChainChannels2Inside;
     int InsideMode() const override { return Mode; }
