@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -57,13 +58,17 @@ bool FormatFixedQuickly(double value, int decimals, std::string& text) {
     const std::optional<uint64_t> scaled = ScaledExactly(std::fabs(value), decimals);
     if (!scaled) return false;
     const uint64_t power = PowersOfTen[static_cast<size_t>(decimals)];
+    // Most table values fit 32 bits scaled, where dividing is several times quicker.
+    const bool narrow = *scaled <= std::numeric_limits<uint32_t>::max();
+    const uint64_t whole =
+        narrow ? static_cast<uint32_t>(*scaled) / static_cast<uint32_t>(power) : *scaled / power;
     char buffer[48];
     char* out = buffer;
     if (std::signbit(value)) *out++ = '-';
-    out = std::to_chars(out, buffer + sizeof buffer, *scaled / power).ptr;
+    out = std::to_chars(out, buffer + sizeof buffer, whole).ptr;
     if (decimals > 0) {
         *out++ = FormatSettings().DecimalSeparator;
-        uint64_t fraction = *scaled % power;
+        uint64_t fraction = *scaled - whole * power;
         for (int i = decimals - 1; i >= 0; --i) {
             out[i] = static_cast<char>('0' + fraction % 10);
             fraction /= 10;

@@ -24,6 +24,14 @@ std::string ChannelText(int channel, int channelSize) {
 
 int TupleKeys(TupleScheme scheme, int k, const std::array<int, PositionCount>& members, TTupleKeys& keys) {
     if (k < 1 || k > PositionCount) return 0;
+    if (k == PositionCount) {
+        // Either scheme has the one tuple of all three positions; the methods over it count
+        // every draw of a window, so it is made directly.
+        if (members[0] < 0 || members[1] < 0 || members[2] < 0) return 0;
+        keys[0] = {static_cast<uint16_t>(members[0]), static_cast<uint16_t>(members[1]),
+                   static_cast<uint16_t>(members[2]), 0};
+        return 1;
+    }
     std::array<int, PositionCount> positions{};
     for (int i = 0; i < k; ++i)
         positions[static_cast<size_t>(i)] = i;
