@@ -48,8 +48,8 @@ public:
     // Clears Work; families with a closed set of values then list every value with count 0.
     virtual void PrepareValues(int lastIndex, TStatDrawArray& table);
     void LoadDraws(int index, int otherIndex, bool sorted) {
-        CurDraw = ReadDraw(index, sorted);
-        if (readsOtherDraw_) OtherDraw = ReadDraw(otherIndex, sorted);
+        LoadDraw(CurDraw, index, sorted);
+        if (readsOtherDraw_) LoadDraw(OtherDraw, otherIndex, sorted);
     }
     // Adds the values of one combination of the full set (no periods tracked).
     void AddCombination(TStatDrawArray& table, const TComb& comb);
@@ -87,6 +87,16 @@ public:
         return sorted ? SortDrawValues(draw) : draw;
     }
     int DrawCount() const { return static_cast<int>(draws_.size()); }
+    // ReadDraw into a member, copied straight from the archive: every draw of a window is loaded.
+    void LoadDraw(TDraw& into, int index, bool sorted) const {
+        if (index < 0 || index >= DrawCount()) {
+            into = TDraw{};
+        } else if (sorted) {
+            into = SortDrawValues(draws_[static_cast<size_t>(index)]);
+        } else {
+            into = draws_[static_cast<size_t>(index)];
+        }
+    }
     // While a draw is added: its archive index, the window's newest index and whether the run
     // reads draws with their values ascending. Families that look at earlier draws read them.
     int DrawIndex() const { return drawIndex_; }

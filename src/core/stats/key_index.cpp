@@ -27,6 +27,21 @@ void TKeyIndex::IndexKeysOf(const TStatDrawArray& table) {
     indexedSize_ = table.size();
 }
 
+int TKeyIndex::AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeriods) {
+    const bool current = table_->size() == indexedSize_;
+    int found = -1;
+    if (current && key < SmallKeys) {
+        found = small_[key];
+    } else if (table_->size() <= SearchedSize) {
+        found = Search(key);
+    } else {
+        found = current ? FindOther(key) : Reindex(key);
+    }
+    if (found < 0) return Append(work);
+    MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
+    return found;
+}
+
 int TKeyIndex::FindOther(uint64_t key) const {
     const size_t mask = otherPositions_.size() - 1;
     for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {

@@ -31,20 +31,17 @@ public:
     int AddValue(const TStatDraw& work, bool trackPeriods) {
         return AddValue(work, work.KeyBits(), trackPeriods);
     }
-    // The same with the work entry's key given as its eight bytes.
+    // The same with the work entry's key given as its eight bytes. A small key already in the
+    // table is the common case and is kept short enough to inline; the rest is out of line.
     int AddValue(const TStatDraw& work, uint64_t key, bool trackPeriods) {
-        const bool current = table_->size() == indexedSize_;
-        int found = -1;
-        if (current && key < SmallKeys) {
-            found = small_[key];
-        } else if (table_->size() <= SearchedSize) {
-            found = Search(key);
-        } else {
-            found = current ? FindOther(key) : Reindex(key);
+        if (key < SmallKeys && table_->size() == indexedSize_) {
+            const int found = small_[key];
+            if (found >= 0) {
+                MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
+                return found;
+            }
         }
-        if (found < 0) return Append(work);
-        MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
-        return found;
+        return AddValueFound(work, key, trackPeriods);
     }
 
 private:
@@ -59,6 +56,7 @@ private:
         return -1;
     }
     int Find(uint64_t key) const { return key < SmallKeys ? small_[key] : FindOther(key); }
+    int AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeriods);
     int FindOther(uint64_t key) const;
     // The table changed behind the index: indexes it afresh, then finds the key.
     int Reindex(uint64_t key);
