@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config git python3
   qt6-base-dev qt6-charts-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl1-mesa-dev
+  qt6-translations-l10n  # Qt's own buttons and dialogs in the interface language
   libcurl4-openssl-dev libssl-dev zlib1g-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev ccache tinyproxy

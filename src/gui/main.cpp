@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     }
     auto translator =
         quorvel::gui::InstallLanguage(quorvel::DataDirectory::ExecutableDirectory(), language, startupHost);
+    auto qtTranslator = quorvel::gui::InstallQtTranslation(translator ? language : quorvel::BuiltInLanguage);
 
     quorvel::gui::MainWindow window(dir, args);
     window.show();

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineSeries>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -93,6 +94,30 @@ private slots:
         QCOMPARE(state.ReadUiString("FormChart.NormPos", ""), std::string("40,60,540,360"));
         ChartWindow again(&state);
         QCOMPARE(again.geometry(), QRect(40, 60, 500, 300));
+    }
+
+    void opensOverItsOwnerWithTheRememberedSizeAndClosesOnEsc() {
+        QTemporaryDir dir;
+        quorvel::UiStateFile state(std::filesystem::path(dir.filePath("Quorvel_3r10.frm").toStdString()));
+        state.WriteUiValues({{"FormChart.NormPos", "0,700,600,1100"}});  // closed at the bottom left
+        QWidget owner;
+        owner.setGeometry(100, 50, 600, 500);
+        auto* chart = new ChartWindow(&state, &owner);
+        chart->setAttribute(Qt::WA_DeleteOnClose);
+        QCOMPARE(chart->size(), QSize(600, 400));
+        QCOMPARE(chart->geometry().center(), owner.geometry().center());
+        chart->show();
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const QRect shown = chart->geometry();
+        QPointer<ChartWindow> watched(chart);
+        QTest::keyClick(chart, Qt::Key_Escape);
+        QTRY_VERIFY(watched.isNull());
+        const QString stored = QString("%1,%2,%3,%4")
+                                   .arg(shown.left())
+                                   .arg(shown.top())
+                                   .arg(shown.left() + shown.width())
+                                   .arg(shown.top() + shown.height());
+        QCOMPARE(QString::fromStdString(state.ReadUiString("FormChart.NormPos", "")), stored);
     }
 
     void screenshot() {

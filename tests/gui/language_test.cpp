@@ -1,8 +1,11 @@
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "core/util/languages.h"
 #include "gui/app/language_loader.h"
 #include "gui/app/main_window.h"
 #include "support/fake_ui_host.h"
@@ -25,6 +28,17 @@ private slots:
                                          0) == 0);
         QVERIFY(gui::InstallLanguage(dir.Path(), 1049, host) == nullptr);  // built in: nothing to load
         QCOMPARE(host.Count("error"), 2);
+    }
+
+    void qtsOwnButtonsFollowTheInterfaceLanguage() {
+        auto translator = gui::InstallQtTranslation(BuiltInLanguage);
+        QVERIFY2(translator != nullptr, "Qt's Russian translation (qt6-translations-l10n) is not installed");
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                                 QDialogButtonBox::No);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Отмена"));
+        QCOMPARE(buttons.button(QDialogButtonBox::No)->text(), QString("&Нет"));
+        QCoreApplication::removeTranslator(translator.get());
+        QVERIFY(gui::InstallQtTranslation(12345) == nullptr);
     }
 
     void englishModuleReplacesTheWindowTexts() {

@@ -210,7 +210,9 @@ private slots:
         QCOMPARE(empty.SortColumnBox()->currentIndex(), 1);
         QCOMPARE(empty.RuleBox()->currentIndex(), 0);
         QCOMPARE(empty.StopBox()->currentIndex(), 0);
+        QVERIFY(empty.TopDownButton()->isChecked());
         QVERIFY(!empty.BottomUpButton()->isChecked());
+        QVERIFY(empty.RemoveButton()->isChecked());
         QVERIFY(!empty.KeepButton()->isChecked());
         // The weight coefficients are offered only for the weight rules, and only when overridden.
         QVERIFY(!empty.WeightOverrideBox()->isEnabled());

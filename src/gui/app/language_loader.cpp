@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 
 #include "core/util/format.h"
 #include "core/util/languages.h"
@@ -21,6 +22,20 @@ std::unique_ptr<QTranslator> InstallLanguage(const std::filesystem::path& progra
     if (!translator->load(path) || !QCoreApplication::installTranslator(translator.get())) {
         host.ShowError(Format("Не удалось загрузить языковый модуль \"%s\"!\r\r%s",
                               {name, "файл повреждён или имеет неверный формат"}));
+        return nullptr;
+    }
+    return translator;
+}
+
+std::unique_ptr<QTranslator> InstallQtTranslation(int lcid) {
+    const LanguageInfo* language = FindLanguage(lcid);
+    if (language == nullptr) return nullptr;
+    // The system's files are named by the two-letter code of the language, which is what the
+    // first two letters of the program's own abbreviations (RUS, ENU, UKR, DEU ...) are.
+    const QString code = QString::fromLatin1(language->Abbreviation).left(2).toLower();
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator.get())) {
         return nullptr;
     }
     return translator;

@@ -106,8 +106,6 @@ void FilterStepDialog::BuildControls() {
     bottomUp_ = new QRadioButton(tr("Снизу-вверх"), this);
     remove_ = new QRadioButton(tr("Удалить выделенные"), this);
     keep_ = new QRadioButton(tr("Оставить выделенные"), this);
-    topDown_->setChecked(true);
-    remove_->setChecked(true);
     connect(rule_, &QComboBox::currentIndexChanged, this, &FilterStepDialog::UpdateEnabling);
     connect(override_, &QCheckBox::toggled, this, &FilterStepDialog::UpdateEnabling);
 }
@@ -148,6 +146,9 @@ void FilterStepDialog::LayOut() {
     auto* modeGroup = new QButtonGroup(this);
     modeGroup->addButton(remove_);
     modeGroup->addButton(keep_);
+    // Checked once grouped: before, all four buttons of the dialog exclude each other.
+    topDown_->setChecked(true);
+    remove_->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &FilterStepDialog::accept);

@@ -46,7 +46,9 @@ public:
     QDoubleSpinBox* CountBox() const { return count_; }
     QCheckBox* PercentsBox() const { return percents_; }
     QComboBox* SortColumnBox() const { return sortColumn_; }
+    QRadioButton* TopDownButton() const { return topDown_; }
     QRadioButton* BottomUpButton() const { return bottomUp_; }
+    QRadioButton* RemoveButton() const { return remove_; }
     QRadioButton* KeepButton() const { return keep_; }
 
 public slots:

@@ -4,11 +4,14 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -84,6 +87,32 @@ ChartWindow::ChartWindow(UiStateFile* uiState, QWidget* parent) : QWidget(parent
             // An unreadable state file leaves the designed size; the main window reports it.
         }
     }
+    PlaceOverParent();
+}
+
+void ChartWindow::PlaceOverParent() {
+    // A chart belongs to what the user is looking at: it keeps its remembered size but opens over
+    // the middle of the program's window, wherever it was last closed.
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner == nullptr || isMaximized()) return;
+    QRect frame = geometry();
+    frame.moveCenter(owner->geometry().center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        const int lastLeft = available.x() + available.width() - frame.width();
+        const int lastTop = available.y() + available.height() - frame.height();
+        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), lastLeft)));
+        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), lastTop)));
+    }
+    move(frame.topLeft());
+}
+
+void ChartWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QLineSeries* ChartWindow::FindSeries(const QString& title) const {

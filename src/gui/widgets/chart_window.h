@@ -37,8 +37,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Esc closes, as in the program's dialogs
 
 private:
+    void PlaceOverParent();
     void UpdateAxes();
     void ShowMarks(bool visible);
 
