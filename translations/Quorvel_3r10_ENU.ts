@@ -550,6 +550,30 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::GenerateDialog</name>
     <message>
+        <source>Полный список (все возможные для данного лото варианты)</source>
+        <translation>Full list (every combination this lottery has)</translation>
+    </message>
+    <message>
+        <source>Мои числа - должно присутствовать любое из указанных</source>
+        <translation>My numbers - any of them must be present</translation>
+    </message>
+    <message>
+        <source>Мои числа - комбинации только из списка указанных</source>
+        <translation>My numbers - combinations of these numbers only</translation>
+    </message>
+    <message>
+        <source>Мои числа - исключить комбинации с любым из указанных</source>
+        <translation>My numbers - no combination with any of them</translation>
+    </message>
+    <message>
+        <source>Загрузить список из заранее подготовленного CSV-файла</source>
+        <translation>Load the list from a prepared CSV file</translation>
+    </message>
+    <message>
+        <source>Укажите свои числа от 0 до 9 через &quot;,&quot; или &quot;;&quot;: без них этот режим не даст нужного списка.</source>
+        <translation>Enter your numbers from 0 to 9, separated by &quot;,&quot; or &quot;;&quot;: without them this mode cannot make the list you want.</translation>
+    </message>
+    <message>
         <source>Создание нового списка комбинаций</source>
         <translation>New combination list</translation>
     </message>

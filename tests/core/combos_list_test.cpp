@@ -72,6 +72,12 @@ TEST(CombsGeneration, MyNumbersReading) {
     EXPECT_EQ(MyNumbers("4;; ;,9;"), (TByteArray{4, 9}));
     EXPECT_TRUE(MyNumbers("").empty());
     EXPECT_EQ(Generate(2, "x"), TCombsArray{Comb(0, 0, 0)});
+    // The dialog warns when a mode of my numbers has none of the values to work from.
+    for (const char* none : {"", " ; ", "12,300"})
+        EXPECT_TRUE(MyNumbersMissing({1, none})) << none;
+    EXPECT_FALSE(MyNumbersMissing({3, "12;7"}));
+    EXPECT_FALSE(MyNumbersMissing({0, ""}));
+    EXPECT_FALSE(MyNumbersMissing({4, ""}));
 }
 
 TEST(CombList, RefillingAndReading) {

@@ -47,14 +47,16 @@ TEST(SegmentCell, OnlyEmptyOrOneToNinePassAndTheRestReadsAsOne) {
     EXPECT_EQ(SegmentFromCellText("09"), 9);
 }
 
-TEST(DialogAmounts, OnlyDigitsAndTheUserSeparatorAreTypedAndUnreadableIsZero) {
+TEST(DialogAmounts, DigitsAndOneSeparatorOfEitherKindAreTypedAndUnreadableIsZero) {
     EXPECT_TRUE(SegmentInputAllowed("0123456789"));
     EXPECT_FALSE(SegmentInputAllowed("1.5"));
 
     const char saved = FormatSettings().DecimalSeparator;
     FormatSettings().DecimalSeparator = ',';
     EXPECT_TRUE(AmountInputAllowed("12,50"));
-    for (const char* refused : {"12.50", "-5", "1e5", " 1"})
+    EXPECT_TRUE(AmountInputAllowed("12.50"));  // the other separator, as typed on another keyboard
+    EXPECT_EQ(ProfitAmountFromText("12.50"), 125000);
+    for (const char* refused : {"-5", "1e5", " 1", "1,2,3", "1.2,3"})
         EXPECT_FALSE(AmountInputAllowed(refused)) << refused;
     EXPECT_EQ(ProfitAmountFromText("12,5"), 125000);
     EXPECT_EQ(ProfitAmountFromText(",75"), 7500);
@@ -63,6 +65,8 @@ TEST(DialogAmounts, OnlyDigitsAndTheUserSeparatorAreTypedAndUnreadableIsZero) {
         EXPECT_EQ(ProfitAmountFromText(unreadable), 0) << unreadable;
     FormatSettings().DecimalSeparator = '/';  // one ParseMoney does not know
     EXPECT_EQ(ProfitAmountFromText("3/25"), 32500);
+    EXPECT_TRUE(AmountInputAllowed("1,5"));
+    EXPECT_EQ(ProfitAmountFromText("1,5"), 15000);
     FormatSettings().DecimalSeparator = saved;
 }
 

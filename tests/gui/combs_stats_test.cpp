@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -125,12 +126,21 @@ private slots:
         gui::GenerateDialog dialog(workspace.Combs().StoredGenerateParams());
         QVERIFY(!dialog.ParametersEdit()->isEnabled());
         dialog.ModeBox()->setCurrentIndex(2);
+        // Without my numbers the dialog says so and stays open, rather than make an empty list.
+        dialog.show();
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.WarningLabel()->isVisible());
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog_warning.png");
         dialog.ParametersEdit()->setText("1;2;3");
         QVERIFY(dialog.ParametersEdit()->isEnabled());
         workspace.Combs().GenerateCombsList(dialog.Params(), true);
         QCOMPARE(workspace.Combs().List().CombCount(), 27);
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog.png");
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         workspace.Combs().GenerateCombsList({}, true);
         s.window->Combs()->ExcludeBox()->setValue(5);

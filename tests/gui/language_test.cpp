@@ -1,5 +1,7 @@
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -8,10 +10,20 @@
 #include "core/util/languages.h"
 #include "gui/app/language_loader.h"
 #include "gui/app/main_window.h"
+#include "gui/combos/generate_dialog.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 
 using namespace quorvel;
+
+namespace {
+
+bool HasCyrillic(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
+}
+
+}  // namespace
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -58,6 +70,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         QVERIFY(window.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/main_window_english.png"));
+
+        // A dialog's own warning follows the language too.
+        gui::GenerateDialog generate({1, ""});
+        generate.show();
+        generate.accept();
+        QVERIFY(generate.WarningLabel()->isVisible());
+        QVERIFY(generate.WarningLabel()->text().startsWith("Enter your numbers"));
+        for (int mode = 0; mode < generate.ModeBox()->count(); ++mode)
+            QVERIFY2(!HasCyrillic(generate.ModeBox()->itemText(mode)),
+                     qPrintable(generate.ModeBox()->itemText(mode)));
+        QVERIFY(
+            generate.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog_warning_english.png"));
         QCoreApplication::removeTranslator(translator.get());
     }
 };

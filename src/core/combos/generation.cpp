@@ -38,6 +38,12 @@ TByteArray MyNumbers(std::string_view text) {
     return numbers;
 }
 
+bool MyNumbersMissing(const TCombsGenerateParams& params) {
+    if (params.Mode < 1 || params.Mode > 3) return false;
+    const TByteArray numbers = MyNumbers(params.Parameters);
+    return std::none_of(numbers.begin(), numbers.end(), [](uint8_t n) { return IsValidValue(n); });
+}
+
 TCombsArray GenerateCombs(const TCombsGenerateParams& params) {
     if (params.Mode == 4) return ReadCombsFile(params.Parameters);
 

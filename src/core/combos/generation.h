@@ -25,6 +25,10 @@ std::string CombsGenerateModeText(int mode);
 // are ignored.
 TByteArray MyNumbers(std::string_view text);
 
+// Whether a mode that works from my numbers (1 to 3) has none of 0..9 to work from: mode 1 or 2
+// would give an empty list and mode 3 the full one, which is never what the user meant.
+bool MyNumbersMissing(const TCombsGenerateParams& params);
+
 // The combinations of a new list, position 1 varying slowest. Mode 1 keeps those holding any
 // of my numbers, mode 2 those made only of them, mode 3 those holding none of them, mode 4
 // reads the named list file (throwing its read error); any other mode gives all 1000.

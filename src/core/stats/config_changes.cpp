@@ -36,11 +36,18 @@ bool SegmentInputAllowed(std::string_view text) {
 }
 
 bool AmountInputAllowed(std::string_view text) {
+    // Either separator is taken, whichever the user's is: "1,5" typed with "." as the separator
+    // must not become 15. One separator at most.
     const char separator = FormatSettings().DecimalSeparator;
+    int separators = 0;
     for (char c : text) {
-        if ((c < '0' || c > '9') && c != separator) return false;
+        if (c == '.' || c == ',' || c == separator) {
+            ++separators;
+        } else if (c < '0' || c > '9') {
+            return false;
+        }
     }
-    return true;
+    return separators <= 1;
 }
 
 Money ProfitAmountFromText(std::string_view text) {

@@ -27,8 +27,8 @@ uint8_t SegmentFromCellText(std::string_view cellText);
 // What a segment cell lets the user type: digits only.
 bool SegmentInputAllowed(std::string_view text);
 
-// Amounts typed into the dialog: digits and the user's decimal separator only, so the text
-// can never hold a sign or an exponent.
+// Amounts typed into the dialog: digits and one decimal separator, "." or "," whatever the
+// user's is, so the text can never hold a sign or an exponent.
 bool AmountInputAllowed(std::string_view text);
 // An amount typed into the dialog; a text that does not read as money counts as 0.
 Money ProfitAmountFromText(std::string_view text);

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -24,6 +25,11 @@ public:
 
     QComboBox* ModeBox() const { return mode_; }
     QLineEdit* ParametersEdit() const { return parameters_; }
+    QLabel* WarningLabel() const { return warning_; }
+
+public slots:
+    // Refused, with the reason shown in the dialog, while a mode of my numbers has none.
+    void accept() override;
 
 private:
     void ModeChanged();
@@ -32,6 +38,7 @@ private:
     QLineEdit* parameters_;
     QPushButton* browse_;
     QCheckBox* saveDefault_;
+    QLabel* warning_;
 };
 
 }  // namespace quorvel::gui
