@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -7,6 +8,7 @@
 
 #include "core/util/text_file.h"
 #include "gui/app/main_window.h"
+#include "gui/archive/draws_page.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/scenario/scenario_run_controller.h"
 #include "support/fake_ui_host.h"
@@ -94,6 +96,19 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
         QTest::qWait(250);
         QVERIFY(w.page->RunPanel(3)->text().startsWith("Фильтр "));
+        // The window's own status bar and offset box follow the run, whatever tab is shown.
+        // (The run goes on meanwhile: a panel may be a pass ahead of another.)
+        const QString progress = w.window->StatusText(6);
+        QVERIFY2(progress.startsWith("Проход ") && progress.contains(" из 500: Фильтр "),
+                 qPrintable(progress));
+        const int pass = progress.section(' ', 1, 1).toInt();
+        const int offset = w.window->Draws()->OffsetBox()->value();
+        QVERIFY2(pass >= 1 && std::abs(offset - (501 - pass)) <= 1,
+                 qPrintable(QString("%1 %2").arg(pass).arg(offset)));
+        QStringList near;
+        for (int o : {offset - 1, offset, offset + 1})
+            near << QString("Следующий тираж: %1").arg(w.window->GetWorkspace().Archive().NextDrawNumber(o));
+        QVERIFY2(near.contains(w.window->StatusText(1)), qPrintable(w.window->StatusText(1)));
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         QVERIFY(w.window->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/scenario_running.png"));
 

@@ -219,6 +219,8 @@ ScenarioRunSummary ScenarioRunner::Run() {
     BusyScope busy(ws_.Busy(), ws_.Host(), RunningText);
     BeginRun();
     status_.Cycle = 1;
+    status_.Passes = 1;
+    PublishPanels();
     LogOffset(ws_.Archive().Offset());
     RunAllLines();
     EndRun(!ws_.Script().StopRequested());
@@ -231,6 +233,7 @@ ScenarioRunSummary ScenarioRunner::Test(int tests, int jobs) {
     LogPassOrder();
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
+    status_.Passes = tests;
     if (jobs > 1 && tests > 1)
         TestInParallel(tests, jobs);
     else
@@ -247,6 +250,7 @@ ScenarioRunSummary ScenarioRunner::Merge(int tests, const std::function<Recorded
     LogPassOrder();
     const int savedOffset = ws_.Archive().Offset();
     status_.Cycle = 0;
+    status_.Passes = tests;
     ReplayPasses(tests, [&](int offset) { return WorkedPass{take(offset), std::nullopt}; });
     if (!ws_.Script().StopRequested()) ws_.Draws().SetDrawsOffset(savedOffset);
     EndRun(true);
@@ -283,6 +287,7 @@ bool ScenarioRunner::EnterOffset(int offset) {
     status_.SetText(RunningText);
     if (Stop()) return false;
     ws_.Draws().SetDrawsOffset(offset);
+    PublishPanels();
     if (Stop()) return false;
     LogOffset(offset);
     return !Stop();
@@ -344,6 +349,14 @@ void ScenarioRunner::RunAllLines() {
     EndPass();
 }
 
+void ScenarioRunner::PublishPanels() {
+    const DrawArchive& archive = ws_.Archive();
+    status_.Offset = archive.Offset();
+    status_.NextDraw = archive.NextDrawNumber(archive.Offset());
+    status_.Combinations = ws_.Combs().List().CombCount();
+    status_.StakeRecords = ws_.Stakes().File().RecordCount();
+}
+
 // The separator between passes; false when the stakes file failed, which stops the run.
 bool ScenarioRunner::BeginPass() {
     ++summary_.Passes;
@@ -386,6 +399,7 @@ void ScenarioRunner::EndPass() {
     // the passes were worked out; its file is written at most once a second, since writing it
     // safely waits for the disk, and once more when the run ends.
     ws_.Stakes().SortDeferredRating();
+    PublishPanels();
     constexpr auto SaveInterval = std::chrono::seconds(1);
     const auto now = std::chrono::steady_clock::now();
     if (now - ratingSaved_ >= SaveInterval) {
@@ -410,6 +424,7 @@ void ScenarioRunner::RunLine(int index) {
         effects_->Error(e.what());
     }
     ws_.Combs().List().DropUndo();
+    PublishPanels();
 }
 
 void ScenarioRunner::RunLineSteps(LineContext& line) {

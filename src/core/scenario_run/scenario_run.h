@@ -29,6 +29,14 @@ public:
     std::atomic<int> Cycle{0};       // "Цикл: %d"
     std::atomic<int> Line{0};        // "Строка: %d", 1-based
     std::atomic<int> StakesMade{0};  // "Ставок: %d"
+    // What the window's status bar shows while the run owns the workspace, refreshed at each
+    // pass and line: the passes in all (1 for a forecast), the offset and next draw number of the
+    // pass, the combinations in the list and the records of the stakes file.
+    std::atomic<int> Passes{0};
+    std::atomic<int> Offset{0};
+    std::atomic<int> NextDraw{0};
+    std::atomic<int> Combinations{0};
+    std::atomic<int> StakeRecords{0};
 
     void SetText(std::string text);
     std::string Text() const;
@@ -108,6 +116,8 @@ private:
     void EndRun(bool announceEnd);
     void LogOffset(int offset);
     void RunAllLines();
+    // Copies what the status bar shows into the status, from the thread that owns the workspace.
+    void PublishPanels();
     bool BeginPass();
     void RunPassLines();
     void EndPass();

@@ -9,6 +9,7 @@
 
 #include "core/app/listeners.h"
 #include "core/app/workspace.h"
+#include "core/scenario_run/scenario_run.h"
 #include "gui/app/action_list.h"
 
 class QTabWidget;
@@ -41,6 +42,8 @@ struct Frame {
     std::function<int()> HelpLanguage;
     // The status panels follow the archive, the list, the stakes and the rating.
     std::function<void()> UpdateStatus;
+    // While a scenario run owns the workspace, the panels follow the run's status instead.
+    std::function<void(const ScenarioRunStatus&)> ShowRunStatus;
     // After a scenario run everything it changed is shown in one go.
     std::function<void()> RefreshAll;
     // Tests answer the number-of-tests question and name the file of the next export.

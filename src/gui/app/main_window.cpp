@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -44,6 +45,7 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     frame_.Host = &router_;
     frame_.ProgramDir = DataDirectory::ExecutableDirectory();
     frame_.UpdateStatus = [this] { UpdateStatusPanels(); };
+    frame_.ShowRunStatus = [this](const ScenarioRunStatus& status) { ShowRunStatusPanels(status); };
     frame_.RefreshAll = [this] { RefreshAll(); };
     frame_.HelpLanguage = [this] { return HelpLanguage(); };
     frame_.Actions = new ActionList(this, [this] {
@@ -152,6 +154,8 @@ void MainWindow::BuildStatusBar() {
             panels_[i]->setMinimumWidth(widths[i]);
             statusBar()->addWidget(panels_[i]);
         } else {
+            // Takes the room left and never asks for more, whatever it shows.
+            panels_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             statusBar()->addWidget(panels_[i], 1);
         }
     }
@@ -163,14 +167,16 @@ QString MainWindow::StatusText(int panel) const {
 }
 
 void MainWindow::SetProgressText(const QString& text) {
-    panels_[6]->setText(text);
+    // Elided to the panel: a long text must not widen the status bar and shift the window's layout.
+    panels_[6]->setToolTip(text);
+    panels_[6]->setText(panels_[6]->fontMetrics().elidedText(text, Qt::ElideRight, panels_[6]->width() - 8));
     panels_[6]->repaint();
 }
 
 bool MainWindow::event(QEvent* event) {
     // The hint of the control under the mouse shares panel 6 with progress texts.
     if (event->type() == QEvent::StatusTip) {
-        if (workspace_->IsIdle()) panels_[6]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        if (workspace_->IsIdle()) SetProgressText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -272,6 +278,18 @@ void MainWindow::RefreshAll() {
     areas_->Combs->CombsRefreshed();
     areas_->Stakes->StakesRefreshed(true);
     areas_->Rating->RatingRefreshed();
+}
+
+void MainWindow::ShowRunStatusPanels(const ScenarioRunStatus& status) {
+    panels_[1]->setText(tr("Следующий тираж: %1").arg(status.NextDraw.load()));
+    panels_[3]->setText(tr("Комбинаций: %1").arg(status.Combinations.load()));
+    panels_[4]->setText(tr("Ставок: %1").arg(status.StakeRecords.load()));
+    const QString text = QString::fromStdString(status.Text());
+    const int passes = status.Passes;
+    SetProgressText(passes > 1 ? tr("Проход %1 из %2: %3").arg(status.Cycle.load()).arg(passes).arg(text)
+                               : text);
+    const QSignalBlocker quiet(Draws()->OffsetBox());
+    Draws()->OffsetBox()->setValue(status.Offset);
 }
 
 void MainWindow::UpdateStatusPanels() {

@@ -90,6 +90,7 @@ private:
     void ApplyOptionMarks();
     void RestoreLayout();
     void UpdateStatusPanels();
+    void ShowRunStatusPanels(const ScenarioRunStatus& status);
     void RefreshAll();
     void SetProgressText(const QString& text);
     UiValues WindowValues() const;

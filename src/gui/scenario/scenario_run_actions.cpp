@@ -99,6 +99,8 @@ void ScenarioController::ShowScenarioRunStatus() {
     if (status == nullptr) return;
     ScenarioTab()->ShowRunStatus(status->Cycle, status->Line, status->StakesMade,
                                  QString::fromStdString(status->Text()));
+    // Wherever the user is, the window's own status bar shows how far the run has come.
+    frame_.ShowRunStatus(*status);
 }
 
 void ScenarioController::ScenarioRunFinished() {
