@@ -634,6 +634,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::MainWindow</name>
     <message>
+        <source>Проход %1 из %2: %3</source>
+        <translation>Pass %1 of %2: %3</translation>
+    </message>
+    <message>
         <source>Архив тиражей</source>
         <translation>Draw archive</translation>
     </message>
