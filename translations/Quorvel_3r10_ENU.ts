@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>quorvel::gui::DocumentViewer</name>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+</context>
+<context>
     <name>EntryChecks</name>
     <message>
         <source>Введена некорректная комбинация!</source>

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "gui/stats/favourites_dialog.h"
 #include "gui/stats/method_combo.h"
 #include "gui/stats/stats_page.h"
+#include "gui/widgets/document_viewer.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 #include "support/when_open.h"
@@ -101,6 +103,29 @@ private slots:
         QVERIFY(help->isEnabled());
         QVERIFY(s.window->Actions().Execute("GetHelp"));
         QCOMPARE(catcher_.Opened, QList<QUrl>{FileUrl(program_ / "help" / "Pelmor_RUS.htm")});
+    }
+
+    void withoutASystemViewerF1ShowsThePageInTheProgramsOwnWindow() {
+        test::TempDir data;
+        HelpWindow s(data, program_.Path());
+        QVERIFY(s.window->Initialise());
+        QList<QUrl> tried;
+        s.window->SetExternalOpener([&tried](const QUrl& url) {
+            tried << url;
+            return false;
+        });
+        QVERIFY(s.window->Actions().Execute("GetHelp"));
+        const QString page = QString::fromStdString((program_ / "help" / "Pelmor_RUS.htm").string());
+        QCOMPARE(tried, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QVERIFY(catcher_.Opened.isEmpty());
+        auto* viewer = s.window->findChild<gui::DocumentViewer*>();
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->Browser()->source(), QUrl::fromLocalFile(page));
+        QVERIFY(viewer->PathLabel()->text().endsWith(page));
+        QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
+        QVERIFY(viewer->grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/document_viewer.png"));
+        viewer->close();
     }
 
     void withoutTheHelpFolderF1IsDisabled() {

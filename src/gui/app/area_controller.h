@@ -11,6 +11,7 @@
 #include "core/app/workspace.h"
 #include "core/scenario_run/scenario_run.h"
 #include "gui/app/action_list.h"
+#include "gui/widgets/document_viewer.h"
 
 class QTabWidget;
 class QTableView;
@@ -48,6 +49,8 @@ struct Frame {
     std::function<void()> RefreshAll;
     // Tests answer the number-of-tests question and name the file of the next export.
     std::function<std::optional<int>(int most)> AskTestCountHook;
+    // Hands help pages and logs to the system's viewer; tests stand in for it.
+    ExternalOpener OpenExternally;
     QString ExportFile;
 };
 

@@ -1,11 +1,9 @@
 #include <QActionGroup>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSpinBox>
-#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -38,10 +36,11 @@ void MainWindow::CreateActions() {
         "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
         [this] { return !HelpMainPage(frame_.ProgramDir, HelpLanguage()).empty(); },
         [this] {
-            // The pages are plain HTML: the system's browser shows them and follows their links.
+            // The pages are plain HTML: the system's browser shows them and follows their links,
+            // and without one the program's own viewer does.
             const auto help = HelpMainPage(frame_.ProgramDir, HelpLanguage());
             if (!help.empty())
-                QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+                OpenDocument(QString::fromStdString(help.string()), true, this, frame_.OpenExternally);
         });
     frame_.Actions->Add("About", tr("О программе"), {}, always, [this] { AboutDialog(this).exec(); });
     for (int mode = 0; mode < 3; ++mode) {

@@ -67,6 +67,7 @@ public:
         frame_.AskTestCountHook = std::move(ask);
     }
     void SetLogViewer(std::function<void(const QString& file)> viewer);
+    void SetExternalOpener(ExternalOpener opener) { frame_.OpenExternally = std::move(opener); }
     void SetScenarioSeed(std::optional<uint32_t> seed);
     void SetExportFile(QString file) { frame_.ExportFile = std::move(file); }
 

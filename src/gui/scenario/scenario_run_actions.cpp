@@ -1,10 +1,8 @@
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QInputDialog>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
-#include <QUrl>
 
 #include "gui/app/option_toggle.h"
 #include "gui/combos/combs_page.h"
@@ -85,7 +83,7 @@ void ScenarioController::ScriptRunExecute(bool test) {
                 if (logViewer_)
                     logViewer_(path);
                 else
-                    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+                    OpenDocument(path, false, window_, frame_.OpenExternally);
             },
             Qt::QueuedConnection);
     };
