@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -192,6 +193,24 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         SaveScreenshot(&window, "draw_info_window.png");
+    }
+
+    void everyTabIsVisibleAtTheDefaultSizeWithSystemsShown() {
+        test::TempDir dir;
+        UiStateFile(dir / "Quorvel_3r10.frm").WriteUiValues({{"SystemsEnabled", "1"}});
+        StartedWindow s(dir);
+        QVERIFY(s.initialised);
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        // The default size fits a 1366 x 768 screen with its title bar and task bar.
+        QVERIFY(s.window->width() <= 1366 && s.window->height() <= 720);
+        QTabBar* bar = s.window->RightTabs()->tabBar();
+        QVERIFY(bar->isTabVisible(8));
+        for (int tab = 0; tab < bar->count(); ++tab) {
+            if (!bar->isTabVisible(tab)) continue;
+            QVERIFY2(bar->tabRect(tab).right() < bar->width(), qPrintable(bar->tabText(tab)));
+        }
+        SaveScreenshot(s.window.get(), "main_window_default_size.png");
     }
 
     void screenshotWithTheSampleArchive() {

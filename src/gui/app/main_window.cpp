@@ -198,7 +198,8 @@ void MainWindow::ApplyUiOptions() {
 }
 
 void MainWindow::RestoreLayout() {
-    resize(1100, 720);
+    // Room for every tab beside the draws panel, and still within a 1366 x 768 screen.
+    resize(1240, 720);
     const TUiOptions& options = workspace_->Options();
     splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
     frame_.Combs->Splitter()->setSizes(
