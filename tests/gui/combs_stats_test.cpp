@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -7,6 +10,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QValueAxis>
 #include <QtTest>
 #include <memory>
 
@@ -110,6 +114,17 @@ private slots:
         QVERIFY(!table->isColumnHidden(3));
         QCOMPARE(table->model()->index(0, 3).data().toString(), QString("306"));  // round((325 + 287) / 2)
         s.Screenshot("stats_table.png");
+        // The chart names the values under their points and counts from 0 in round steps.
+        QChart* chart = s.window->StatsTab()->Chart()->chart();
+        const auto bottom = chart->axes(Qt::Horizontal);
+        QCOMPARE(bottom.size(), 1);
+        auto* values = qobject_cast<QCategoryAxis*>(bottom.first());
+        QVERIFY(values != nullptr);
+        QCOMPARE(values->categoriesLabels(), QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+        QVERIFY(counts != nullptr);
+        QCOMPARE(counts->min(), 0.0);
+        QVERIFY(counts->max() >= 325);
     }
 
     void clipboardGenerationAndExclusion() {

@@ -1,6 +1,7 @@
 #include "gui/stats/stats_page.h"
 
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
@@ -95,6 +96,7 @@ StatsPage::StatsPage(const TStatTable& table, QWidget* parent) : QWidget(parent)
     chart_ = new QChartView(this);
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->chart()->legend()->hide();
+    chart_->installEventFilter(this);
     splitter_ = new QSplitter(Qt::Vertical, this);
     splitter_->addWidget(view_);
     splitter_->addWidget(chart_);
@@ -139,10 +141,7 @@ void StatsPage::ShowTable(bool prefetch) {
 void StatsPage::BuildChart() {
     QChart* chart = chart_->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    RemoveAxes();
     if (table_.Actual.empty()) return;
     auto* actual = Series(tr("Фактические данные"), QColor(0x00, 0x80, 0x00), QColor(0xFF, 0x00, 0xFF), true,
                           table_.Actual);
@@ -151,7 +150,55 @@ void StatsPage::BuildChart() {
         chart->addSeries(Series(tr("Все возможные комбинации"), QColor(0xFF, 0x00, 0x00),
                                 QColor(0x80, 0x00, 0x80), false, table_.Total));
     }
-    chart->createDefaultAxes();
+    AttachAxes(table_.Total.empty() ? table_.Actual : table_.Total);
+}
+
+void StatsPage::RemoveAxes() {
+    QChart* chart = chart_->chart();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+bool StatsPage::eventFilter(QObject* watched, QEvent* event) {
+    // How many captions fit depends on the chart's size.
+    if (watched == chart_ && event->type() == QEvent::Resize && !chart_->chart()->series().isEmpty()) {
+        RemoveAxes();
+        AttachAxes(table_.Total.empty() ? table_.Actual : table_.Total);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StatsPage::AttachAxes(const std::vector<TStatChartPoint>& labelled) {
+    // The points stand for values: the x axis names them, one caption in every so many points
+    // so that the captions do not run into each other; the y axis counts from 0 in round steps.
+    QChart* chart = chart_->chart();
+    constexpr int PixelsPerCaption = 48;
+    const int width = std::max(chart_->width(), 200);
+    const int every =
+        std::max<int>(1, static_cast<int>((labelled.size() * PixelsPerCaption + width - 1) / width));
+    auto* axisX = new QCategoryAxis(chart);
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (size_t i = 0; i < labelled.size(); i += static_cast<size_t>(every))
+        axisX->append(QString::fromStdString(labelled[i].Label), labelled[i].X);
+    axisX->setRange(labelled.front().X, labelled.back().X);
+    double highest = 0;
+    for (const auto* points : {&table_.Actual, &table_.Total}) {
+        for (const TStatChartPoint& point : *points)
+            highest = std::max(highest, point.Y);
+    }
+    auto* axisY = new QValueAxis(chart);
+    axisY->setRange(0, std::max(highest, 1.0));
+    axisY->setTickCount(std::clamp(chart_->height() / 40, 2, 6));
+    axisY->applyNiceNumbers();
+    axisY->setLabelFormat("%g");
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    }
 }
 
 std::vector<int> StatsPage::SelectedRows() const {

@@ -46,6 +46,9 @@ signals:
 
 private:
     void BuildChart();
+    void AttachAxes(const std::vector<TStatChartPoint>& labelled);
+    void RemoveAxes();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     const TStatTable& table_;
     MethodCombo* methods_;
