@@ -86,10 +86,6 @@ void SetDash(std::string& text) {
     text.assign(1, '-');
 }
 
-void SetFixed(std::string& text, double value, int decimals) {
-    AssignFixed(text, value, decimals);
-}
-
 // "+d" when the estimate is above the fact, the plain difference otherwise; "-" without one.
 void SetEstimateDiff(std::string& text, int64_t estimate, int fact) {
     if (estimate < 0) return SetDash(text);
@@ -141,9 +137,9 @@ private:
         if (context_.Total == 0) {
             SetDash(texts[1]);
         } else {
-            SetFixed(texts[1], count * 100.0 / static_cast<double>(context_.Total), 5);
+            AssignFixed(texts[1], count * 100.0 / static_cast<double>(context_.Total), 5);
         }
-        if (count > 1) SetFixed(texts[2], static_cast<double>(context_.WindowSize) / count, 4);
+        if (count > 1) AssignFixed(texts[2], static_cast<double>(context_.WindowSize) / count, 4);
         return texts;
     }
 
@@ -218,7 +214,7 @@ void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact,
         const double deviation = e.Norm != 0    ? (static_cast<double>(e.Count) - e.Norm) * 100.0 / e.Norm
                                  : e.Count == 0 ? 0.0
                                                 : 100.0;
-        SetFixed(row.Texts[5], deviation, 5);
+        AssignFixed(row.Texts[5], deviation, 5);
     } else {
         for (int c = 3; c <= 5; ++c)
             SetDash(row.Texts[c]);
@@ -229,11 +225,11 @@ void FillRow(TStatRow& row, const TStatDraw& entry, TCustomStat& stat, int fact,
         return;
     }
     SetNumber(row.Texts[6], e.Depth);
-    SetFixed(row.Texts[7], e.Depth * 100.0 / context.MaxDepth, 2);
-    SetFixed(row.Texts[8],
-             RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
-                       context.Weights),
-             2);
+    AssignFixed(row.Texts[7], e.Depth * 100.0 / context.MaxDepth, 2);
+    AssignFixed(row.Texts[8],
+                RowWeight({e.Count, e.Norm, e.Depth, context.HasNorm, context.Total, context.MaxDepth},
+                          context.Weights),
+                2);
     SetNumber(row.Texts[9], e.LastDraw);
     Estimates estimates = {-1, -1, -1};
     FillPeriodTexts(row, context, byCount[2], estimates);

@@ -281,10 +281,14 @@ void MainWindow::RefreshAll() {
     areas_->Rating->RatingRefreshed();
 }
 
+void MainWindow::ShowCountPanels(int nextDraw, int combinations, int stakeRecords) {
+    panels_[1]->setText(tr("Следующий тираж: %1").arg(nextDraw));
+    panels_[3]->setText(tr("Комбинаций: %1").arg(combinations));
+    panels_[4]->setText(tr("Ставок: %1").arg(stakeRecords));
+}
+
 void MainWindow::ShowRunStatusPanels(const ScenarioRunStatus& status) {
-    panels_[1]->setText(tr("Следующий тираж: %1").arg(status.NextDraw.load()));
-    panels_[3]->setText(tr("Комбинаций: %1").arg(status.Combinations.load()));
-    panels_[4]->setText(tr("Ставок: %1").arg(status.StakeRecords.load()));
+    ShowCountPanels(status.NextDraw, status.Combinations, status.StakeRecords);
     const QString text = QString::fromStdString(status.Text());
     const int passes = status.Passes;
     SetProgressText(passes > 1 ? tr("Проход %1 из %2: %3").arg(status.Cycle.load()).arg(passes).arg(text)
@@ -296,10 +300,9 @@ void MainWindow::ShowRunStatusPanels(const ScenarioRunStatus& status) {
 void MainWindow::UpdateStatusPanels() {
     const DrawArchive& archive = workspace_->Archive();
     panels_[0]->setText(tr("Архив тиражей: %1").arg(archive.Count()));
-    panels_[1]->setText(tr("Следующий тираж: %1").arg(archive.NextDrawNumber(archive.Offset())));
     panels_[2]->setText(QString::fromStdString(archive.NextValuesText()));
-    panels_[3]->setText(tr("Комбинаций: %1").arg(workspace_->Combs().List().CombCount()));
-    panels_[4]->setText(tr("Ставок: %1").arg(workspace_->Stakes().File().RecordCount()));
+    ShowCountPanels(archive.NextDrawNumber(archive.Offset()), workspace_->Combs().List().CombCount(),
+                    workspace_->Stakes().File().RecordCount());
     panels_[5]->setText(tr("Рейтинг: %1").arg(workspace_->Stakes().Rating().Count()));
 }
 

@@ -92,6 +92,7 @@ private:
     void RestoreLayout();
     void UpdateStatusPanels();
     void ShowRunStatusPanels(const ScenarioRunStatus& status);
+    void ShowCountPanels(int nextDraw, int combinations, int stakeRecords);
     void RefreshAll();
     void SetProgressText(const QString& text);
     UiValues WindowValues() const;

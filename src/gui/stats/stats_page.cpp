@@ -150,7 +150,7 @@ void StatsPage::BuildChart() {
         chart->addSeries(Series(tr("Все возможные комбинации"), QColor(0xFF, 0x00, 0x00),
                                 QColor(0x80, 0x00, 0x80), false, table_.Total));
     }
-    AttachAxes(table_.Total.empty() ? table_.Actual : table_.Total);
+    AttachAxes();
 }
 
 void StatsPage::RemoveAxes() {
@@ -165,12 +165,14 @@ bool StatsPage::eventFilter(QObject* watched, QEvent* event) {
     // How many captions fit depends on the chart's size.
     if (watched == chart_ && event->type() == QEvent::Resize && !chart_->chart()->series().isEmpty()) {
         RemoveAxes();
-        AttachAxes(table_.Total.empty() ? table_.Actual : table_.Total);
+        AttachAxes();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void StatsPage::AttachAxes(const std::vector<TStatChartPoint>& labelled) {
+void StatsPage::AttachAxes() {
+    // The full-set line, when drawn, has a point for every value; the window's only for those seen.
+    const std::vector<TStatChartPoint>& labelled = table_.Total.empty() ? table_.Actual : table_.Total;
     // The points stand for values: the x axis names them, one caption in every so many points
     // so that the captions do not run into each other; the y axis counts from 0 in round steps.
     QChart* chart = chart_->chart();

@@ -46,7 +46,7 @@ signals:
 
 private:
     void BuildChart();
-    void AttachAxes(const std::vector<TStatChartPoint>& labelled);
+    void AttachAxes();
     void RemoveAxes();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
