@@ -616,6 +616,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::GraphsController</name>
     <message>
+        <source>Количество повторов в зависимости от тиража</source>
+        <translation>Number of repeats by draw</translation>
+    </message>
+    <message>
+        <source>Распределение сумм тиражей и всех возможных комбинаций</source>
+        <translation>Distribution of the sums of the draws and of all combinations</translation>
+    </message>
+    <message>
         <source>Обновить</source>
         <translation>Refresh</translation>
     </message>
@@ -1096,6 +1104,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>quorvel::gui::RepeatsWindow</name>
+    <message>
+        <source>Количество повторов в зависимости от тиража</source>
+        <translation>Number of repeats by draw</translation>
+    </message>
     <message>
         <source>Количество тиражей, использующихся для расчета статистики</source>
         <translation>Number of draws used for the statistics</translation>
@@ -1722,6 +1734,946 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Тиражей:</source>
         <translation>Draws:</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>%1 версия %2</source>
+        <translation>%1 version %2</translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Кол-во в %</source>
+        <translation>Count %</translation>
+    </message>
+    <message>
+        <source>Норма</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Отклонение</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Откл-ие в %</source>
+        <translation>Deviation %</translation>
+    </message>
+    <message>
+        <source>Глубина</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Глубина в %</source>
+        <translation>Depth %</translation>
+    </message>
+    <message>
+        <source>Вес</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Посл. тираж</source>
+        <translation>Last draw</translation>
+    </message>
+    <message>
+        <source>Период min</source>
+        <translation>Period min</translation>
+    </message>
+    <message>
+        <source>Период</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Период max</source>
+        <translation>Period max</translation>
+    </message>
+    <message>
+        <source>Ожд. ПРД</source>
+        <translation>Exp. PRD</translation>
+    </message>
+    <message>
+        <source>Ожд. СТФ</source>
+        <translation>Exp. STF</translation>
+    </message>
+    <message>
+        <source>Ожд. КРН</source>
+        <translation>Exp. KRN</translation>
+    </message>
+    <message>
+        <source>Факт</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>+/- ПРД</source>
+        <translation>+/- PRD</translation>
+    </message>
+    <message>
+        <source>+/- СТФ</source>
+        <translation>+/- STF</translation>
+    </message>
+    <message>
+        <source>+/- КРН</source>
+        <translation>+/- KRN</translation>
+    </message>
+    <message>
+        <source>№ тиража</source>
+        <translation>Draw No.</translation>
+    </message>
+    <message>
+        <source>Вид ставки</source>
+        <translation>Stake type</translation>
+    </message>
+    <message>
+        <source>Моя ставка</source>
+        <translation>My stake</translation>
+    </message>
+    <message>
+        <source>Выборка</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Результаты тиража</source>
+        <translation>Draw result</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Совпадения</source>
+        <translation>Matched</translation>
+    </message>
+    <message>
+        <source>Профит</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Ставок</source>
+        <translation>Stakes</translation>
+    </message>
+    <message>
+        <source>Угадано</source>
+        <translation>Guessed</translation>
+    </message>
+    <message>
+        <source>Среднее</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Ср. профит</source>
+        <translation>Avg. profit</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Автор</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Комбинаций</source>
+        <translation>Combinations</translation>
+    </message>
+    <message>
+        <source>Дата создания</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Статус</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Загрузок</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Комментарии</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Ссылка</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Опции</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Фильтр 1</source>
+        <translation>Filter 1</translation>
+    </message>
+    <message>
+        <source>Фильтр 2</source>
+        <translation>Filter 2</translation>
+    </message>
+    <message>
+        <source>Фильтр 3</source>
+        <translation>Filter 3</translation>
+    </message>
+    <message>
+        <source>Фильтр 4</source>
+        <translation>Filter 4</translation>
+    </message>
+    <message>
+        <source>Фильтр 5</source>
+        <translation>Filter 5</translation>
+    </message>
+    <message>
+        <source>Фильтр 6</source>
+        <translation>Filter 6</translation>
+    </message>
+    <message>
+        <source>Фильтр 7</source>
+        <translation>Filter 7</translation>
+    </message>
+    <message>
+        <source>Пн</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Вт</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Ср</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Чт</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Пт</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Сб</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>Вс</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Кол-во</source>
+        <translation>Count</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Вручную</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Регуляр</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>Сценарий</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Система</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Исходный список (рекомендуется для тестов)</source>
+        <translation>Initial list (recommended for tests)</translation>
+    </message>
+    <message>
+        <source>Удалить N последних тиражей (для прогнозов)</source>
+        <translation>Remove the last N draws (for forecasts)</translation>
+    </message>
+    <message>
+        <source>Текущий список (для последовательного выполнения)</source>
+        <translation>Current list (for sequential runs)</translation>
+    </message>
+    <message>
+        <source>Выбрать одну случайную комбинацию</source>
+        <translation>Pick one random combination</translation>
+    </message>
+    <message>
+        <source>Выбрать первую комбинацию в списке</source>
+        <translation>Pick the first combination in the list</translation>
+    </message>
+    <message>
+        <source>Выбрать последнюю комбинацию в списке</source>
+        <translation>Pick the last combination in the list</translation>
+    </message>
+    <message>
+        <source>Выбрать все комбинации (не рекомендуется)</source>
+        <translation>Pick all combinations (not recommended)</translation>
+    </message>
+    <message>
+        <source>Системная игра [вся система]</source>
+        <translation>System game [whole system]</translation>
+    </message>
+    <message>
+        <source>Системная игра [система * комбинации]</source>
+        <translation>System game [system * combinations]</translation>
+    </message>
+    <message>
+        <source>Остановить выполнение сценария</source>
+        <translation>Stop the scenario</translation>
+    </message>
+    <message>
+        <source>Пропустить (игнорировать) эту ставку</source>
+        <translation>Skip (ignore) this stake</translation>
+    </message>
+    <message>
+        <source>Не делать ставок (для последовательного выполнения)</source>
+        <translation>Make no stakes (for sequential runs)</translation>
+    </message>
+</context>
+<context>
+    <name>Methods</name>
+    <message>
+        <source>Числа тиража</source>
+        <translation>Draw numbers</translation>
+    </message>
+    <message>
+        <source>Цифры тиража</source>
+        <translation>Digits of the draw</translation>
+    </message>
+    <message>
+        <source>Количество четных чисел в тираже (Ч:Н)</source>
+        <translation>Count of even numbers in the draw (E:O)</translation>
+    </message>
+    <message>
+        <source>Четные и нечетные числа в тираже (Чн..нЧ)</source>
+        <translation>Even and odd numbers in the draw (Eo..oE)</translation>
+    </message>
+    <message>
+        <source>Количество чисел из первой половины диапазона (1П:2П)</source>
+        <translation>Count of numbers from the lower half of the range (1H:2H)</translation>
+    </message>
+    <message>
+        <source>Числа из первой половины диапазона (12..12)</source>
+        <translation>Numbers from the lower half of the range (12..12)</translation>
+    </message>
+    <message>
+        <source>Количество простых чисел (П:С)</source>
+        <translation>Count of prime numbers (P:C)</translation>
+    </message>
+    <message>
+        <source>Простые и составные числа (ПС..СП)</source>
+        <translation>Prime and composite numbers (PC..CP)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: все значения</source>
+        <translation>Sum of the draw: all values</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: диапазон 1 (1/3)</source>
+        <translation>Sum of the draw: range 1 (1/3)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: диапазон 2 (1/2)</source>
+        <translation>Sum of the draw: range 2 (1/2)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: диапазон 3 (2/3)</source>
+        <translation>Sum of the draw: range 3 (2/3)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: изменения (точно)</source>
+        <translation>Sum of the draw: changes (exact)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: изменения (диапазон)</source>
+        <translation>Sum of the draw: changes (range)</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: направление изменения</source>
+        <translation>Sum of the draw: direction of change</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: только четные</source>
+        <translation>Sum of the draw: even numbers only</translation>
+    </message>
+    <message>
+        <source>Сумма тиража: только простые</source>
+        <translation>Sum of the draw: prime numbers only</translation>
+    </message>
+    <message>
+        <source>Сумма двух чисел тиража равна третьему числу</source>
+        <translation>Sum of two numbers of the draw equals the third</translation>
+    </message>
+    <message>
+        <source>Все разности между соседними позициями</source>
+        <translation>All differences between neighbouring positions</translation>
+    </message>
+    <message>
+        <source>Максимальная разность между соседними позициями</source>
+        <translation>Largest difference between neighbouring positions</translation>
+    </message>
+    <message>
+        <source>Разность между минимальным и максимальным числом</source>
+        <translation>Difference between the smallest and the largest number</translation>
+    </message>
+    <message>
+        <source>Одинаковые разности между соседними позициями</source>
+        <translation>Equal differences between neighbouring positions</translation>
+    </message>
+    <message>
+        <source>Количество одинаковых разностей между соседними позициями</source>
+        <translation>Count of equal differences between neighbouring positions</translation>
+    </message>
+    <message>
+        <source>Каналы</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Количество чисел в канале</source>
+        <translation>Count of numbers in a channel</translation>
+    </message>
+    <message>
+        <source>Количество каналов в тираже</source>
+        <translation>Count of channels in the draw</translation>
+    </message>
+    <message>
+        <source>Сегменты матрицы</source>
+        <translation>Matrix segments</translation>
+    </message>
+    <message>
+        <source>Количество чисел в сегменте матрицы</source>
+        <translation>Count of numbers in a matrix segment</translation>
+    </message>
+    <message>
+        <source>Количество не пустых сегментов в матрице</source>
+        <translation>Count of non-empty segments in the matrix</translation>
+    </message>
+    <message>
+        <source>Длина последовательности в тираже</source>
+        <translation>Length of a sequence in the draw</translation>
+    </message>
+    <message>
+        <source>Количество последовательностей в тираже</source>
+        <translation>Count of sequences in the draw</translation>
+    </message>
+    <message>
+        <source>Макс. длина последовательности в тираже</source>
+        <translation>Longest sequence in the draw</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в 2-х тиражах подряд</source>
+        <translation>Numbers repeated in 2 draws in a row</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в 3-х тиражах подряд</source>
+        <translation>Numbers repeated in 3 draws in a row</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа не более чем в 2-х тиражах</source>
+        <translation>Numbers repeated in at most 2 draws</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в 2-х тиражах через 1 тираж(а)</source>
+        <translation>Numbers repeated in 2 draws 1 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в 2-х тиражах через 2 тираж(а)</source>
+        <translation>Numbers repeated in 2 draws 2 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в 2-х тиражах через 3 тираж(а)</source>
+        <translation>Numbers repeated in 2 draws 3 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Данные предыдущего тиража + 1</source>
+        <translation>Values of the previous draw + 1</translation>
+    </message>
+    <message>
+        <source>Данные предыдущего тиража - 1</source>
+        <translation>Values of the previous draw - 1</translation>
+    </message>
+    <message>
+        <source>Данные предыдущего тиража + 2</source>
+        <translation>Values of the previous draw + 2</translation>
+    </message>
+    <message>
+        <source>Данные предыдущего тиража - 2</source>
+        <translation>Values of the previous draw - 2</translation>
+    </message>
+    <message>
+        <source>Количество повторов в 2-х тиражах подряд</source>
+        <translation>Count of repeats in 2 draws in a row</translation>
+    </message>
+    <message>
+        <source>Количество повторов в 3-х тиражах подряд</source>
+        <translation>Count of repeats in 3 draws in a row</translation>
+    </message>
+    <message>
+        <source>Количество повторов не более чем в 2-х тиражах</source>
+        <translation>Count of repeats in at most 2 draws</translation>
+    </message>
+    <message>
+        <source>Количество повторов в 2-х тиражах через 1 тираж(а)</source>
+        <translation>Count of repeats in 2 draws 1 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Количество повторов в 2-х тиражах через 2 тираж(а)</source>
+        <translation>Count of repeats in 2 draws 2 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Количество повторов в 2-х тиражах через 3 тираж(а)</source>
+        <translation>Count of repeats in 2 draws 3 draw(s) apart</translation>
+    </message>
+    <message>
+        <source>Количество совпадений "значений + 1"</source>
+        <translation>Count of matches of "values + 1"</translation>
+    </message>
+    <message>
+        <source>Количество совпадений "значений - 1"</source>
+        <translation>Count of matches of "values - 1"</translation>
+    </message>
+    <message>
+        <source>Количество совпадений "значений + 2"</source>
+        <translation>Count of matches of "values + 2"</translation>
+    </message>
+    <message>
+        <source>Количество совпадений "значений - 2"</source>
+        <translation>Count of matches of "values - 2"</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 чисел по всем числам тиража</source>
+        <translation>Combinations of 2 numbers over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 чисел по всем числам тиража</source>
+        <translation>Combinations of 3 numbers over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 соседних чисел тиража</source>
+        <translation>Combinations of 2 neighbouring numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 соседних чисел тиража</source>
+        <translation>Combinations of 3 neighbouring numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2-х чисел тиража начиная с 1 позиции</source>
+        <translation>Combinations of 2 numbers of the draw from position 1</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2-х чисел тиража начиная с 2 позиции</source>
+        <translation>Combinations of 2 numbers of the draw from position 2</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3-х чисел тиража начиная с 1 позиции</source>
+        <translation>Combinations of 3 numbers of the draw from position 1</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 чисел тиража по возрастанию</source>
+        <translation>Combinations of 2 numbers of the draw in ascending order</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 чисел тиража по возрастанию</source>
+        <translation>Combinations of 3 numbers of the draw in ascending order</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 разностей между числами</source>
+        <translation>Combinations of 2 differences between numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 каналов по всем числам тиража</source>
+        <translation>Combinations of 2 channels over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 каналов по всем числам тиража</source>
+        <translation>Combinations of 3 channels over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 каналов по соседним числам</source>
+        <translation>Combinations of 2 channels over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 каналов по соседним числам</source>
+        <translation>Combinations of 3 channels over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 столбцов по всем числам тиража</source>
+        <translation>Combinations of 2 columns over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 столбцов по всем числам тиража</source>
+        <translation>Combinations of 3 columns over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 столбцов по соседним числам</source>
+        <translation>Combinations of 2 columns over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 столбцов по соседним числам</source>
+        <translation>Combinations of 3 columns over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 строк по всем числам тиража</source>
+        <translation>Combinations of 2 rows over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 строк по всем числам тиража</source>
+        <translation>Combinations of 3 rows over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 строк по соседним числам</source>
+        <translation>Combinations of 2 rows over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 строк по соседним числам</source>
+        <translation>Combinations of 3 rows over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 сегментов по всем числам тиража</source>
+        <translation>Combinations of 2 segments over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 сегментов по всем числам тиража</source>
+        <translation>Combinations of 3 segments over all numbers of the draw</translation>
+    </message>
+    <message>
+        <source>Сочетания из 2 сегментов по соседним числам</source>
+        <translation>Combinations of 2 segments over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Сочетания из 3 сегментов по соседним числам</source>
+        <translation>Combinations of 3 segments over neighbouring numbers</translation>
+    </message>
+    <message>
+        <source>Число в 1 позиции тиража</source>
+        <translation>Number in position 1 of the draw</translation>
+    </message>
+    <message>
+        <source>Число в 2 позиции тиража</source>
+        <translation>Number in position 2 of the draw</translation>
+    </message>
+    <message>
+        <source>Число в 3 позиции тиража</source>
+        <translation>Number in position 3 of the draw</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 1 канале</source>
+        <translation>Count of numbers in channel 1</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 2 канале</source>
+        <translation>Count of numbers in channel 2</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 3 канале</source>
+        <translation>Count of numbers in channel 3</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 4 канале</source>
+        <translation>Count of numbers in channel 4</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 5 канале</source>
+        <translation>Count of numbers in channel 5</translation>
+    </message>
+    <message>
+        <source>Количество чисел в 1 сегменте матрицы</source>
+        <translation>Count of numbers in matrix segment 1</translation>
+    </message>
+    <message>
+        <source>Повторы чисел в нескольких тиражах подряд</source>
+        <translation>Repeats of numbers in several draws in a row</translation>
+    </message>
+    <message>
+        <source>Интервалы между повторениями чисел</source>
+        <translation>Intervals between repeats of numbers</translation>
+    </message>
+    <message>
+        <source>Повторы каналов в нескольких тиражах подряд</source>
+        <translation>Repeats of channels in several draws in a row</translation>
+    </message>
+    <message>
+        <source>Интервалы между повторениями каналов</source>
+        <translation>Intervals between repeats of channels</translation>
+    </message>
+    <message>
+        <source>Повторы сегментов в нескольких тиражах подряд</source>
+        <translation>Repeats of segments in several draws in a row</translation>
+    </message>
+    <message>
+        <source>Интервалы между повторениями сегментов</source>
+        <translation>Intervals between repeats of segments</translation>
+    </message>
+    <message>
+        <source>Периоды повторения чисел</source>
+        <translation>Recurrence periods of numbers</translation>
+    </message>
+    <message>
+        <source>Периоды повторения каналов</source>
+        <translation>Recurrence periods of channels</translation>
+    </message>
+    <message>
+        <source>Периоды повторения сегментов</source>
+        <translation>Recurrence periods of segments</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 2 тиражами без учета позиции</source>
+        <translation>Transitions of numbers between 2 draws regardless of position</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 2 тиражами с учетом позиции</source>
+        <translation>Transitions of numbers between 2 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 2 тиражами в 1 позиции</source>
+        <translation>Transitions of numbers between 2 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 2 тиражами в 2 позиции</source>
+        <translation>Transitions of numbers between 2 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 2 тиражами в 3 позиции</source>
+        <translation>Transitions of numbers between 2 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 3 тиражами с учетом позиции</source>
+        <translation>Transitions of numbers between 3 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 3 тиражами в 1 позиции</source>
+        <translation>Transitions of numbers between 3 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 3 тиражами в 2 позиции</source>
+        <translation>Transitions of numbers between 3 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы чисел между 3 тиражами в 3 позиции</source>
+        <translation>Transitions of numbers between 3 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 2 тиражами без учета позиции</source>
+        <translation>Transitions of channels between 2 draws regardless of position</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 2 тиражами с учетом позиции</source>
+        <translation>Transitions of channels between 2 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 2 тиражами в 1 позиции</source>
+        <translation>Transitions of channels between 2 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 2 тиражами в 2 позиции</source>
+        <translation>Transitions of channels between 2 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 2 тиражами в 3 позиции</source>
+        <translation>Transitions of channels between 2 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 3 тиражами с учетом позиции</source>
+        <translation>Transitions of channels between 3 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 3 тиражами в 1 позиции</source>
+        <translation>Transitions of channels between 3 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 3 тиражами в 2 позиции</source>
+        <translation>Transitions of channels between 3 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы каналов между 3 тиражами в 3 позиции</source>
+        <translation>Transitions of channels between 3 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 1 канале между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 1 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 2 канале между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 2 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 3 канале между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 3 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 4 канале между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 4 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 5 канале между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 5 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 1 канале между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 1 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 2 канале между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 2 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 3 канале между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 3 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 4 канале между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 4 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 5 канале между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in channel 5 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Переходы чисел в пределах каналов (все)</source>
+        <translation>Transitions of numbers within channels (all)</translation>
+    </message>
+    <message>
+        <source>Переходы чисел в пределах каналов (N-M, удачные)</source>
+        <translation>Transitions of numbers within channels (N-M, successful)</translation>
+    </message>
+    <message>
+        <source>Переходы чисел в пределах каналов (N-0, не удачные)</source>
+        <translation>Transitions of numbers within channels (N-0, unsuccessful)</translation>
+    </message>
+    <message>
+        <source>Переходы чисел в пределах каналов (количество)</source>
+        <translation>Transitions of numbers within channels (count)</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 2 тиражами без учета позиции</source>
+        <translation>Transitions of segments between 2 draws regardless of position</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 2 тиражами с учетом позиции</source>
+        <translation>Transitions of segments between 2 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 2 тиражами в 1 позиции</source>
+        <translation>Transitions of segments between 2 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 2 тиражами в 2 позиции</source>
+        <translation>Transitions of segments between 2 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 2 тиражами в 3 позиции</source>
+        <translation>Transitions of segments between 2 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 3 тиражами с учетом позиции</source>
+        <translation>Transitions of segments between 3 draws by position</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 3 тиражами в 1 позиции</source>
+        <translation>Transitions of segments between 3 draws in position 1</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 3 тиражами в 2 позиции</source>
+        <translation>Transitions of segments between 3 draws in position 2</translation>
+    </message>
+    <message>
+        <source>Переходы сегментов между 3 тиражами в 3 позиции</source>
+        <translation>Transitions of segments between 3 draws in position 3</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 1 сегменте между 2 тиражами</source>
+        <translation>Transitions of the count of numbers in segment 1 between 2 draws</translation>
+    </message>
+    <message>
+        <source>Переходы кол-ва чисел в 1 сегменте между 3 тиражами</source>
+        <translation>Transitions of the count of numbers in segment 1 between 3 draws</translation>
+    </message>
+    <message>
+        <source>Число Veveda 1 (только разность)</source>
+        <translation>Veveda number 1 (difference only)</translation>
+    </message>
+    <message>
+        <source>Число Veveda 2 (разность + сложение, если {0,1})</source>
+        <translation>Veveda number 2 (difference + addition if {0,1})</translation>
+    </message>
+    <message>
+        <source>Числа Veveda 3 (динамический, только фильтр)</source>
+        <translation>Veveda numbers 3 (dynamic, filter only)</translation>
+    </message>
+    <message>
+        <source>Сумма чисел тиража</source>
+        <translation>Sum of the draw numbers</translation>
+    </message>
+    <message>
+        <source>Разности между числами тиража</source>
+        <translation>Differences between the draw numbers</translation>
+    </message>
+    <message>
+        <source>Каналы (группы чисел)</source>
+        <translation>Channels (groups of numbers)</translation>
+    </message>
+    <message>
+        <source>Матрица тиража</source>
+        <translation>Draw matrix</translation>
+    </message>
+    <message>
+        <source>Сегменты матрицы тиража</source>
+        <translation>Segments of the draw matrix</translation>
+    </message>
+    <message>
+        <source>Последовательности чисел в одном тираже</source>
+        <translation>Sequences of numbers within a draw</translation>
+    </message>
+    <message>
+        <source>Повторяющиеся числа в нескольких тиражах</source>
+        <translation>Numbers repeated over several draws</translation>
+    </message>
+    <message>
+        <source>Серии (цепочки) значений</source>
+        <translation>Series (runs) of values</translation>
+    </message>
+    <message>
+        <source>Периоды повторения значений</source>
+        <translation>Periods of recurrence of values</translation>
+    </message>
+    <message>
+        <source>Переходы (изменения) значений между тиражами</source>
+        <translation>Transitions (changes) of values between draws</translation>
+    </message>
+    <message>
+        <source>Характеристическое число Veveda</source>
+        <translation>Veveda characteristic number</translation>
+    </message>
+    <message>
+        <source>Методы шинковки</source>
+        <translation>Shredding methods</translation>
+    </message>
+    <message>
+        <source>Метод шинковки %1: %2</source>
+        <translation>Shredding method %1: %2</translation>
     </message>
 </context>
 </TS>

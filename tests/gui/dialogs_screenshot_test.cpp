@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "core/app/caption.h"
+#include "core/util/version.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/first_run_dialog.h"
 
@@ -82,7 +82,7 @@ private slots:
     void aboutNamesTitleAndVersion() {
         AboutDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("О программе"));
-        QCOMPARE(dialog.findChild<QLabel*>("title")->text(), QString::fromStdString(quorvel::MainCaption()));
+        QCOMPARE(dialog.findChild<QLabel*>("title")->text(), QString("Quorvel 3r10 версия ") + quorvel::ProgramVersion);
     }
 
     void screenshots() {

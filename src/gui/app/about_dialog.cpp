@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/caption.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("О программе"));
 
-    auto* title = new QLabel(QString::fromStdString(MainCaption()), this);
+    auto* title = new QLabel(MainCaptionText(), this);
     title->setObjectName("title");
     QFont font = title->font();
     font.setBold(true);

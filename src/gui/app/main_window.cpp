@@ -14,7 +14,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "core/app/caption.h"
 #include "core/stats/help_pages.h"
 #include "core/util/languages.h"
 #include "core/util/version.h"
@@ -31,6 +30,7 @@
 #include "gui/views/layout_page.h"
 #include "gui/views/panel_splitter.h"
 #include "gui/views/week_page.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -229,7 +229,7 @@ UiValues MainWindow::WindowValues() const {
 bool MainWindow::Initialise() {
     const bool ok = workspace_->Initialise();
     if (ok) {
-        setWindowTitle(QString::fromStdString(MainCaption()));
+        setWindowTitle(MainCaptionText());
         frame_.Working = true;
         if (workspace_->Options().SystemsEnabled) workspace_->Systems().RefreshSystems();
         if (workspace_->Options().TabTables) workspace_->Regulars().LoadRegulars();

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/model/colors.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -50,7 +51,7 @@ DrawInfoWindow::DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, i
     }
     for (const auto& [title, value] : methodRows) {
         properties_->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromStdString(title), QString::number(value)}));
+            new QTreeWidgetItem({MethodText(title), QString::number(value)}));
     }
     // Method titles are long; the values column is short.
     properties_->resizeColumnToContents(0);

@@ -20,6 +20,7 @@
 #include "core/stats/stat_table.h"
 #include "gui/app/qt_ui_host.h"
 #include "gui/stats/method_combo.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 namespace {
@@ -101,7 +102,7 @@ void FilterStepDialog::BuildControls() {
     absolute_ = new QCheckBox(tr("Использовать абсолютные значения"), this);
     sortColumn_ = new QComboBox(this);
     for (const char* caption : StatColumnCaptions)
-        sortColumn_->addItem(QString::fromUtf8(caption));
+        sortColumn_->addItem(ColumnText(caption));
     topDown_ = new QRadioButton(tr("Сверху-вниз"), this);
     bottomUp_ = new QRadioButton(tr("Снизу-вверх"), this);
     remove_ = new QRadioButton(tr("Удалить выделенные"), this);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/scenario/script_line.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -33,7 +34,7 @@ QVariant ScenarioModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ScriptFieldCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return tr(ScriptListCaptions[static_cast<size_t>(section)]);
+    return ColumnText(ScriptListCaptions[static_cast<size_t>(section)]);
 }
 
 void ScenarioModel::Refresh() {

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const std::string& line,
@@ -34,9 +36,9 @@ ScriptLineDialog::ScriptLineDialog(const QString& title, int defaultDraws, const
     comment_->setObjectName("edComment");
     comment_->setToolTip(tr("Комментарии (можно оставить пустым)"));
     for (int mode = 0; mode < ScriptListModeCount; ++mode)
-        listMode_->addItem(QString::fromStdString(ListModeLongText(mode)));
+        listMode_->addItem(ListEntryText(ListModeLongText(mode)));
     for (int mode = 0; mode < ScriptStakeModeCount; ++mode)
-        stakeMode_->addItem(QString::fromStdString(StakeModeLongText(mode)));
+        stakeMode_->addItem(ListEntryText(StakeModeLongText(mode)));
     draws_->setRange(0, std::numeric_limits<int>::max());
     draws_->setToolTip(
         tr("Исключить указанное количество тиражей из списка комбинаций перед применением фильтров"));

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/widgets/column_widths.h"
+
 namespace quorvel::gui {
 
 namespace {
@@ -77,8 +79,7 @@ RegularsPage::RegularsPage(const Workspace& workspace, QWidget* parent)
     list_->verticalHeader()->setVisible(false);
     list_->verticalHeader()->setDefaultSectionSize(20);
     list_->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 0; column < RegularColumnCount; ++column)
-        list_->setColumnWidth(column, ColumnWidths[column]);
+    SetStartingWidths(list_, ColumnWidths);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

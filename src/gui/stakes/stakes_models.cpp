@@ -6,11 +6,14 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 namespace {
 
 enum StakeColumn {
+    ColKind = 1,
     ColValues = 2,
     ColDrawValues = 4,
     ColMatchCount = 5,
@@ -74,8 +77,10 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-        case Qt::DisplayRole:
-            return QString::fromStdString(StakeCellTexts(record)[static_cast<size_t>(column)]);
+        case Qt::DisplayRole: {
+            const std::string text = StakeCellTexts(record)[static_cast<size_t>(column)];
+            return column == ColKind ? ListEntryText(text) : QString::fromStdString(text);
+        }
         case Qt::BackgroundRole:
             return KindBrush(record.Kind);
         case Qt::ForegroundRole:
@@ -94,7 +99,10 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const {
 QVariant StakesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < StakeColumnCount)
-        return QString::fromUtf8(StakeColumnCaptions[static_cast<size_t>(section)]);
+        return ColumnText(StakeColumnCaptions[static_cast<size_t>(section)]);
+    // The comment column is wide: its caption stands over the text's start, not out of sight.
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole && section == ColComment)
+        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -127,7 +135,7 @@ QVariant RatingModel::data(const QModelIndex& index, int role) const {
 QVariant RatingModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < RatingColumnCount)
-        return QString::fromUtf8(RatingColumnCaptions[static_cast<size_t>(section)]);
+        return ColumnText(RatingColumnCaptions[static_cast<size_t>(section)]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

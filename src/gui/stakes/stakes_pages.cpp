@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gui/stakes/stake_values_delegate.h"
+#include "gui/widgets/column_widths.h"
 
 namespace quorvel::gui {
 
@@ -29,8 +30,7 @@ StakesPage::StakesPage(StakesFile& stakes, QWidget* parent)
     : QWidget(parent), model_(new StakesModel(stakes, this)), grid_(NewList(model_, this)) {
     setObjectName("tsStakes");
     grid_->setObjectName("sgStakes");
-    for (int column = 0; column < StakeColumnCount; ++column)
-        grid_->setColumnWidth(column, StakeColumnWidths[static_cast<size_t>(column)]);
+    SetStartingWidths(grid_, StakeColumnWidths);
     auto* values = new StakeValuesDelegate(grid_);
     for (int column : {2, 4})
         grid_->setItemDelegateForColumn(column, values);

@@ -14,6 +14,7 @@
 #include "core/stats/stat_class.h"
 #include "core/util/format.h"
 #include "gui/stats/description_window.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -137,7 +138,7 @@ void FavouritesDialog::CreateControls() {
 void FavouritesDialog::FillTree(const FavouritesEdit& edit) {
     tree_->clear();
     for (const FavouritesGroup& group : FavouritesGroups(list_)) {
-        auto* groupNode = new QTreeWidgetItem(tree_, {QString::fromStdString(GroupText(group.Group))});
+        auto* groupNode = new QTreeWidgetItem(tree_, {MethodText(GroupText(group.Group))});
         groupNode->setData(0, EntryRole, NoEntry);
         QFont font = groupNode->font(0);
         font.setBold(true);
@@ -145,7 +146,7 @@ void FavouritesDialog::FillTree(const FavouritesEdit& edit) {
         for (int entry : group.Entries) {
             const auto i = static_cast<size_t>(entry);
             const FavouriteEdit shown = i < edit.Entries.size() ? edit.Entries[i] : FavouriteEdit{};
-            auto* node = new QTreeWidgetItem(groupNode, {QString::fromStdString(shown.Name)});
+            auto* node = new QTreeWidgetItem(groupNode, {MethodText(shown.Name)});
             node->setData(0, EntryRole, entry);
             SetMark(node, shown.Favourite);
         }

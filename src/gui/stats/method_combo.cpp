@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 MethodCombo::MethodCombo(const QString& name, QWidget* parent) : QComboBox(parent) {
@@ -18,7 +20,7 @@ void MethodCombo::Fill(const std::vector<TStatList::MethodListItem>& items, int 
         const QSignalBlocker blocker(this);
         clear();
         for (const auto& item : items)
-            addItem(QString::fromStdString(item.Text), item.Entry);
+            addItem(MethodText(item.Text), item.Entry);
         setCurrentIndex(position >= 0 && position < count() ? position : -1);
     }
     emit EntryChanged();

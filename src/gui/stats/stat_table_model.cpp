@@ -1,5 +1,7 @@
 #include "gui/stats/stat_table_model.h"
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 namespace {
@@ -41,7 +43,7 @@ QVariant StatTableModel::data(const QModelIndex& index, int role) const {
 QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < StatColumnCount) {
-        return QString::fromUtf8(StatColumnCaptions[static_cast<size_t>(section)]);
+        return ColumnText(StatColumnCaptions[static_cast<size_t>(section)]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

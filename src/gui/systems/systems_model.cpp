@@ -1,5 +1,7 @@
 #include "gui/systems/systems_model.h"
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 SystemsModel::SystemsModel(const Workspace& workspace, QObject* parent)
@@ -58,7 +60,7 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const {
 QVariant SystemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < SystemColumnCount)
-        return QString::fromUtf8(SystemColumnCaptions[static_cast<size_t>(section)]);
+        return ColumnText(SystemColumnCaptions[static_cast<size_t>(section)]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

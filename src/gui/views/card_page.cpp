@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "gui/widgets/core_text.h"
+
 namespace quorvel::gui {
 
 void ViewGridModel::Reset(int gridColumns, int gridRows, TextOf text, ColorOf color) {
@@ -56,8 +58,8 @@ QVariant ViewGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant ViewGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    return orientation == Qt::Horizontal ? QString::fromStdString(GridText(section + 1, 0))
-                                         : QString::fromStdString(GridText(0, section + 1));
+    return orientation == Qt::Horizontal ? ColumnText(GridText(section + 1, 0))
+                                         : ColumnText(GridText(0, section + 1));
 }
 
 ViewLengthBox::ViewLengthBox(const QString& name, QWidget* parent) : QSpinBox(parent) {

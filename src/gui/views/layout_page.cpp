@@ -14,6 +14,7 @@
 #include "core/app/ui_state.h"
 #include "gui/views/card_page.h"
 #include "gui/views/panel_splitter.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -68,7 +69,7 @@ LayoutPage::LayoutPage(QWidget* parent) : QWidget(parent) {
         column->addLayout(boxRow);
         compare_[i] = new QTableWidget(0, 2, lower);
         compare_[i]->setObjectName(QString("LayoutCompareList%1").arg(i + 1));
-        compare_[i]->setHorizontalHeaderLabels({QString::fromUtf8(LayoutCompareCountCaption), QString()});
+        compare_[i]->setHorizontalHeaderLabels({ColumnText(LayoutCompareCountCaption), QString()});
         compare_[i]->verticalHeader()->hide();
         compare_[i]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         compare_[i]->horizontalHeader()->setStretchLastSection(true);

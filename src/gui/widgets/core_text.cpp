@@ -1,0 +1,49 @@
+#include "gui/widgets/core_text.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include "core/util/version.h"
+
+namespace quorvel::gui {
+
+namespace {
+
+QString Translated(const char* context, std::string_view text) {
+    const std::string key(text);
+    return QCoreApplication::translate(context, key.c_str());
+}
+
+// A shredding method's title carries the formula the user set, so it is translated as a pattern.
+QString TitleText(const QString& title) {
+    static const QRegularExpression shredding("^Метод шинковки (\\d+): (.*)$");
+    const QRegularExpressionMatch match = shredding.match(title);
+    if (match.hasMatch())
+        return QCoreApplication::translate("Methods", "Метод шинковки %1: %2")
+            .arg(match.captured(1), match.captured(2));
+    return Translated("Methods", title.toStdString());
+}
+
+}  // namespace
+
+QString ColumnText(std::string_view caption) {
+    return Translated("Columns", caption);
+}
+
+QString ListEntryText(std::string_view entry) {
+    return Translated("Lists", entry);
+}
+
+QString MainCaptionText() {
+    return QCoreApplication::translate("Captions", "%1 версия %2").arg(ProgramTitle, ProgramVersion);
+}
+
+QString MethodText(const std::string& listText) {
+    // The group's code in braces before the title and the feature letters in brackets after it.
+    static const QRegularExpression parts(R"(^(\{ \S+ \} )?(.*?)( \[ [A-Z]+ \])?$)");
+    const QRegularExpressionMatch match = parts.match(QString::fromStdString(listText));
+    if (!match.hasMatch()) return QString::fromStdString(listText);
+    return match.captured(1) + TitleText(match.captured(2)) + match.captured(3);
+}
+
+}  // namespace quorvel::gui
