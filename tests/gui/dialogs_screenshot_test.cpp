@@ -82,7 +82,8 @@ private slots:
     void aboutNamesTitleAndVersion() {
         AboutDialog dialog;
         QCOMPARE(dialog.windowTitle(), QString("О программе"));
-        QCOMPARE(dialog.findChild<QLabel*>("title")->text(), QString("Quorvel 3r10 версия ") + quorvel::ProgramVersion);
+        QCOMPARE(dialog.findChild<QLabel*>("title")->text(),
+                 QString("Quorvel 3r10 версия ") + quorvel::ProgramVersion);
     }
 
     void screenshots() {

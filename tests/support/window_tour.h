@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QTableView>
 #include <QDialog>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <functional>

@@ -50,8 +50,7 @@ DrawInfoWindow::DrawInfoWindow(const TComb& values, std::optional<TDraw> draw, i
             new QTreeWidgetItem({tr("Дата тиража:"), QString::fromStdString(draw->DateText.Text())}));
     }
     for (const auto& [title, value] : methodRows) {
-        properties_->addTopLevelItem(
-            new QTreeWidgetItem({MethodText(title), QString::number(value)}));
+        properties_->addTopLevelItem(new QTreeWidgetItem({MethodText(title), QString::number(value)}));
     }
     // Method titles are long; the values column is short.
     properties_->resizeColumnToContents(0);
