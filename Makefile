@@ -5,7 +5,7 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-asan test-tsan fuzz run bench clean install uninstall \
+.PHONY: all setup configure build test test-asan test-tsan fuzz run bench screenshots clean install uninstall \
         check check-layers format format-check
 
 all: build
@@ -77,6 +77,11 @@ run: build
 	@mkdir -p $(DATA_DIR)
 	@test -s $(DATA_DIR)/Quorvel_3r10.ldr || $(BUILD_DIR)/quorvel --data-dir $(DATA_DIR) import samples/cash3.csv
 	$(BUILD_DIR)/Quorvel_3r10 --data-dir $(DATA_DIR)
+
+# A picture of every tab, window and dialog, in Russian and English, at the default window size
+# and on a 1366 x 768 screen, under build/screenshots/gallery with an index.html showing them all.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/screenshot_gallery $(BUILD_DIR)/screenshots/gallery
 
 # Every benchmark, three times each; the medians are what to read and compare
 # (scripts/bench-compare runs two builds side by side). BENCH_ARGS narrows or changes a run,

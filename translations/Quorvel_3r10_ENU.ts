@@ -1989,6 +1989,34 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>Lists</name>
     <message>
+        <source>Среднее значение</source>
+        <translation>Average value</translation>
+    </message>
+    <message>
+        <source>Наиболее часто встречающееся значение</source>
+        <translation>Most frequent value</translation>
+    </message>
+    <message>
+        <source>Фактическое распределение сумм (по тиражам)</source>
+        <translation>Actual distribution of sums (by draws)</translation>
+    </message>
+    <message>
+        <source>Теоретическое распределение сумм (по комбинациям)</source>
+        <translation>Theoretical distribution of sums (by combinations)</translation>
+    </message>
+    <message>
+        <source>Диапазон %1 (от %2/%3 и выше по оси Y) - суммы %4-%5</source>
+        <translation>Range %1 (from %2/%3 and above on the Y axis) - sums %4-%5</translation>
+    </message>
+    <message>
+        <source>Совпадений: %1</source>
+        <translation>Matches: %1</translation>
+    </message>
+    <message>
+        <source>Нормальные значения</source>
+        <translation>Expected values</translation>
+    </message>
+    <message>
         <source>Вручную</source>
         <translation>Manual</translation>
     </message>

@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QBarCategoryAxis>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -67,6 +71,23 @@ inline void AddCellTexts(std::vector<ShownText>& out, const QAbstractItemView* v
     }
 }
 
+// A chart's title, its series' names and its axes' titles and captions.
+inline void AddChartTexts(std::vector<ShownText>& out, const QChartView* view) {
+    const QChart* chart = view->chart();
+    AddText(out, view, chart->title());
+    for (const QAbstractSeries* series : chart->series())
+        AddText(out, view, series->name());
+    for (QAbstractAxis* axis : chart->axes()) {
+        AddText(out, view, axis->titleText());
+        if (auto* categories = qobject_cast<QCategoryAxis*>(axis))
+            for (const QString& label : categories->categoriesLabels())
+                AddText(out, view, label);
+        if (auto* bars = qobject_cast<QBarCategoryAxis*>(axis))
+            for (const QString& label : bars->categories())
+                AddText(out, view, label);
+    }
+}
+
 }  // namespace detail
 
 // Every text the visible part of a window shows or offers: its title, labels, buttons, group
@@ -96,6 +117,7 @@ inline std::vector<ShownText> ShownTexts(QWidget* top) {
             !qobject_cast<QComboBox*>(widget->parentWidget()))
             detail::AddCellTexts(out, view);
         if (auto* bar = qobject_cast<QMenuBar*>(widget)) detail::AddMenuTexts(out, bar, bar->actions());
+        if (auto* chart = qobject_cast<QChartView*>(widget)) detail::AddChartTexts(out, chart);
         if (widget->contextMenuPolicy() == Qt::ActionsContextMenu)
             detail::AddMenuTexts(out, widget, widget->actions());
     }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "gui/widgets/chart_window.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -30,7 +31,7 @@ ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, UiSt
     window->setWindowTitle(title);
     window->MarksCheck()->setChecked(!ManyPoints(chart));
     for (const TChartSeries& series : chart.Series) {
-        const QString name = QString::fromStdString(series.Title);
+        const QString name = SeriesText(series.Title);
         const QColor color = series.Color != 0 ? QColor(QRgb(series.Color)) : QColor();
         for (const auto& [x, y] : series.Points)
             window->AddChartPoint(x, name, y, true, true, color);

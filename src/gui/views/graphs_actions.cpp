@@ -14,6 +14,7 @@
 #include "gui/views/graphs_page.h"
 #include "gui/views/repeats_window.h"
 #include "gui/widgets/chart_window.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -26,7 +27,7 @@ bool GraphsShown(const QTabWidget* tabs, QWidget* page) {
 // Draws every series of a view into the chart window, point by point.
 void FillChartWindow(ChartWindow& window, const std::vector<TViewSeries>& series) {
     for (const TViewSeries& s : series) {
-        const QString title = QString::fromStdString(s.Title);
+        const QString title = SeriesText(s.Title);
         const QColor color(QRgb(s.Color));
         for (const TViewPoint& p : s.Data)
             window.AddChartPoint(p.X, title, p.Y, s.Points, s.Marks, color);

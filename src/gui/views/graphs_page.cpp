@@ -13,6 +13,7 @@
 
 #include "gui/stats/method_combo.h"
 #include "gui/views/card_page.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -67,7 +68,7 @@ void GraphsPage::ShowGraph(const std::vector<TViewSeries>& series) {
     bool first = true;
     for (const TViewSeries& s : series) {
         auto* line = new QLineSeries;
-        line->setName(QString::fromStdString(s.Title));
+        line->setName(SeriesText(s.Title));
         QPen pen(QColor(QRgb(s.Color)));
         pen.setWidth(first ? 2 : 1);
         line->setPen(pen);

@@ -18,6 +18,7 @@
 
 #include "gui/app/window_layout.h"
 #include "gui/views/card_page.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -152,7 +153,7 @@ void RepeatsWindow::Compute() {
     double minX = 0, maxX = 0, maxY = 0;
     for (const TViewSeries& s : RepeatsSeries(rows)) {
         auto* line = new QLineSeries;
-        line->setName(QString::fromStdString(s.Title));
+        line->setName(SeriesText(s.Title));
         line->setColor(QColor(QRgb(s.Color)));
         line->setPointsVisible(s.Points);
         line->setMarkerSize(4);

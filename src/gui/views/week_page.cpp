@@ -20,6 +20,7 @@
 #include "core/app/ui_state.h"
 #include "gui/views/card_page.h"
 #include "gui/views/panel_splitter.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -101,7 +102,7 @@ void WeekPage::DrawChart(bool byDays, bool line) {
     QStringList labels;
     double top = 0;
     for (const TViewPoint& point : series.Data) {
-        labels << QString::fromStdString(point.Label);
+        labels << ColumnText(point.Label);
         top = std::max(top, point.Y);
     }
     auto* categories = new QBarCategoryAxis;
@@ -129,7 +130,7 @@ void WeekPage::DrawChart(bool byDays, bool line) {
         lineSeries->attachAxis(xAxis);
         lineSeries->attachAxis(values);
     } else {
-        auto* set = new QBarSet(QString::fromStdString(series.Title));
+        auto* set = new QBarSet(SeriesText(series.Title));
         set->setColor(color);
         for (const TViewPoint& point : series.Data)
             set->append(point.Y);

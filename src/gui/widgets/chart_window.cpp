@@ -167,8 +167,9 @@ void ChartWindow::UpdateAxes() {
     axisX_->setTickAnchor(minX_);
     axisX_->setTickInterval(XTickStep(maxX_ - minX_, wholeX_));
     axisX_->setLabelFormat(wholeX_ ? "%.0f" : "%.2f");
+    // Counts and shares start at 0; only values that go below it get room underneath.
     const double margin = minY_ < maxY_ ? (maxY_ - minY_) * 0.05 : 1;
-    axisY_->setRange(minY_ - margin, maxY_ + margin);
+    axisY_->setRange(minY_ >= 0 ? 0 : minY_ - margin, maxY_ + margin);
     axisY_->applyNiceNumbers();
 }
 

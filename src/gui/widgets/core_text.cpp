@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <vector>
 
 #include "core/util/version.h"
 
@@ -11,7 +12,26 @@ namespace {
 
 QString Translated(const char* context, std::string_view text) {
     const std::string key(text);
-    return QCoreApplication::translate(context, key.c_str());
+    const QString exact = QCoreApplication::translate(context, key.c_str());
+    if (exact != QString::fromStdString(key)) return exact;
+    static const QRegularExpression numbers(R"(\d+)");
+    QString pattern = exact;
+    QStringList values;
+    // From the end, so that the positions of the numbers before stay where they were.
+    QRegularExpressionMatchIterator it = numbers.globalMatch(exact);
+    std::vector<QRegularExpressionMatch> found;
+    while (it.hasNext())
+        found.push_back(it.next());
+    if (found.empty()) return exact;
+    for (size_t i = found.size(); i-- > 0;) {
+        pattern.replace(found[i].capturedStart(), found[i].capturedLength(), QString("%%1").arg(i + 1));
+        values.prepend(found[i].captured());
+    }
+    QString translated = QCoreApplication::translate(context, pattern.toUtf8().constData());
+    if (translated == pattern) return exact;
+    for (const QString& value : values)
+        translated = translated.arg(value);
+    return translated;
 }
 
 // A shredding method's title carries the formula the user set, so it is translated as a pattern.
@@ -32,6 +52,11 @@ QString ColumnText(std::string_view caption) {
 
 QString ListEntryText(std::string_view entry) {
     return Translated("Lists", entry);
+}
+
+QString SeriesText(const std::string& title) {
+    const QString method = TitleText(QString::fromStdString(title));
+    return method != QString::fromStdString(title) ? method : ListEntryText(title);
 }
 
 QString MainCaptionText() {
