@@ -81,6 +81,24 @@ private slots:
         QCOMPARE(axis->labelFormat(), QString("%.0f"));
     }
 
+    void yAxisStartsAtZeroUnlessValuesGoBelow() {
+        ChartWindow window;
+        auto* axis = qobject_cast<QValueAxis*>(window.Chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(axis != nullptr);
+        for (int x = 0; x <= 3; ++x)
+            window.AddChartPoint(x, "matches", 6.561 / (x * x + 1), true, false);
+        QCOMPARE(axis->min(), 0.0);  // counts of matches: no room below 0
+        QVERIFY(axis->max() >= 6.561 && axis->max() <= 10);
+        QCOMPARE(axis->tickAnchor(), 0.0);
+        window.Clear();
+        for (int x = 0; x <= 3; ++x)
+            window.AddChartPoint(x, "counts", x, true, false);
+        QCOMPARE(axis->labelFormat(), QString("%.0f"));  // whole values, whole labels
+        QVERIFY(axis->tickInterval() >= 1);
+        window.AddChartPoint(4, "profit", -100, true, false);
+        QVERIFY(axis->min() <= -100 && axis->min() > -200);
+    }
+
     void placementIsKeptInTheStateFile() {
         QTemporaryDir dir;
         quorvel::UiStateFile state(std::filesystem::path(dir.filePath("Quorvel_3r10.frm").toStdString()));

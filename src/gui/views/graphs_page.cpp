@@ -13,6 +13,7 @@
 
 #include "gui/stats/method_combo.h"
 #include "gui/views/card_page.h"
+#include "gui/widgets/chart_axes.h"
 #include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
@@ -63,8 +64,7 @@ void GraphsPage::ShowGraph(const std::vector<TViewSeries>& series) {
     ClearGraph();
     QValueAxis* axisX = axisX_;
     QValueAxis* axisY = axisY_;
-    bool any = false;
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    ChartBounds bounds;
     bool first = true;
     for (const TViewSeries& s : series) {
         auto* line = new QLineSeries;
@@ -76,15 +76,7 @@ void GraphsPage::ShowGraph(const std::vector<TViewSeries>& series) {
         if (s.Points) line->setMarkerSize(4);
         for (const TViewPoint& p : s.Data) {
             line->append(p.X, p.Y);
-            if (!any) {
-                minX = maxX = p.X;
-                minY = maxY = p.Y;
-                any = true;
-            }
-            minX = std::min(minX, p.X);
-            maxX = std::max(maxX, p.X);
-            minY = std::min(minY, p.Y);
-            maxY = std::max(maxY, p.Y);
+            bounds.Add(p.X, p.Y);
         }
         chart_->addSeries(line);
         line->attachAxis(axisX);
@@ -96,12 +88,7 @@ void GraphsPage::ShowGraph(const std::vector<TViewSeries>& series) {
         }
         first = false;
     }
-    if (any) {
-        axisX->setRange(minX, std::max(maxX, minX + 1));
-        const double margin = std::max(1.0, (maxY - minY) / 10);
-        axisY->setRange(minY - margin, maxY + margin);
-        axisY->applyNiceNumbers();
-    }
+    FitValueAxes(axisX, axisY, bounds);
 }
 
 void GraphsPage::ShowMarks(bool visible) {

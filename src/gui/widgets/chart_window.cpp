@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLegend>
 #include <QLineSeries>
@@ -18,6 +19,7 @@
 #include "core/util/format.h"
 #include "core/util/text.h"
 #include "gui/app/window_layout.h"
+#include "gui/widgets/chart_axes.h"
 
 namespace quorvel::gui {
 
@@ -32,24 +34,6 @@ QLocale NumberLocale() {
         FormatSettings().DecimalSeparator == ',' ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
-}
-
-// Labels on x are the x values of points: ticks start at the smallest x and step by a round
-// number chosen so that about ten labels fit.
-constexpr double XLabelsWanted = 10;
-
-double XTickStep(double span, bool whole) {
-    const double raw = span / XLabelsWanted;
-    if (raw <= 0) return 1;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = magnitude * 10;
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (magnitude * factor >= raw) {
-            step = magnitude * factor;
-            break;
-        }
-    }
-    return whole ? std::max(1.0, std::round(step)) : step;
 }
 
 }  // namespace
@@ -145,32 +129,41 @@ void ChartWindow::AddChartPoint(double x, const QString& seriesTitle, double y, 
             series->setPointLabelsVisible(marks_->isChecked());
         }
         series_.append(series);
+        PlaceLegend();
     }
     series->append(x, y);
 
-    if (empty_ || x < minX_) minX_ = x;
-    if (empty_ || x > maxX_) maxX_ = x;
-    if (empty_ || y < minY_) minY_ = y;
-    if (empty_ || y > maxY_) maxY_ = y;
-    wholeX_ = wholeX_ && x == std::round(x);
-    empty_ = false;
+    bounds_.Add(x, y);
     UpdateAxes();
 }
 
-void ChartWindow::UpdateAxes() {
-    // A single x or a flat line still needs a span to be drawn in.
-    if (minX_ < maxX_) {
-        axisX_->setRange(minX_, maxX_);
-    } else {
-        axisX_->setRange(minX_ - 0.5, maxX_ + 0.5);
+void ChartWindow::PlaceLegend() {
+    // Beside the plot when the names do not fit in one row under it: Qt would cut them short.
+    constexpr int MarkerRoom = 60;
+    int row = 0;
+    int widest = 0;
+    for (const QLineSeries* series : series_) {
+        const int width =
+            QFontMetrics(chart_->legend()->font()).horizontalAdvance(series->name()) + MarkerRoom;
+        row += width;
+        widest = std::max(widest, width);
     }
-    axisX_->setTickAnchor(minX_);
-    axisX_->setTickInterval(XTickStep(maxX_ - minX_, wholeX_));
-    axisX_->setLabelFormat(wholeX_ ? "%.0f" : "%.2f");
-    // Counts and shares start at 0; only values that go below it get room underneath.
-    const double margin = minY_ < maxY_ ? (maxY_ - minY_) * 0.05 : 1;
-    axisY_->setRange(minY_ >= 0 ? 0 : minY_ - margin, maxY_ + margin);
-    axisY_->applyNiceNumbers();
+    const bool beside = row > view_->width();
+    chart_->legend()->setAlignment(beside ? Qt::AlignRight : Qt::AlignBottom);
+    chart_->legend()->setMinimumWidth(beside ? widest : 0);
+    chart_->legend()->setMaximumWidth(beside ? widest : QWIDGETSIZE_MAX);
+    // The plot keeps room of its own beside long names.
+    constexpr int PlotRoom = 560;
+    if (beside && width() < widest + PlotRoom) resize(widest + PlotRoom, height());
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceLegend();
+}
+
+void ChartWindow::UpdateAxes() {
+    FitValueAxes(axisX_, axisY_, bounds_);
 }
 
 void ChartWindow::ShowMarks(bool visible) {
@@ -182,8 +175,7 @@ void ChartWindow::Clear() {
     chart_->removeAllSeries();
     series_.clear();
     markedSeries_.clear();
-    empty_ = true;
-    wholeX_ = true;
+    bounds_ = {};
 }
 
 void ChartWindow::closeEvent(QCloseEvent* event) {

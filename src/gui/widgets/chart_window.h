@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/app/ui_state.h"
+#include "gui/widgets/chart_axes.h"
 
 class QCheckBox;
 class QChart;
@@ -37,11 +38,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;  // Esc closes, as in the program's dialogs
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;  // Esc closes, as in the program's dialogs
 
 private:
     void PlaceOverParent();
     void UpdateAxes();
+    void PlaceLegend();
     void ShowMarks(bool visible);
 
     UiStateFile* uiState_;
@@ -52,12 +55,7 @@ private:
     QValueAxis* axisX_;
     QList<QLineSeries*> series_;
     QList<QLineSeries*> markedSeries_;  // created with marks visible: the check box governs them
-    bool empty_ = true;
-    bool wholeX_ = true;  // every x so far is a whole number, as draw numbers are
-    double minX_ = 0;
-    double maxX_ = 0;
-    double minY_ = 0;
-    double maxY_ = 0;
+    ChartBounds bounds_;
 };
 
 }  // namespace quorvel::gui
