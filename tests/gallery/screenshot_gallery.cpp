@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTextStream>
+#include <cstdio>
 
 #include "core/util/languages.h"
 #include "gui/app/language_loader.h"
@@ -91,9 +92,22 @@ bool WriteIndex(const QDir& dir, const std::vector<Section>& sections) {
     return file.flush();
 }
 
+// The offscreen platform says for every window that it cannot pass size hints on; nothing else
+// is dropped.
+QtMessageHandler standardHandler = nullptr;
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("propagateSizeHints")) return;
+    if (standardHandler != nullptr)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    standardHandler = qInstallMessageHandler(QuietHandler);
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QDir dir(args.size() > 1 ? args[1] : QString(QUORVEL_SCREENSHOT_DIR) + "/gallery");

@@ -18,6 +18,7 @@
 
 #include "gui/app/window_layout.h"
 #include "gui/views/card_page.h"
+#include "gui/widgets/chart_axes.h"
 #include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
@@ -147,10 +148,7 @@ void RepeatsWindow::Compute() {
     }
 
     chart_->removeAllSeries();
-    QValueAxis* axisX = axisX_;
-    QValueAxis* axisY = axisY_;
-    bool any = false;
-    double minX = 0, maxX = 0, maxY = 0;
+    ChartBounds bounds;
     for (const TViewSeries& s : RepeatsSeries(rows)) {
         auto* line = new QLineSeries;
         line->setName(SeriesText(s.Title));
@@ -159,19 +157,13 @@ void RepeatsWindow::Compute() {
         line->setMarkerSize(4);
         for (const TViewPoint& p : s.Data) {
             line->append(p.X, p.Y);
-            minX = any ? std::min(minX, p.X) : p.X;
-            maxX = any ? std::max(maxX, p.X) : p.X;
-            maxY = std::max(maxY, p.Y);
-            any = true;
+            bounds.Add(p.X, p.Y);
         }
         chart_->addSeries(line);
-        line->attachAxis(axisX);
-        line->attachAxis(axisY);
+        line->attachAxis(axisX_);
+        line->attachAxis(axisY_);
     }
-    if (any) {
-        axisX->setRange(minX, std::max(maxX, minX + 1));
-        axisY->setRange(0, maxY + 1);
-    }
+    FitValueAxes(axisX_, axisY_, bounds);
 }
 
 }  // namespace quorvel::gui

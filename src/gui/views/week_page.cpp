@@ -20,6 +20,7 @@
 #include "core/app/ui_state.h"
 #include "gui/views/card_page.h"
 #include "gui/views/panel_splitter.h"
+#include "gui/widgets/chart_axes.h"
 #include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
@@ -108,8 +109,7 @@ void WeekPage::DrawChart(bool byDays, bool line) {
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
     auto* values = new QValueAxis;
-    values->setRange(0, std::max(1.0, top));
-    values->setLabelFormat("%d");
+    FitValueAxis(values, 0, top, true);
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     if (line) {

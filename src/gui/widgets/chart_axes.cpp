@@ -55,18 +55,20 @@ void FitValueAxes(QValueAxis* axisX, QValueAxis* axisY, const ChartBounds& bound
     axisX->setTickInterval(stepX);
     axisX->setLabelFormat(bounds.WholeX() ? "%.0f" : "%.2f");
 
+    FitValueAxis(axisY, bounds.MinY(), bounds.MaxY(), bounds.WholeY());
+}
+
+void FitValueAxis(QValueAxis* axis, double lowest, double highest, bool whole) {
     // Counts and shares start at 0; only values that go below it get room underneath. The top
     // leaves a little room for the labels over the highest points.
-    const double low = std::min(0.0, bounds.MinY());
-    const double high = std::max(bounds.MaxY(), low + 1);
-    const double stepY = RoundStep((high - low) * 1.05, YLabelsWanted, bounds.WholeY());
-    const double bottom = std::floor(low / stepY) * stepY;
-    const double top = std::ceil((high + (high - low) * 0.05) / stepY) * stepY;
-    axisY->setRange(bottom, top);
-    axisY->setTickType(QValueAxis::TicksDynamic);
-    axisY->setTickAnchor(0);
-    axisY->setTickInterval(stepY);
-    axisY->setLabelFormat(LabelFormat(bounds.WholeY(), stepY));
+    const double low = std::min(0.0, lowest);
+    const double high = std::max(highest, low + 1);
+    const double step = RoundStep((high - low) * 1.05, YLabelsWanted, whole);
+    axis->setRange(std::floor(low / step) * step, std::ceil((high + (high - low) * 0.05) / step) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(LabelFormat(whole, step));
 }
 
 }  // namespace quorvel::gui

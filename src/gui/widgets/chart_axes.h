@@ -35,5 +35,7 @@ double RoundStep(double span, double wanted, bool whole);
 // from below the lowest value, when some are negative) to a round number above the highest, with
 // whole-number labels where the values are whole.
 void FitValueAxes(QValueAxis* axisX, QValueAxis* axisY, const ChartBounds& bounds);
+// The y part of that alone, for charts whose x are categories.
+void FitValueAxis(QValueAxis* axis, double lowest, double highest, bool whole);
 
 }  // namespace quorvel::gui
