@@ -7,6 +7,7 @@
 
 #include "core/archive/draw_archive.h"
 #include "core/stakes/rating.h"
+#include "core/stakes/significance.h"
 #include "core/stakes/stakes_check.h"
 #include "core/stakes/stakes_file.h"
 #include "core/stats/stat_list.h"
@@ -124,5 +125,24 @@ void BM_AppendHundredThousandStakesOneByOne(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AppendHundredThousandStakesOneByOne)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The chance of a rating row's matches over 10,000 stakes, laid out as the two extremes: one
+// stake on each of 10,000 draws (range 0), and every combination on each of 10 draws (range 1).
+void BM_RatingSignificance(benchmark::State& state) {
+    const bool everyCombination = state.range(0) == 1;
+    std::vector<TStakeComb> staked;
+    for (int x = 0; x < (everyCombination ? 1000 : 1); ++x)
+        staked.push_back({3,
+                          {static_cast<uint8_t>(x / 100), static_cast<uint8_t>(x / 10 % 10),
+                           static_cast<uint8_t>(x % 10), 0}});
+    const int draws = everyCombination ? 10 : 10000;
+    for (auto _ : state) {
+        TotalDistribution total;
+        for (int d = 0; d < draws; ++d)
+            total.Add(DistributionOfDraw(staked).Matches, 1000);
+        benchmark::DoNotOptimize(total.AtLeast(3000));
+    }
+}
+BENCHMARK(BM_RatingSignificance)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_sheet.h"
+#include "cli/commands_significance.h"
 #include "core/app/workspace.h"
 #include "core/stakes/entry_checks.h"
 #include "core/stakes/stake_record.h"
@@ -136,6 +137,10 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
         if (!workspace.Stakes().RebuildRating()) return 1;
         out << Format("Рейтинг: %d", {workspace.Stakes().Rating().Count()}) << "\n";
         return 0;
+    }
+    if (!args.empty() && args[0] == "significance") {
+        args.erase(args.begin());
+        return RunRatingSignificance(workspace, args, out, err);
     }
     if (!args.empty() && args[0] == "export") {
         if (args.size() != 2) {

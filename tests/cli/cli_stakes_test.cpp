@@ -44,6 +44,19 @@ TEST(CliStakes, ProfitsOfTheAcceptanceExampleAfterTheDrawArrives) {
               "Комментарий;Ставок;Угадано;Среднее;Профит;Ср. профит;0;1;2;3;E0;E1;E2;E3\n"
               "Мой;1;3;3.000;499.00;499.00;0;0;0;1;1;0;0;0\n"
               "Ставка \"вручную\";1;2;2.000;-1.00;-1.00;0;0;1;0;1;0;0;0\n");
+
+    // By chance one stake matches all three positions once in 1000 draws, at least two in 28.
+    CliResult significance = RunQuorvel(dir, {"rating", "significance", "--csv", (dir / "p.csv").string()});
+    ASSERT_EQ(significance.Code, 0) << significance.Err;
+    const std::string table =
+        "Комментарий;Ставок;Тиражей;Угадано;Ожидается;p (угадано);q (угадано);3;Ожидается 3;p (3);q (3)\n"
+        "Мой;1;1;3;0.300;0.001;0.002;1;0.001;0.001;0.002\n"
+        "Ставка \"вручную\";1;1;2;0.300;0.028;0.028;0;0.001;1;1\n";
+    EXPECT_EQ(significance.Out,
+              table + "Строк: 2; q (угадано) <= 0.05: 2; случайно ожидается p <= 0.05: 0.10\n");
+    // The file is written as the rating export is, in the Windows Cyrillic code page.
+    EXPECT_NE(ReadBytes(dir / "p.csv").find(Utf8ToCp1251("Мой;1;1;3;0.300;0.001;0.002")), std::string::npos);
+    EXPECT_EQ(RunQuorvel(dir, {"rating", "significance", "--frobnicate"}).Code, 1);
 }
 
 TEST(CliStakes, TheDialogChecksTheValuesThenTheComment) {

@@ -1,0 +1,62 @@
+#include "cli/commands_significance.h"
+
+#include <ostream>
+
+#include "cli/cli_options.h"
+#include "core/app/workspace.h"
+#include "core/stakes/significance.h"
+#include "core/util/format.h"
+#include "core/util/text_file.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+template <size_t N>
+std::string JoinedCells(const std::array<std::string, N>& cells) {
+    std::string line;
+    for (size_t c = 0; c < N; ++c)
+        line += (c == 0 ? "" : ";") + cells[c];
+    return line;
+}
+
+std::vector<std::string> ReportLines(const SignificanceReport& report) {
+    std::array<std::string, SignificanceColumnCount> captions;
+    for (size_t c = 0; c < captions.size(); ++c)
+        captions[c] = SignificanceColumnCaptions[c];
+    std::vector<std::string> lines{JoinedCells(captions)};
+    for (const SignificanceRow* row : RowsByP(report))
+        lines.push_back(JoinedCells(SignificanceRowTexts(*row)));
+    return lines;
+}
+
+}  // namespace
+
+int RunRatingSignificance(Workspace& workspace, std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err) {
+    const auto csv = TakeOption(args, "--csv");
+    if (!NoArgsLeft(args, err)) return 1;
+    StakesService& stakes = workspace.Stakes();
+    SignificanceReport report;
+    try {
+        report = RatingSignificance(stakes.Rating(), stakes.File());
+    } catch (const std::exception& e) {
+        err << Format("Не удалось прочитать файл ставок: %s", {std::string(e.what())}) << "\n";
+        return 1;
+    }
+    const std::vector<std::string> lines = ReportLines(report);
+    if (csv) {
+        try {
+            WriteTextFile(*csv, lines);
+        } catch (const std::exception& e) {
+            err << Format("Ошибка записи в файл \"%s\"!\r\r%s", {*csv, std::string(e.what())}) << "\n";
+            return 1;
+        }
+    }
+    for (const std::string& line : lines)
+        out << line << "\n";
+    out << SignificanceSummary(report) << "\n";
+    return 0;
+}
+
+}  // namespace quorvel::cli
