@@ -953,6 +953,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::RatingController</name>
     <message>
+        <source>Значимость (сравнение со случайной игрой)</source>
+        <translation>Significance (compared with random play)</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл ставок: %1</source>
+        <translation>Could not read the stakes file: %1</translation>
+    </message>
+    <message>
         <source>Ожидаемые значения совпадений</source>
         <translation>Expected match values</translation>
     </message>
@@ -1745,6 +1753,22 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>Columns</name>
+    <message>
+        <source>p (угадано)</source>
+        <translation>p (guessed)</translation>
+    </message>
+    <message>
+        <source>q (угадано)</source>
+        <translation>q (guessed)</translation>
+    </message>
+    <message>
+        <source>p (3)</source>
+        <translation>p (3)</translation>
+    </message>
+    <message>
+        <source>q (3)</source>
+        <translation>q (3)</translation>
+    </message>
     <message>
         <source>Значение</source>
         <translation>Value</translation>
@@ -2702,6 +2726,13 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Метод шинковки %1: %2</source>
         <translation>Shredding method %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::RatingPage</name>
+    <message>
+        <source>Строк со ставками: %1; из них q (угадано) не больше %2: %3; случайная игра дала бы p не больше %2 примерно в %4</source>
+        <translation>Rows with stakes: %1; of them q (guessed) at most %2: %3; random play would give p at most %2 in about %4</translation>
     </message>
 </context>
 </TS>

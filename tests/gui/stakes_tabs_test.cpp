@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
@@ -577,6 +578,51 @@ private slots:
         QCOMPARE(static_cast<int>(ws.Script().Scenario().Lines().size()), lines + 1);
         QCOMPARE(s.host.Last("warning"), std::string("Строку\r\rМой\r\rневозможно добавить в сценарий!"));
         QCOMPARE(s.window->RightTabs()->currentWidget()->objectName(), QString("tsScript"));
+    }
+
+    void significanceColumnsFollowTheOptionAndOrderTheRating() {
+        SampleWindow s;
+        Workspace& ws = s.window->GetWorkspace();
+        QAbstractItemModel* list = s.rating->List()->model();
+        // One source stakes what was then drawn, the other a combination that did not come.
+        for (int index = 0; index < 8; ++index) {
+            const TDraw& draw = ws.Archive().Draws()[static_cast<size_t>(index)];
+            s.AddStake(draw.Number,
+                       QString("%1;%2;%3").arg(draw.Values[0]).arg(draw.Values[1]).arg(draw.Values[2]),
+                       "Удача");
+            s.AddStake(draw.Number,
+                       QString("%1;%2;%3")
+                           .arg((draw.Values[0] + 1) % 10)
+                           .arg((draw.Values[1] + 1) % 10)
+                           .arg((draw.Values[2] + 1) % 10),
+                       "Мимо");
+        }
+        QCOMPARE(list->columnCount(), RatingColumnCount);
+        QVERIFY(!s.rating->SignificanceLine()->isVisibleTo(s.rating));
+
+        QVERIFY(s.window->Actions().Execute("RatingsSignificance"));
+        QVERIFY(ws.UiState().ReadUiBool("RatingsSignificance", false));
+        QCOMPARE(list->columnCount(), RatingColumnCount + 4);
+        QCOMPARE(list->headerData(RatingColumnCount, Qt::Horizontal).toString(), QString("p (угадано)"));
+        QVERIFY(s.rating->SignificanceLine()->isVisibleTo(s.rating));
+        QVERIFY(s.rating->SignificanceLine()->text().startsWith(
+            "Строк со ставками: 2; из них q (угадано) не больше "));
+        const int lucky = s.Cell(list, 0, 0) == "Удача" ? 0 : 1;
+        // 24 matches of 24 by chance: 1e-24; none of 24: p = 1.
+        QCOMPARE(s.Cell(list, lucky, RatingColumnCount), QString("1e-24"));
+        QCOMPARE(s.Cell(list, 1 - lucky, RatingColumnCount), QString("1"));
+
+        // A probability column orders the rating, smallest first, then largest first.
+        emit s.rating->SortRequested(RatingColumnCount);
+        QCOMPARE(s.Cell(list, 0, 0), QString("Удача"));
+        emit s.rating->SortRequested(RatingColumnCount);
+        QCOMPARE(s.Cell(list, 0, 0), QString("Мимо"));
+        QCOMPARE(s.rating->List()->horizontalHeader()->sortIndicatorSection(), RatingColumnCount);
+        s.Screenshot(6, "rating_significance.png");
+
+        QVERIFY(s.window->Actions().Execute("RatingsSignificance"));
+        QCOMPARE(list->columnCount(), RatingColumnCount);
+        QVERIFY(!s.rating->SignificanceLine()->isVisibleTo(s.rating));
     }
 
     void menusOfferEveryStakesAndRatingAction() {

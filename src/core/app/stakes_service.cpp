@@ -234,6 +234,17 @@ void StakesService::SortRating(int column, bool descending) {
     RefreshRating();
 }
 
+void StakesService::ReorderRating(const std::vector<size_t>& order) {
+    ratingSortColumn_ = -1;
+    ratingDescending_ = false;
+    rating_.Reorder(order);
+    if (ratingSaveDeferred_)
+        ratingUnsaved_ = true;
+    else
+        SaveRating();
+    RefreshRating();
+}
+
 void StakesService::SaveRating() {
     BusyScope busy(p_.Busy, p_.Host, "Сохранение файла рейтинга...");
     ratingUnsaved_ = false;

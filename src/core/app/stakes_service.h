@@ -78,6 +78,9 @@ public:
     void LoadRating();
     // Sorts (a negative column leaves the order) and saves the rating.
     void SortRating(int column, bool descending);
+    // Puts the rating in an order worked out elsewhere (by significance); no column is then the
+    // sort column, so later changes keep that order.
+    void ReorderRating(const std::vector<size_t>& order);
     // Rebuilds from the stakes file, asking first when the rating holds rows.
     bool RebuildRating();
     bool ExportRating(const std::filesystem::path& file);

@@ -52,6 +52,7 @@ constexpr BoolOption BoolOptions[] = {
     {"SortedDraws", &TUiOptions::SortedDraws},
     {"PrefetchsEnabled", &TUiOptions::PrefetchsEnabled},
     {"ShowTotalLine", &TUiOptions::ShowTotalLine},
+    {"RatingsSignificance", &TUiOptions::RatingsSignificance},
     {"ScriptLibraryOn", &TUiOptions::ScriptLibraryOn},
     {"PrefetchsInit", &TUiOptions::PrefetchsInit},
     {"FirstRun", &TUiOptions::FirstRun},

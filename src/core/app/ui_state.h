@@ -70,6 +70,7 @@ struct TUiOptions {
     bool PrefetchsEnabled = false;
     bool ShowTotalLine = true;
     int32_t RatingsEffMode = 1;
+    bool RatingsSignificance = false;
     int32_t LayoutCompareHeight = 257;
     bool ScriptLibraryOn = true;
     int32_t ScriptLibraryHeight = 223;

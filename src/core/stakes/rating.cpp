@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 
 #include "core/util/codepage.h"
 #include "core/util/endian.h"
@@ -214,6 +215,16 @@ int CompareRatingRows(const TRatingRow& a, const TRatingRow& b, int column) {
         default:
             return 0;
     }
+}
+
+void TRating::Reorder(const std::vector<size_t>& order) {
+    std::vector<TRatingRow> rows;
+    rows.reserve(order.size());
+    for (size_t from : order)
+        rows.push_back(rows_.at(from));
+    if (rows.size() != rows_.size()) throw std::invalid_argument("a rating order must name every row once");
+    rows_ = std::move(rows);
+    RebuildIndex();
 }
 
 void TRating::Sort(int column, bool descending) {

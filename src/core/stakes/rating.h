@@ -76,6 +76,8 @@ public:
     // Rows with no stakes compare equal to every row, as do the efficiency columns; equal rows
     // keep their order.
     void Sort(int column, bool descending);
+    // Puts the rows in the given order: order[i] is the row that becomes row i.
+    void Reorder(const std::vector<size_t>& order);
 
 private:
     void RebuildIndex();

@@ -233,6 +233,35 @@ std::string SignificanceSummary(const SignificanceReport& report) {
     return summary;
 }
 
+const std::array<int, SignificanceShownCount> SignificanceShownColumns = {5, 6, 9, 10};
+
+long double SignificanceValue(const SignificanceRow& row, int shown) {
+    switch (shown) {
+        case 0:
+            return row.P;
+        case 1:
+            return row.Q;
+        case 2:
+            return row.PFull;
+        default:
+            return row.QFull;
+    }
+}
+
+std::vector<size_t> SignificanceOrder(const SignificanceReport& report, int shown, bool descending) {
+    std::vector<size_t> order(report.Rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const SignificanceRow& x = report.Rows[a];
+        const SignificanceRow& y = report.Rows[b];
+        if ((x.Stakes > 0) != (y.Stakes > 0)) return x.Stakes > 0;
+        if (x.Stakes == 0) return false;
+        return descending ? SignificanceValue(x, shown) > SignificanceValue(y, shown)
+                          : SignificanceValue(x, shown) < SignificanceValue(y, shown);
+    });
+    return order;
+}
+
 std::string ProbabilityText(long double p) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.4Lg", p);

@@ -86,4 +86,12 @@ std::string SignificanceSummary(const SignificanceReport& report);
 // The rows with stakes first, by p (угадано) ascending; equal p keep the rating's order.
 std::vector<const SignificanceRow*> RowsByP(const SignificanceReport& report);
 
+// The probabilities a row shows beside the rating: p and q of "угадано", p and q of "3".
+constexpr int SignificanceShownCount = 4;
+extern const std::array<int, SignificanceShownCount> SignificanceShownColumns;  // in the captions
+long double SignificanceValue(const SignificanceRow& row, int shown);
+// The rating's rows ordered by one of those values (rows with stakes first; equal values keep
+// their order), as TRating::Reorder takes it.
+std::vector<size_t> SignificanceOrder(const SignificanceReport& report, int shown, bool descending);
+
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include <QActionGroup>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include "gui/app/menu_entries.h"
+#include "gui/app/option_toggle.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/stakes/rating_controller.h"
 #include "gui/stakes/stakes_chart.h"
@@ -47,6 +49,15 @@ void RatingController::CreateActions() {
         [this] { ExportListToXlsx(RatingTab()->List()); });
     actions_->Add("RatingsToScript", tr("Добавить в сценарий"), {}, rowsSelected,
                   [this] { RatingsToScriptExecute(); });
+    actions_
+        ->Add(
+            "RatingsSignificance", tr("Значимость (сравнение со случайной игрой)"), {}, [] { return true; },
+            [this] {
+                ToggleUiOption(*workspace_, router_, actions_->Find("RatingsSignificance"),
+                               "RatingsSignificance", &TUiOptions::RatingsSignificance);
+                RatingRefreshed();
+            })
+        ->setCheckable(true);
 
     // Each graph window is titled with its action's hint.
     auto stakesGraph = [this](const char* name, bool profit) {
@@ -94,7 +105,20 @@ void RatingController::CreateActions() {
         const bool descending = column == workspace_->Stakes().RatingSortColumn()
                                     ? !workspace_->Stakes().RatingDescending()
                                     : false;
-        workspace_->Stakes().SortRating(column, descending);
+        if (column < RatingColumnCount) {
+            workspace_->Stakes().SortRating(column, descending);
+            return;
+        }
+        // A probability column: the rating takes that order, smallest first, then largest first.
+        const auto& shown = RatingTab()->Model()->Significance();
+        if (!shown) return;
+        const bool largestFirst = column == significanceSortColumn_ && !significanceDescending_;
+        workspace_->Stakes().ReorderRating(
+            SignificanceOrder(*shown, column - RatingColumnCount, largestFirst));
+        significanceSortColumn_ = column;
+        significanceDescending_ = largestFirst;
+        RatingTab()->List()->horizontalHeader()->setSortIndicator(
+            column, largestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
 }
 
@@ -114,13 +138,30 @@ void RatingController::RatingsToScriptExecute() {
     if (auto* scenario = rightTabs_->findChild<ScenarioPage*>()) rightTabs_->setCurrentWidget(scenario);
 }
 
+std::optional<SignificanceReport> RatingController::SignificanceToShow() {
+    if (!workspace_->Options().RatingsSignificance) return std::nullopt;
+    StakesService& stakes = workspace_->Stakes();
+    if (!stakes.File().IsOpen()) return SignificanceReport{};
+    try {
+        return RatingSignificance(stakes.Rating(), stakes.File());
+    } catch (const std::exception& e) {
+        router_.ShowError(tr("Не удалось прочитать файл ставок: %1").arg(e.what()).toStdString());
+        return std::nullopt;
+    }
+}
+
 void RatingController::RatingRefreshed() {
-    RatingTab()->Refresh();
+    if (workspace_->Stakes().RatingSortColumn() >= 0) significanceSortColumn_ = -1;
+    RatingTab()->Refresh(SignificanceToShow());
+    if (significanceSortColumn_ >= 0)
+        RatingTab()->List()->horizontalHeader()->setSortIndicator(
+            significanceSortColumn_, significanceDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
     UpdateStatusPanels();
     actions_->UpdateAll();
 }
 
 void RatingController::ApplyOptions() {
+    actions_->Find("RatingsSignificance")->setChecked(workspace_->Options().RatingsSignificance);
     const int chosen = workspace_->Options().RatingsEffMode;
     for (int mode = 0; mode < RatingEffModeCount; ++mode)
         actions_->Find(QString("RatingsEffMode%1").arg(mode))->setChecked(mode == chosen);
@@ -130,7 +171,7 @@ void RatingController::AddMenus() {
     static const MenuEntries entries = {
         "RatingsRefresh",      nullptr, "StakesGraphOverlap", "StakesGraphProfits",
         "RatingsGraphOverlap", nullptr, "RatingsToScript",    "RatingsExport",
-        "RatingsXlsExport"};
+        "RatingsXlsExport",    nullptr, "RatingsSignificance"};
     QMenu* rating = InsertBarMenu(window_->menuBar(), tr("Рейтинг"));
     AddEntries(rating, *actions_, entries);
     rating->addSeparator();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "core/stakes/significance.h"
 #include "gui/app/area_controller.h"
 
 namespace quorvel::gui {
@@ -24,8 +27,13 @@ private:
     void RatingsExportExecute();
     void RatingsToScriptExecute();
     RatingPage* RatingTab() const { return page_; }
+    // The probabilities of the rows while the option shows them.
+    std::optional<SignificanceReport> SignificanceToShow();
 
     RatingPage* page_ = nullptr;
+    // The probability column the rating was last ordered by, while no rating column orders it.
+    int significanceSortColumn_ = -1;
+    bool significanceDescending_ = false;
 };
 
 }  // namespace quorvel::gui

@@ -109,8 +109,9 @@ QVariant StakesModel::headerData(int section, Qt::Orientation orientation, int r
 RatingModel::RatingModel(Workspace& workspace, QObject* parent)
     : QAbstractTableModel(parent), workspace_(workspace) {}
 
-void RatingModel::Refresh() {
+void RatingModel::Refresh(std::optional<SignificanceReport> significance) {
     beginResetModel();
+    significance_ = std::move(significance);
     endResetModel();
 }
 
@@ -119,7 +120,8 @@ int RatingModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RatingModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : RatingColumnCount;
+    if (parent.isValid()) return 0;
+    return RatingColumnCount + (significance_ ? SignificanceShownCount : 0);
 }
 
 QVariant RatingModel::data(const QModelIndex& index, int role) const {
@@ -128,6 +130,15 @@ QVariant RatingModel::data(const QModelIndex& index, int role) const {
         return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
+    if (index.column() >= RatingColumnCount) {
+        if (!significance_ || index.row() >= static_cast<int>(significance_->Rows.size())) return {};
+        const SignificanceRow& row = significance_->Rows[static_cast<size_t>(index.row())];
+        if (row.Stakes == 0) return QStringLiteral("-");
+        const QString text = QString::fromStdString(
+            ProbabilityText(SignificanceValue(row, index.column() - RatingColumnCount)));
+        // Fewer stakes than the row counts: the probability is of those left in the stakes file.
+        return row.Partial() ? text + " *" : text;
+    }
     return QString::fromStdString(
         workspace_.Stakes().RatingTexts(index.row())[static_cast<size_t>(index.column())]);
 }
@@ -136,6 +147,10 @@ QVariant RatingModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < RatingColumnCount)
         return ColumnText(RatingColumnCaptions[static_cast<size_t>(section)]);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= RatingColumnCount &&
+        section < columnCount())
+        return ColumnText(SignificanceColumnCaptions[static_cast<size_t>(
+            SignificanceShownColumns[static_cast<size_t>(section - RatingColumnCount)])]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

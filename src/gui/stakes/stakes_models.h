@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <optional>
 
 #include "core/app/workspace.h"
+#include "core/stakes/significance.h"
 
 namespace quorvel::gui {
 
@@ -38,7 +40,9 @@ class RatingModel : public QAbstractTableModel {
 public:
     explicit RatingModel(Workspace& workspace, QObject* parent = nullptr);
 
-    void Refresh();
+    // Follows the rating; with a report, its four probabilities stand after the rating's columns.
+    void Refresh(std::optional<SignificanceReport> significance = std::nullopt);
+    const std::optional<SignificanceReport>& Significance() const { return significance_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -47,6 +51,7 @@ public:
 
 private:
     Workspace& workspace_;
+    std::optional<SignificanceReport> significance_;
 };
 
 }  // namespace quorvel::gui

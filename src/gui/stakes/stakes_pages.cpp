@@ -1,10 +1,12 @@
 #include "gui/stakes/stakes_pages.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/util/format.h"
 #include "gui/stakes/stake_values_delegate.h"
 #include "gui/widgets/column_widths.h"
 
@@ -68,9 +70,13 @@ RatingPage::RatingPage(Workspace& workspace, QWidget* parent)
     list_->setColumnWidth(0, 400);
     list_->horizontalHeader()->setSortIndicatorShown(true);
     list_->horizontalHeader()->setSectionsClickable(true);
+    significanceLine_ = new QLabel(this);
+    significanceLine_->setObjectName("lbSignificance");
+    significanceLine_->setVisible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
+    layout->addWidget(significanceLine_);
     connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this, &RatingPage::SortRequested);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RatingPage::SelectionChanged);
@@ -78,8 +84,19 @@ RatingPage::RatingPage(Workspace& workspace, QWidget* parent)
     connect(list_, &QAbstractItemView::doubleClicked, this, &RatingPage::RowActivated);
 }
 
-void RatingPage::Refresh() {
-    model_->Refresh();
+void RatingPage::Refresh(std::optional<SignificanceReport> significance) {
+    if (significance) {
+        // Said in the window's own words rather than the command line's, in the interface language.
+        significanceLine_->setText(
+            tr("Строк со ставками: %1; из них q (угадано) не больше %2: %3; случайная игра дала бы p не "
+               "больше %2 примерно в %4")
+                .arg(significance->Compared)
+                .arg(QString::fromStdString(FormatFixed(0.05, 2)))
+                .arg(significance->Discoveries)
+                .arg(QString::fromStdString(FormatFixed(0.05 * significance->Compared, 2))));
+    }
+    significanceLine_->setVisible(significance.has_value());
+    model_->Refresh(std::move(significance));
     list_->horizontalHeader()->setSortIndicator(
         workspace_.Stakes().RatingSortColumn(),
         workspace_.Stakes().RatingDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);

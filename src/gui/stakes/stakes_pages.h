@@ -7,6 +7,8 @@
 
 class QTableView;
 
+class QLabel;
+
 namespace quorvel::gui {
 
 // The "Ставки" tab: the stakes grid.
@@ -40,8 +42,10 @@ public:
 
     QTableView* List() const { return list_; }
     RatingModel* Model() const { return model_; }
-    // Refills the list and shows the workspace's sort column and direction.
-    void Refresh();
+    // Refills the list and shows the workspace's sort column and direction; with a significance
+    // report, its probabilities as columns and its summary under the list.
+    void Refresh(std::optional<SignificanceReport> significance = std::nullopt);
+    QLabel* SignificanceLine() const { return significanceLine_; }
     // The selected rows in list order.
     std::vector<int> SelectedRows() const;
 
@@ -54,6 +58,7 @@ private:
     Workspace& workspace_;
     RatingModel* model_;
     QTableView* list_;
+    QLabel* significanceLine_;
 };
 
 }  // namespace quorvel::gui
