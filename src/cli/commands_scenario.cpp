@@ -10,6 +10,7 @@
 #include "core/scenario_run/filter_step.h"
 #include "core/scenario_run/scenario_run.h"
 #include "core/scenario_run/shard_merge.h"
+#include "core/scenario_run/validation.h"
 #include "core/util/error.h"
 #include "core/util/text.h"
 
@@ -154,7 +155,68 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     return 0;
 }
 
+// "scenario validate": the scenario's best rows chosen on earlier passes, then tested on the last.
+int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err) {
+    ValidationRequest request;
+    int seed = -1;
+    const int most = workspace.Archive().Count();
+    if (!TakeIntOption(args, "--train", 1, most, request.Train, err) ||
+        !TakeIntOption(args, "--test", 1, most, request.Test, err) ||
+        !TakeIntOption(args, "--top", 1, 1000000, request.Top, err) ||
+        !TakeIntOption(args, "--jobs", 1, 64, request.Jobs, err) ||
+        !TakeIntOption(args, "--seed", 0, 2147483647, seed, err)) {
+        return 1;
+    }
+    if (const auto by = TakeOption(args, "--by")) {
+        if (*by != "p" && *by != "mean") {
+            err << "Укажите порядок выбора: --by p или --by mean\n";
+            return 1;
+        }
+        request.ByMean = *by == "mean";
+    }
+    if (request.Train == 0 || request.Test == 0) {
+        err << "Укажите проходы выбора и проверки: --train N --test M\n";
+        return 1;
+    }
+    if (args.size() != 2) {
+        err << "Укажите файл сценария; см. quorvel --help\n";
+        return 1;
+    }
+    if (seed >= 0) request.Seed = static_cast<uint32_t>(seed);
+    try {
+        request.Lines = ReadScenarioFile(args[1]);
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(ScenarioReadErrorText(args[1], e.what()));
+        return 1;
+    }
+    ValidationReport report;
+    try {
+        report = ValidateScenario(workspace, request);
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(e.what());
+        return 1;
+    }
+    if (report.Stopped) {
+        err << "Выполнение сценария прервано.\n";
+        return 1;
+    }
+    std::string captions;
+    for (const char* caption : ValidationColumnCaptions)
+        captions += (captions.empty() ? "" : ";") + std::string(caption);
+    out << captions << "\n";
+    for (const ValidationRow& row : report.Rows) {
+        std::string line;
+        for (const std::string& cell : ValidationRowTexts(row))
+            line += (line.empty() ? "" : ";") + cell;
+        out << line << "\n";
+    }
+    out << ValidationSummary(report) << "\n";
+    return 0;
+}
+
 int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args[0] == "validate") return ValidateScenarioCommand(workspace, args, out, err);
     if (!args.empty() && (args[0] == "run" || args[0] == "test"))
         return RunOrTestScenario(workspace, args, out, err);
     if (!args.empty() && args[0] == "merge") return MergeScenarioTest(workspace, args, out, err);

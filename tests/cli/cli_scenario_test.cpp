@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -174,6 +176,48 @@ TEST(CliScenario, JobsAndShardsLeaveWhatOneTestLeaves) {
     EXPECT_EQ(badShard.Code, 1);
     EXPECT_NE(badShard.Err.find("Неверная часть теста \"3/2\""), std::string::npos) << badShard.Err;
     EXPECT_FALSE(std::filesystem::exists(parts / "x"));
+}
+
+}  // namespace
+}  // namespace quorvel::cli
+
+namespace quorvel::cli {
+namespace {
+
+// Every file of a directory with its bytes.
+std::map<std::string, std::string> DirectoryBytes(const test::TempDir& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path()))
+        if (entry.is_regular_file()) files[entry.path().string()] = test::ReadBytes(entry.path());
+    return files;
+}
+
+TEST(CliScenario, ValidateReportsTheChosenRowsAndLeavesTheDataDirectoryAsItWas) {
+    TwinDirs dirs;
+    const auto before = DirectoryBytes(dirs.one);
+    test::CliResult report = Quorvel(dirs.one, {"scenario", "validate", dirs.Scenario(), "--train", "30",
+                                                "--test", "20", "--top", "2", "--seed", "1", "--by", "mean"});
+    ASSERT_EQ(report.Code, 0) << report.Err;
+    const std::vector<std::string> lines = LinesOf(report.Out);
+    ASSERT_EQ(lines.size(), 4u) << report.Out;
+    EXPECT_EQ(lines[0],
+              "Комментарий;Ставок (выбор);Среднее (выбор);p (выбор);Ставок (проверка);"
+              "Среднее (проверка);p (проверка)");
+    // Line a stakes one combination a pass, line b every combination the filter leaves.
+    EXPECT_NE(report.Out.find(";30;"), std::string::npos);
+    EXPECT_EQ(lines[3].rfind("Строк: 2; p (проверка) <= 0,05: ", 0), 0u) << lines[3];
+    EXPECT_NE(lines[3].find("случайно ожидается: 0,10"), std::string::npos);
+    EXPECT_EQ(DirectoryBytes(dirs.one), before);
+
+    EXPECT_EQ(Quorvel(dirs.one, {"scenario", "validate", dirs.Scenario(), "--train", "30", "--test", "20",
+                                 "--by", "luck"})
+                  .Code,
+              1);
+    test::CliResult tooLong =
+        Quorvel(dirs.one, {"scenario", "validate", dirs.Scenario(), "--train", "3300", "--test", "29"});
+    EXPECT_EQ(tooLong.Code, 1);
+    EXPECT_NE(tooLong.Err.find("Для проверки нужно не менее 3331 тиражей в архиве!"), std::string::npos);
+    EXPECT_EQ(DirectoryBytes(dirs.one), before);
 }
 
 }  // namespace
