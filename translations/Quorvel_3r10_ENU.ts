@@ -1148,6 +1148,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::ScenarioController</name>
     <message>
+        <source>Проверка на новых тиражах...</source>
+        <translation>Check on new draws...</translation>
+    </message>
+    <message>
         <source>Файлы сценариев (*.lsc)</source>
         <translation>Scenario files (*.lsc)</translation>
     </message>
@@ -1753,6 +1757,30 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>Columns</name>
+    <message>
+        <source>Ставок (выбор)</source>
+        <translation>Stakes (choice)</translation>
+    </message>
+    <message>
+        <source>Среднее (выбор)</source>
+        <translation>Average (choice)</translation>
+    </message>
+    <message>
+        <source>p (выбор)</source>
+        <translation>p (choice)</translation>
+    </message>
+    <message>
+        <source>Ставок (проверка)</source>
+        <translation>Stakes (check)</translation>
+    </message>
+    <message>
+        <source>Среднее (проверка)</source>
+        <translation>Average (check)</translation>
+    </message>
+    <message>
+        <source>p (проверка)</source>
+        <translation>p (check)</translation>
+    </message>
     <message>
         <source>p (угадано)</source>
         <translation>p (guessed)</translation>
@@ -2733,6 +2761,68 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Строк со ставками: %1; из них q (угадано) не больше %2: %3; случайная игра дала бы p не больше %2 примерно в %4</source>
         <translation>Rows with stakes: %1; of them q (guessed) at most %2: %3; random play would give p at most %2 in about %4</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ValidationDialog</name>
+    <message>
+        <source>Проверка на новых тиражах</source>
+        <translation>Check on new draws</translation>
+    </message>
+    <message>
+        <source>по p (угадано), сначала меньшие</source>
+        <translation>by p (guessed), smallest first</translation>
+    </message>
+    <message>
+        <source>по "Среднее", сначала большие</source>
+        <translation>by "Average", largest first</translation>
+    </message>
+    <message>
+        <source>Сценарий тестируется на проходах перед последними тиражами, лучшие строки его рейтинга становятся строками сценария и тестируются на последних тиражах, которых выбор не видел. Ставки, рейтинг и журналы программы не меняются.</source>
+        <translation>The scenario is tested on the passes before the last draws; the best rows of its rating become scenario lines and are tested on the last draws, which the choice never saw. The program's stakes, rating and logs stay as they are.</translation>
+    </message>
+    <message>
+        <source>Проходов для выбора строк:</source>
+        <translation>Passes to choose rows on:</translation>
+    </message>
+    <message>
+        <source>Последних тиражей для проверки:</source>
+        <translation>Last draws to check on:</translation>
+    </message>
+    <message>
+        <source>Лучших строк рейтинга:</source>
+        <translation>Best rating rows:</translation>
+    </message>
+    <message>
+        <source>Порядок выбора:</source>
+        <translation>Ranked:</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::gui::ValidationWindow</name>
+    <message>
+        <source>Проверка на новых тиражах</source>
+        <translation>Check on new draws</translation>
+    </message>
+    <message>
+        <source>Строк: %1; на новых тиражах p не больше %2: %3; случайная игра дала бы примерно %4</source>
+        <translation>Rows: %1; on the new draws p at most %2: %3; random play would give about %4</translation>
+    </message>
+    <message>
+        <source>Среднее на проходах выбора</source>
+        <translation>Average on the choosing passes</translation>
+    </message>
+    <message>
+        <source>Среднее на новых тиражах</source>
+        <translation>Average on the new draws</translation>
+    </message>
+    <message>
+        <source>Случайная игра (%1)</source>
+        <translation>Random play (%1)</translation>
+    </message>
+    <message>
+        <source>Строка</source>
+        <translation>Row</translation>
     </message>
 </context>
 </TS>

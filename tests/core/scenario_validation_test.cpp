@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -46,8 +47,9 @@ protected:
         else
             setenv("TMPDIR", savedTmp.c_str(), 1);
     }
-    ValidationReport Validate(Workspace& ws, bool byMean = false) {
+    ValidationReport Validate(Workspace& ws, bool byMean = false, const std::atomic<bool>* stop = nullptr) {
         ValidationRequest request;
+        request.Stop = stop;
         request.Lines = {"FULL:0#FIRST|TSD1#NUMS:10#LNO:#SF:0| | | | | | |a",
                          "FULL:0#LAST|BSD1#SUMS:20#LMV:2#ST:1| | | | | | |b",
                          "FULL:0#RAND|TSD1#DIGS:5#LNO:#SF:0| | | | | | |c"};
@@ -129,6 +131,10 @@ TEST_F(ScenarioValidation, AStopOrTooShortAnArchiveLeavesNoScratchBehind) {
     EXPECT_TRUE(Validate(*ws).Stopped);
     EXPECT_FALSE(ScratchLeft());
     host.stop = false;
+    // The desktop program stops a run on another thread with a flag.
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(Validate(*ws, false, &stop).Stopped);
+    EXPECT_FALSE(ScratchLeft());
     test::TempDir small;
     auto few = test::MadeUpWorkspace(small.Path(), host, 31);
     EXPECT_THROW(Validate(*few), Error);

@@ -1,19 +1,27 @@
+#include <QChart>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 #include <memory>
 
 #include "core/util/text_file.h"
 #include "gui/app/main_window.h"
 #include "gui/archive/draws_page.h"
+#include "gui/scenario/scenario_controller.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/scenario/scenario_run_controller.h"
+#include "gui/scenario/validation_dialog.h"
+#include "gui/scenario/validation_window.h"
 #include "support/fake_ui_host.h"
 #include "support/sample_window.h"
+#include "support/screenshot.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;
@@ -77,6 +85,55 @@ private slots:
         QVERIFY(w.window->LeftTabs()->isEnabled());
         QVERIFY(w.Enabled("ScriptRun"));
         QVERIFY(w.host.Messages.empty());
+    }
+
+    void validationOnNewDrawsShowsItsRowsAndTouchesNoFileOfTheUser() {
+        RunWindow w({"FULL:0#FIRST|TSD1#NUMS:10#LNO:#SF:0| | | | | | |a",
+                     "FULL:0#LAST|BSD1#SUMS:20#LMV:2#ST:1| | | | | | |b"});
+        const int stakes = w.Stakes();
+        auto* scenario = w.window->findChild<gui::ScenarioController*>();
+        QVERIFY(scenario != nullptr);
+        QWidget* shown = nullptr;
+        connect(scenario, &gui::ScenarioController::ValidationShown, this,
+                [&](QWidget* window) { shown = window; });
+        test::WhenOpen<gui::ValidationDialog>([](gui::ValidationDialog& dialog) {
+            dialog.TrainBox()->setValue(30);
+            dialog.TestBox()->setValue(20);
+            dialog.TopBox()->setValue(2);
+            dialog.RankingBox()->setCurrentIndex(1);
+            test::SaveScreenshot(&dialog, "validation_dialog.png");
+            dialog.accept();
+        });
+        QVERIFY(w.window->Actions().Execute("ScriptValidate"));
+        QVERIFY(w.Finish());
+        QTRY_VERIFY(shown != nullptr);
+        auto* result = qobject_cast<gui::ValidationWindow*>(shown);
+        QVERIFY(result != nullptr);
+        QCOMPARE(result->Table()->rowCount(), 2);
+        QCOMPARE(result->Table()->item(0, 4)->text(), QString("20"));  // one stake per new draw
+        QCOMPARE(result->Chart()->series().size(), 3);
+        QVERIFY(result->Summary()->text().startsWith("Строк: 2; на новых тиражах p не больше "));
+        QCOMPARE(w.Stakes(), stakes);
+        QVERIFY(w.window->LeftTabs()->isEnabled());
+        test::SaveScreenshot(result, "validation_window.png");
+        QTest::keyClick(result, Qt::Key_Escape);
+        QTRY_VERIFY(!result->isVisible());
+
+        // Stopped part-way, it shows nothing and the window is free again.
+        shown = nullptr;
+        test::WhenOpen<gui::ValidationDialog>([](gui::ValidationDialog& dialog) {
+            dialog.TrainBox()->setValue(3000);
+            dialog.TestBox()->setValue(300);
+            dialog.accept();
+        });
+        QVERIFY(w.window->Actions().Execute("ScriptValidate"));
+        QVERIFY(w.window->ScenarioRun()->IsRunning());
+        w.host.Answers = {true};
+        QVERIFY(w.window->Actions().Execute("ScriptStop"));
+        QVERIFY(w.Finish());
+        QTest::qWait(50);
+        QVERIFY(shown == nullptr);
+        QVERIFY(w.Enabled("ScriptValidate"));
     }
 
     void stopDuringATestKeepsTheOffsetAndFreesTheWindow() {

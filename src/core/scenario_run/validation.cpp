@@ -56,6 +56,27 @@ void CopyInputs(const DataDirectory& data, const fs::path& to) {
     }
 }
 
+// The person of the scratch runs: the workspace's own, stopping also when the request's flag is set.
+class StoppableHost : public UiHost {
+public:
+    StoppableHost(UiHost& host, const std::atomic<bool>* stop) : host_(host), stop_(stop) {}
+    void ShowProgress(const std::string& text) override { host_.ShowProgress(text); }
+    void BusyChanged(bool busy) override { host_.BusyChanged(busy); }
+    void ShowError(const std::string& text) override { host_.ShowError(text); }
+    void ShowInfo(const std::string& text) override { host_.ShowInfo(text); }
+    void ShowWarning(const std::string& text, WarningCaption caption) override {
+        host_.ShowWarning(text, caption);
+    }
+    bool AskYesNo(const std::string& text) override { return host_.AskYesNo(text); }
+    bool AskDelete(const std::string& text) override { return host_.AskDelete(text); }
+    bool AskRetry(const std::string& text) override { return host_.AskRetry(text); }
+    bool StopRequested() override { return (stop_ != nullptr && stop_->load()) || host_.StopRequested(); }
+
+private:
+    UiHost& host_;
+    const std::atomic<bool>* stop_;
+};
+
 struct Run {
     std::vector<TRatingRow> Rating;
     SignificanceReport Significance;
@@ -141,7 +162,7 @@ ValidationReport ValidateScenario(Workspace& workspace, const ValidationRequest&
         throw Error(
             Format("Для проверки нужно не менее %d тиражей в архиве!", {request.Train + request.Test + 2}));
     const DataDirectory& data = workspace.Dir();
-    UiHost& host = workspace.Host();
+    StoppableHost host(workspace.Host(), request.Stop);
     ScratchDirectory scratch;
     ValidationReport report;
     const Run train = TestInCopy(data, host, scratch.Path() / "train", request, request.Lines, request.Train,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,8 @@ struct ValidationRequest {
     bool ByMean = false;             // ranked by "Среднее", highest first, instead of p
     int Jobs = 1;
     std::optional<uint32_t> Seed;
+    // Set from another thread to stop the runs, as the host's own stop request does.
+    const std::atomic<bool>* Stop = nullptr;
 };
 
 struct ValidationRow {

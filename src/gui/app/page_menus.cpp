@@ -42,7 +42,7 @@ void MainWindow::AddPageMenus() {
     InsertMenu(menuBar(), *frame_.Actions, tr("Сценарий"),
                {"ScriptOpen", "ScriptSave", "ScriptAdd", "ScriptEmpty", "ScriptLoad", "ScriptClone",
                 "ScriptEdit", "ScriptDel", "ScriptClr", "ScriptUp", "ScriptDown", "-", "ScriptRun",
-                "ScriptTest", "ScriptStop", "-", "LogToggle", "LogsDelete"});
+                "ScriptTest", "ScriptStop", "ScriptValidate", "-", "LogToggle", "LogsDelete"});
     InsertMenu(menuBar(), *frame_.Actions, tr("Вид"),
                {"TabGraps", "TabCard", "TabLayout", "TabWeek", "TabTables", "-", "ColorCard",
                 "ColorCardSequences", "LayoutGradient", "-", "ViewWeekChartMode", "ViewWeekChartType"})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/scenario_run/validation.h"
 #include "gui/app/area_controller.h"
 
 namespace quorvel::gui {
@@ -26,8 +27,14 @@ public:
     void SetLogViewer(std::function<void(const QString& file)> viewer) { logViewer_ = std::move(viewer); }
     void SetSeed(std::optional<uint32_t> seed) { scenarioSeed_ = seed; }
 
+signals:
+    // A check on unseen draws has ended and shows its result window.
+    void ValidationShown(QWidget* window);
+
 private:
     void ScriptRunExecute(bool test);
+    void ScriptValidateExecute();
+    void ValidationFinished(const ValidationReport& report, const QString& error);
     void ShowScenarioRunStatus();
     void ScenarioRunFinished();
     ScenarioPage* ScenarioTab() const { return page_; }

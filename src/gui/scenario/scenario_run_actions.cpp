@@ -9,6 +9,8 @@
 #include "gui/scenario/scenario_controller.h"
 #include "gui/scenario/scenario_page.h"
 #include "gui/scenario/scenario_run_controller.h"
+#include "gui/scenario/validation_dialog.h"
+#include "gui/scenario/validation_window.h"
 #include "gui/stats/method_combo.h"
 #include "gui/stats/stats_page.h"
 
@@ -35,6 +37,10 @@ void ScenarioController::CreateRunActions() {
             scenarioRun_->RequestStop();
         });
     actions_->AllowWhileBusy("ScriptStop");
+    actions_->Add(
+        "ScriptValidate", tr("Проверка на новых тиражах..."), {},
+        [this, runnable] { return runnable() && workspace_->Archive().Count() >= 4; },
+        [this] { ScriptValidateExecute(); });
     QAction* log = actions_->Add("LogToggle", tr("Журнал выполнения сценария"), {}, idle, [this] {
         ToggleUiOption(*workspace_, router_, actions_->Find("LogToggle"), "ScriptLogEnabled",
                        &TUiOptions::ScriptLogEnabled);
@@ -48,6 +54,38 @@ void ScenarioController::CreateRunActions() {
     connect(scenarioRun_, &ScenarioRunController::StatusTick, this,
             &ScenarioController::ShowScenarioRunStatus);
     connect(scenarioRun_, &ScenarioRunController::Finished, this, &ScenarioController::ScenarioRunFinished);
+    connect(scenarioRun_, &ScenarioRunController::ValidationFinished, this,
+            &ScenarioController::ValidationFinished);
+}
+
+void ScenarioController::ScriptValidateExecute() {
+    ValidationDialog dialog(workspace_->Archive().Count(), window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ValidationRequest request = dialog.Request();
+    const TScenario& scenario = workspace_->Script().Scenario();
+    for (int i = 0; i < scenario.Count(); ++i)
+        request.Lines.push_back(scenario.Line(i));
+    request.Seed = scenarioSeed_;
+    leftTabs_->setEnabled(false);
+    statsPage_->setEnabled(false);
+    ScenarioTab()->List()->setEnabled(false);
+    scenarioRun_->StartValidation(std::move(request));
+    actions_->UpdateAll();
+}
+
+void ScenarioController::ValidationFinished(const ValidationReport& report, const QString& error) {
+    leftTabs_->setEnabled(true);
+    statsPage_->setEnabled(true);
+    ScenarioTab()->List()->setEnabled(true);
+    actions_->UpdateAll();
+    if (!error.isEmpty()) {
+        router_.ShowError(error.toStdString());
+        return;
+    }
+    if (report.Stopped) return;
+    auto* window = new ValidationWindow(report, window_);
+    window->show();
+    emit ValidationShown(window);
 }
 
 void ScenarioController::ScriptRunExecute(bool test) {

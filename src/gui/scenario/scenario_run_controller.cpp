@@ -17,6 +17,7 @@ ScenarioRunController::~ScenarioRunController() {
     // A window closed by force still must not leave the worker writing into freed data.
     if (worker_.joinable()) {
         workspace_.Script().RequestStop();
+        validationStop_ = true;
         worker_.join();
     }
 }
@@ -45,10 +46,40 @@ void ScenarioRunController::Start(int tests, ScenarioRunHooks hooks, std::option
     });
 }
 
+void ScenarioRunController::StartValidation(ValidationRequest request) {
+    if (running_) return;
+    Join();
+    runner_.reset();
+    stopRequested_ = false;
+    validationStop_ = false;
+    running_ = true;
+    workspace_.SuspendViewUpdates(true);
+    worker_ = std::thread([this, request = std::move(request)]() mutable {
+        request.Stop = &validationStop_;
+        validation_ = {};
+        validationError_.clear();
+        try {
+            validation_ = ValidateScenario(workspace_, request);
+        } catch (const std::exception& e) {
+            validationError_ = QString::fromStdString(e.what());
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                Join();
+                workspace_.SuspendViewUpdates(false);
+                running_ = false;
+                emit ValidationFinished(validation_, validationError_);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void ScenarioRunController::RequestStop() {
-    if (!running_ || !runner_) return;
+    if (!running_) return;
     stopRequested_ = true;
-    runner_->RequestUserStop();
+    validationStop_ = true;
+    if (runner_) runner_->RequestUserStop();
 }
 
 bool ScenarioRunController::WaitUntilFinished(int timeoutMs) {

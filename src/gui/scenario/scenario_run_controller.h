@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "core/scenario_run/scenario_run.h"
+#include "core/scenario_run/validation.h"
 
 namespace quorvel {
 class Workspace;
@@ -28,6 +29,8 @@ public:
     bool IsRunning() const { return running_; }
     // tests 0 runs the forecast, otherwise a test over that many past draws.
     void Start(int tests, ScenarioRunHooks hooks, std::optional<uint32_t> seed = std::nullopt);
+    // The check on unseen draws, in scratch copies of the data directory; "Стоп" ends it too.
+    void StartValidation(ValidationRequest request);
     // The user's "Стоп", already confirmed.
     void RequestStop();
     bool StopRequested() const { return stopRequested_; }
@@ -40,6 +43,8 @@ signals:
     void StatusTick();
     // The worker has ended and the workspace belongs to the window again.
     void Finished(const quorvel::ScenarioRunSummary& summary);
+    // The check has ended: its report, or why it could not run.
+    void ValidationFinished(const quorvel::ValidationReport& report, const QString& error);
 
 private:
     void Join();
@@ -51,6 +56,9 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<bool> stopRequested_{false};
     ScenarioRunSummary summary_;
+    std::atomic<bool> validationStop_{false};
+    ValidationReport validation_;
+    QString validationError_;
 };
 
 }  // namespace quorvel::gui

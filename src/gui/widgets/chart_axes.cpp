@@ -62,7 +62,7 @@ void FitValueAxis(QValueAxis* axis, double lowest, double highest, bool whole) {
     // Counts and shares start at 0; only values that go below it get room underneath. The top
     // leaves a little room for the labels over the highest points.
     const double low = std::min(0.0, lowest);
-    const double high = std::max(highest, low + 1);
+    const double high = highest > low ? highest : low + 1;
     const double step = RoundStep((high - low) * 1.05, YLabelsWanted, whole);
     axis->setRange(std::floor(low / step) * step, std::ceil((high + (high - low) * 0.05) / step) * step);
     axis->setTickType(QValueAxis::TicksDynamic);
