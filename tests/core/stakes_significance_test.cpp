@@ -67,6 +67,11 @@ TEST(Significance, OneStakePerDrawAgreesWithExactCountsFromTheMiddleToTheFarTail
     EXPECT_EQ(AtLeast(draws, 37), 0.0L);
     // Every draw full: p = 1e-36, far below what doubles print well, still exact in its digits.
     ExpectClose(AtLeast(draws, 36), 1e-36L);
+    // Near the smallest p that is printed: 99 draws all full is 1e-297, and one draw short of it
+    // adds 99 ways of 27 in 1000 times 1e-294.
+    const std::vector<std::vector<int64_t>> many(99, one.Matches);
+    ExpectClose(AtLeast(many, 297), 1e-297L);
+    ExpectClose(AtLeast(many, 296), 1e-297L * (1 + 27 * 99));
 }
 
 TEST(Significance, EveryCombinationOnOneDrawAlwaysMatchesThreeHundredTimes) {
