@@ -80,6 +80,10 @@ TEST_F(CliViews, GraphOfAMethodAtAnOffset) {
     EXPECT_NE(graph.find("\nНаиболее часто встречающееся значение;21\n"), std::string::npos);
     EXPECT_EQ(Quorvel(dir, {"view", "graph", "--method", "NOPE"}).Code, 1);
     EXPECT_EQ(Quorvel(dir, {"view", "graph"}).Code, 1);
+    // A shredding method is titled with the formula of the settings, as the method lists show it.
+    EXPECT_EQ(
+        View({"graph", "--method", "SHR1", "--length", "1"}).rfind("Тираж;Метод шинковки 1: (n1+n2)/n3\n", 0),
+        0u);
 }
 
 TEST_F(CliViews, FiltersByWeekColumnsCardAndLayoutCells) {

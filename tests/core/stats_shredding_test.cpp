@@ -170,6 +170,10 @@ TEST_F(ShreddingFamily, CatalogueEntries) {
               "Метод шинковки 1: (n1+n2)/n3");
     EXPECT_EQ(stats.Items[static_cast<size_t>(stats.IndexOfCode("SHR3"))].DisplayName(),
               "Метод шинковки 3: (n2+n3)/n1");
+    // Graphs and the draw information title the method the same way, never with a bare "%s".
+    stats.Formula2 = "n1*10%";
+    EXPECT_EQ(Create("SHR1")->InstanceTitle(), "Метод шинковки 1: (n1+n2)/n3");
+    EXPECT_EQ(Create("SHR2")->InstanceTitle(), "Метод шинковки 2: n1*10%");
     EXPECT_LT(stats.IndexOfCode("SHR4"), 0);
     EXPECT_EQ(stats.Items.back().Code(), "SHR3");  // the last class of the table
 }

@@ -39,7 +39,8 @@ public:
 
     const TStatClass& Class() const { return class_; }
     const TStatList& Owner() const { return owner_; }
-    std::string InstanceTitle() const { return class_.Title(Param); }
+    // The method's title as graphs and the draw information show it.
+    virtual std::string InstanceTitle() const { return class_.Title(Param); }
 
     virtual std::string ValueText(const TStatDraw& value) const = 0;
     virtual int ParseValue(std::string_view text) const;

@@ -5,6 +5,8 @@
 
 #include "core/stats/registry.h"
 #include "core/stats/stat_list.h"
+#include "core/util/error.h"
+#include "core/util/format.h"
 
 namespace quorvel {
 
@@ -154,6 +156,15 @@ TstShreddingStat::TstShreddingStat(const TStatClass& statClass, const TStatList&
       formula_(FormulaOf(owner, param)),
       digits_(ClampDigits(DigitsOf(owner, param))),
       shred_(formula_) {}
+
+std::string TstShreddingStat::InstanceTitle() const {
+    const std::string title = TCustomGraphStat::InstanceTitle();
+    try {
+        return Format(title, {formula_});
+    } catch (const ConvertError&) {
+        return title;
+    }
+}
 
 std::string TstShreddingStat::ValueText(const TStatDraw& value) const {
     return std::to_string(static_cast<int32_t>(value.KeyDword(1)));

@@ -56,6 +56,8 @@ public:
 
     // The value is stored over the first two key words, so five digits fit.
     std::string ValueText(const TStatDraw& value) const override;
+    // With the formula of the settings in place of the title's "%s".
+    std::string InstanceTitle() const override;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
