@@ -51,6 +51,16 @@ TEST(CliSystems, BothModesStakeTheTranslatedSystem) {
               ";;;;;;;;\n"
               "1;Система;2;5;9;3;;;;0.00;Моя\n");
 
+    // The same numbers with none of the system's combinations: nothing to stake is told, not an
+    // error; the group still starts with its separator.
+    WriteBytes(dir / "none.lcv", "5;1;9\r\n9;2;1\r\n");
+    CliResult none =
+        RunQuorvel(dir, {"systems", "stake", "--filtered", "--combs", (dir / "none.lcv").string()});
+    EXPECT_EQ(none.Code, 0) << none.Err;
+    EXPECT_EQ(none.Err, "");
+    EXPECT_EQ(none.Out, "Ни одной комбинации системы нет в списке комбинаций!\nСтавок: 5\n");
+    EXPECT_EQ(RunQuorvel(dir, {"stakes", "list"}).Out.substr(list.Out.size()), ";;;;;;;;\n");
+
     CliResult listed = RunQuorvel(dir, {"systems"});
     ASSERT_EQ(listed.Code, 0) << listed.Err;
     EXPECT_EQ(

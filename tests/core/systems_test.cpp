@@ -323,12 +323,16 @@ TEST(SystemWorkspace, StakesOfBothModesFollowASeparatorAndAreChecked) {
     EXPECT_EQ(stakes.Read(4).DrawNumber, 2);
     EXPECT_EQ(stakes.Read(8).Values, (TStakeComb{3, {1, 2, 5, 0}}));
 
-    // Filtered with nothing in common: told, and nothing is written.
+    // Filtered with nothing in common: not a failure, but told. The separator rule holds as
+    // for any group (after a real stake only), and nothing is staked.
     plan = s.workspace.Systems().PrepareSystemStakes(true);
     ASSERT_TRUE(plan);
-    EXPECT_FALSE(s.workspace.Systems().AddSystemStakes(*plan));
+    EXPECT_TRUE(s.workspace.Systems().AddSystemStakes(*plan));
     EXPECT_EQ(s.host.Last("info"), "Ни одной комбинации системы нет в списке комбинаций!");
-    EXPECT_EQ(stakes.RecordCount(), 9);
+    ASSERT_EQ(stakes.RecordCount(), 10);
+    EXPECT_FALSE(stakes.Read(9).IsRealStake());
+    EXPECT_TRUE(s.workspace.Systems().AddSystemStakes(*plan));
+    EXPECT_EQ(stakes.RecordCount(), 10);
 
     s.workspace.Combs().List().AssignList(Combs({"5;1;5", "2;9;1", "2;5;9"}));
     plan = s.workspace.Systems().PrepareSystemStakes(true);

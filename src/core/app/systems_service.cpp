@@ -134,14 +134,14 @@ bool SystemsService::AddSystemStakes(const SystemStakePlan& plan) {
             pattern.Profit = p_.Stats.StakeResult(PositionCount, -1);
             const std::vector<TStakeRecord> records =
                 SystemStakeRecords(plan.Game, p_.Combs.Current(), plan.Filtered, pattern);
-            if (records.empty()) {
-                // A separator with nothing after it would only clutter the grid.
-                p_.Host.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
-                return false;
-            }
+            // The separator comes first, as for any group of stakes, even when the group turns
+            // out empty: nothing staked is not a failure, only something to be told.
             if (auto last = p_.Stakes.File().ReadLast(); last && last->IsRealStake())
                 p_.Stakes.File().Append(StakeSeparator());
-            p_.Stakes.File().AppendStakes(records, plan.Draws);
+            if (records.empty())
+                p_.Host.ShowInfo("Ни одной комбинации системы нет в списке комбинаций!");
+            else
+                p_.Stakes.File().AppendStakes(records, plan.Draws);
         } catch (const std::exception& e) {
             p_.Host.ShowError(e.what());
             added = false;
