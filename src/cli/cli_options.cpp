@@ -45,4 +45,14 @@ bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err) {
     return false;
 }
 
+bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err) {
+    for (const std::string& arg : args) {
+        if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            err << "Неизвестный параметр: " << arg << "; см. quorvel --help\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace quorvel::cli

@@ -16,5 +16,8 @@ bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int 
                    std::ostream& err);
 // False (with a message) when arguments are left over.
 bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err);
+// False (with a message) when an option the command does not know is left among its words, so
+// that "--frobnicate" is never taken for a file name or a comment.
+bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err);
 
 }  // namespace quorvel::cli

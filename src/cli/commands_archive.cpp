@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
 #include "core/util/error.h"
@@ -14,6 +15,7 @@ namespace quorvel::cli {
 namespace {
 
 bool ExpectArgs(const std::vector<std::string>& args, size_t min, size_t max, std::ostream& err) {
+    if (!NoOptionsLeft(args, err)) return false;
     if (args.size() >= min && args.size() <= max) return true;
     err << "Неверное число параметров команды; см. quorvel --help\n";
     return false;

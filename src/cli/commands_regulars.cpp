@@ -63,6 +63,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         !TakeCombRows(args, rows, err)) {
         return 1;
     }
+    if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 1) {
         err << "Укажите комментарий регулярной ставки; см. quorvel --help\n";
         return 1;

@@ -128,6 +128,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
             return 1;
         }
     }
+    if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
         err << "Укажите файл сценария; см. quorvel --help\n";
         return 1;
@@ -179,6 +180,7 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
         err << "Укажите проходы выбора и проверки: --train N --test M\n";
         return 1;
     }
+    if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
         err << "Укажите файл сценария; см. quorvel --help\n";
         return 1;
@@ -220,6 +222,7 @@ int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (!args.empty() && (args[0] == "run" || args[0] == "test"))
         return RunOrTestScenario(workspace, args, out, err);
     if (!args.empty() && args[0] == "merge") return MergeScenarioTest(workspace, args, out, err);
+    if (!NoOptionsLeft(args, err)) return 1;
     if (args.empty() || args[0] != "show" || args.size() > 2) {
         err << "Неверные параметры команды; см. quorvel --help\n";
         return 1;

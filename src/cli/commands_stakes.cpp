@@ -143,6 +143,7 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
         return RunRatingSignificance(workspace, args, out, err);
     }
     if (!args.empty() && args[0] == "export") {
+        if (!NoOptionsLeft(args, err)) return 1;
         if (args.size() != 2) {
             err << "Укажите файл: quorvel rating export ФАЙЛ.csv\n";
             return 1;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
 
 namespace quorvel::cli {
 namespace {
@@ -16,6 +19,59 @@ TEST(Cli, VersionHelpAndUnknownCommands) {
     EXPECT_NE(out.str().find("--data-dir"), std::string::npos);
     EXPECT_EQ(RunCli({"frobnicate"}, out, err), 1);
     EXPECT_NE(err.str().find("frobnicate"), std::string::npos);
+}
+
+// Whatever the command, a word it does not know is an error: said on the error stream only, with
+// a failing exit code, and never taken for a file name or a comment.
+TEST(Cli, EveryCommandRefusesAnUnknownOptionOnTheErrorStream) {
+    test::TempDir dir;
+    ASSERT_EQ(test::RunQuorvel(dir, {"import", std::string(QUORVEL_SAMPLES_DIR) + "/cash3.csv"}).Code, 0);
+    const std::vector<std::vector<std::string>> commands = {{"download"},
+                                                            {"import"},
+                                                            {"export"},
+                                                            {"info"},
+                                                            {"add"},
+                                                            {"delete"},
+                                                            {"methods"},
+                                                            {"stats"},
+                                                            {"fullset"},
+                                                            {"combs"},
+                                                            {"filter"},
+                                                            {"scenario", "show"},
+                                                            {"scenario", "run"},
+                                                            {"scenario", "test"},
+                                                            {"scenario", "merge"},
+                                                            {"scenario", "validate"},
+                                                            {"step"},
+                                                            {"stakes", "add"},
+                                                            {"stakes", "list"},
+                                                            {"stakes", "check"},
+                                                            {"stakes", "delete"},
+                                                            {"rating"},
+                                                            {"rating", "rebuild"},
+                                                            {"rating", "export"},
+                                                            {"rating", "significance"},
+                                                            {"regulars"},
+                                                            {"regulars", "add"},
+                                                            {"systems"},
+                                                            {"systems", "stake"},
+                                                            {"systems", "import"},
+                                                            {"view", "graph"},
+                                                            {"view", "sums"},
+                                                            {"view", "week"},
+                                                            {"view", "card"},
+                                                            {"view", "layout"},
+                                                            {"view", "repeats"}};
+    for (std::vector<std::string> command : commands) {
+        command.push_back("--frobnicate");
+        const test::CliResult result = test::RunQuorvel(dir, command, {"--no"});
+        const std::string name = command[0] + (command.size() > 2 ? " " + command[1] : "");
+        EXPECT_NE(result.Code, 0) << name;
+        EXPECT_EQ(result.Out, "") << name;
+        EXPECT_NE(result.Err, "") << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "--frobnicate"));
+    EXPECT_FALSE(std::filesystem::exists("--frobnicate"));
 }
 
 }  // namespace
