@@ -131,9 +131,9 @@ int ViewGraph(Workspace& workspace, std::vector<std::string>& args, std::ostream
         err << "Метод построения графика не найден: " << code.value_or("") << "\n";
         return 1;
     }
-    const TGraphData graph =
-        BuildGraph(*graphStat, workspace.Archive().Draws(), WindowOf(workspace, length),
-                   workspace.Options().SortedDraws, stats.Items[static_cast<size_t>(entry)].DisplayName(), false);
+    const TGraphData graph = BuildGraph(*graphStat, workspace.Archive().Draws(), WindowOf(workspace, length),
+                                        workspace.Options().SortedDraws,
+                                        stats.Items[static_cast<size_t>(entry)].DisplayName(), false);
     out << "Тираж;" << graph.Main.Title << "\n";
     for (const TViewPoint& point : graph.Main.Data)
         out << point.Label << ';' << static_cast<int64_t>(point.Y) << "\n";
