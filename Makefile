@@ -5,7 +5,8 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-asan test-tsan fuzz run bench screenshots clean install uninstall \
+.PHONY: all setup configure build test test-asan test-tsan fuzz run bench screenshots package test-package clean install \
+        uninstall \
         check check-layers format format-check
 
 all: build
@@ -82,6 +83,14 @@ run: build
 # and on a 1366 x 768 screen, under build/screenshots/gallery with an index.html showing them all.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/screenshot_gallery $(BUILD_DIR)/screenshots/gallery
+
+# The Debian package (CPack) of the installed layout, in the build folder, and its test: what
+# dpkg-deb shows of it, and the command line run from the package unpacked into a scratch root.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+test-package: build
+	bash tests/scripts/package_test.sh $(BUILD_DIR) samples
 
 # Every benchmark, three times each; the medians are what to read and compare
 # (scripts/bench-compare runs two builds side by side). BENCH_ARGS narrows or changes a run,

@@ -13,6 +13,7 @@ packages=(
   clang-format  # make format-check
   xvfb xauth
   parallel rsync  # scripts/backtest-parallel: GNU parallel, and rsync for its transfers to other hosts
+  dpkg-dev file  # make package: dpkg-shlibdeps works out the package's Depends, file finds the programs
 )
 # "setup.sh fuzz" adds what the fuzz targets need: clang with its sanitizer and libFuzzer runtime.
 if [ "${1:-}" = fuzz ]; then

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# make test-package: builds the Debian package, looks inside it, unpacks it into a scratch root
+# and runs the unpacked command line there: version, help and an import into the data folder
+# the launcher gives a user.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+samples=$(cd "$2" && pwd)
+fail() { echo "package test: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB >/dev/null) || fail "cpack could not build the package"
+deb=$(ls -t "$build"/quorvel-3r10_*_*.deb | head -n 1)
+[ -f "$deb" ] || fail "no package in $build"
+
+info=$(dpkg-deb --info "$deb")
+for field in "Package: quorvel-3r10" "Section: games" "Maintainer: " "Depends: .*libc6" "Depends: .*libqt6widgets6" \
+             "Version: [0-9]"; do
+  grep -Eq "^ $field" <<<"$info" || fail "dpkg-deb --info shows no \"$field\""
+done
+
+contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
+for file in ./usr/bin/quorvel ./usr/bin/quorvel-3r10 ./usr/lib/quorvel-3r10/quorvel \
+            ./usr/lib/quorvel-3r10/Quorvel_3r10 ./usr/lib/quorvel-3r10/Quorvel_3r10_ENU.lng \
+            ./usr/share/applications/quorvel-3r10.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel-3r10.svg; do
+  grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+grep -qx "Exec=/usr/bin/quorvel-3r10" "$root/usr/share/applications/quorvel-3r10.desktop" ||
+  fail "the desktop entry does not start the installed launcher"
+
+export HOME="$root/home"
+unset XDG_DATA_HOME
+quorvel="$root/usr/bin/quorvel"
+"$quorvel" --version | grep -q "^quorvel " || fail "the installed quorvel --version printed no version"
+"$quorvel" --help | grep -q -- "--data-dir" || fail "the installed quorvel --help printed no usage"
+"$quorvel" --yes import "$samples/cash3.csv" >/dev/null || fail "the installed quorvel could not import"
+[ -s "$HOME/.local/share/Quorvel_3r10/Quorvel_3r10.ldr" ] || fail "the import left no archive in the user's data folder"
+"$quorvel" info | grep -q "3329" || fail "the installed quorvel does not see the imported draws"
+echo "package test: $(basename "$deb") passed"
