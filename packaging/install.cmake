@@ -34,3 +34,13 @@ install(CODE "
   file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\" TYPE FILE
        FILES \"${CMAKE_BINARY_DIR}/launchers/quorvel-3r10.desktop\")
 ")
+
+# Manual pages: the command line's made from its own help text when it is built, the desktop
+# program's written by hand; and bash completion for the command line.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/quorvel.1
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/manpage.sh $<TARGET_FILE:quorvel> ${CMAKE_BINARY_DIR}/quorvel.1
+  DEPENDS quorvel ${CMAKE_CURRENT_LIST_DIR}/manpage.sh VERBATIM)
+add_custom_target(quorvel_manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/quorvel.1)
+install(FILES ${CMAKE_BINARY_DIR}/quorvel.1 ${CMAKE_CURRENT_LIST_DIR}/quorvel-3r10.1 DESTINATION share/man/man1)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/quorvel.bash-completion DESTINATION share/bash-completion/completions
+        RENAME quorvel)

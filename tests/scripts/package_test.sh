@@ -20,7 +20,9 @@ done
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for file in ./usr/bin/quorvel ./usr/bin/quorvel-3r10 ./usr/lib/quorvel-3r10/quorvel \
             ./usr/lib/quorvel-3r10/Quorvel_3r10 ./usr/lib/quorvel-3r10/Quorvel_3r10_ENU.lng \
-            ./usr/share/applications/quorvel-3r10.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel-3r10.svg; do
+            ./usr/share/applications/quorvel-3r10.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel-3r10.svg \
+            ./usr/share/man/man1/quorvel.1 ./usr/share/man/man1/quorvel-3r10.1 \
+            ./usr/share/bash-completion/completions/quorvel; do
   grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
 done
 
@@ -33,9 +35,13 @@ grep -qx "Exec=/usr/bin/quorvel-3r10" "$root/usr/share/applications/quorvel-3r10
 export HOME="$root/home"
 unset XDG_DATA_HOME
 quorvel="$root/usr/bin/quorvel"
-"$quorvel" --version | grep -q "^quorvel " || fail "the installed quorvel --version printed no version"
-"$quorvel" --help | grep -q -- "--data-dir" || fail "the installed quorvel --help printed no usage"
+# Each output is read whole before it is searched: "grep -q" leaving early would break the pipe.
+version=$("$quorvel" --version) || fail "the installed quorvel --version failed"
+grep -q "^quorvel " <<<"$version" || fail "the installed quorvel --version printed no version"
+usage=$("$quorvel" --help) || fail "the installed quorvel --help failed"
+grep -q -- "--data-dir" <<<"$usage" || fail "the installed quorvel --help printed no usage"
 "$quorvel" --yes import "$samples/cash3.csv" >/dev/null || fail "the installed quorvel could not import"
 [ -s "$HOME/.local/share/Quorvel_3r10/Quorvel_3r10.ldr" ] || fail "the import left no archive in the user's data folder"
-"$quorvel" info | grep -q "3329" || fail "the installed quorvel does not see the imported draws"
+status=$("$quorvel" info) || fail "the installed quorvel info failed"
+grep -q "3329" <<<"$status" || fail "the installed quorvel does not see the imported draws"
 echo "package test: $(basename "$deb") passed"
