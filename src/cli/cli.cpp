@@ -1,9 +1,11 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <iostream>
 #include <ostream>
 
 #include "cli/cli_options.h"
+#include "cli/command_help.h"
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "core/app/data_dir.h"
@@ -91,16 +93,55 @@ constexpr const char* Usage =
     "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)\n"
     "  --yes, --no                      ответ на вопросы программы\n"
     "  --version                        номер версии программы\n"
-    "  --help                           эта справка\n";
+    "  --help                           эта справка; quorvel help КОМАНДА или КОМАНДА --help - одна\n"
+    "                                   команда с примером\n"
+    "\n"
+    "Параметры пишутся в любом порядке, как --имя значение или --имя=значение. Код выхода: 0 - успех,\n"
+    "1 - ошибка (сообщение в потоке ошибок), 2 - неизвестный параметр или лишнее слово (с описанием\n"
+    "команды).\n";
+
+// The first word that is not an option nor the value of a global one.
+std::string CommandWord(const std::vector<std::string>& args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data-dir" || args[i] == "--decimal-separator") {
+            ++i;
+        } else if (args[i].rfind("-", 0) != 0) {
+            return args[i];
+        }
+    }
+    return {};
+}
+
+// "quorvel --help", "quorvel help COMMAND" and "quorvel COMMAND --help".
+int ShowHelp(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    std::string command = CommandWord(args);
+    if (command == "help") {
+        args.erase(std::find(args.begin(), args.end(), command));
+        command = CommandWord(args);
+    }
+    if (command.empty()) {
+        out << Usage;
+        return 0;
+    }
+    const std::string help = CommandHelp(Usage, command);
+    if (help.empty()) {
+        err << "Неизвестная команда: " << command << "\n" << Usage;
+        return 2;
+    }
+    out << help;
+    return 0;
+}
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> args = arguments;
-    if (args.empty() || TakeFlag(args, "--help") || TakeFlag(args, "-h")) {
+    std::vector<std::string> args = SplitOptionValues(arguments);
+    if (args.empty()) {
         out << Usage;
-        return arguments.empty() ? 1 : 0;
+        return 1;
     }
+    if (TakeFlag(args, "--help") || TakeFlag(args, "-h") || CommandWord(args) == "help")
+        return ShowHelp(args, out, err);
     if (TakeFlag(args, "--version")) {
         out << "quorvel " << ProgramVersion << "\n";
         return 0;
@@ -125,12 +166,23 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     args.erase(args.begin());
 
+    // An option the command does not know is refused before anything is opened.
+    const std::string help = CommandHelp(Usage, command->Name);
+    if (const std::string unknown = UnknownOption(help, args); !unknown.empty()) {
+        err << "Неизвестный параметр: " << unknown << "\n\n" << help;
+        return 2;
+    }
     ConsoleHost host(out, err, std::cin, answer);
     Workspace workspace(dir, host, {}, Workspace::Mode::CommandLine);
     workspace.LoadStartupSettings();
     if (!workspace.Initialise()) return 1;
+    ClearUsageError();
     int code = command->Run(workspace, args, out, err);
     workspace.Shutdown();
+    if (code != 0 && UsageErrorSeen()) {
+        err << "\n" << help;
+        return 2;
+    }
     return (code == 0 && host.ErrorShown()) ? 1 : code;
 }
 

@@ -5,6 +5,25 @@
 
 namespace quorvel::cli {
 
+namespace {
+
+thread_local bool usageError = false;
+
+bool RefuseUsage() {
+    usageError = true;
+    return false;
+}
+
+}  // namespace
+
+bool UsageErrorSeen() {
+    return usageError;
+}
+
+void ClearUsageError() {
+    usageError = false;
+}
+
 bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
     for (auto it = args.begin(); it != args.end(); ++it) {
         if (*it == flag) {
@@ -32,6 +51,7 @@ bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int 
     if (!text) return true;
     auto number = ParseInt32(*text);
     if (!number || *number < min || *number > max) {
+        // A value out of its range is bad input rather than a misuse: the message says enough.
         err << Format("Параметр %s должен быть целым числом от %d до %d", {name, min, max}) << "\n";
         return false;
     }
@@ -41,15 +61,16 @@ bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int 
 
 bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err) {
     if (args.empty()) return true;
-    err << "Неизвестный параметр: " << args.front() << "; см. quorvel --help\n";
-    return false;
+    // An option with its value left out is left over too, as an unknown word.
+    err << "Неизвестный параметр: " << args.front() << "\n";
+    return RefuseUsage();
 }
 
 bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err) {
     for (const std::string& arg : args) {
         if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
-            err << "Неизвестный параметр: " << arg << "; см. quorvel --help\n";
-            return false;
+            err << "Неизвестный параметр: " << arg << "\n";
+            return RefuseUsage();
         }
     }
     return true;

@@ -20,4 +20,9 @@ bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err);
 // that "--frobnicate" is never taken for a file name or a comment.
 bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err);
 
+// Whether one of the checks above refused the command's words since the last clear: the
+// program then ends with the command's usage and code 2, as command-line programs do.
+bool UsageErrorSeen();
+void ClearUsageError();
+
 }  // namespace quorvel::cli

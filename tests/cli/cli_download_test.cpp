@@ -69,7 +69,7 @@ TEST(CliDownload, BadOptionsAndAMissingAddressEndWithCodeOne) {
     EXPECT_EQ(Quorvel(dir, {"download", "--proxy", "nohost"}).Code, 1);
     EXPECT_EQ(Quorvel(dir, {"download", "--proxy-mode", "2"}).Err,
               "Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ\n");
-    EXPECT_EQ(Quorvel(dir, {"download", "--what"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"download", "--what"}).Code, 2);  // an unknown option is a misuse
 }
 
 TEST(CliDownload, YesRetriesAFewTimesAndNoStopsAtOnce) {

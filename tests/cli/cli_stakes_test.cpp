@@ -56,7 +56,7 @@ TEST(CliStakes, ProfitsOfTheAcceptanceExampleAfterTheDrawArrives) {
               table + "Строк: 2; q (угадано) <= 0.05: 2; случайно ожидается p <= 0.05: 0.10\n");
     // The file is written as the rating export is, in the Windows Cyrillic code page.
     EXPECT_NE(ReadBytes(dir / "p.csv").find(Utf8ToCp1251("Мой;1;1;3;0.300;0.001;0.002")), std::string::npos);
-    EXPECT_EQ(RunQuorvel(dir, {"rating", "significance", "--frobnicate"}).Code, 1);
+    EXPECT_EQ(RunQuorvel(dir, {"rating", "significance", "--frobnicate"}).Code, 2);
 }
 
 TEST(CliStakes, TheDialogChecksTheValuesThenTheComment) {
