@@ -44,3 +44,9 @@ add_custom_target(quorvel_manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/quorvel.1)
 install(FILES ${CMAKE_BINARY_DIR}/quorvel.1 ${CMAKE_CURRENT_LIST_DIR}/quorvel-3r10.1 DESTINATION share/man/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quorvel.bash-completion DESTINATION share/bash-completion/completions
         RENAME quorvel)
+
+# The AppStream description software centres show; its screenshots are pictures of the gallery
+# (make screenshots) as published on the program's site.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quorvel-3r10.metainfo.xml
+               ${CMAKE_BINARY_DIR}/launchers/example.quorvel.Quorvel3r10.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/launchers/example.quorvel.Quorvel3r10.metainfo.xml DESTINATION share/metainfo)

@@ -22,7 +22,7 @@ for file in ./usr/bin/quorvel ./usr/bin/quorvel-3r10 ./usr/lib/quorvel-3r10/quor
             ./usr/lib/quorvel-3r10/Quorvel_3r10 ./usr/lib/quorvel-3r10/Quorvel_3r10_ENU.lng \
             ./usr/share/applications/quorvel-3r10.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel-3r10.svg \
             ./usr/share/man/man1/quorvel.1 ./usr/share/man/man1/quorvel-3r10.1 \
-            ./usr/share/bash-completion/completions/quorvel; do
+            ./usr/share/bash-completion/completions/quorvel ./usr/share/metainfo/example.quorvel.Quorvel3r10.metainfo.xml; do
   grep -qx "$file" <<<"$contents" || fail "the package holds no $file"
 done
 
@@ -31,6 +31,11 @@ trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 grep -qx "Exec=/usr/bin/quorvel-3r10" "$root/usr/share/applications/quorvel-3r10.desktop" ||
   fail "the desktop entry does not start the installed launcher"
+
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root/usr/share/metainfo/example.quorvel.Quorvel3r10.metainfo.xml" >/dev/null ||
+    fail "appstreamcli refuses the metainfo file"
+fi
 
 export HOME="$root/home"
 unset XDG_DATA_HOME
