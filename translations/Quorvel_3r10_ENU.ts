@@ -2041,6 +2041,66 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>Lists</name>
     <message>
+        <source>Исходный список</source>
+        <translation>Initial list</translation>
+    </message>
+    <message>
+        <source>Исключить %1 тиражей</source>
+        <translation>Exclude %1 draws</translation>
+    </message>
+    <message>
+        <source>Текущий список</source>
+        <translation>Current list</translation>
+    </message>
+    <message>
+        <source>Случайно</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>Первая</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Система [все]</source>
+        <translation>System [all]</translation>
+    </message>
+    <message>
+        <source>Система [комб]</source>
+        <translation>System [combs]</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Пропустить</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Не делать ставок</source>
+        <translation>No stakes</translation>
+    </message>
+    <message>
+        <source>Удалить ставки</source>
+        <translation>Delete stakes</translation>
+    </message>
+    <message>
+        <source>Только новые ставки</source>
+        <translation>New stakes only</translation>
+    </message>
+    <message>
+        <source>Все создаваемые ставки</source>
+        <translation>All stakes made</translation>
+    </message>
+    <message>
         <source>Среднее значение</source>
         <translation>Average value</translation>
     </message>

@@ -33,6 +33,8 @@ struct TourWindow {
         ws.Stakes().CheckStakes();
         ws.Stakes().RebuildRating();
         window->findChild<QTableView*>("lvRatings")->selectRow(0);
+        // A scenario line, so that the scenario tab has a row and its actions are on.
+        ws.Script().AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |");
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());
     }
@@ -106,6 +108,7 @@ inline const std::vector<std::pair<QString, QString>>& WindowActions() {
         {"EditShredding", "shredding"},
         {"FiltersManager", "favourites"},
         {"ScriptAdd", "scenario_line"},
+        {"ScriptTest", "test_count"},
         {"StakeFilter", "stake_filter"},
         {"StakesGraphProfits", "stakes_profit"},
         {"RatingsGraphOverlap", "rating_matches"},

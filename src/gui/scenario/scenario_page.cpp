@@ -12,6 +12,13 @@
 
 namespace quorvel::gui {
 
+namespace {
+
+// "Опции": the line's start list, stake mode and stake options.
+constexpr int OptionsColumn = 1;
+
+}  // namespace
+
 ScenarioModel::ScenarioModel(const TScenario& scenario, const TStatList& catalogue, QObject* parent)
     : QAbstractTableModel(parent), scenario_(scenario), catalogue_(catalogue) {}
 
@@ -27,7 +34,9 @@ QVariant ScenarioModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= scenario_.Count() || index.column() >= ScriptFieldCount) return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     const ScriptListRow cells = ScriptListCells(scenario_.Line(index.row()), catalogue_);
-    return QString::fromStdString(cells[static_cast<size_t>(index.column())]);
+    const std::string& cell = cells[static_cast<size_t>(index.column())];
+    // The options are the program's words; the comment and the filters are the user's.
+    return index.column() == OptionsColumn ? ListEntriesText(cell) : QString::fromStdString(cell);
 }
 
 QVariant ScenarioModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -59,6 +59,18 @@ QString SeriesText(const std::string& title) {
     return method != QString::fromStdString(title) ? method : ListEntryText(title);
 }
 
+QString ListEntriesText(std::string_view entries) {
+    QStringList parts;
+    size_t start = 0;
+    while (true) {
+        const size_t end = entries.find("; ", start);
+        parts << ListEntryText(entries.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 2;
+    }
+    return parts.join("; ");
+}
+
 QString MainCaptionText() {
     return QCoreApplication::translate("Captions", "%1 версия %2").arg(ProgramTitle, ProgramVersion);
 }

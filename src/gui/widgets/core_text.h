@@ -13,6 +13,8 @@ namespace quorvel::gui {
 // places ("Совпадений: %1").
 QString ColumnText(std::string_view caption);
 QString ListEntryText(std::string_view entry);
+// Entries the core joins with "; " (a scenario line's options), each translated.
+QString ListEntriesText(std::string_view entries);
 // A chart series' name: a method's title, or a name the core gives a line ("Среднее значение").
 QString SeriesText(const std::string& title);
 // The main window's caption, "Quorvel 3r10 версия 1.0" in the interface language.
