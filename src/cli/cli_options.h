@@ -1,11 +1,24 @@
 #pragma once
 
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel::cli {
+
+// The cells of a table row in one line, as the commands print their tables.
+template <typename Cells>
+std::string JoinCells(const Cells& cells, std::string_view separator = ";") {
+    std::string line;
+    for (size_t c = 0; c < std::size(cells); ++c) {
+        if (c > 0) line += separator;
+        line += cells[c];
+    }
+    return line;
+}
 
 // Takes "--name" out of the arguments; true when it was there.
 bool TakeFlag(std::vector<std::string>& args, const std::string& flag);

@@ -16,14 +16,6 @@ namespace quorvel::cli {
 
 namespace {
 
-template <size_t N>
-std::string JoinCells(const std::array<std::string, N>& cells) {
-    std::string line;
-    for (size_t c = 0; c < cells.size(); ++c)
-        line += (c > 0 ? "|" : "") + cells[c];
-    return line;
-}
-
 void PrintCount(Workspace& workspace, std::ostream& out) {
     out << Format("Регулярных ставок: %d", {static_cast<int>(workspace.Regulars().List().size())}) << "\n";
 }
@@ -33,9 +25,9 @@ int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
     std::array<std::string, RegularColumnCount> captions;
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = RegularColumnCaptions[c];
-    out << JoinCells(captions) << "\n";
+    out << JoinCells(captions, "|") << "\n";
     for (const TRegular& regular : workspace.Regulars().List())
-        out << JoinCells(RegularCellTexts(regular)) << "\n";
+        out << JoinCells(RegularCellTexts(regular), "|") << "\n";
     return 0;
 }
 

@@ -203,16 +203,9 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
         err << "Выполнение сценария прервано.\n";
         return 1;
     }
-    std::string captions;
-    for (const char* caption : ValidationColumnCaptions)
-        captions += (captions.empty() ? "" : ";") + std::string(caption);
-    out << captions << "\n";
-    for (const ValidationRow& row : report.Rows) {
-        std::string line;
-        for (const std::string& cell : ValidationRowTexts(row))
-            line += (line.empty() ? "" : ";") + cell;
-        out << line << "\n";
-    }
+    out << JoinCells(ValidationColumnCaptions) << "\n";
+    for (const ValidationRow& row : report.Rows)
+        out << JoinCells(ValidationRowTexts(row)) << "\n";
     out << ValidationSummary(report) << "\n";
     return 0;
 }

@@ -12,21 +12,10 @@ namespace quorvel::cli {
 
 namespace {
 
-template <size_t N>
-std::string JoinedCells(const std::array<std::string, N>& cells) {
-    std::string line;
-    for (size_t c = 0; c < N; ++c)
-        line += (c == 0 ? "" : ";") + cells[c];
-    return line;
-}
-
 std::vector<std::string> ReportLines(const SignificanceReport& report) {
-    std::array<std::string, SignificanceColumnCount> captions;
-    for (size_t c = 0; c < captions.size(); ++c)
-        captions[c] = SignificanceColumnCaptions[c];
-    std::vector<std::string> lines{JoinedCells(captions)};
+    std::vector<std::string> lines{JoinCells(SignificanceColumnCaptions)};
     for (const SignificanceRow* row : RowsByP(report))
-        lines.push_back(JoinedCells(SignificanceRowTexts(*row)));
+        lines.push_back(JoinCells(SignificanceRowTexts(*row)));
     return lines;
 }
 

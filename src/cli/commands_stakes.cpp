@@ -18,14 +18,6 @@ namespace quorvel::cli {
 
 namespace {
 
-template <size_t N>
-std::string JoinCells(const std::array<std::string, N>& cells) {
-    std::string line;
-    for (size_t c = 0; c < cells.size(); ++c)
-        line += (c > 0 ? ";" : "") + cells[c];
-    return line;
-}
-
 void PrintCount(Workspace& workspace, std::ostream& out) {
     out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
 }

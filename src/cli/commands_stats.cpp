@@ -35,16 +35,7 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
 
 namespace quorvel::cli {
 
-namespace {
-
-std::string JoinCells(const std::array<std::string, StatColumnCount>& cells) {
-    std::string line;
-    for (size_t c = 0; c < cells.size(); ++c)
-        line += (c > 0 ? ";" : "") + cells[c];
-    return line;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto code = TakeOption(args, "--method");

@@ -13,14 +13,6 @@ namespace quorvel::cli {
 
 namespace {
 
-template <size_t N>
-std::string JoinCells(const std::array<std::string, N>& cells) {
-    std::string line;
-    for (size_t c = 0; c < cells.size(); ++c)
-        line += (c > 0 ? ";" : "") + cells[c];
-    return line;
-}
-
 int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
     workspace.Systems().RefreshSystems();
