@@ -36,6 +36,26 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>Следующий тираж: %1</source>
+        <translation>Next draw: %1</translation>
+    </message>
+    <message>
+        <source>Архив тиражей: %1</source>
+        <translation>Draws in the archive: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось создать каталог "%1": %2</source>
+        <translation>Could not create the folder "%1": %2</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить файл "%1": %2</source>
+        <translation>Could not delete the file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл "%1": %2</source>
+        <translation>Could not open the file "%1": %2</translation>
+    </message>
+    <message>
         <source>Ошибка</source>
         <translation>Error</translation>
     </message>
@@ -54,6 +74,902 @@
     <message>
         <source>Подтверждение</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл "%1": это каталог</source>
+        <translation>Could not read the file "%1": it is a folder</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл "%1"</source>
+        <translation>Could not read the file "%1"</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл "%1": это каталог.</source>
+        <translation>Could not open the file "%1": it is a folder.</translation>
+    </message>
+    <message>
+        <source>Кодировка недоступна: %1</source>
+        <translation>Encoding not available: %1</translation>
+    </message>
+    <message>
+        <source>Некорректная дата или время: %1.%2.%3 %4:%5</source>
+        <translation>Invalid date or time: %1.%2.%3 %4:%5</translation>
+    </message>
+    <message>
+        <source>"%1" не является корректной датой и временем</source>
+        <translation>"%1" is not a valid date and time</translation>
+    </message>
+    <message>
+        <source>Некорректная комбинация: "%1"!</source>
+        <translation>Invalid combination: "%1"!</translation>
+    </message>
+    <message>
+        <source>Удалить выделенную запись?</source>
+        <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <source>Удалить все выделенные записи (всего будет удалено %1 записи(ей))?</source>
+        <translation>Delete all selected records (%1 record(s) will be deleted)?</translation>
+    </message>
+    <message>
+        <source>Тираж № %1 от %2.%3.%4 %5:%6, значения: %7;%8;%9</source>
+        <translation>Draw No. %1 of %2.%3.%4 %5:%6, values: %7;%8;%9</translation>
+    </message>
+    <message>
+        <source>Тираж № %1 от %2.%3.%4, значения: %5;%6;%7</source>
+        <translation>Draw No. %1 of %2.%3.%4, values: %5;%6;%7</translation>
+    </message>
+    <message>
+        <source>Тираж № %1 от , значения: %2;%3;%4</source>
+        <translation>Draw No. %1 (no date), values: %2;%3;%4</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки параметров программы!</source>
+        <translation>Error loading the program settings!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла конфигурации!</source>
+        <translation>Error reading the configuration file!</translation>
+    </message>
+    <message>
+        <source>Ошибка запуска программы!</source>
+        <translation>Error starting the program!</translation>
+    </message>
+    <message>
+        <source>Ошибка инициализации программы!</source>
+        <translation>Error initializing the program!</translation>
+    </message>
+    <message>
+        <source>Ошибка сохранения параметров программы!</source>
+        <translation>Error saving the program settings!</translation>
+    </message>
+    <message>
+        <source>Обновить список тиражей?</source>
+        <translation>Update the list of draws?</translation>
+    </message>
+    <message>
+        <source>Для выполнения обновления необходимо действующее подключение к сети Интернет.</source>
+        <translation>An active Internet connection is required for the update.</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла тиражей!</source>
+        <translation>Error reading the draws file!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл тиражей!</source>
+        <translation>Error writing the draws file!</translation>
+    </message>
+    <message>
+        <source>Не импортировано строк: %1. В них есть значения вне диапазона от %2 до %3, такой тираж не может быть добавлен в архив.</source>
+        <translation>Lines not imported: %1. They contain values outside the range %2 to %3; such a draw cannot be added to the archive.</translation>
+    </message>
+    <message>
+        <source>Не загружено тиражей: %1. В них есть значения вне диапазона от %2 до %3, такой тираж не может быть добавлен в архив.</source>
+        <translation>Draws not downloaded: %1. They contain values outside the range %2 to %3; such a draw cannot be added to the archive.</translation>
+    </message>
+    <message>
+        <source>Ошибка генерации файла комбинаций!</source>
+        <translation>Error generating the combinations file!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл конфигурации!</source>
+        <translation>Error writing the configuration file!</translation>
+    </message>
+    <message>
+        <source>В текущем списке комбинаций содержится %1 уникальных номеров</source>
+        <translation>The current combination list contains %1 unique numbers</translation>
+    </message>
+    <message>
+        <source>Выделенная комбинация не найдена архиве тиражей!</source>
+        <translation>The selected combination was not found in the draw archive!</translation>
+    </message>
+    <message>
+        <source>Выделенная комбинация найдена в следующих тиражах:</source>
+        <translation>The selected combination was found in the following draws:</translation>
+    </message>
+    <message>
+        <source>В выделенном диапазоне нет значений для фильтра!</source>
+        <translation>The selected range has no values to filter by!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла "%1"!</source>
+        <translation>Error reading the file "%1"!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл "%1"!</source>
+        <translation>Error writing the file "%1"!</translation>
+    </message>
+    <message>
+        <source>Файлы журналов не найдены!</source>
+        <translation>No log files were found!</translation>
+    </message>
+    <message>
+        <source>Удалено файлов: %1</source>
+        <translation>Files deleted: %1</translation>
+    </message>
+    <message>
+        <source>Удалено файлов: %1 из %2</source>
+        <translation>Files deleted: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ошибка проверки ставок!</source>
+        <translation>Error checking the stakes!</translation>
+    </message>
+    <message>
+        <source>Файл ставок не открыт!</source>
+        <translation>The stakes file is not open!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла рейтинга!</source>
+        <translation>Error reading the rating file!</translation>
+    </message>
+    <message>
+        <source>Прежнее содержимое файла сохранено в "%1".</source>
+        <translation>The previous contents of the file have been saved to "%1".</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл рейтинга!</source>
+        <translation>Error writing the rating file!</translation>
+    </message>
+    <message>
+        <source>Пересчитать рейтинг только по текущим ставкам?</source>
+        <translation>Recalculate the rating from the current stakes only?</translation>
+    </message>
+    <message>
+        <source>Накопленные ранее данные по удаленным ставкам будут потеряны.</source>
+        <translation>The data accumulated earlier for deleted stakes will be lost.</translation>
+    </message>
+    <message>
+        <source>Ошибка обновления рейтинга!</source>
+        <translation>Error updating the rating!</translation>
+    </message>
+    <message>
+        <source>Строку</source>
+        <translation>The line</translation>
+    </message>
+    <message>
+        <source>невозможно добавить в сценарий!</source>
+        <translation>cannot be added to the scenario!</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки списка систем!</source>
+        <translation>Error loading the list of systems!</translation>
+    </message>
+    <message>
+        <source>Ошибка добавления системы!</source>
+        <translation>Error adding the system!</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения системы!</source>
+        <translation>Error changing the system!</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления системы!</source>
+        <translation>Error deleting the system!</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки системы #%1!</source>
+        <translation>Error loading system #%1!</translation>
+    </message>
+    <message>
+        <source>Указано недопустмое количество используемых чисел!</source>
+        <translation>The count of numbers used is not allowed!</translation>
+    </message>
+    <message>
+        <source>Указан недопустмый размер блока!</source>
+        <translation>The block size is not allowed!</translation>
+    </message>
+    <message>
+        <source>Ни одной комбинации системы нет в списке комбинаций!</source>
+        <translation>None of the system's combinations is in the combination list!</translation>
+    </message>
+    <message>
+        <source>Для %1 чисел на компьютер уже загружена система "%2".</source>
+        <translation>A system "%2" for %1 numbers is already on this computer.</translation>
+    </message>
+    <message>
+        <source>Она будет удалена с компьютера. Продолжить?</source>
+        <translation>It will be removed from the computer. Continue?</translation>
+    </message>
+    <message>
+        <source>Вы можете изменять только свои системы!</source>
+        <translation>You can only change your own systems!</translation>
+    </message>
+    <message>
+        <source>Вы можете удалять только свои системы!</source>
+        <translation>You can only delete your own systems!</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить систему "%1"?</source>
+        <translation>Do you really want to delete the system "%1"?</translation>
+    </message>
+    <message>
+        <source>Файл не содержит ни одной комбинации системы!</source>
+        <translation>The file contains no system combinations!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла регулярных ставок!</source>
+        <translation>Error reading the regular stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл регулярных ставок!</source>
+        <translation>Error writing the regular stakes file!</translation>
+    </message>
+    <message>
+        <source>Файл оставлен без изменений.</source>
+        <translation>The file has been left unchanged.</translation>
+    </message>
+    <message>
+        <source>Файл переименован в "%1".</source>
+        <translation>The file has been renamed to "%1".</translation>
+    </message>
+    <message>
+        <source>Файл "%1" не был прочитан.</source>
+        <translation>The file "%1" was not read.</translation>
+    </message>
+    <message>
+        <source>Запись со индексом %1 в файле данных не найдена!</source>
+        <translation>The record with index %1 was not found in the data file!</translation>
+    </message>
+    <message>
+        <source>Запись со индексом -%1 в файле данных не найдена!</source>
+        <translation>The record with index -%1 was not found in the data file!</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is not valid!</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести комментарий!</source>
+        <translation>Please enter a comment!</translation>
+    </message>
+    <message>
+        <source>Запись с таким комментарией уже присутствует в списке!<byte value="xd" />Выберите другой комментарий.</source>
+        <translation>A record with this comment is already in the list!<byte value="xd" />Choose another comment.</translation>
+    </message>
+    <message>
+        <source>Некорректный признак использования тиража: %1!</source>
+        <translation>Invalid draw usage flag: %1!</translation>
+    </message>
+    <message>
+        <source>Шаг %1 выходит за пределы от -%2 до %3!</source>
+        <translation>The step %1 is outside the range -%2 to %3!</translation>
+    </message>
+    <message>
+        <source>Шаг -%1 выходит за пределы от -%2 до %3!</source>
+        <translation>The step -%1 is outside the range -%2 to %3!</translation>
+    </message>
+    <message>
+        <source>Некорректное количество ставок: -%1!</source>
+        <translation>Invalid number of stakes: -%1!</translation>
+    </message>
+    <message>
+        <source>Запись %1: Некорректный признак использования тиража: %2!</source>
+        <translation>Record %1: Invalid draw usage flag: %2!</translation>
+    </message>
+    <message>
+        <source>Запись %1: Некорректная комбинация: "%2"!</source>
+        <translation>Record %1: Invalid combination: "%2"!</translation>
+    </message>
+    <message>
+        <source>Запись %1: Шаг %2 выходит за пределы от -%3 до %4!</source>
+        <translation>Record %1: The step %2 is outside the range -%3 to %4!</translation>
+    </message>
+    <message>
+        <source>Запись %1: Шаг -%2 выходит за пределы от -%3 до %4!</source>
+        <translation>Record %1: The step -%2 is outside the range -%3 to %4!</translation>
+    </message>
+    <message>
+        <source>Запись %1: Некорректное количество ставок: -%2!</source>
+        <translation>Record %1: Invalid number of stakes: -%2!</translation>
+    </message>
+    <message>
+        <source>Размер файла (%1 байт) не кратен размеру записи (%2 байта)!</source>
+        <translation>The file size (%1 bytes) is not a multiple of the record size (%2 bytes)!</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла данных для полного набора вариантов!</source>
+        <translation>Error creating the data file for the full set of variants!</translation>
+    </message>
+    <message>
+        <source>Имя файла: %1</source>
+        <translation>File name: %1</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки архива тиражей с сайта: "%1"</source>
+        <translation>Error downloading the draw archive from the site: "%1"</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки архива тиражей с сайта: %1</source>
+        <translation>Error downloading the draw archive from the site: %1</translation>
+    </message>
+    <message>
+        <source>Повторить попытку?</source>
+        <translation>Try again?</translation>
+    </message>
+    <message>
+        <source>Не задан адрес сайта результатов лотереи.</source>
+        <translation>The address of the lottery results site is not set.</translation>
+    </message>
+    <message>
+        <source>Укажите его в диалоге "Параметры proxy-сервера" (поле "Адрес архива результатов:") или ключом ResultsUrl раздела [DOWNLOAD] файла "Quorvel_3r10.ini". Адрес, оканчивающийся на ".csv", читается как файл тиражей в формате импорта.</source>
+        <translation>Enter it in the "Proxy server settings" dialog (the "Results archive address:" field) or with the ResultsUrl key of the [DOWNLOAD] section of the file "Quorvel_3r10.ini". An address ending in ".csv" is read as a draws file in the import format.</translation>
+    </message>
+    <message>
+        <source>Ошибка получения списка proxy-серверов!</source>
+        <translation>Error getting the list of proxy servers!</translation>
+    </message>
+    <message>
+        <source>Некорректный адрес proxy-сервера: "%1"</source>
+        <translation>Invalid proxy server address: "%1"</translation>
+    </message>
+    <message>
+        <source>Ошибка автоматического выбора proxy сервера!</source>
+        <translation>Error choosing a proxy server automatically!</translation>
+    </message>
+    <message>
+        <source>Не задан адрес службы списка proxy-серверов (ключ ProxyListUrl раздела [DOWNLOAD] файла "Quorvel_3r10.ini")</source>
+        <translation>The address of the proxy list service is not set (the ProxyListUrl key of the [DOWNLOAD] section of the file "Quorvel_3r10.ini")</translation>
+    </message>
+    <message>
+        <source>Не найдено ни одного proxy-сервера с заданными параметрами</source>
+        <translation>No proxy server with the given parameters was found</translation>
+    </message>
+    <message>
+        <source>Не удалось создать web-клиент</source>
+        <translation>Could not create the web client</translation>
+    </message>
+    <message>
+        <source>Ответ сервера слишком велик</source>
+        <translation>The server response is too large</translation>
+    </message>
+    <message>
+        <source>Не удалось найти пару идентификаторов "%1" - "%2" в тексте</source>
+        <translation>Could not find the pair of markers "%1" - "%2" in the text</translation>
+    </message>
+    <message>
+        <source>Файл "%1" обрезан: после %2 полных записей осталось %3 лишних байт.</source>
+        <translation>The file "%1" is truncated: %3 extra bytes remain after %2 complete records.</translation>
+    </message>
+    <message>
+        <source>Невозможно получить монопольный доступ к файлам данных!</source>
+        <translation>Cannot get exclusive access to the data files!</translation>
+    </message>
+    <message>
+        <source>Возможные причины данной ошибки: </source>
+        <translation>Possible causes of this error: </translation>
+    </message>
+    <message>
+        <source>1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. Корректная работа нескольких копий программы возможна только из разных каталогов.</source>
+        <translation>1) You are trying to start a second copy of the program from the same folder. Several copies of the program can work correctly only from different folders.</translation>
+    </message>
+    <message>
+        <source>2) Для программы нет прав на запись в том каталоге, где она расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\Program Files.</source>
+        <translation>2) The program has no permission to write in the folder where it is located. For example, in Windows 7 and later writing to c:\Program Files is not allowed by default.</translation>
+    </message>
+    <message>
+        <source>Программа будет закрыта!</source>
+        <translation>The program will be closed!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения записи из файла ставок!</source>
+        <translation>Error reading a record from the stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл ставок!</source>
+        <translation>Error writing the stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка добавления записи в файл ставок!</source>
+        <translation>Error adding a record to the stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка поиска записи в файле ставок!</source>
+        <translation>Error searching for a record in the stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления записи из файла ставок!</source>
+        <translation>Error deleting a record from the stakes file!</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла ставок!</source>
+        <translation>Error reading the stakes file!</translation>
+    </message>
+    <message>
+        <source>Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!</source>
+        <translation>A stakes file of an outdated version was found - the stakes in it will be deleted!</translation>
+    </message>
+    <message>
+        <source>Добавление в конец файла уже проверенной ставки!</source>
+        <translation>An already checked stake cannot be appended to the end of the file!</translation>
+    </message>
+    <message>
+        <source>Номер тиража %1 для ставки на %2 тиражей выходит за пределы от %3 до %4!</source>
+        <translation>The draw number %1 for a stake on %2 draws is outside the range %3 to %4!</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления файла "%1"!</source>
+        <translation>Error deleting the file "%1"!</translation>
+    </message>
+    <message>
+        <source>Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного тиража!</source>
+        <translation>To build graphs, the selected data range must contain more than one draw!</translation>
+    </message>
+    <message>
+        <source>Некорректное значение: %1!</source>
+        <translation>Invalid value: %1!</translation>
+    </message>
+    <message>
+        <source>Некорректное значение: %1</source>
+        <translation>Invalid value: %1</translation>
+    </message>
+    <message>
+        <source>Укажите любое число от %1 до %2</source>
+        <translation>Enter any number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки списка фильтров!</source>
+        <translation>Error loading the list of filters!</translation>
+    </message>
+    <message>
+        <source>Ошибка сохранения списка фильтров!</source>
+        <translation>Error saving the list of filters!</translation>
+    </message>
+    <message>
+        <source>Файл повреждён: его длина (%1 байт) не кратна длине записи</source>
+        <translation>The file is damaged: its length (%1 bytes) is not a multiple of the record length</translation>
+    </message>
+    <message>
+        <source>Не выбран метод расчета статистики (cb: %1</source>
+        <translation>No statistics calculation method is selected (cb: %1</translation>
+    </message>
+    <message>
+        <source>Сумма выигрыша ставки выходит за допустимые пределы!</source>
+        <translation>The winning amount of the stake is out of the allowed range!</translation>
+    </message>
+    <message>
+        <source>Не хватает скобочки</source>
+        <translation>A bracket is missing</translation>
+    </message>
+    <message>
+        <source>Синтаксическая ошибка</source>
+        <translation>Syntax error</translation>
+    </message>
+    <message>
+        <source>Деление на нуль</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Выражение под корнем меньне нуля</source>
+        <translation>The expression under the root is less than zero</translation>
+    </message>
+    <message>
+        <source>Выражение под логарифмом меньне нуля</source>
+        <translation>The expression under the logarithm is less than zero</translation>
+    </message>
+    <message>
+        <source>Ошибка в операции с плавающей точкой</source>
+        <translation>Floating-point operation error</translation>
+    </message>
+    <message>
+        <source>Ошибка записи журнала: %1</source>
+        <translation>Error writing the log: %1</translation>
+    </message>
+    <message>
+        <source>Некорректное описание фильтра: %1</source>
+        <translation>Invalid filter description: %1</translation>
+    </message>
+    <message>
+        <source>Введен некорректный диапазон значений!</source>
+        <translation>An invalid range of values has been entered!</translation>
+    </message>
+    <message>
+        <source>Для данного вида статистики не доступен режим выделения по списку значений!</source>
+        <translation>Selection by a list of values is not available for this kind of statistics!</translation>
+    </message>
+    <message>
+        <source>В режиме мультивыделения остановка сценария по количеству комбинаций или чисел не может быть выполнена!<byte value="xd" />Выберите другой способ останова.</source>
+        <translation>In multi-selection mode the scenario cannot be stopped by the number of combinations or numbers!<byte value="xd" />Choose another way of stopping.</translation>
+    </message>
+    <message>
+        <source>Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!<byte value="xd" />Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите попытку.</source>
+        <translation>You have set too many filter variants - the program will not be able to process them all!<byte value="xd" />Please reduce the number of sample length and depth variants in each filter, then try again.</translation>
+    </message>
+    <message>
+        <source>Значение "%1" не является целым числом!</source>
+        <translation>The value "%1" is not an integer!</translation>
+    </message>
+    <message>
+        <source>Значение "%1" не является числом!</source>
+        <translation>The value "%1" is not a number!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: файл обрывается!</source>
+        <translation>The test part file "%1" is damaged: the file is cut short!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: длина текста!</source>
+        <translation>The test part file "%1" is damaged: invalid text length!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: это не файл части теста!</source>
+        <translation>The test part file "%1" is damaged: it is not a test part file!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: число строк сценария!</source>
+        <translation>The test part file "%1" is damaged: invalid number of scenario lines!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: неверный диапазон проходов!</source>
+        <translation>The test part file "%1" is damaged: wrong range of passes!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: сценарий изменен!</source>
+        <translation>The test part file "%1" is damaged: the scenario has been changed!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: неизвестная запись!</source>
+        <translation>The test part file "%1" is damaged: unknown record!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: контрольная сумма не совпадает!</source>
+        <translation>The test part file "%1" is damaged: the checksum does not match!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: проходы не по порядку!</source>
+        <translation>The test part file "%1" is damaged: the passes are out of order!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: число записей!</source>
+        <translation>The test part file "%1" is damaged: invalid number of records!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: неверный конец файла!</source>
+        <translation>The test part file "%1" is damaged: wrong end of file!</translation>
+    </message>
+    <message>
+        <source>Файл части теста "%1" поврежден: не хватает проходов!</source>
+        <translation>The test part file "%1" is damaged: some passes are missing!</translation>
+    </message>
+    <message>
+        <source>Версия файла части теста (%1) не поддерживается; нужна версия %2.</source>
+        <translation>The test part file version (%1) is not supported; version %2 is required.</translation>
+    </message>
+    <message>
+        <source>Версия файла части теста (-%1) не поддерживается; нужна версия %2.</source>
+        <translation>The test part file version (-%1) is not supported; version %2 is required.</translation>
+    </message>
+    <message>
+        <source>Файл "%1" не является файлом части теста!</source>
+        <translation>The file "%1" is not a test part file!</translation>
+    </message>
+    <message>
+        <source>Метод расчета статистики "%1" на найден!</source>
+        <translation>The statistics calculation method "%1" was not found!</translation>
+    </message>
+    <message>
+        <source>Возможно, Вы отключили данных метод расчета либо использовали сценарий от другой модификации программы.</source>
+        <translation>You may have turned this calculation method off or used a scenario from another edition of the program.</translation>
+    </message>
+    <message>
+        <source><byte value="xd" />Возможно, Вы отключили данных метод расчета либо использовали сценарий от другой модификации программы.</source>
+        <translation><byte value="xd" />You may have turned this calculation method off or used a scenario from another edition of the program.</translation>
+    </message>
+    <message>
+        <source>Выполнение сценария прервано.</source>
+        <translation>The scenario run was stopped.</translation>
+    </message>
+    <message>
+        <source>Часть теста "%1" относится к другому сценарию!</source>
+        <translation>The test part "%1" belongs to another scenario!</translation>
+    </message>
+    <message>
+        <source>Часть теста "%1" сделана по другому архиву тиражей!</source>
+        <translation>The test part "%1" was made with another draw archive!</translation>
+    </message>
+    <message>
+        <source>Часть теста "%1" сделана с другими настройками!</source>
+        <translation>The test part "%1" was made with other settings!</translation>
+    </message>
+    <message>
+        <source>Часть теста "%1" относится к другому тесту (количество тестов, начальное значение случайных чисел или число частей другие)!</source>
+        <translation>The test part "%1" belongs to another test (the number of tests, the random seed or the number of parts differ)!</translation>
+    </message>
+    <message>
+        <source>Укажите файлы частей теста!</source>
+        <translation>Specify the test part files!</translation>
+    </message>
+    <message>
+        <source>Часть теста %1 из %2 указана дважды: "%3"!</source>
+        <translation>Test part %1 of %2 is given twice: "%3"!</translation>
+    </message>
+    <message>
+        <source>Не хватает части теста %1 из %2 (проходы для смещений %3..%4)!</source>
+        <translation>Test part %1 of %2 is missing (passes for offsets %3..%4)!</translation>
+    </message>
+    <message>
+        <source>Нет прохода для смещения %1!</source>
+        <translation>There is no pass for offset %1!</translation>
+    </message>
+    <message>
+        <source>Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций их осталось более одной: %1!</source>
+        <translation>The scenario run was stopped because more than one combination remained in the list after all filters were applied: %1!</translation>
+    </message>
+    <message>
+        <source>Фильтры: %1</source>
+        <translation>Filters: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временный каталог для проверки!</source>
+        <translation>Could not create a temporary folder for the check!</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть временную копию каталога данных!</source>
+        <translation>Could not open the temporary copy of the data folder!</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить архив для проверки!</source>
+        <translation>Could not prepare the archive for the check!</translation>
+    </message>
+    <message>
+        <source>Количество проходов и строк должно быть не меньше %1!</source>
+        <translation>The number of passes and of lines must be at least %1!</translation>
+    </message>
+    <message>
+        <source>Для проверки нужно не менее %1 тиражей в архиве!</source>
+        <translation>The check needs at least %1 draws in the archive!</translation>
+    </message>
+    <message>
+        <source>Ошибка загрузки комбинаций системы!</source>
+        <translation>Error loading the system combinations!</translation>
+    </message>
+    <message>
+        <source>Система для %1 чисел не найдена или не загружена на компьютер!</source>
+        <translation>No system for %1 numbers was found, or it is not loaded on the computer!</translation>
+    </message>
+    <message>
+        <source>Перед системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню "Системы" - "Загрузить".</source>
+        <translation>Before a system game, load the systems onto your computer with the "Systems" - "Load" menu.</translation>
+    </message>
+    <message>
+        <source>Название системы должно быть указано обязательно!</source>
+        <translation>The system name must be specified!</translation>
+    </message>
+    <message>
+        <source>Имя автора должно быть указано обязательно!</source>
+        <translation>The author name must be specified!</translation>
+    </message>
+    <message>
+        <source>Описание системы должно быть указано обязательно!</source>
+        <translation>The system description must be specified!</translation>
+    </message>
+    <message>
+        <source>Содержимое системы должно быть указано обязательно!</source>
+        <translation>The system contents must be specified!</translation>
+    </message>
+    <message>
+        <source>Номера чисел в комбинациях системы должны быть от %1 до %2!</source>
+        <translation>The numbers in the system combinations must be from %1 to %2!</translation>
+    </message>
+    <message>
+        <source>Строка %1 файла "%2": меньше трех чисел!</source>
+        <translation>Line %1 of the file "%2": fewer than three numbers!</translation>
+    </message>
+    <message>
+        <source>Строка %1 файла "%2": значение "%3" не является целым числом!</source>
+        <translation>Line %1 of the file "%2": the value "%3" is not an integer!</translation>
+    </message>
+    <message>
+        <source>Строка %1 файла "%2": номер %3 вне диапазона от %4 до %5!</source>
+        <translation>Line %1 of the file "%2": the number %3 is outside the range %4 to %5!</translation>
+    </message>
+    <message>
+        <source>Не удалось создать каталог "%1"</source>
+        <translation>Could not create the folder "%1"</translation>
+    </message>
+    <message>
+        <source>Невозможно создать файл "%1"!</source>
+        <translation>Cannot create the file "%1"!</translation>
+    </message>
+    <message>
+        <source>Невозможно создать лист книги!</source>
+        <translation>Cannot create the workbook sheet!</translation>
+    </message>
+    <message>
+        <source>Сохранение файла конфигурации...</source>
+        <translation>Saving the configuration file...</translation>
+    </message>
+    <message>
+        <source>Загрузка архива тиражей...</source>
+        <translation>Downloading the draw archive...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла конфигурации...</source>
+        <translation>Loading the configuration file...</translation>
+    </message>
+    <message>
+        <source>Инициализация...</source>
+        <translation>Initializing...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла ставок...</source>
+        <translation>Loading the stakes file...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла тиражей...</source>
+        <translation>Loading the draws file...</translation>
+    </message>
+    <message>
+        <source>Сохранение файла тиражей...</source>
+        <translation>Saving the draws file...</translation>
+    </message>
+    <message>
+        <source>Удаление выделенных тиражей....</source>
+        <translation>Deleting the selected draws...</translation>
+    </message>
+    <message>
+        <source>Импорт тиражей из файла "%1"...</source>
+        <translation>Importing draws from the file "%1"...</translation>
+    </message>
+    <message>
+        <source>Экспорт тиражей в файл "%1"...</source>
+        <translation>Exporting draws to the file "%1"...</translation>
+    </message>
+    <message>
+        <source>Поиск файлов журналов...</source>
+        <translation>Searching for log files...</translation>
+    </message>
+    <message>
+        <source>Анализ тиражей и расчет статистики...</source>
+        <translation>Analyzing the draws and calculating statistics...</translation>
+    </message>
+    <message>
+        <source>Создание файлов для полного набора комбинаций...</source>
+        <translation>Creating the files for the full set of combinations...</translation>
+    </message>
+    <message>
+        <source>Генерация возможных комбинаций...</source>
+        <translation>Generating the possible combinations...</translation>
+    </message>
+    <message>
+        <source>Создание файла отката...</source>
+        <translation>Creating the undo file...</translation>
+    </message>
+    <message>
+        <source>Отмена изменений...</source>
+        <translation>Undoing the changes...</translation>
+    </message>
+    <message>
+        <source>Удаление выделенных комбинаций...</source>
+        <translation>Deleting the selected combinations...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла "%1"...</source>
+        <translation>Loading the file "%1"...</translation>
+    </message>
+    <message>
+        <source>Сохранение файла "%1"...</source>
+        <translation>Saving the file "%1"...</translation>
+    </message>
+    <message>
+        <source>Подождите пожалуйста...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>Поиск по архиву тиражей...</source>
+        <translation>Searching the draw archive...</translation>
+    </message>
+    <message>
+        <source>Фильтрация комбинаций...</source>
+        <translation>Filtering the combinations...</translation>
+    </message>
+    <message>
+        <source>Удаление строк...</source>
+        <translation>Deleting the lines...</translation>
+    </message>
+    <message>
+        <source>Создание ставки...</source>
+        <translation>Creating the stake...</translation>
+    </message>
+    <message>
+        <source>Создание ставок...</source>
+        <translation>Creating the stakes...</translation>
+    </message>
+    <message>
+        <source>Проверка результатов ставок...</source>
+        <translation>Checking the stake results...</translation>
+    </message>
+    <message>
+        <source>Проверка результатов ставок ( завершено %1 % )...</source>
+        <translation>Checking the stake results ( %1 % done )...</translation>
+    </message>
+    <message>
+        <source>Удаление ставок...</source>
+        <translation>Deleting the stakes...</translation>
+    </message>
+    <message>
+        <source>Создание графиков...</source>
+        <translation>Creating the graphs...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла рейтинга...</source>
+        <translation>Loading the rating file...</translation>
+    </message>
+    <message>
+        <source>Сортировка рейтинга...</source>
+        <translation>Sorting the rating...</translation>
+    </message>
+    <message>
+        <source>Сохранение файла рейтинга...</source>
+        <translation>Saving the rating file...</translation>
+    </message>
+    <message>
+        <source>Обновление рейтинга...</source>
+        <translation>Updating the rating...</translation>
+    </message>
+    <message>
+        <source>Экспорт в CSV-файл...</source>
+        <translation>Exporting to a CSV file...</translation>
+    </message>
+    <message>
+        <source>Генерация новых строк в сценарии...</source>
+        <translation>Generating new scenario lines...</translation>
+    </message>
+    <message>
+        <source>Загрузка файла регулярных ставок...</source>
+        <translation>Loading the regular stakes file...</translation>
+    </message>
+    <message>
+        <source>Сохранение файла регулярных ставок...</source>
+        <translation>Saving the regular stakes file...</translation>
+    </message>
+    <message>
+        <source>Создание регулярных ставок...</source>
+        <translation>Creating the regular stakes...</translation>
+    </message>
+    <message>
+        <source>Удаление регулярных ставок...</source>
+        <translation>Deleting the regular stakes...</translation>
+    </message>
+    <message>
+        <source>Создание ставок по регулярным табличным ставкам...</source>
+        <translation>Creating stakes from the regular table stakes...</translation>
+    </message>
+    <message>
+        <source>Выполнение сценария...</source>
+        <translation>Running the scenario...</translation>
+    </message>
+    <message>
+        <source>Загрузка тиражей %1 - %2...</source>
+        <translation>Downloading draws %1 - %2...</translation>
+    </message>
+    <message>
+        <source>Удаление из списка комбинаций %1 последних тиражей...</source>
+        <translation>Removing the last %1 draws from the combination list...</translation>
+    </message>
+    <message>
+        <source>Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...</source>
+        <translation>Removing the last %1 draws from the combination list ( %2 % done )...</translation>
     </message>
 </context>
 <context>
@@ -2883,6 +3799,470 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Строка</source>
         <translation>Row</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Неизвестный язык:</source>
+        <translation>Unknown language:</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда:</source>
+        <translation>Unknown command:</translation>
+    </message>
+    <message>
+        <source>Разделитель дробной части должен быть одним символом</source>
+        <translation>The decimal separator must be a single character</translation>
+    </message>
+    <message>
+        <source>Неизвестный параметр:</source>
+        <translation>Unknown option:</translation>
+    </message>
+    <message>
+        <source>Параметр %s должен быть целым числом от %d до %d</source>
+        <translation>Option %s must be a whole number from %d to %d</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл "%s"!<byte value="xd" /><byte value="xd" />%s</source>
+        <translation>Error writing the file "%s"!<byte value="xd" /><byte value="xd" />%s</translation>
+    </message>
+    <message>
+        <source>Неверное число параметров команды; см. quorvel --help</source>
+        <translation>Wrong number of arguments for the command; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Добавлено тиражей: %d</source>
+        <translation>Draws added: %d</translation>
+    </message>
+    <message>
+        <source>Выгружено тиражей: %d</source>
+        <translation>Draws exported: %d</translation>
+    </message>
+    <message>
+        <source>Смещение должно быть целым числом от 0 до %d</source>
+        <translation>The offset must be a whole number from 0 to %d</translation>
+    </message>
+    <message>
+        <source>Номер тиража должен быть целым числом от 1 до 2147483647</source>
+        <translation>The draw number must be a whole number from 1 to 2147483647</translation>
+    </message>
+    <message>
+        <source>Введена некорректная комбинация!</source>
+        <translation>The combination entered is not valid!</translation>
+    </message>
+    <message>
+        <source>Тираж № %s не найден в архиве</source>
+        <translation>Draw No. %s is not in the archive</translation>
+    </message>
+    <message>
+        <source>Удаление отменено</source>
+        <translation>Deletion cancelled</translation>
+    </message>
+    <message>
+        <source>Удалено тиражей: %d</source>
+        <translation>Draws deleted: %d</translation>
+    </message>
+    <message>
+        <source>Укажите --keep или --remove и хотя бы одно значение</source>
+        <translation>Give --keep or --remove and at least one value</translation>
+    </message>
+    <message>
+        <source>Метод расчета статистики не найден:</source>
+        <translation>Statistic method not found:</translation>
+    </message>
+    <message>
+        <source>Значение "%s" не найдено в таблице статистики</source>
+        <translation>Value "%s" is not in the statistics table</translation>
+    </message>
+    <message>
+        <source>Некорректный адрес proxy-сервера: "%s"</source>
+        <translation>Invalid proxy server address: "%s"</translation>
+    </message>
+    <message>
+        <source>Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ</source>
+        <translation>No proxy server given: use --proxy HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Загружено тиражей: %d</source>
+        <translation>Draws downloaded: %d</translation>
+    </message>
+    <message>
+        <source>Регулярных ставок: %d</source>
+        <translation>Regular stakes: %d</translation>
+    </message>
+    <message>
+        <source>Укажите номера комбинаций списка через запятую, начиная с 1</source>
+        <translation>Give the combination numbers of the list separated by commas, starting from 1</translation>
+    </message>
+    <message>
+        <source>Укажите комментарий регулярной ставки; см. quorvel --help</source>
+        <translation>Give the comment of the regular stake; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Укажите номера регулярных ставок от 1 до %d через запятую
+</source>
+        <translation>Give the regular stake numbers from 1 to %d separated by commas
+</translation>
+    </message>
+    <message>
+        <source>Нет регулярных ставок для теста!</source>
+        <translation>There are no regular stakes to test!</translation>
+    </message>
+    <message>
+        <source>Укажите количество тестов от 1 до %d
+</source>
+        <translation>Give the number of tests from 1 to %d
+</translation>
+    </message>
+    <message>
+        <source>Ставок: %d</source>
+        <translation>Stakes: %d</translation>
+    </message>
+    <message>
+        <source>Проходов:</source>
+        <translation>Passes:</translation>
+    </message>
+    <message>
+        <source>Вариантов фильтров:</source>
+        <translation>Filter variants:</translation>
+    </message>
+    <message>
+        <source>Ставок:</source>
+        <translation>Stakes:</translation>
+    </message>
+    <message>
+        <source>Журнал:</source>
+        <translation>Log:</translation>
+    </message>
+    <message>
+        <source>Неверная часть теста "%s": нужно K/M, где 1 &lt;= K &lt;= M &lt;= %d</source>
+        <translation>Invalid test part "%s": K/M is needed, where 1 &lt;= K &lt;= M &lt;= %d</translation>
+    </message>
+    <message>
+        <source>Часть теста:</source>
+        <translation>Test part:</translation>
+    </message>
+    <message>
+        <source>Укажите файлы частей теста; см. quorvel --help</source>
+        <translation>Give the files of the test parts; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Выполнение сценария прервано.</source>
+        <translation>The scenario run was stopped.</translation>
+    </message>
+    <message>
+        <source>Параметры --shard и --out относятся только к тесту сценария</source>
+        <translation>The options --shard and --out belong to a scenario test only</translation>
+    </message>
+    <message>
+        <source>Часть теста задается вместе: --shard K/M --out ФАЙЛ</source>
+        <translation>A test part is given together: --shard K/M --out FILE</translation>
+    </message>
+    <message>
+        <source>Для тестирования сценария в архиве должно быть не менее двух тиражей!</source>
+        <translation>To test a scenario the archive must hold at least two draws!</translation>
+    </message>
+    <message>
+        <source>Укажите количество тестов: --tests N (от 1 до %d)</source>
+        <translation>Give the number of tests: --tests N (from 1 to %d)</translation>
+    </message>
+    <message>
+        <source>Укажите файл сценария; см. quorvel --help</source>
+        <translation>Give the scenario file; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Архив тиражей пуст!</source>
+        <translation>The draws archive is empty!</translation>
+    </message>
+    <message>
+        <source>Укажите порядок выбора: --by p или --by mean</source>
+        <translation>Give the ranking: --by p or --by mean</translation>
+    </message>
+    <message>
+        <source>Укажите проходы выбора и проверки: --train N --test M</source>
+        <translation>Give the passes of choice and check: --train N --test M</translation>
+    </message>
+    <message>
+        <source>Неверные параметры команды; см. quorvel --help</source>
+        <translation>Invalid arguments for the command; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Укажите описание фильтра одним параметром; см. quorvel --help</source>
+        <translation>Give the filter description as a single argument; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Укажите описание фильтра; см. quorvel --help</source>
+        <translation>Give the filter description; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл ставок: %s</source>
+        <translation>Could not read the stakes file: %s</translation>
+    </message>
+    <message>
+        <source>Укажите одну ставку вида "v1;v2;v3"; см. quorvel --help</source>
+        <translation>Give one stake as "v1;v2;v3"; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Проверено ставок: %d</source>
+        <translation>Stakes checked: %d</translation>
+    </message>
+    <message>
+        <source>Укажите условие: --matches =|&gt;|&gt;=|&lt;|&lt;= ЧИСЛО (от 0 до 3)</source>
+        <translation>Give the condition: --matches =|&gt;|&gt;=|&lt;|&lt;= NUMBER (from 0 to 3)</translation>
+    </message>
+    <message>
+        <source>Укажите действие: add, list, check или delete; см. quorvel --help</source>
+        <translation>Give the action: add, list, check or delete; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>Рейтинг: %d</source>
+        <translation>Rating: %d</translation>
+    </message>
+    <message>
+        <source>Укажите файл: quorvel rating export ФАЙЛ.csv</source>
+        <translation>Give the file: quorvel rating export FILE.csv</translation>
+    </message>
+    <message>
+        <source>Файлов полного набора: %d</source>
+        <translation>Full-set files: %d</translation>
+    </message>
+    <message>
+        <source>Укажите --all (вся система) или --filtered (только комбинации из списка)</source>
+        <translation>Give --all (the whole system) or --filtered (only the combinations in the list)</translation>
+    </message>
+    <message>
+        <source>Список комбинаций пуст</source>
+        <translation>The combination list is empty</translation>
+    </message>
+    <message>
+        <source>Укажите файл системы: quorvel systems import ФАЙЛ</source>
+        <translation>Give the system file: quorvel systems import FILE</translation>
+    </message>
+    <message>
+        <source>Сумма;Комбинаций;Тиражей</source>
+        <translation>Sum;Combinations;Draws</translation>
+    </message>
+    <message>
+        <source>Тираж;Совпадений;Кол-во повторов;Список тиражей</source>
+        <translation>Draw;Matches;Repeats;Draws list</translation>
+    </message>
+    <message>
+        <source>Метод построения графика не найден:</source>
+        <translation>Graph method not found:</translation>
+    </message>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Укажите --keep или --remove</source>
+        <translation>Give --keep or --remove</translation>
+    </message>
+    <message>
+        <source>Значение "%s" не является значением от 0 до 9</source>
+        <translation>"%s" is not a value from 0 to 9</translation>
+    </message>
+    <message>
+        <source>Укажите вид: card, layout или week</source>
+        <translation>Give the view: card, layout or week</translation>
+    </message>
+    <message>
+        <source>Укажите вид: sums, card, week, layout, repeats, graph или filter</source>
+        <translation>Give the view: sums, card, week, layout, repeats, graph or filter</translation>
+    </message>
+    <message>
+        <source>[да/нет]:</source>
+        <translation>[yes/no]:</translation>
+    </message>
+    <message>
+        <source>Неизвестное действие: %s; см. quorvel --help</source>
+        <translation>Unknown action: %s; see quorvel --help</translation>
+    </message>
+    <message>
+        <source>quorvel stakes add "1;2;3" --draws 3 --comment Мой</source>
+        <translation>quorvel stakes add "1;2;3" --draws 3 --comment Mine</translation>
+    </message>
+    <message>
+        <source>quorvel regulars add Мой --start "1;2;3" --step 7</source>
+        <translation>quorvel regulars add Mine --start "1;2;3" --step 7</translation>
+    </message>
+    <message>
+        <source>Использование: quorvel [--data-dir КАТАЛОГ] [--language ru|en] [--yes|--no] [--decimal-separator С] КОМАНДА
+               [ПАРАМЕТРЫ]
+
+Команды:
+  download [--url АДРЕС] [--proxy-mode 0|1|2] [--proxy ХОСТ:ПОРТ] [--proxy-user ИМЯ]
+           [--proxy-password ПАРОЛЬ] [--proxy-list АДРЕС]
+                                   загрузить новые тиражи с сайта результатов (адрес на ".csv" -
+                                   файл тиражей в формате импорта); параметры сохраняются в
+                                   Quorvel_3r10.ini; с --yes неудачный запрос повторяется до 3 раз
+  import ФАЙЛ.csv                  добавить в архив тиражи из файла
+  export ФАЙЛ.csv                  записать архив в файл
+  info [--offset K]                размер архива, следующий тираж и его значения при смещении K
+  add НОМЕР "v1;v2;v3" [ДАТА]      добавить тираж (дата в виде "дд.мм.гггг чч:мм")
+  delete НОМЕР...                  удалить тиражи с этими номерами, по одному на номер
+  methods [--list]                 методы статистики: код;группа;особенности;название
+                                   (--list: список методов, как на вкладке статистики)
+  stats --method КОД [--window N] [--offset K] [--sort КОЛОНКА] [--desc] [--prefetch] [--xlsx Ф.xlsx]
+                                   таблица статистики: заголовки и строки через ";"
+  fullset [--force] [--groups МАСКА]  файлы полного набора комбинаций
+  combs [--mode M] [--numbers ТЕКСТ] [--file Ф.lcv]  новый список комбинаций
+  filter --method КОД [--window N] [--offset K] (--keep|--remove) ЗНАЧЕНИЕ... [--combs Ф.lcv] [--out Ф.lcv]
+                                   оставить или удалить комбинации с выбранными значениями
+  scenario show [ФАЙЛ.lsc]         строки сценария (по умолчанию текущего), как их показывает список
+  scenario run ФАЙЛ.lsc [--log] [--seed S]
+                                   прогноз: все строки сценария при текущем смещении, ставки
+  scenario test ФАЙЛ.lsc --tests N [--log] [--seed S] [--jobs J]
+                                   тест: строки сценария на N последних тиражах, ставки проверяются;
+                                   --jobs J: проходы считаются в J потоках, файлы те же, что с одним
+  scenario test ФАЙЛ.lsc --tests N --shard K/M --out ЧАСТЬ [--log] [--seed S] [--jobs J]
+                                   K-я из M частей теста (проходы N..1 подряд): проходы считаются
+                                   и записываются в файл ЧАСТЬ, данные каталога не меняются
+  scenario validate ФАЙЛ.lsc --train N --test M [--top K] [--by p|mean] [--jobs J] [--seed S]
+                                   проверка на новых тиражах: лучшие K строк рейтинга теста на N
+                                   проходах перед последними M тиражами проверяются на последних M;
+                                   все во временной копии каталога данных
+  scenario merge ЧАСТЬ...          ставки, проверки, рейтинг и журнал частей теста по порядку
+                                   проходов: то же, что оставил бы весь тест
+  step "ФИЛЬТР" [--offset K] [--window N] [--combs Ф.lcv]
+                                   выполнить шаг фильтра (например "TSD1#NUMS:10#LNO:#SF:0"),
+                                   журнал шага в поток ошибок; --window заменяет длины выборки
+  stakes add [--draw N] "v1;v2;v3" [--draws K] [--comment ТЕКСТ]
+                                   сделать ставку на K тиражей начиная с N, затем проверить ставки
+  stakes list                      ставки, как их показывает таблица ставок (ячейки через ";")
+  stakes check                     проверить ставки по архиву тиражей
+  stakes delete --matches ОП V     удалить ставки, у которых число совпадений ОП V (=, &gt;, &gt;=, &lt;, &lt;=)
+  rating [--sort КОЛОНКА] [--desc] [--mode 0|1|2] [--xlsx Ф.xlsx]
+                                   рейтинг: заголовки и строки через ";"
+  rating rebuild                   пересчитать рейтинг по текущим ставкам (с --yes без вопроса)
+  rating export ФАЙЛ.csv           записать рейтинг в CSV-файл
+  rating significance [--csv Ф.csv] значимость строк рейтинга: вероятность угадать не меньше
+                                   случайной игрой (p) и с поправкой на число строк (q)
+  regulars [list]                  регулярные ставки, как их показывает вкладка "Регуляры"
+                                   (ячейки через "|")
+  regulars add КОММЕНТАРИЙ [--start "v1;v2;v3"] [--step S] [--last-draw] [--comb-rows 1,2]
+                                   добавить регулярную ставку (шаг от -9 до 9, по умолчанию 1);
+                                   с несколькими номерами комбинаций списка - по одной на каждую
+  regulars test N [--rows 1,2]     ставки выбранных (по умолчанию всех) регулярных ставок на N
+                                   последних тиражах, затем проверка ставок
+  systems [list]                   локальные системы, как их показывает вкладка систем
+  systems stake (--all|--filtered) [--combs Ф.lcv] [--draw N] [--draws K] [--comment ТЕКСТ]
+                                   системная игра по текущему списку: вся система или только
+                                   ее комбинации из списка
+  systems import ФАЙЛ              загрузить файл системы в каталог "Systems"
+  view sums                        распределение сумм: сумма;комбинаций;тиражей и три диапазона
+  view card [--offset K] [--length N]  карта тиражей (ячейки через ";"), строки с K-й, N строк
+  view week [--offset K] [--length N]  статистика по дням недели при смещении K
+  view layout [--offset K] [--length N]  схема выпадения номеров и пять списков сравнения
+  view repeats [--length N] [--deep M]  количество повторов в зависимости от тиража
+  view graph --method КОД [--offset K] [--length N]  значения метода по тиражам, среднее и частое
+  view filter card|layout|week (--keep|--remove) ЯЧЕЙКА... [--offset K] [--combs Ф.lcv]
+                                   фильтр по ячейкам вида (для недели — значения столбцов)
+
+  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)
+  --language ru|en                 язык сообщений, справки и заголовков (по умолчанию язык
+                                   интерфейса программы для этого каталога)
+  --yes, --no                      ответ на вопросы программы
+  --version                        номер версии программы
+  --help                           эта справка; quorvel help КОМАНДА или КОМАНДА --help - одна
+                                   команда с примером
+
+Параметры пишутся в любом порядке, как --имя значение или --имя=значение. Код выхода: 0 - успех,
+1 - ошибка (сообщение в потоке ошибок), 2 - неизвестный параметр или лишнее слово (с описанием
+команды).
+</source>
+        <translation>Usage: quorvel [--data-dir DIR] [--language ru|en] [--yes|--no] [--decimal-separator C] COMMAND
+               [OPTIONS]
+
+Commands:
+  download [--url ADDRESS] [--proxy-mode 0|1|2] [--proxy HOST:PORT] [--proxy-user NAME]
+           [--proxy-password PASSWORD] [--proxy-list ADDRESS]
+                                   download new draws from the results site (an address ending in
+                                   ".csv" is a draws file in the import format); the options are
+                                   kept in Quorvel_3r10.ini; with --yes a failed request is
+                                   retried up to 3 times
+  import FILE.csv                  add the draws of a file to the archive
+  export FILE.csv                  write the archive to a file
+  info [--offset K]                archive size, the next draw and its values at offset K
+  add NUMBER "v1;v2;v3" [DATE]     add a draw (date as "dd.mm.yyyy hh:mm")
+  delete NUMBER...                 delete the draws with these numbers, one per number
+  methods [--list]                 statistic methods: code;group;features;title
+                                   (--list: the list of methods as the statistics tab shows it)
+  stats --method CODE [--window N] [--offset K] [--sort COLUMN] [--desc] [--prefetch] [--xlsx F.xlsx]
+                                   statistics table: captions and rows separated by ";"
+  fullset [--force] [--groups MASK]  full-set combination files
+  combs [--mode M] [--numbers TEXT] [--file F.lcv]  a new combination list
+  filter --method CODE [--window N] [--offset K] (--keep|--remove) VALUE... [--combs F.lcv] [--out F.lcv]
+                                   keep or remove the combinations with the chosen values
+  scenario show [FILE.lsc]         the scenario's lines (by default the current one's), as the
+                                   list shows them
+  scenario run FILE.lsc [--log] [--seed S]
+                                   forecast: every line of the scenario at the current offset,
+                                   stakes
+  scenario test FILE.lsc --tests N [--log] [--seed S] [--jobs J]
+                                   test: the scenario's lines on the last N draws, the stakes are
+                                   checked; --jobs J: passes are computed in J threads, the files
+                                   are the same as with one
+  scenario test FILE.lsc --tests N --shard K/M --out PART [--log] [--seed S] [--jobs J]
+                                   part K of M of a test (passes N..1 in a row): the passes are
+                                   computed and written to the file PART, the data directory is
+                                   not changed
+  scenario validate FILE.lsc --train N --test M [--top K] [--by p|mean] [--jobs J] [--seed S]
+                                   check on unseen draws: the best K rating rows of a test on N
+                                   passes before the last M draws are checked on the last M;
+                                   everything in a temporary copy of the data directory
+  scenario merge PART...           stakes, checks, rating and log of the test's parts in the order
+                                   of the passes: the same as the whole test would leave
+  step "FILTER" [--offset K] [--window N] [--combs F.lcv]
+                                   run a filter step (for example "TSD1#NUMS:10#LNO:#SF:0"), the
+                                   step's log to the error stream; --window replaces the window
+                                   lengths
+  stakes add [--draw N] "v1;v2;v3" [--draws K] [--comment TEXT]
+                                   stake on K draws from draw N, then check the stakes
+  stakes list                      the stakes as the stakes table shows them (cells separated by ";")
+  stakes check                     check the stakes against the draws archive
+  stakes delete --matches OP V     delete the stakes whose number of matches is OP V (=, &gt;, &gt;=, &lt;, &lt;=)
+  rating [--sort COLUMN] [--desc] [--mode 0|1|2] [--xlsx F.xlsx]
+                                   rating: captions and rows separated by ";"
+  rating rebuild                   rebuild the rating from the current stakes (with --yes without
+                                   asking)
+  rating export FILE.csv           write the rating to a CSV file
+  rating significance [--csv F.csv] significance of the rating rows: the chance of guessing as
+                                   many by random play (p) and adjusted for the number of rows (q)
+  regulars [list]                  regular stakes as the "Regulars" tab shows them
+                                   (cells separated by "|")
+  regulars add COMMENT [--start "v1;v2;v3"] [--step S] [--last-draw] [--comb-rows 1,2]
+                                   add a regular stake (step from -9 to 9, 1 by default); with
+                                   several combination numbers of the list, one for each
+  regulars test N [--rows 1,2]     stakes of the chosen (by default all) regular stakes on the last
+                                   N draws, then check the stakes
+  systems [list]                   local systems as the systems tab shows them
+  systems stake (--all|--filtered) [--combs F.lcv] [--draw N] [--draws K] [--comment TEXT]
+                                   system game on the current list: the whole system or only its
+                                   combinations that are in the list
+  systems import FILE              load a system file into the "Systems" folder
+  view sums                        sum distribution: sum;combinations;draws and three ranges
+  view card [--offset K] [--length N]  draws card (cells separated by ";"), N rows from row K
+  view week [--offset K] [--length N]  statistics by day of the week at offset K
+  view layout [--offset K] [--length N]  number layout and the five compare lists
+  view repeats [--length N] [--deep M]  number of repeats by draw
+  view graph --method CODE [--offset K] [--length N]  the method's values by draw, mean and most
+                                   frequent
+  view filter card|layout|week (--keep|--remove) CELL... [--offset K] [--combs F.lcv]
+                                   filter by the view's cells (for the week, column values)
+
+  --data-dir DIR                   the folder of the data files (by default the program's folder)
+  --language ru|en                 language of messages, help and captions (by default the
+                                   program's interface language for this folder)
+  --yes, --no                      the answer to the program's questions
+  --version                        the program's version
+  --help                           this help; quorvel help COMMAND or COMMAND --help: one command
+                                   with an example
+
+Options may be given in any order, as --name value or --name=value. Exit code: 0 success, 1 error
+(the message on the error stream), 2 unknown option or extra word (with the command's usage).
+</translation>
     </message>
 </context>
 </TS>

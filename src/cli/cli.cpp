@@ -4,6 +4,7 @@
 #include <iostream>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "cli/command_help.h"
 #include "cli/commands.h"
@@ -18,7 +19,9 @@ namespace quorvel::cli {
 namespace {
 
 constexpr const char* Usage =
-    "Использование: quorvel [--data-dir КАТАЛОГ] [--yes|--no] [--decimal-separator С] КОМАНДА [ПАРАМЕТРЫ]\n"
+    "Использование: quorvel [--data-dir КАТАЛОГ] [--language ru|en] [--yes|--no] [--decimal-separator С] "
+    "КОМАНДА\n"
+    "               [ПАРАМЕТРЫ]\n"
     "\n"
     "Команды:\n"
     "  download [--url АДРЕС] [--proxy-mode 0|1|2] [--proxy ХОСТ:ПОРТ] [--proxy-user ИМЯ]\n"
@@ -91,6 +94,8 @@ constexpr const char* Usage =
     "                                   фильтр по ячейкам вида (для недели — значения столбцов)\n"
     "\n"
     "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)\n"
+    "  --language ru|en                 язык сообщений, справки и заголовков (по умолчанию язык\n"
+    "                                   интерфейса программы для этого каталога)\n"
     "  --yes, --no                      ответ на вопросы программы\n"
     "  --version                        номер версии программы\n"
     "  --help                           эта справка; quorvel help КОМАНДА или КОМАНДА --help - одна\n"
@@ -103,7 +108,7 @@ constexpr const char* Usage =
 // The first word that is not an option nor the value of a global one.
 std::string CommandWord(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data-dir" || args[i] == "--decimal-separator") {
+        if (args[i] == "--decimal-separator") {
             ++i;
         } else if (args[i].rfind("-", 0) != 0) {
             return args[i];
@@ -113,19 +118,19 @@ std::string CommandWord(const std::vector<std::string>& args) {
 }
 
 // "quorvel --help", "quorvel help COMMAND" and "quorvel COMMAND --help".
-int ShowHelp(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+int ShowHelp(std::vector<std::string> args, const std::string& usage, std::ostream& out, std::ostream& err) {
     std::string command = CommandWord(args);
     if (command == "help") {
         args.erase(std::find(args.begin(), args.end(), command));
         command = CommandWord(args);
     }
     if (command.empty()) {
-        out << Usage;
+        out << usage;
         return 0;
     }
-    const std::string help = CommandHelp(Usage, command);
+    const std::string help = CommandHelp(usage, command);
     if (help.empty()) {
-        err << "Неизвестная команда: " << command << "\n" << Usage;
+        err << Text("Неизвестная команда:") << " " << command << "\n" << usage;
         return 2;
     }
     out << help;
@@ -136,12 +141,17 @@ int ShowHelp(std::vector<std::string> args, std::ostream& out, std::ostream& err
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::vector<std::string> args = SplitOptionValues(arguments);
+    const std::optional<std::string> languageAsked = TakeOption(args, "--language");
+    const DataDirectory dir = DataDirectory::FromArguments(args);
+    CliLanguage language;
+    if (!language.Start(languageAsked, dir, err)) return 1;
+    const std::string usage = Text(Usage);
     if (args.empty()) {
-        out << Usage;
+        out << usage;
         return 1;
     }
     if (TakeFlag(args, "--help") || TakeFlag(args, "-h") || CommandWord(args) == "help")
-        return ShowHelp(args, out, err);
+        return ShowHelp(args, usage, out, err);
     if (TakeFlag(args, "--version")) {
         out << "quorvel " << ProgramVersion << "\n";
         return 0;
@@ -149,27 +159,26 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     Answer answer = TakeFlag(args, "--yes") ? Answer::Yes : TakeFlag(args, "--no") ? Answer::No : Answer::Ask;
     if (auto separator = TakeOption(args, "--decimal-separator")) {
         if (separator->size() != 1) {
-            err << "Разделитель дробной части должен быть одним символом\n";
+            err << Text("Разделитель дробной части должен быть одним символом") << "\n";
             return 1;
         }
         FormatSettings().DecimalSeparator = (*separator)[0];
     }
-    DataDirectory dir = DataDirectory::FromArguments(args);
     if (args.empty()) {
-        err << Usage;
+        err << usage;
         return 1;
     }
     const Command* command = FindCommand(args[0]);
     if (command == nullptr) {
-        err << "Неизвестная команда: " << args[0] << "\n" << Usage;
+        err << Text("Неизвестная команда:") << " " << args[0] << "\n" << usage;
         return 1;
     }
     args.erase(args.begin());
 
     // An option the command does not know is refused before anything is opened.
-    const std::string help = CommandHelp(Usage, command->Name);
+    const std::string help = CommandHelp(usage, command->Name);
     if (const std::string unknown = UnknownOption(help, args); !unknown.empty()) {
-        err << "Неизвестный параметр: " << unknown << "\n\n" << help;
+        err << Text("Неизвестный параметр:") << " " << unknown << "\n\n" << help;
         return 2;
     }
     ConsoleHost host(out, err, std::cin, answer);

@@ -1,4 +1,5 @@
 #include "cli/cli_options.h"
+#include "cli/cli_language.h"
 
 #include "core/util/format.h"
 #include "core/util/text.h"
@@ -52,7 +53,7 @@ bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int 
     auto number = ParseInt32(*text);
     if (!number || *number < min || *number > max) {
         // A value out of its range is bad input rather than a misuse: the message says enough.
-        err << Format("Параметр %s должен быть целым числом от %d до %d", {name, min, max}) << "\n";
+        err << Format(Text("Параметр %s должен быть целым числом от %d до %d"), {name, min, max}) << "\n";
         return false;
     }
     value = *number;
@@ -62,14 +63,14 @@ bool TakeIntOption(std::vector<std::string>& args, const std::string& name, int 
 bool NoArgsLeft(const std::vector<std::string>& args, std::ostream& err) {
     if (args.empty()) return true;
     // An option with its value left out is left over too, as an unknown word.
-    err << "Неизвестный параметр: " << args.front() << "\n";
+    err << Text("Неизвестный параметр:") << " " << args.front() << "\n";
     return RefuseUsage();
 }
 
 bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err) {
     for (const std::string& arg : args) {
         if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
-            err << "Неизвестный параметр: " << arg << "\n";
+            err << Text("Неизвестный параметр:") << " " << arg << "\n";
             return RefuseUsage();
         }
     }

@@ -1,4 +1,5 @@
 #include "cli/cli_sheet.h"
+#include "cli/cli_language.h"
 
 #include "core/util/format.h"
 #include "core/util/safe_file.h"
@@ -10,7 +11,8 @@ bool SaveSheet(UiHost& host, const std::string& file, const TSheet& sheet) {
         WriteXlsx(file, sheet);
         return true;
     } catch (const std::exception& e) {
-        host.ShowError(Format("Ошибка записи в файл \"%s\"!\r\r%s", {PathText(file), std::string(e.what())}));
+        host.ShowError(
+            Format(Text("Ошибка записи в файл \"%s\"!\r\r%s"), {PathText(file), std::string(e.what())}));
         return false;
     }
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "cli/cli_language.h"
+
 namespace quorvel::cli {
 
 namespace {
@@ -55,7 +57,7 @@ std::string CommandHelp(std::string_view usage, std::string_view command) {
     }
     if (help.empty()) return help;
     for (const auto& [name, example] : Examples) {
-        if (name == command) help.append("\n").append(example).append("\n");
+        if (name == command) help.append("\n").append(Text(std::string(example).c_str())).append("\n");
     }
     return help;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
@@ -17,7 +18,7 @@ namespace {
 bool ExpectArgs(const std::vector<std::string>& args, size_t min, size_t max, std::ostream& err) {
     if (!NoOptionsLeft(args, err)) return false;
     if (args.size() >= min && args.size() <= max) return true;
-    err << "Неверное число параметров команды; см. quorvel --help\n";
+    err << Text("Неверное число параметров команды; см. quorvel --help") << "\n";
     return false;
 }
 
@@ -27,15 +28,15 @@ int RunImport(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (!ExpectArgs(args, 1, 1, err)) return 1;
     auto result = workspace.Draws().ImportDraws(args[0]);
     if (!result) return 1;
-    out << Format("Добавлено тиражей: %d", {result->Added}) << "\n";
-    out << workspace.Archive().SizeText() << "\n";
+    out << Format(Text("Добавлено тиражей: %d"), {result->Added}) << "\n";
+    out << MessageText(workspace.Archive().SizeText()) << "\n";
     return 0;
 }
 
 int RunExport(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!ExpectArgs(args, 1, 1, err)) return 1;
     if (!workspace.Draws().ExportDraws(args[0])) return 1;
-    out << Format("Выгружено тиражей: %d", {workspace.Archive().Count()}) << "\n";
+    out << Format(Text("Выгружено тиражей: %d"), {workspace.Archive().Count()}) << "\n";
     return 0;
 }
 
@@ -44,7 +45,8 @@ int RunInfo(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     if (args.size() == 2 && args[0] == "--offset") {
         auto value = ParseInt32(args[1]);
         if (!value || *value < 0 || *value > workspace.Archive().MaxOffset()) {
-            err << Format("Смещение должно быть целым числом от 0 до %d", {workspace.Archive().MaxOffset()})
+            err << Format(Text("Смещение должно быть целым числом от 0 до %d"),
+                          {workspace.Archive().MaxOffset()})
                 << "\n";
             return 1;
         }
@@ -54,7 +56,7 @@ int RunInfo(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     }
     workspace.Draws().SetDrawsOffset(offset);
     const DrawArchive& archive = workspace.Archive();
-    out << archive.SizeText() << "\n" << archive.NextDrawText() << "\n";
+    out << MessageText(archive.SizeText()) << "\n" << MessageText(archive.NextDrawText()) << "\n";
     if (std::string values = archive.NextValuesText(); !values.empty()) out << values << "\n";
     return 0;
 }
@@ -63,7 +65,7 @@ int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& o
     if (!ExpectArgs(args, 2, 3, err)) return 1;
     auto number = ParseInt32(args[0]);
     if (!number || *number < 1) {
-        err << "Номер тиража должен быть целым числом от 1 до 2147483647\n";
+        err << Text("Номер тиража должен быть целым числом от 1 до 2147483647") << "\n";
         return 1;
     }
     TDraw draw;
@@ -71,14 +73,14 @@ int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& o
     try {
         draw.Values = StrToCombStrict(args[1]).Values;
     } catch (const Error&) {
-        err << "Введена некорректная комбинация!\n";
+        err << Text("Введена некорректная комбинация!") << "\n";
         return 1;
     }
     if (args.size() == 3) {
         try {
             draw.DateText.SetText(DrawDateToStr(StrToDrawDate(args[2])));
         } catch (const Error& e) {
-            err << e.what() << "\n";
+            err << MessageText(e.what()) << "\n";
             return 1;
         }
     }
@@ -103,17 +105,17 @@ int RunDelete(Workspace& workspace, std::vector<std::string>& args, std::ostream
             }
         }
         if (row < 0) {
-            err << Format("Тираж № %s не найден в архиве", {text}) << "\n";
+            err << Format(Text("Тираж № %s не найден в архиве"), {text}) << "\n";
             return 1;
         }
         rows.push_back(row);
     }
     int before = archive.Count();
     if (!workspace.Draws().DeleteDrawsAtRows(rows)) {
-        if (before == archive.Count()) err << "Удаление отменено\n";
+        if (before == archive.Count()) err << Text("Удаление отменено") << "\n";
         return 1;
     }
-    out << Format("Удалено тиражей: %d", {before - archive.Count()}) << "\n";
+    out << Format(Text("Удалено тиражей: %d"), {before - archive.Count()}) << "\n";
     return 0;
 }
 

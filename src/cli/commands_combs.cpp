@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
@@ -51,12 +52,12 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
         return 1;
     }
     if (keep == remove || args.empty()) {
-        err << "Укажите --keep или --remove и хотя бы одно значение\n";
+        err << Text("Укажите --keep или --remove и хотя бы одно значение") << "\n";
         return 1;
     }
     const int entry = code ? workspace.Stats().List().IndexOfCode(*code) : -1;
     if (entry < 0) {
-        err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
+        err << Text("Метод расчета статистики не найден:") << " " << code.value_or("") << "\n";
         return 1;
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
@@ -70,7 +71,7 @@ int RunFilter(Workspace& workspace, std::vector<std::string>& args, std::ostream
         auto it = std::find_if(rows.begin(), rows.end(),
                                [&](const TStatRow& row) { return row.Texts[0] == value; });
         if (it == rows.end()) {
-            err << Format("Значение \"%s\" не найдено в таблице статистики", {value}) << "\n";
+            err << Format(Text("Значение \"%s\" не найдено в таблице статистики"), {value}) << "\n";
             return 1;
         }
         chosen.push_back(static_cast<int>(it - rows.begin()));

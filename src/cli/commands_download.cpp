@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "core/app/workspace.h"
@@ -25,7 +26,7 @@ bool TakeProxyOptions(std::vector<std::string>& args, TProxySettings& proxy, boo
     if (auto entry = TakeOption(args, "--proxy")) {
         const auto given = ProxyOfEntry(*entry);
         if (!given) {
-            err << Format("Некорректный адрес proxy-сервера: \"%s\"", {*entry}) << "\n";
+            err << Format(Text("Некорректный адрес proxy-сервера: \"%s\""), {*entry}) << "\n";
             return false;
         }
         proxy.Server = given->Host;
@@ -48,7 +49,7 @@ bool TakeProxyOptions(std::vector<std::string>& args, TProxySettings& proxy, boo
         proxy.Mode = ProxyModeAutomatic;
     }
     if (mode == ProxyModeGiven && proxy.Server.empty()) {
-        err << "Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ\n";
+        err << Text("Не задан proxy-сервер: укажите --proxy ХОСТ:ПОРТ") << "\n";
         return false;
     }
     return true;
@@ -77,8 +78,8 @@ int RunDownload(Workspace& workspace, std::vector<std::string>& args, std::ostre
     }
     std::string failure;
     const int appended = workspace.Download().DrawsDownload(RetryLimit, &failure);
-    out << Format("Загружено тиражей: %d", {appended}) << "\n";
-    out << workspace.Archive().SizeText() << "\n";
+    out << Format(Text("Загружено тиражей: %d"), {appended}) << "\n";
+    out << MessageText(workspace.Archive().SizeText()) << "\n";
     if (failure.empty()) return 0;
     // The ranges before the failure are saved; the run still did not finish its work.
     err << ConsoleText(DownloadFailureText(failure)) << "\n";

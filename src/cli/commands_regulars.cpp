@@ -5,6 +5,7 @@
 #include <numeric>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/stakes/entry_checks.h"
@@ -17,7 +18,8 @@ namespace quorvel::cli {
 namespace {
 
 void PrintCount(Workspace& workspace, std::ostream& out) {
-    out << Format("Регулярных ставок: %d", {static_cast<int>(workspace.Regulars().List().size())}) << "\n";
+    out << Format(Text("Регулярных ставок: %d"), {static_cast<int>(workspace.Regulars().List().size())})
+        << "\n";
 }
 
 int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -25,7 +27,7 @@ int ListRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
     std::array<std::string, RegularColumnCount> captions;
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = RegularColumnCaptions[c];
-    out << JoinCells(captions, "|") << "\n";
+    out << HeaderLine(captions, "|") << "\n";
     for (const TRegular& regular : workspace.Regulars().List())
         out << JoinCells(RegularCellTexts(regular), "|") << "\n";
     return 0;
@@ -38,7 +40,7 @@ bool TakeCombRows(std::vector<std::string>& args, std::vector<int>& rows, std::o
     for (std::string_view word : SplitEvery(*text, ",;")) {
         const auto position = ParseInt32(TrimBlanks(word));
         if (!position || *position < 1) {
-            err << "Укажите номера комбинаций списка через запятую, начиная с 1\n";
+            err << Text("Укажите номера комбинаций списка через запятую, начиная с 1") << "\n";
             return false;
         }
         rows.push_back(*position - 1);
@@ -57,7 +59,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     }
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 1) {
-        err << "Укажите комментарий регулярной ставки; см. quorvel --help\n";
+        err << Text("Укажите комментарий регулярной ставки; см. quorvel --help") << "\n";
         return 1;
     }
     draft.Comment = args[0];
@@ -66,7 +68,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     if (const EntryProblem problem =
             CheckRegularEntry(typedStart, draft.Comment, workspace.Regulars().List());
         problem != EntryProblem::None) {
-        err << EntryProblemText(problem) << "\n";
+        err << CoreText("EntryChecks", EntryProblemText(problem)) << "\n";
         return 1;
     }
     if (start) {
@@ -87,7 +89,7 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
         for (std::string_view word : SplitEvery(*chosen, ",;")) {
             const auto row = ParseInt32(TrimBlanks(word));
             if (!row || *row < 1 || *row > static_cast<int>(workspace.Regulars().List().size())) {
-                err << Format("Укажите номера регулярных ставок от 1 до %d через запятую\n",
+                err << Format(Text("Укажите номера регулярных ставок от 1 до %d через запятую\n"),
                               {static_cast<int>(workspace.Regulars().List().size())});
                 return 1;
             }
@@ -98,16 +100,16 @@ int TestRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostr
         std::iota(rows.begin(), rows.end(), 0);
     }
     if (rows.empty()) {
-        err << "Нет регулярных ставок для теста!\n";
+        err << Text("Нет регулярных ставок для теста!") << "\n";
         return 1;
     }
     const auto tests = args.size() == 1 ? ParseInt32(args[0]) : std::nullopt;
     if (!tests || *tests < 1 || *tests > most) {
-        err << Format("Укажите количество тестов от 1 до %d\n", {std::max(most, 1)});
+        err << Format(Text("Укажите количество тестов от 1 до %d\n"), {std::max(most, 1)});
         return 1;
     }
     if (!workspace.Regulars().TestRegulars(rows, *tests)) return 1;
-    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
+    out << Format(Text("Ставок: %d"), {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
 
@@ -121,7 +123,7 @@ int RunRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (action == "list") return ListRegulars(workspace, args, out, err);
     if (action == "add") return AddRegular(workspace, args, out, err);
     if (action == "test") return TestRegulars(workspace, args, out, err);
-    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
     return 1;
 }
 

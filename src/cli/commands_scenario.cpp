@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/model/text_forms.h"
@@ -12,6 +13,7 @@
 #include "core/scenario_run/shard_merge.h"
 #include "core/scenario_run/validation.h"
 #include "core/util/error.h"
+#include "core/util/format.h"
 #include "core/util/text.h"
 
 namespace quorvel::cli {
@@ -29,10 +31,10 @@ private:
 };
 
 void PrintSummary(const ScenarioRunSummary& summary, const std::filesystem::path& log, std::ostream& out) {
-    out << "Проходов: " << summary.Passes << "\n";
-    out << "Вариантов фильтров: " << summary.Variants << "\n";
-    out << "Ставок: " << summary.StakesMade << "\n";
-    if (!log.empty()) out << "Журнал: " << log.string() << "\n";
+    out << Text("Проходов:") << " " << summary.Passes << "\n";
+    out << Text("Вариантов фильтров:") << " " << summary.Variants << "\n";
+    out << Text("Ставок:") << " " << summary.StakesMade << "\n";
+    if (!log.empty()) out << Text("Журнал:") << " " << log.string() << "\n";
 }
 
 // "K/M" with 1 <= K <= M <= tests.
@@ -41,7 +43,8 @@ bool ParseShard(const std::string& text, int tests, int& shard, int& shards, std
     const auto k = slash == std::string::npos ? std::nullopt : ParseInt32(text.substr(0, slash));
     const auto m = slash == std::string::npos ? std::nullopt : ParseInt32(text.substr(slash + 1));
     if (!k || !m || *k < 1 || *k > *m || *m > tests) {
-        err << "Неверная часть теста \"" << text << "\": нужно K/M, где 1 <= K <= M <= " << tests << "\n";
+        err << Format(Text("Неверная часть теста \"%s\": нужно K/M, где 1 <= K <= M <= %d"), {text, tests})
+            << "\n";
         return false;
     }
     shard = *k;
@@ -58,8 +61,8 @@ int WriteShard(Workspace& workspace, const std::string& shardText, const std::st
         const uint32_t shardSeed =
             seed >= 0 ? static_cast<uint32_t>(seed) : ShardSeed(DigestRunInputs(workspace));
         const int passes = WriteTestShard(workspace, tests, shard, shards, shardSeed, jobs, file);
-        out << "Проходов: " << passes << "\n";
-        out << "Часть теста: " << file << "\n";
+        out << Text("Проходов:") << " " << passes << "\n";
+        out << Text("Часть теста:") << " " << file << "\n";
         return 0;
     } catch (const std::exception& e) {
         workspace.Host().ShowError(e.what());
@@ -73,7 +76,7 @@ int WriteShard(Workspace& workspace, const std::string& shardText, const std::st
 int MergeScenarioTest(Workspace& workspace, const std::vector<std::string>& args, std::ostream& out,
                       std::ostream& err) {
     if (args.size() < 2) {
-        err << "Укажите файлы частей теста; см. quorvel --help\n";
+        err << Text("Укажите файлы частей теста; см. quorvel --help") << "\n";
         return 1;
     }
     ShardMergePlan plan;
@@ -87,7 +90,7 @@ int MergeScenarioTest(Workspace& workspace, const std::vector<std::string>& args
     const ScenarioRunSummary summary = MergeShards(workspace, plan, &log);
     PrintSummary(summary, log, out);
     if (summary.Stopped) {
-        err << "Выполнение сценария прервано.\n";
+        err << Text("Выполнение сценария прервано.") << "\n";
         return 1;
     }
     return 0;
@@ -109,28 +112,28 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     const auto shard = TakeOption(args, "--shard");
     const auto part = TakeOption(args, "--out");
     if (!test && (shard || part)) {
-        err << "Параметры --shard и --out относятся только к тесту сценария\n";
+        err << Text("Параметры --shard и --out относятся только к тесту сценария") << "\n";
         return 1;
     }
     if (shard.has_value() != part.has_value()) {
-        err << "Часть теста задается вместе: --shard K/M --out ФАЙЛ\n";
+        err << Text("Часть теста задается вместе: --shard K/M --out ФАЙЛ") << "\n";
         return 1;
     }
     if (test) {
         const int most = workspace.Archive().Count() - 1;
         if (most < 1) {
-            err << "Для тестирования сценария в архиве должно быть не менее двух тиражей!\n";
+            err << Text("Для тестирования сценария в архиве должно быть не менее двух тиражей!") << "\n";
             return 1;
         }
         if (!TakeIntOption(args, "--tests", 1, most, tests, err)) return 1;
         if (tests == 0) {
-            err << "Укажите количество тестов: --tests N (от 1 до " << most << ")\n";
+            err << Format(Text("Укажите количество тестов: --tests N (от 1 до %d)"), {most}) << "\n";
             return 1;
         }
     }
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
-        err << "Укажите файл сценария; см. quorvel --help\n";
+        err << Text("Укажите файл сценария; см. quorvel --help") << "\n";
         return 1;
     }
     try {
@@ -140,7 +143,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
         return 1;
     }
     if (workspace.Archive().Count() == 0) {
-        err << "Архив тиражей пуст!\n";
+        err << Text("Архив тиражей пуст!") << "\n";
         return 1;
     }
     workspace.Options().ScriptLogEnabled = log;
@@ -150,7 +153,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     const ScenarioRunSummary summary = test ? runner.Test(tests, jobs) : runner.Run();
     PrintSummary(summary, runner.LogPath(), out);
     if (summary.Stopped) {
-        err << "Выполнение сценария прервано.\n";
+        err << Text("Выполнение сценария прервано.") << "\n";
         return 1;
     }
     return 0;
@@ -171,18 +174,18 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
     }
     if (const auto by = TakeOption(args, "--by")) {
         if (*by != "p" && *by != "mean") {
-            err << "Укажите порядок выбора: --by p или --by mean\n";
+            err << Text("Укажите порядок выбора: --by p или --by mean") << "\n";
             return 1;
         }
         request.ByMean = *by == "mean";
     }
     if (request.Train == 0 || request.Test == 0) {
-        err << "Укажите проходы выбора и проверки: --train N --test M\n";
+        err << Text("Укажите проходы выбора и проверки: --train N --test M") << "\n";
         return 1;
     }
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
-        err << "Укажите файл сценария; см. quorvel --help\n";
+        err << Text("Укажите файл сценария; см. quorvel --help") << "\n";
         return 1;
     }
     if (seed >= 0) request.Seed = static_cast<uint32_t>(seed);
@@ -200,10 +203,10 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
         return 1;
     }
     if (report.Stopped) {
-        err << "Выполнение сценария прервано.\n";
+        err << Text("Выполнение сценария прервано.") << "\n";
         return 1;
     }
-    out << JoinCells(ValidationColumnCaptions) << "\n";
+    out << HeaderLine(ValidationColumnCaptions) << "\n";
     for (const ValidationRow& row : report.Rows)
         out << JoinCells(ValidationRowTexts(row)) << "\n";
     out << ValidationSummary(report) << "\n";
@@ -217,7 +220,7 @@ int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (!args.empty() && args[0] == "merge") return MergeScenarioTest(workspace, args, out, err);
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.empty() || args[0] != "show" || args.size() > 2) {
-        err << "Неверные параметры команды; см. quorvel --help\n";
+        err << Text("Неверные параметры команды; см. quorvel --help") << "\n";
         return 1;
     }
     std::vector<std::string> lines = workspace.Script().Scenario().Lines();
@@ -252,12 +255,12 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
         return 1;
     }
     if (args.size() != 1) {
-        err << "Укажите описание фильтра одним параметром; см. quorvel --help\n";
+        err << Text("Укажите описание фильтра одним параметром; см. quorvel --help") << "\n";
         return 1;
     }
     TFilterItem item = StrToFilterItem(args[0], workspace.Stats().List());
     if (!item.Enabled) {
-        err << "Укажите описание фильтра; см. quorvel --help\n";
+        err << Text("Укажите описание фильтра; см. quorvel --help") << "\n";
         return 1;
     }
     if (window > 0) item.DrawsText = std::to_string(window);

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/stakes/significance.h"
@@ -13,7 +14,7 @@ namespace quorvel::cli {
 namespace {
 
 std::vector<std::string> ReportLines(const SignificanceReport& report) {
-    std::vector<std::string> lines{JoinCells(SignificanceColumnCaptions)};
+    std::vector<std::string> lines{HeaderLine(SignificanceColumnCaptions)};
     for (const SignificanceRow* row : RowsByP(report))
         lines.push_back(JoinCells(SignificanceRowTexts(*row)));
     return lines;
@@ -30,7 +31,7 @@ int RunRatingSignificance(Workspace& workspace, std::vector<std::string>& args, 
     try {
         report = RatingSignificance(stakes.Rating(), stakes.File());
     } catch (const std::exception& e) {
-        err << Format("Не удалось прочитать файл ставок: %s", {std::string(e.what())}) << "\n";
+        err << Format(Text("Не удалось прочитать файл ставок: %s"), {std::string(e.what())}) << "\n";
         return 1;
     }
     const std::vector<std::string> lines = ReportLines(report);
@@ -38,7 +39,7 @@ int RunRatingSignificance(Workspace& workspace, std::vector<std::string>& args, 
         try {
             WriteTextFile(*csv, lines);
         } catch (const std::exception& e) {
-            err << Format("Ошибка записи в файл \"%s\"!\r\r%s", {*csv, std::string(e.what())}) << "\n";
+            err << Format(Text("Ошибка записи в файл \"%s\"!\r\r%s"), {*csv, std::string(e.what())}) << "\n";
             return 1;
         }
     }

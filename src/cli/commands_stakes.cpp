@@ -5,6 +5,7 @@
 #include <climits>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "cli/cli_sheet.h"
 #include "cli/commands_significance.h"
@@ -19,7 +20,7 @@ namespace quorvel::cli {
 namespace {
 
 void PrintCount(Workspace& workspace, std::ostream& out) {
-    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
+    out << Format(Text("Ставок: %d"), {workspace.Stakes().File().RecordCount()}) << "\n";
 }
 
 int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -32,13 +33,13 @@ int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream&
         return 1;
     }
     if (args.size() != 1) {
-        err << "Укажите одну ставку вида \"v1;v2;v3\"; см. quorvel --help\n";
+        err << Text("Укажите одну ставку вида \"v1;v2;v3\"; см. quorvel --help") << "\n";
         return 1;
     }
     // The stake dialog's checks; without a comment the stake keeps its default one.
     if (const EntryProblem problem = CheckStakeEntry(args[0], comment.value_or(stake.Comment.Text()));
         problem != EntryProblem::None) {
-        err << EntryProblemText(problem) << "\n";
+        err << CoreText("EntryChecks", EntryProblemText(problem)) << "\n";
         return 1;
     }
     const auto values = ParseStakeValues(args[0]);
@@ -58,7 +59,7 @@ int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         for (int i = 0; i < count; ++i)
             out << JoinCells(StakeCellTexts(file.Read(i))) << "\n";
     } catch (const std::exception& e) {
-        err << e.what() << "\n";
+        err << MessageText(e.what()) << "\n";
         return 1;
     }
     return 0;
@@ -67,7 +68,7 @@ int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostrea
 int CheckStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
     const int checked = workspace.Stakes().CheckStakes();
-    out << Format("Проверено ставок: %d", {checked}) << "\n";
+    out << Format(Text("Проверено ставок: %d"), {checked}) << "\n";
     return 0;
 }
 
@@ -87,7 +88,7 @@ int DeleteStakes(Workspace& workspace, std::vector<std::string>& args, std::ostr
         break;
     }
     if (condition < 0 || value < 0) {
-        err << "Укажите условие: --matches =|>|>=|<|<= ЧИСЛО (от 0 до 3)\n";
+        err << Text("Укажите условие: --matches =|>|>=|<|<= ЧИСЛО (от 0 до 3)") << "\n";
         return 1;
     }
     if (!NoArgsLeft(args, err)) return 1;
@@ -100,7 +101,7 @@ void PrintRating(Workspace& workspace, std::ostream& out) {
     std::array<std::string, RatingColumnCount> captions;
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = RatingColumnCaptions[c];
-    out << JoinCells(captions) << "\n";
+    out << HeaderLine(captions) << "\n";
     for (int row = 0; row < workspace.Stakes().Rating().Count(); ++row)
         out << JoinCells(workspace.Stakes().RatingTexts(row)) << "\n";
 }
@@ -109,7 +110,7 @@ void PrintRating(Workspace& workspace, std::ostream& out) {
 
 int RunStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        err << "Укажите действие: add, list, check или delete; см. quorvel --help\n";
+        err << Text("Укажите действие: add, list, check или delete; см. quorvel --help") << "\n";
         return 1;
     }
     const std::string action = args[0];
@@ -118,7 +119,7 @@ int RunStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (action == "list") return ListStakes(workspace, args, out, err);
     if (action == "check") return CheckStakes(workspace, args, out, err);
     if (action == "delete") return DeleteStakes(workspace, args, out, err);
-    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
     return 1;
 }
 
@@ -127,7 +128,7 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
         args.erase(args.begin());
         if (!NoArgsLeft(args, err)) return 1;
         if (!workspace.Stakes().RebuildRating()) return 1;
-        out << Format("Рейтинг: %d", {workspace.Stakes().Rating().Count()}) << "\n";
+        out << Format(Text("Рейтинг: %d"), {workspace.Stakes().Rating().Count()}) << "\n";
         return 0;
     }
     if (!args.empty() && args[0] == "significance") {
@@ -137,7 +138,7 @@ int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (!args.empty() && args[0] == "export") {
         if (!NoOptionsLeft(args, err)) return 1;
         if (args.size() != 2) {
-            err << "Укажите файл: quorvel rating export ФАЙЛ.csv\n";
+            err << Text("Укажите файл: quorvel rating export ФАЙЛ.csv") << "\n";
             return 1;
         }
         return workspace.Stakes().ExportRating(args[1]) ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "cli/cli_sheet.h"
 #include "core/app/workspace.h"
@@ -21,7 +22,7 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         return 0;
     }
     if (!args.empty()) {
-        err << "Неверные параметры команды; см. quorvel --help\n";
+        err << Text("Неверные параметры команды; см. quorvel --help") << "\n";
         return 1;
     }
     for (const TStatMethod& entry : stats.Items) {
@@ -52,7 +53,7 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     }
     const int entry = code ? workspace.Stats().List().IndexOfCode(*code) : -1;
     if (entry < 0) {
-        err << "Метод расчета статистики не найден: " << code.value_or("") << "\n";
+        err << Text("Метод расчета статистики не найден:") << " " << code.value_or("") << "\n";
         return 1;
     }
     workspace.Options().DrawsStatLen = window;
@@ -72,7 +73,7 @@ int RunStats(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     std::array<std::string, StatColumnCount> captions;
     for (int c = 0; c < StatColumnCount; ++c)
         captions[static_cast<size_t>(c)] = StatColumnCaptions[static_cast<size_t>(c)];
-    out << JoinCells(captions) << "\n";
+    out << HeaderLine(captions) << "\n";
     for (const TStatRow& row : state.Table.Rows)
         out << JoinCells(row.Texts) << "\n";
     return 0;
@@ -92,7 +93,7 @@ int RunFullSet(Workspace& workspace, std::vector<std::string>& args, std::ostrea
             ++files;
         }
     }
-    out << Format("Файлов полного набора: %d", {files}) << "\n";
+    out << Format(Text("Файлов полного набора: %d"), {files}) << "\n";
     return 0;
 }
 

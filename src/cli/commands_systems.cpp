@@ -3,6 +3,7 @@
 #include <climits>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/stakes/entry_checks.h"
@@ -19,7 +20,7 @@ int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostre
     std::array<std::string, SystemColumnCount> captions;
     for (size_t c = 0; c < captions.size(); ++c)
         captions[c] = SystemColumnCaptions[c];
-    out << JoinCells(captions) << "\n";
+    out << HeaderLine(captions) << "\n";
     for (const TSystemInfo& info : workspace.Systems().List())
         out << JoinCells(SystemRowTexts(info)) << "\n";
     return 0;
@@ -37,17 +38,17 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
         return 1;
     }
     if (all == filtered) {
-        err << "Укажите --all (вся система) или --filtered (только комбинации из списка)\n";
+        err << Text("Укажите --all (вся система) или --filtered (только комбинации из списка)") << "\n";
         return 1;
     }
     // The multi-stake dialog's check.
     if (comment && CheckComment(*comment) != EntryProblem::None) {
-        err << EntryProblemText(CheckComment(*comment)) << "\n";
+        err << CoreText("EntryChecks", EntryProblemText(CheckComment(*comment))) << "\n";
         return 1;
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     if (workspace.Combs().List().CombCount() == 0) {
-        err << "Список комбинаций пуст\n";
+        err << Text("Список комбинаций пуст") << "\n";
         return 1;
     }
     auto plan = workspace.Systems().PrepareSystemStakes(filtered);
@@ -56,13 +57,13 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
     plan->Draws = draws;
     if (comment) plan->Comment = *comment;
     if (!workspace.Systems().AddSystemStakes(*plan)) return 1;
-    out << Format("Ставок: %d", {workspace.Stakes().File().RecordCount()}) << "\n";
+    out << Format(Text("Ставок: %d"), {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;
 }
 
 int ImportSystem(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {
-        err << "Укажите файл системы: quorvel systems import ФАЙЛ\n";
+        err << Text("Укажите файл системы: quorvel systems import ФАЙЛ") << "\n";
         return 1;
     }
     if (!workspace.Systems().ImportSystemFile(args[0])) return 1;
@@ -81,7 +82,7 @@ int RunSystems(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     args.erase(args.begin());
     if (action == "stake") return StakeSystem(workspace, args, out, err);
     if (action == "import") return ImportSystem(workspace, args, out, err);
-    err << "Неизвестное действие: " << action << "; см. quorvel --help\n";
+    err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
     return 1;
 }
 

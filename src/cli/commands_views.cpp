@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
 #include "core/combos/filter_pass.h"
@@ -36,7 +37,7 @@ void PrintRow(const Row& cells, std::ostream& out) {
 int ViewSums(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
     const TSumDistribution d = ComputeSumDistribution(workspace.Archive().Draws());
-    out << "Сумма;Комбинаций;Тиражей\n";
+    out << Text("Сумма;Комбинаций;Тиражей") << "\n";
     for (const TStatSimple& e : d.Theoretical) {
         auto factual = std::find_if(d.Factual.begin(), d.Factual.end(),
                                     [&](const TStatSimple& f) { return f.Key == e.Key; });
@@ -113,7 +114,7 @@ int ViewRepeats(Workspace& workspace, std::vector<std::string>& args, std::ostre
         !TakeIntOption(args, "--deep", 1, LengthMax, deep, err) || !NoArgsLeft(args, err)) {
         return 1;
     }
-    out << "Тираж;Совпадений;Кол-во повторов;Список тиражей\n";
+    out << Text("Тираж;Совпадений;Кол-во повторов;Список тиражей") << "\n";
     for (const TRepeatsRow& row : AnalyzeRepeats(workspace.Archive().Draws(), length, deep))
         out << row.Number << ';' << row.Matches << ';' << row.Repeats << ';' << row.Draws << "\n";
     return 0;
@@ -128,13 +129,13 @@ int ViewGraph(Workspace& workspace, std::vector<std::string>& args, std::ostream
     std::unique_ptr<TCustomStat> stat = entry >= 0 ? stats.CreateSelected(entry, "cbGraphType") : nullptr;
     auto* graphStat = dynamic_cast<TCustomGraphStat*>(stat.get());
     if (graphStat == nullptr) {
-        err << "Метод построения графика не найден: " << code.value_or("") << "\n";
+        err << Text("Метод построения графика не найден:") << " " << code.value_or("") << "\n";
         return 1;
     }
     const TGraphData graph = BuildGraph(*graphStat, workspace.Archive().Draws(), WindowOf(workspace, length),
                                         workspace.Options().SortedDraws,
                                         stats.Items[static_cast<size_t>(entry)].DisplayName(), false);
-    out << "Тираж;" << graph.Main.Title << "\n";
+    out << Text("Тираж") << ";" << graph.Main.Title << "\n";
     for (const TViewPoint& point : graph.Main.Data)
         out << point.Label << ';' << static_cast<int64_t>(point.Y) << "\n";
     if (!graph.Main.Data.empty()) {
@@ -155,7 +156,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     int offset = 0;
     if (!TakeIntOption(args, "--offset", 0, workspace.Archive().MaxOffset(), offset, err)) return 1;
     if (keep == remove) {
-        err << "Укажите --keep или --remove\n";
+        err << Text("Укажите --keep или --remove") << "\n";
         return 1;
     }
     TFilterSelection selection;
@@ -171,7 +172,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         for (const std::string& value : args) {
             const int v = StrToValue(value);
             if (!IsValidValue(v) || ValueToStr(v) != value) {
-                err << Format("Значение \"%s\" не является значением от 0 до 9", {value}) << "\n";
+                err << Format(Text("Значение \"%s\" не является значением от 0 до 9"), {value}) << "\n";
                 return 1;
             }
             columns.push_back(v + 1);
@@ -179,7 +180,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         selection = SelectionFromWeekColumns(columns);
         source = WeekCaption;
     } else {
-        err << "Укажите вид: card, layout или week\n";
+        err << Text("Укажите вид: card, layout или week") << "\n";
         return 1;
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
@@ -204,7 +205,7 @@ int RunView(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     if (what == "repeats") return ViewRepeats(workspace, args, out, err);
     if (what == "graph") return ViewGraph(workspace, args, out, err);
     if (what == "filter") return ViewFilter(workspace, args, out, err);
-    err << "Укажите вид: sums, card, week, layout, repeats, graph или filter\n";
+    err << Text("Укажите вид: sums, card, week, layout, repeats, graph или filter") << "\n";
     return 1;
 }
 

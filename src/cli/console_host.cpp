@@ -1,4 +1,5 @@
 #include "cli/console_host.h"
+#include "cli/cli_language.h"
 
 #include <istream>
 #include <ostream>
@@ -22,20 +23,20 @@ std::string ConsoleText(const std::string& text) {
 
 void ConsoleHost::ShowError(const std::string& text) {
     errorShown_ = true;
-    err_ << ConsoleText(text) << "\n";
+    err_ << ConsoleText(MessageText(text)) << "\n";
 }
 
 void ConsoleHost::ShowInfo(const std::string& text) {
-    out_ << ConsoleText(text) << "\n";
+    out_ << ConsoleText(MessageText(text)) << "\n";
 }
 
 void ConsoleHost::ShowWarning(const std::string& text, WarningCaption) {
-    err_ << ConsoleText(text) << "\n";
+    err_ << ConsoleText(MessageText(text)) << "\n";
 }
 
 bool ConsoleHost::Ask(const std::string& text) {
     if (answer_ != Answer::Ask) return answer_ == Answer::Yes;
-    err_ << ConsoleText(text) << " [да/нет]: " << std::flush;
+    err_ << ConsoleText(MessageText(text)) << " " << Text("[да/нет]:") << " " << std::flush;
     std::string reply;
     if (!std::getline(in_, reply)) return false;
     return reply == "y" || reply == "Y" || reply == "yes" || reply == "д" || reply == "Д" || reply == "да";

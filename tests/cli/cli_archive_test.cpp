@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-
 #include "core/stakes/stakes_file.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
@@ -65,16 +61,9 @@ TEST(CliArchive, ASecondProcessOnAHeldDirectoryIsRefused) {
     TempDir dir;
     StakesFile held;
     held.Open(dir / "Quorvel_3r10.lsk");
-    std::string command = std::string(QUORVEL_CLI_PATH) + " --data-dir " + dir.Path().string() + " info 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[512];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    int status = pclose(pipe);
-    EXPECT_NE(WEXITSTATUS(status), 0);
-    EXPECT_NE(output.find("Невозможно получить монопольный доступ к файлам данных!"), std::string::npos);
+    const test::CliResult refused = test::RunProgram(dir, "info");
+    EXPECT_NE(refused.Code, 0);
+    EXPECT_NE(refused.Err.find("Невозможно получить монопольный доступ к файлам данных!"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 
@@ -10,22 +9,10 @@ namespace quorvel::cli {
 namespace {
 
 using test::CliResult;
+using test::RunProgram;
 using test::RunQuorvel;
 using test::TempDir;
 using test::WriteBytes;
-
-// The installed program, run as a user runs it: its shipped systems lie beside it.
-CliResult Installed(const TempDir& dir, const std::string& args) {
-    const std::string command =
-        std::string(QUORVEL_CLI_PATH) + " --data-dir '" + dir.Path().string() + "' " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[512];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WEXITSTATUS(status), output, {}};
-}
 
 void WriteList(const TempDir& dir, const std::string& lines) {
     WriteBytes(dir / "list.lcv", lines);
@@ -89,11 +76,11 @@ TEST(CliSystems, WrongRequestsAndMissingSystemsEndWithCodeOne) {
 TEST(CliSystems, AFreshInstallPlaysWithTheShippedSystems) {
     TempDir dir;
     WriteList(dir, "5;1;5\r\n2;9;1\r\n");
-    CliResult played = Installed(dir, "systems stake --all --combs '" + (dir / "list.lcv").string() + "'");
-    ASSERT_EQ(played.Code, 0) << played.Out;
+    CliResult played = RunProgram(dir, "systems stake --all --combs '" + (dir / "list.lcv").string() + "'");
+    ASSERT_EQ(played.Code, 0) << played.Err;
     EXPECT_EQ(played.Out, "Ставок: 4\n");
     EXPECT_TRUE(std::filesystem::exists(dir / "Systems" / "3-10-0_0010.dat"));
-    CliResult listed = Installed(dir, "systems");
+    CliResult listed = RunProgram(dir, "systems");
     EXPECT_NE(listed.Out.find("Полная система для 10 чисел;Quorvel 3r10;10;0;120;"), std::string::npos);
 }
 

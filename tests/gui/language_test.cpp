@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include "core/util/languages.h"
 #include "gui/app/language_loader.h"
 #include "gui/app/main_window.h"
+#include "gui/app/qt_ui_host.h"
 #include "gui/combos/generate_dialog.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
@@ -82,6 +84,22 @@ private slots:
                      qPrintable(generate.ModeBox()->itemText(mode)));
         QVERIFY(
             generate.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog_warning_english.png"));
+
+        // The core's messages too, paragraph by paragraph: the question before the start-up download.
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        gui::QtUiHost(&window).AskYesNo(
+            "Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее подключение к сети "
+            "Интернет.");
+        QCOMPARE(
+            asked,
+            QString(
+                "Update the list of draws?\n\nAn active Internet connection is required for the update."));
         QCoreApplication::removeTranslator(translator.get());
     }
 };

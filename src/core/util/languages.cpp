@@ -1,5 +1,7 @@
 #include "core/util/languages.h"
 
+#include <cctype>
+
 #include "core/util/format.h"
 #include "core/util/version.h"
 
@@ -21,6 +23,16 @@ constexpr LanguageInfo Languages[] = {
 const LanguageInfo* FindLanguage(int lcid) {
     for (const LanguageInfo& language : Languages) {
         if (language.Lcid == lcid) return &language;
+    }
+    return nullptr;
+}
+
+const LanguageInfo* FindLanguageByCode(std::string_view code) {
+    for (const LanguageInfo& language : Languages) {
+        const std::string_view abbreviation = language.Abbreviation;
+        if (code.size() == 2 && std::tolower(abbreviation[0]) == code[0] &&
+            std::tolower(abbreviation[1]) == code[1])
+            return &language;
     }
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -16,6 +17,9 @@ struct LanguageInfo {
 
 // The known locale identifiers; the lookup returns nullptr for any other.
 const LanguageInfo* FindLanguage(int lcid);
+
+// The language of a two-letter code ("ru", "en"): the first letters of its abbreviation.
+const LanguageInfo* FindLanguageByCode(std::string_view code);
 
 // "Quorvel_3r10_ENU.lng" for 1033.
 std::string LanguageModuleName(int lcid);

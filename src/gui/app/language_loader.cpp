@@ -1,30 +1,20 @@
 #include "gui/app/language_loader.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 
-#include "core/util/format.h"
 #include "core/util/languages.h"
+#include "language/translation.h"
 
 namespace quorvel::gui {
 
 std::unique_ptr<QTranslator> InstallLanguage(const std::filesystem::path& programDir, int lcid,
                                              UiHost& host) {
-    if (lcid == BuiltInLanguage || FindLanguage(lcid) == nullptr) return nullptr;
-    const std::string name = LanguageModuleName(lcid);
-    const QString path = QString::fromStdString((programDir / name).string());
-    if (!QFileInfo::exists(path)) {
-        host.ShowError(Format("Языковый модуль \"%s\" не найден!", {name}));
-        return nullptr;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(path) || !QCoreApplication::installTranslator(translator.get())) {
-        host.ShowError(Format("Не удалось загрузить языковый модуль \"%s\"!\r\r%s",
-                              {name, "файл повреждён или имеет неверный формат"}));
-        return nullptr;
-    }
-    return translator;
+    language::LoadedModule loaded = language::LoadLanguageModule(programDir, lcid);
+    if (!loaded.Error.empty()) host.ShowError(loaded.Error);
+    if (!loaded.Module || !QCoreApplication::installTranslator(loaded.Module.get())) return nullptr;
+    language::UseLanguageModule(loaded.Module.get());
+    return std::move(loaded.Module);
 }
 
 std::unique_ptr<QTranslator> InstallQtTranslation(int lcid) {

@@ -2,37 +2,13 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <vector>
 
 #include "core/util/version.h"
+#include "language/translation.h"
 
 namespace quorvel::gui {
 
 namespace {
-
-QString Translated(const char* context, std::string_view text) {
-    const std::string key(text);
-    const QString exact = QCoreApplication::translate(context, key.c_str());
-    if (exact != QString::fromStdString(key)) return exact;
-    static const QRegularExpression numbers(R"(\d+)");
-    QString pattern = exact;
-    QStringList values;
-    // From the end, so that the positions of the numbers before stay where they were.
-    QRegularExpressionMatchIterator it = numbers.globalMatch(exact);
-    std::vector<QRegularExpressionMatch> found;
-    while (it.hasNext())
-        found.push_back(it.next());
-    if (found.empty()) return exact;
-    for (size_t i = found.size(); i-- > 0;) {
-        pattern.replace(found[i].capturedStart(), found[i].capturedLength(), QString("%%1").arg(i + 1));
-        values.prepend(found[i].captured());
-    }
-    QString translated = QCoreApplication::translate(context, pattern.toUtf8().constData());
-    if (translated == pattern) return exact;
-    for (const QString& value : values)
-        translated = translated.arg(value);
-    return translated;
-}
 
 // A shredding method's title carries the formula the user set, so it is translated as a pattern.
 QString TitleText(const QString& title) {
@@ -41,17 +17,17 @@ QString TitleText(const QString& title) {
     if (match.hasMatch())
         return QCoreApplication::translate("Methods", "Метод шинковки %1: %2")
             .arg(match.captured(1), match.captured(2));
-    return Translated("Methods", title.toStdString());
+    return language::Translate("Methods", title.toStdString());
 }
 
 }  // namespace
 
 QString ColumnText(std::string_view caption) {
-    return Translated("Columns", caption);
+    return language::Translate("Columns", caption);
 }
 
 QString ListEntryText(std::string_view entry) {
-    return Translated("Lists", entry);
+    return language::Translate("Lists", entry);
 }
 
 QString SeriesText(const std::string& title) {
