@@ -32,7 +32,7 @@ void Import(const TempDir& dir) {
 
 TEST(CliLanguage, EnglishHelpUsageAndErrorsHaveNoRussianWord) {
     TempDir dir;
-    for (const std::string& asked : {"--help", "help stakes", "stats --help"}) {
+    for (const std::string asked : {"--help", "help stakes", "stats --help"}) {
         const CliResult help = RunProgram(dir, "--language en " + asked);
         EXPECT_EQ(help.Code, 0) << asked;
         EXPECT_FALSE(HasCyrillic(help.Out)) << help.Out;
