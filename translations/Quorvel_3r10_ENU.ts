@@ -2225,6 +2225,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>quorvel::gui::ShreddingDialog</name>
     <message>
+        <source>Формула %1: %2, символ %3.</source>
+        <translation>Formula %1: %2 at character %3.</translation>
+    </message>
+    <message>
         <source>Методы шинковки</source>
         <translation>Shredding methods</translation>
     </message>
@@ -2956,6 +2960,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>Lists</name>
+    <message>
+        <source>Ставка "вручную"</source>
+        <translation>Manual stake</translation>
+    </message>
     <message>
         <source>Исходный список</source>
         <translation>Initial list</translation>

@@ -25,6 +25,7 @@ void PrintCount(Workspace& workspace, std::ostream& out) {
 
 int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     TStakeRecord stake = workspace.Stakes().NewManualStake();
+    stake.Comment.SetText(CoreText("Lists", stake.Comment.Text()));
     int draw = stake.DrawNumber;
     int draws = 1;
     const auto comment = TakeOption(args, "--comment");

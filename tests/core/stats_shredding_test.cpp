@@ -132,6 +132,29 @@ TEST(ShredValue, VariablesAreReplacedAsText) {
     EXPECT_EQ(ShredValue("(P1+T1+N1)/7", 2, V(1, 0, 0), V(1, 0, 0), V(1, 0, 0)), 42);
 }
 
+// The settings dialog says where a formula cannot be read, counted in the text as typed.
+TEST(ShredValue, AFormulaThatCannotBeReadIsFoundWithItsPlace) {
+    struct Case {
+        const char* Formula;
+        FormulaError Error;
+        size_t Position;
+    };
+    for (const Case& c :
+         {Case{"(n1+n2)/n3", FormulaError::None, 0}, Case{"n12/100 + pn1", FormulaError::None, 0},
+          Case{"-n1", FormulaError::None, 0}, Case{"n1 + * 2", FormulaError::Syntax, 5},
+          Case{"-*n1", FormulaError::Syntax, 1}, Case{"  SQRTX(n1)", FormulaError::Syntax, 2},
+          Case{"p3 / (t1 + 2.)", FormulaError::Syntax, 13}, Case{"(n1+n2", FormulaError::Brackets, 6},
+          Case{"n1+n2)*(3", FormulaError::Brackets, 5}, Case{"", FormulaError::Syntax, 0},
+          Case{"n1 n2 +", FormulaError::Syntax, 7}}) {
+        const FormulaProblem problem = CheckShreddingFormula(c.Formula);
+        EXPECT_EQ(problem.Error, c.Error) << c.Formula;
+        if (c.Error != FormulaError::None) EXPECT_EQ(problem.Position, c.Position) << c.Formula;
+        // Whatever the check says, evaluating keeps its own rule: a formula it refuses values 0.
+        if (c.Error != FormulaError::None)
+            EXPECT_EQ(ShredValue(c.Formula, 2, V(3, 2, 7), V(1, 1, 1), Zero), 0);
+    }
+}
+
 TEST(ShredValue, OnlyFormulasWhoseVariablesJoinTheirNeighboursAreReadPerDraw) {
     EXPECT_FALSE(TShredFormula("(n1+n2)/n3").ReadsPerDraw());
     EXPECT_FALSE(TShredFormula("SQRT(p1)*t3 - 2").ReadsPerDraw());

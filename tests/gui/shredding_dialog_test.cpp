@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -116,7 +118,20 @@ private slots:
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         QVERIFY(dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/shredding_dialog.png"));
 
+        // A formula that cannot be read is shown with its place, and OK waits for a good one.
+        auto* problem = dialog.findChild<QLabel*>("lbFormulaProblem");
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QCOMPARE(problem->text(), QString("Формула 2: Синтаксическая ошибка, символ 1."));  // empty
+        QVERIFY(!ok->isEnabled());
+        Retype(Formula(dialog, 2), "(n1 + * 2");
+        QCOMPARE(problem->text(), QString("Формула 2: Не хватает скобочки, символ 10."));
+        Retype(Formula(dialog, 2), "n1 + * 2)");
+        QCOMPARE(problem->text(), QString("Формула 2: Не хватает скобочки, символ 9."));
+        Formula(dialog, 2)->setText("1 + ё");
+        QCOMPARE(problem->text(), QString("Формула 2: Синтаксическая ошибка, символ 5."));
         Retype(Formula(dialog, 2), "n1 / 3");
+        QVERIFY(problem->isHidden());
+        QVERIFY(ok->isEnabled());
         Digits(dialog, 2)->setValue(9);
         Digits(dialog, 3)->setValue(0);
         const ShreddingSettings typed = dialog.Settings();

@@ -10,6 +10,7 @@
 #include "gui/stakes/stakes_chart.h"
 #include "gui/stakes/stakes_controller.h"
 #include "gui/stakes/stakes_pages.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -36,6 +37,13 @@ public:
 private:
     QAction* action_;
 };
+
+// A new stake as the dialogs offer it: its default comment in the interface language.
+TStakeRecord NewStakeShown(Workspace& workspace) {
+    TStakeRecord stake = workspace.Stakes().NewManualStake();
+    stake.Comment.SetText(ListEntryText(stake.Comment.Text()).toStdString());
+    return stake;
+}
 
 }  // namespace
 
@@ -119,7 +127,7 @@ void StakesController::CreateActions() {
 }
 
 void StakesController::StakeAddExecute(int combRow) {
-    TStakeRecord stake = workspace_->Stakes().NewManualStake();
+    TStakeRecord stake = NewStakeShown(*workspace_);
     if (combRow >= 0 && combRow < workspace_->Combs().List().CombCount())
         stake.Values = CombToStakeComb(workspace_->Combs().List().CombAt(combRow));
     StakeDialog dialog(stake, window_);
@@ -128,7 +136,7 @@ void StakesController::StakeAddExecute(int combRow) {
 }
 
 bool StakesController::StakeAddManyExecute(const std::vector<TComb>& combs) {
-    const TStakeRecord stake = workspace_->Stakes().NewManualStake();
+    const TStakeRecord stake = NewStakeShown(*workspace_);
     MultiStakeDialog dialog(stake.DrawNumber, QString::fromStdString(stake.Comment.Text()), window_);
     if (dialog.exec() != QDialog::Accepted) return false;
     return workspace_->Stakes().AddStakesForCombs(combs, dialog.DrawNumber(), dialog.Draws(),

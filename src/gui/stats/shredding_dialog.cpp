@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/app/busy.h"
+#include "language/message_text.h"
 
 namespace quorvel::gui {
 
@@ -67,6 +68,7 @@ ShreddingDialog::ShreddingDialog(const ShreddingSettings& settings, QWidget* par
         rows->addWidget(digits, i, 2);
         formulas_[at] = formula;
         digits_[at] = digits;
+        connect(formula, &QLineEdit::textChanged, this, &ShreddingDialog::ShowProblem);
     }
 
     auto* variables =
@@ -74,19 +76,43 @@ ShreddingDialog::ShreddingDialog(const ShreddingSettings& settings, QWidget* par
                        "\n" + tr("p1, p2, p3, ..., pX - числа предыдущего тиража"),
                    this);
     variables->setObjectName("lbVariables");
+    problem_ = new QLabel(this);
+    problem_->setObjectName("lbFormulaProblem");
+    problem_->setStyleSheet("color: #b00020;");
+    problem_->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &ShreddingDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ShreddingDialog::reject);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
+    layout->addWidget(problem_);
     layout->addSpacing(8);
     layout->addWidget(variables);
     layout->addWidget(buttons);
+    ShowProblem();
     adjustSize();
+}
+
+// The first formula that cannot be read, and where: OK waits until every one reads.
+void ShreddingDialog::ShowProblem() {
+    QString text;
+    for (size_t i = 0; i < formulas_.size() && text.isEmpty(); ++i) {
+        const std::string typed = formulas_[i]->text().toStdString();
+        const FormulaProblem problem = CheckShreddingFormula(typed);
+        if (problem.Error == FormulaError::None) continue;
+        const QString reason = language::MessageText(std::string(FormulaErrorText(problem.Error)));
+        // The place counted in characters, as the user sees them, from 1.
+        const qsizetype position = QString::fromStdString(typed.substr(0, problem.Position)).size() + 1;
+        text = tr("Формула %1: %2, символ %3.").arg(i + 1).arg(reason).arg(position);
+    }
+    problem_->setText(text);
+    problem_->setVisible(!text.isEmpty());
+    ok_->setEnabled(text.isEmpty());
 }
 
 ShreddingSettings ShreddingDialog::Settings() const {

@@ -7,7 +7,9 @@
 #include "core/app/workspace.h"
 #include "core/stats/families/shredding.h"
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace quorvel::gui {
@@ -33,8 +35,12 @@ public:
     ShreddingSettings Settings() const;
 
 private:
+    void ShowProblem();
+
     std::array<QLineEdit*, ShreddingFormulaCount> formulas_{};
     std::array<QSpinBox*, ShreddingFormulaCount> digits_{};
+    QLabel* problem_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 // Takes confirmed settings: stores and writes them (a failed write is shown, the new values

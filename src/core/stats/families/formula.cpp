@@ -131,6 +131,9 @@ public:
         if (pos_ < text_.size() && !EndsFormula(text_[pos_])) Fail(FormulaError::Syntax);
     }
 
+    // Where reading stopped, when it failed.
+    size_t FailedAt() const { return failedAt_; }
+
 private:
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
 
@@ -138,6 +141,7 @@ private:
 
     bool Fail(FormulaError error) {
         Emit(OpCode::Fail, static_cast<uint8_t>(error));
+        failedAt_ = pos_;
         return false;
     }
 
@@ -251,7 +255,11 @@ private:
         const std::string_view name(text_.data() + start, pos_ - start);
         const auto* found = std::find_if(std::begin(FunctionNames), std::end(FunctionNames),
                                          [&](const FunctionName& f) { return f.Name == name; });
-        if (found == std::end(FunctionNames) || Peek() != '(') return Fail(FormulaError::Syntax);
+        if (found == std::end(FunctionNames)) {
+            pos_ = start;  // the unknown name is where the reader is lost
+            return Fail(FormulaError::Syntax);
+        }
+        if (Peek() != '(') return Fail(FormulaError::Syntax);
         ++pos_;
         if (!Expression() || !CloseBracket()) return false;
         Emit(OpCode::Function, static_cast<uint8_t>(found->Id));
@@ -262,7 +270,23 @@ private:
     bool withVariables_;
     std::vector<Op>& ops_;
     size_t pos_ = 0;
+    size_t failedAt_ = 0;
 };
+
+// Kept in the cleaned text: blanks and control characters go, except the variables' places.
+bool KeptInClean(char c, bool withVariables) {
+    return (withVariables && IsMark(c)) || static_cast<unsigned char>(c) > ' ';
+}
+
+// The place in the text given to Compile of a place in its cleaned form; the end maps to the end.
+size_t TextIndexOfClean(std::string_view text, bool withVariables, size_t cleanIndex) {
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!KeptInClean(text[i], withVariables)) continue;
+        if (kept++ == cleanIndex) return i;
+    }
+    return text.size();
+}
 
 // Halves go to the even neighbour.
 long double RoundHalfEven(long double x) {
@@ -359,19 +383,18 @@ void TFormula::Compile(std::string_view text, bool withVariables) {
     ops_.clear();
     clean_.clear();
     variablesStandAlone_ = true;
-    const auto fail = [this](FormulaError error) {
+    problem_ = {};
+    const auto fail = [&](FormulaError error, size_t cleanIndex) {
         ops_.push_back(Op{OpCode::Fail, static_cast<uint8_t>(error), 0});
         stack_.resize(1);
+        problem_ = {error, TextIndexOfClean(text, withVariables, cleanIndex)};
     };
-    if (text.size() > FormulaTextMax) return fail(FormulaError::Syntax);
+    if (text.size() > FormulaTextMax) return fail(FormulaError::Syntax, FormulaTextMax);
 
     // Blanks and control characters go, letters are read in upper case.
     for (char c : text) {
-        if (withVariables && IsMark(c)) {
-            clean_.push_back(c);
-        } else if (static_cast<unsigned char>(c) > ' ') {
+        if (KeptInClean(c, withVariables))
             clean_.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
-        }
     }
     if (withVariables) {
         for (size_t i = 0; i < clean_.size(); ++i) {
@@ -380,18 +403,26 @@ void TFormula::Compile(std::string_view text, bool withVariables) {
     }
 
     int depth = 0;
-    int deepest = 0;
-    for (char c : clean_) {
-        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+    size_t tooDeepAt = clean_.size() + 1;
+    size_t at = 0;
+    for (; at < clean_.size(); ++at) {
+        depth += clean_[at] == '(' ? 1 : clean_[at] == ')' ? -1 : 0;
         if (depth < 0) break;
-        deepest = std::max(deepest, depth);
+        if (depth > FormulaNestingMax) tooDeepAt = std::min(tooDeepAt, at);
     }
-    if (depth != 0) return fail(FormulaError::Brackets);
-    if (deepest > FormulaNestingMax) return fail(FormulaError::Syntax);
+    if (depth != 0) return fail(FormulaError::Brackets, at);
+    if (tooDeepAt <= clean_.size()) return fail(FormulaError::Syntax, tooDeepAt);
 
-    if (!clean_.empty() && (clean_.front() == '+' || clean_.front() == '-'))
-        clean_.insert(clean_.begin(), '0');
-    Compiler(clean_, withVariables, ops_).Run();
+    const bool zeroAdded = !clean_.empty() && (clean_.front() == '+' || clean_.front() == '-');
+    if (zeroAdded) clean_.insert(clean_.begin(), '0');
+    Compiler compiler(clean_, withVariables, ops_);
+    compiler.Run();
+    if (!ops_.empty() && ops_.back().Code == OpCode::Fail) {
+        const size_t failedAt = compiler.FailedAt();
+        problem_ = {
+            static_cast<FormulaError>(ops_.back().Arg),
+            TextIndexOfClean(text, withVariables, zeroAdded && failedAt > 0 ? failedAt - 1 : failedAt)};
+    }
 
     // Room for the deepest the operand stack gets, so evaluating never allocates.
     size_t size = 0;

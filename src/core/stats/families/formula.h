@@ -26,6 +26,12 @@ enum class FormulaError : uint8_t {
 // The message of an error; empty for None.
 std::string_view FormulaErrorText(FormulaError error);
 
+// What stops a text from being read, and where: the place in the text given to Compile.
+struct FormulaProblem {
+    FormulaError Error = FormulaError::None;
+    size_t Position = 0;
+};
+
 struct FormulaResult {
     long double Value = 0;  // 0 whenever Error is set
     FormulaError Error = FormulaError::None;
@@ -59,6 +65,10 @@ public:
     // read again with the values written in.
     bool VariablesStandAlone() const { return variablesStandAlone_; }
 
+    // Why the last text could not be read, and where; None when it was read (its evaluation
+    // may still fail with the values it is given).
+    FormulaProblem ReadingProblem() const { return problem_; }
+
     enum class OpCode : uint8_t {
         Number,
         Variable,
@@ -82,6 +92,7 @@ private:
     std::vector<Op> ops_;
     std::vector<long double> stack_;
     bool variablesStandAlone_ = true;
+    FormulaProblem problem_;
 };
 
 // Evaluates a text without variables.

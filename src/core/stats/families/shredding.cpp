@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/stats/registry.h"
 #include "core/stats/stat_list.h"
@@ -84,6 +85,43 @@ TShredFormula::TShredFormula(std::string_view formula) : formula_(formula) {
                      [](std::string& out, int variable) { out.push_back(FormulaVariableMark(variable)); });
     compiled_.Compile(text_, true);
     perDraw_ = !compiled_.VariablesStandAlone();
+}
+
+FormulaProblem CheckShreddingFormula(std::string_view formula) {
+    // The variables' places as the evaluator reads them, one character for the two typed,
+    // with where each character was typed.
+    std::string marked;
+    std::vector<size_t> typedAt;
+    for (size_t at = 0; at < formula.size(); ++at) {
+        typedAt.push_back(at);
+        int variable = -1;
+        for (int letter = 0; letter < 3 && at + 1 < formula.size(); ++letter) {
+            const int i = formula[at + 1] - '0';
+            if (IsLetterOf(formula[at], VariableLetters[letter]) && i >= 1 && i <= PositionCount)
+                variable = letter * PositionCount + i - 1;
+        }
+        if (variable >= 0) {
+            marked.push_back(FormulaVariableMark(variable));
+            ++at;
+        } else {
+            marked.push_back(static_cast<unsigned char>(formula[at]) < '!' ? ' ' : formula[at]);
+        }
+    }
+    TFormula compiled;
+    compiled.Compile(marked, true);
+    if (!compiled.VariablesStandAlone()) {
+        // Read as it is for every draw, with a draw's values written in: checked with 1, 2, 3
+        // in each triple. Where the values joined into new variables the places moved, and the
+        // problem is shown at the end.
+        const TShredValues values{1, 2, 3};
+        const std::string written = TShredFormula::Substitute(formula, values, values, values);
+        compiled.Compile(written);
+        if (written.size() != marked.size()) typedAt.clear();
+    }
+    FormulaProblem problem = compiled.ReadingProblem();
+    if (problem.Error != FormulaError::None)
+        problem.Position = problem.Position < typedAt.size() ? typedAt[problem.Position] : formula.size();
+    return problem;
 }
 
 std::string TShredFormula::Substitute(std::string_view formula, const TShredValues& n, const TShredValues& p,

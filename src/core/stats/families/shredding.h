@@ -45,6 +45,11 @@ private:
     std::string work_;
 };
 
+// Why a typed formula cannot be read, and where in it (0 is its first character); None when it
+// reads, though a draw's values may still make its evaluation fail. The dialog checks with it;
+// evaluation keeps its own rule.
+FormulaProblem CheckShreddingFormula(std::string_view formula);
+
 // The whole rule at once, for a single value.
 int ShredValue(std::string_view formula, int digits, const TShredValues& n, const TShredValues& p,
                const TShredValues& t);
