@@ -1156,6 +1156,10 @@
 <context>
     <name>quorvel::gui::CombsPage</name>
     <message>
+        <source>Сценарий выполняется: список и фильтры обновятся, когда он закончит.</source>
+        <translation>A scenario is running: the list and the filters will be updated when it ends.</translation>
+    </message>
+    <message>
         <source>Исключить указанное количество последних тиражей из списка комбинаций</source>
         <translation>Exclude the given number of last draws from the combination list</translation>
     </message>

@@ -213,6 +213,28 @@ private slots:
         SaveScreenshot(s.window.get(), "main_window_default_size.png");
     }
 
+    // Tab goes along the statistics row as it is seen, into the table and out of it again.
+    void tabMovesThroughTheStatisticsPageAndOutOfItsTable() {
+        test::TempDir dir;
+        StartedWindow s(dir);
+        QVERIFY(s.initialised);
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        s.window->RightTabs()->setCurrentIndex(0);
+        auto* length = s.window->findChild<QSpinBox*>("seDrawsStatLen");
+        auto* table = s.window->findChild<QTableView*>("lvDrawsStat");
+        length->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cbDrawsStat"));
+        for (int step = 0; step < 4 && QApplication::focusWidget() != table; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), table);
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != table);
+        for (QAbstractItemView* view : s.window->findChildren<QAbstractItemView*>())
+            QVERIFY2(!view->tabKeyNavigation(), qPrintable(view->objectName()));
+    }
+
     void screenshotWithTheSampleArchive() {
         test::TempDir dir;
         StartedWindow s(dir);

@@ -146,6 +146,8 @@ private slots:
         QVERIFY(!w.Enabled("ScriptRun"));
         QVERIFY(!w.Enabled("ScriptAdd"));
         QVERIFY(!w.window->LeftTabs()->isEnabled());
+        auto* notice = w.window->findChild<QLabel*>("lbRunNotice");
+        QVERIFY(!notice->isHidden());  // the kept list says it is kept
         QTest::qWait(400);
         w.window->RightTabs()->setCurrentWidget(w.page);
         w.window->resize(1200, 720);
@@ -179,6 +181,7 @@ private slots:
         QCOMPARE(w.host.Last("question"), std::string("Остановить выполнение сценария?"));
         QVERIFY(w.window->GetWorkspace().Archive().Offset() > 0);
         QVERIFY(w.window->LeftTabs()->isEnabled());
+        QVERIFY(notice->isHidden());
         QVERIFY(w.Enabled("ScriptTest"));
     }
 

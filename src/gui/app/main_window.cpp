@@ -2,6 +2,7 @@
 
 #include "gui/app/window_areas.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -55,6 +56,10 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     host_.SetBusySink([this](bool) { frame_.Actions->UpdateAll(); });
     BuildLayout();
     BuildStatusBar();
+    // Tab moves on from a table to the next control instead of walking its cells, where it
+    // would stay trapped; arrows move within the table.
+    for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
+        view->setTabKeyNavigation(false);
     // The order in which the areas add their actions and menus is the order of the menus.
     CreateActions();
     areas_->Combs->CreateActions();

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
@@ -80,9 +81,16 @@ CombsPage::CombsPage(const TCombList& combs, QWidget* parent) : QWidget(parent) 
     top->addWidget(excludeButton_);
     top->addWidget(exclude_);
     top->addStretch();
+    runNotice_ = new QLabel(tr("Сценарий выполняется: список и фильтры обновятся, когда он закончит."), this);
+    runNotice_->setObjectName("lbRunNotice");
+    runNotice_->setWordWrap(true);
+    runNotice_->setFrameShape(QFrame::StyledPanel);
+    runNotice_->setMargin(4);
+    runNotice_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(top);
+    layout->addWidget(runNotice_);
     layout->addWidget(splitter_, 1);
 
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -90,6 +98,10 @@ CombsPage::CombsPage(const TCombList& combs, QWidget* parent) : QWidget(parent) 
     connect(model_, &QAbstractItemModel::modelReset, this, &CombsPage::SelectionChanged);
     connect(list_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { emit RowActivated(index.row()); });
+}
+
+void CombsPage::ShowRunNotice(bool running) {
+    runNotice_->setVisible(running);
 }
 
 void CombsPage::Refresh() {

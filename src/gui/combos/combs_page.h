@@ -6,6 +6,7 @@
 #include "gui/combos/combs_model.h"
 
 class QPushButton;
+class QLabel;
 class QSpinBox;
 class QSplitter;
 class QTableView;
@@ -27,6 +28,9 @@ public:
     CombsModel* Model() const { return model_; }
 
     void Refresh();
+    // While a scenario runs the list and the filters keep what they showed before it: a
+    // notice above them says so.
+    void ShowRunNotice(bool running);
     std::vector<int> SelectedRows() const;
     int FirstSelectedRow() const;
 
@@ -43,6 +47,7 @@ private:
     QSplitter* splitter_;
     QSpinBox* exclude_;
     QPushButton* excludeButton_;
+    QLabel* runNotice_;
 };
 
 }  // namespace quorvel::gui

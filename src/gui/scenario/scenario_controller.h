@@ -37,6 +37,7 @@ private:
     void ValidationFinished(const ValidationReport& report, const QString& error);
     void ShowScenarioRunStatus();
     void ScenarioRunFinished();
+    void FreezeLists(bool frozen);
     ScenarioPage* ScenarioTab() const { return page_; }
 
     ScenarioPage* page_ = nullptr;

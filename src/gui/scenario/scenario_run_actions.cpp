@@ -58,6 +58,15 @@ void ScenarioController::CreateRunActions() {
             &ScenarioController::ValidationFinished);
 }
 
+// The worker owns the lists' data while it runs: they keep what they showed, disabled, and
+// the combination page says why.
+void ScenarioController::FreezeLists(bool frozen) {
+    leftTabs_->setEnabled(!frozen);
+    statsPage_->setEnabled(!frozen);
+    ScenarioTab()->List()->setEnabled(!frozen);
+    combsPage_->ShowRunNotice(frozen);
+}
+
 void ScenarioController::ScriptValidateExecute() {
     ValidationDialog dialog(workspace_->Archive().Count(), window_);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -66,17 +75,13 @@ void ScenarioController::ScriptValidateExecute() {
     for (int i = 0; i < scenario.Count(); ++i)
         request.Lines.push_back(scenario.Line(i));
     request.Seed = scenarioSeed_;
-    leftTabs_->setEnabled(false);
-    statsPage_->setEnabled(false);
-    ScenarioTab()->List()->setEnabled(false);
+    FreezeLists(true);
     scenarioRun_->StartValidation(std::move(request));
     actions_->UpdateAll();
 }
 
 void ScenarioController::ValidationFinished(const ValidationReport& report, const QString& error) {
-    leftTabs_->setEnabled(true);
-    statsPage_->setEnabled(true);
-    ScenarioTab()->List()->setEnabled(true);
+    FreezeLists(false);
     actions_->UpdateAll();
     if (!error.isEmpty()) {
         router_.ShowError(error.toStdString());
@@ -97,10 +102,7 @@ void ScenarioController::ScriptRunExecute(bool test) {
         if (!answer || *answer < 1 || *answer > most) return;
         tests = *answer;
     }
-    // The lists keep showing what they showed; the worker owns the data until it is done.
-    leftTabs_->setEnabled(false);
-    statsPage_->setEnabled(false);
-    ScenarioTab()->List()->setEnabled(false);
+    FreezeLists(true);
     ScenarioRunHooks hooks;
     hooks.SelectLine = [this](int row) {
         QMetaObject::invokeMethod(
@@ -140,9 +142,7 @@ void ScenarioController::ShowScenarioRunStatus() {
 }
 
 void ScenarioController::ScenarioRunFinished() {
-    leftTabs_->setEnabled(true);
-    statsPage_->setEnabled(true);
-    ScenarioTab()->List()->setEnabled(true);
+    FreezeLists(false);
     // Everything the run changed is shown now, in one go.
     frame_.RefreshAll();
     statsPage_->Methods()->setCurrentIndex(

@@ -111,6 +111,11 @@ StatsPage::StatsPage(const TStatTable& table, QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(top);
     layout->addWidget(splitter_, 1);
+    // Tab follows the row as it is seen, then goes down into the table.
+    setTabOrder(length_, methods_);
+    setTabOrder(methods_, refresh_);
+    setTabOrder(refresh_, favourites_);
+    setTabOrder(favourites_, view_);
 }
 
 void StatsPage::SetFavouritesAction(QAction* favourites) {
