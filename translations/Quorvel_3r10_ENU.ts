@@ -2965,6 +2965,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
 <context>
     <name>Lists</name>
     <message>
+        <source>Регулярная ставка</source>
+        <translation>Regular stake</translation>
+    </message>
+    <message>
         <source>Ставка "вручную"</source>
         <translation>Manual stake</translation>
     </message>

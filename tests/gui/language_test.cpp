@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_ui_host.h"
 #include "gui/combos/generate_dialog.h"
+#include "gui/stakes/regular_dialog.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -84,6 +86,10 @@ private slots:
                      qPrintable(generate.ModeBox()->itemText(mode)));
         QVERIFY(
             generate.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/generate_dialog_warning_english.png"));
+
+        // Default comments are offered in the interface language; what the user types is kept.
+        gui::RegularDialog regular({}, {});
+        QCOMPARE(regular.CommentEdit()->text(), QString("Regular stake"));
 
         // The core's messages too, paragraph by paragraph: the question before the start-up download.
         QString asked;

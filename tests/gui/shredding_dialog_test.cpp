@@ -125,6 +125,7 @@ private slots:
         QVERIFY(!ok->isEnabled());
         Retype(Formula(dialog, 2), "(n1 + * 2");
         QCOMPARE(problem->text(), QString("Формула 2: Не хватает скобочки, символ 10."));
+        QVERIFY(dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/shredding_dialog_problem.png"));
         Retype(Formula(dialog, 2), "n1 + * 2)");
         QCOMPARE(problem->text(), QString("Формула 2: Не хватает скобочки, символ 9."));
         Formula(dialog, 2)->setText("1 + ё");

@@ -13,6 +13,7 @@
 #include "core/util/text.h"
 #include "gui/stakes/entry_problem_text.h"
 #include "gui/stakes/stake_dialog.h"
+#include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
 
@@ -31,7 +32,7 @@ RegularDialog::RegularDialog(const std::vector<TRegular>& regulars, const std::v
     if (chosen.size() == 1) single_ = chosen.front();
     const TRegularDraft defaults;
     comment_->setMaxLength(StakeCommentMaxLength);
-    comment_->setText(QString::fromStdString(defaults.Comment));
+    comment_->setText(ListEntryText(defaults.Comment));  // offered in the interface language
     constant_->setChecked(true);
     start_->setToolTip(tr("Введите числа, разделенные точкой с запятой или запятой"));
     // With several combinations chosen each of them is a start of its own.
