@@ -21,6 +21,7 @@
 #include "gui/archive/draws_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/window_tour.h"
 
 using namespace quorvel;
 using quorvel::gui::MainWindow;
@@ -52,6 +53,21 @@ void SaveScreenshot(QWidget* widget, const QString& name) {
 }
 
 }  // namespace
+
+// Where the page's controls stand, in the order Tab reaches them (a spin box's own line edit
+// stands for the box).
+constexpr int RowSlack = 8;
+std::vector<QPoint> TabChain(QWidget* page) {
+    std::vector<QPoint> chain;
+    for (QWidget* w = page->nextInFocusChain(); w != page && chain.size() < 200; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (w->parentWidget() != nullptr && w->parentWidget()->focusProxy() == w) continue;
+        chain.push_back(w->mapTo(page, QPoint(0, 0)));
+    }
+    return chain;
+}
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -233,6 +249,21 @@ private slots:
         QVERIFY(QApplication::focusWidget() != table);
         for (QAbstractItemView* view : s.window->findChildren<QAbstractItemView*>())
             QVERIFY2(!view->tabKeyNavigation(), qPrintable(view->objectName()));
+
+        // On every page Tab starts at the top left and never steps back along a row.
+        test::VisitEveryTab(*s.window, [&](const QString& name) {
+            QTabWidget* tabs = name.startsWith("left") ? s.window->LeftTabs() : s.window->RightTabs();
+            const std::vector<QPoint> chain = TabChain(tabs->currentWidget());
+            for (size_t i = 1; i < chain.size(); ++i) {
+                const bool above = chain[i].y() < chain[0].y() - RowSlack;
+                const bool leftOnRow =
+                    std::abs(chain[i].y() - chain[0].y()) <= RowSlack && chain[i].x() < chain[0].x();
+                QVERIFY2(!above && !leftOnRow, qPrintable(name + " does not start at the top left"));
+                const bool back =
+                    std::abs(chain[i].y() - chain[i - 1].y()) <= RowSlack && chain[i].x() < chain[i - 1].x();
+                QVERIFY2(!back, qPrintable(name + " steps back along a row"));
+            }
+        });
     }
 
     void screenshotWithTheSampleArchive() {

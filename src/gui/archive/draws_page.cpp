@@ -42,6 +42,7 @@ DrawsPage::DrawsPage(const DrawArchive& archive, QWidget* parent) : QWidget(pare
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(top);
     layout->addWidget(list_);
+    setTabOrder(offset_, list_);  // as seen: the box above, then the list
 
     connect(offset_, &QSpinBox::valueChanged, this, &DrawsPage::OffsetEdited);
     connect(list_, &QTableView::doubleClicked, this,

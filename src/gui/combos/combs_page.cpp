@@ -92,6 +92,9 @@ CombsPage::CombsPage(const TCombList& combs, QWidget* parent) : QWidget(parent) 
     layout->addLayout(top);
     layout->addWidget(runNotice_);
     layout->addWidget(splitter_, 1);
+    // As seen: the button, its box, then the list and the filters below.
+    setTabOrder(excludeButton_, exclude_);
+    setTabOrder(exclude_, list_);
 
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CombsPage::SelectionChanged);

@@ -77,6 +77,8 @@ LayoutPage::LayoutPage(QWidget* parent) : QWidget(parent) {
         column->addWidget(compare_[i]);
         lowerLayout->addLayout(column, 1);
     }
+    setTabOrder(compareLength_[0], compareRefresh_);  // the button beside the first box comes after it
+    setTabOrder(compareRefresh_, compare_[0]);
 
     splitter_ = new PanelSplitter(TUiOptions().LayoutCompareHeight, this);
     splitter_->setObjectName("splLayout");
