@@ -95,6 +95,29 @@ TEST(CombList, RefillingAndReading) {
     EXPECT_EQ(list.CombCount(), 0);
 }
 
+// Keeping by flags writes ahead of what it keeps: whatever is kept or dropped, first or last,
+// the list holds exactly the kept combinations after what it held, and nothing past them.
+TEST(CombList, AppendWhereKeepsExactlyTheFlaggedCombinations) {
+    const std::vector<TComb> all = GenerateCombs({});
+    for (const std::vector<int>& keptRows :
+         {std::vector<int>{}, {0}, {999}, {0, 1, 2}, {998, 999}, {3, 500, 997, 999}, {0, 999}}) {
+        std::vector<uint8_t> flags(all.size(), 0);
+        std::vector<TComb> expected{{{9, 9, 9}}};
+        for (int row : keptRows) {
+            flags[static_cast<size_t>(row)] = 1;
+            expected.push_back(all[static_cast<size_t>(row)]);
+        }
+        TCombList list;
+        list.AssignList(std::vector<TComb>{{{9, 9, 9}}});
+        list.AppendWhere(all, flags, 1);
+        ASSERT_EQ(list.CombCount(), static_cast<int>(expected.size()));
+        for (size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(list.CombAt(static_cast<int>(i)), expected[i]) << i;
+        list.AppendWhere(std::span<const TComb>(all.data(), 1), std::span<const uint8_t>(flags.data(), 1), 0);
+        EXPECT_EQ(list.CombCount(), static_cast<int>(expected.size()) + (flags[0] == 0 ? 1 : 0));
+    }
+}
+
 TEST(CombList, OneStepUndo) {
     TCombList list;
     list.AssignList(Generate(0));

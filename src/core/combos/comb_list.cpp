@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 namespace quorvel {
 
@@ -25,12 +26,21 @@ void TCombList::ResetList(int capacity, int count) {
 
 void TCombList::AppendWhere(std::span<const TComb> combs, std::span<const uint8_t> flags, uint8_t wanted) {
     const size_t first = list_.size();
-    list_.resize(first + combs.size());
-    TComb* const out = list_.data() + first;
+    const size_t n = combs.size();
+    list_.resize(first + n);
+    auto* const out = reinterpret_cast<uint8_t*>(list_.data() + first);
+    const auto* const in = reinterpret_cast<const uint8_t*>(combs.data());
     size_t count = 0;
-    for (size_t i = 0; i < combs.size(); ++i) {
-        out[count] = combs[i];
+    // Every combination is written where the next kept one goes, without a branch to mispredict,
+    // four bytes at a time: the fourth lands on the next place, which is written again anyway
+    // (count never passes i, so it stays inside the list). The last is copied alone.
+    for (size_t i = 0; i + 1 < n; ++i) {
+        std::memcpy(out + count * sizeof(TComb), in + i * sizeof(TComb), 4);
         count += flags[i] == wanted ? 1 : 0;
+    }
+    if (n > 0) {
+        std::memcpy(out + count * sizeof(TComb), in + (n - 1) * sizeof(TComb), sizeof(TComb));
+        count += flags[n - 1] == wanted ? 1 : 0;
     }
     list_.resize(first + count);
 }

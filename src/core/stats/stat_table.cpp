@@ -79,7 +79,7 @@ private:
 void SetNumber(std::string& text, int64_t value) {
     char buffer[24];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.assign(buffer, error == std::errc() ? end : buffer);
+    AssignShort(text, buffer, error == std::errc() ? end : buffer);
 }
 
 void SetDash(std::string& text) {
@@ -94,7 +94,7 @@ void SetEstimateDiff(std::string& text, int64_t estimate, int fact) {
     char* out = buffer;
     if (d > 0) *out++ = '+';
     out = std::to_chars(out, buffer + sizeof buffer, d).ptr;
-    text.assign(buffer, out);
+    AssignShort(text, buffer, out);
 }
 
 // The estimates multiply in 32 bits, as the stored draw numbers do.

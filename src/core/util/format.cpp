@@ -75,7 +75,7 @@ bool FormatFixedQuickly(double value, int decimals, std::string& text) {
         }
         out += decimals;
     }
-    text.assign(buffer, out);
+    AssignShort(text, buffer, out);
     return true;
 }
 
@@ -89,7 +89,7 @@ void AssignFixed(std::string& text, double value, int decimals) {
     char buffer[400];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    text.assign(buffer, error == std::errc() ? end : buffer);
+    AssignShort(text, buffer, error == std::errc() ? end : buffer);
     for (char& c : text) {
         if (c == '.') c = FormatSettings().DecimalSeparator;
     }
