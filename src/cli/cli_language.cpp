@@ -1,6 +1,5 @@
 #include "cli/cli_language.h"
 
-#include <QCoreApplication>
 #include <ostream>
 
 #include "cli/console_host.h"

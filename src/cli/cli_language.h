@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QTranslator>
-#include <QtGlobal>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -28,7 +27,7 @@ private:
     std::unique_ptr<QTranslator> module_;
 };
 
-// A text of the command line itself, written with QT_TRANSLATE_NOOP("CommandLine", ...).
+// A text of the command line itself (its usage, its messages), from the context "CommandLine".
 std::string Text(const char* text);
 // A message of the core, paragraph by paragraph, in the interface language.
 std::string MessageText(const std::string& text);

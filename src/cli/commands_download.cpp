@@ -73,7 +73,7 @@ int RunDownload(Workspace& workspace, std::vector<std::string>& args, std::ostre
     // The options are kept, as the proxy dialog keeps its fields.
     if (changed && !workspace.Download().ApplyProxySettings(proxy, download)) return 1;
     if (download.ResultsUrl.empty()) {
-        err << ConsoleText(NoResultsAddressText) << "\n";
+        err << ConsoleText(MessageText(NoResultsAddressText)) << "\n";
         return 1;
     }
     std::string failure;
@@ -82,7 +82,7 @@ int RunDownload(Workspace& workspace, std::vector<std::string>& args, std::ostre
     out << MessageText(workspace.Archive().SizeText()) << "\n";
     if (failure.empty()) return 0;
     // The ranges before the failure are saved; the run still did not finish its work.
-    err << ConsoleText(DownloadFailureText(failure)) << "\n";
+    err << ConsoleText(MessageText(DownloadFailureText(failure))) << "\n";
     return 1;
 }
 
