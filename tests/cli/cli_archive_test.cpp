@@ -2,6 +2,7 @@
 
 #include "core/stakes/stakes_file.h"
 #include "support/cli_run.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {

@@ -10,6 +10,7 @@
 #include "language/message_text.h"
 #include "language/translation.h"
 #include "support/cli_run.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {

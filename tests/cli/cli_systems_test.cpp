@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/cli_run.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace quorvel::cli {

@@ -1,13 +1,7 @@
 #pragma once
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,22 +32,6 @@ inline CliResult RunQuorvel(const TempDir& dir, std::vector<std::string> args,
     std::ostringstream out, err;
     const int code = cli::RunCli(args, out, err);
     return {code, out.str(), err.str()};
-}
-
-// Runs the built program itself, as a user runs it: beside it lie its language module and shipped
-// systems. The arguments are written as on a shell's command line.
-inline CliResult RunProgram(const TempDir& dir, const std::string& args) {
-    const std::filesystem::path errors = dir / "stderr.txt";
-    const std::string command = std::string(QUORVEL_CLI_PATH) + " --data-dir '" + dir.Path().string() + "' " +
-                                args + " 2>'" + errors.string() + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[512];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    std::ifstream err(errors, std::ios::binary);
-    return {WEXITSTATUS(status), output, std::string(std::istreambuf_iterator<char>(err), {})};
 }
 
 }  // namespace quorvel::test
