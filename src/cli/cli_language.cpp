@@ -10,18 +10,6 @@
 
 namespace quorvel::cli {
 
-namespace {
-
-int DirectoryLanguage(const DataDirectory& dir) {
-    try {
-        return UiStateFile(dir.UiStatePath()).ReadUiInt("Language", BuiltInLanguage);
-    } catch (const std::exception&) {
-        return BuiltInLanguage;  // the command itself says what is wrong with the directory
-    }
-}
-
-}  // namespace
-
 bool CliLanguage::Start(const std::optional<std::string>& asked, const DataDirectory& dir,
                         std::ostream& err) {
     const LanguageInfo* known = asked ? FindLanguageByCode(*asked) : nullptr;
@@ -31,7 +19,7 @@ bool CliLanguage::Start(const std::optional<std::string>& asked, const DataDirec
         err << Text("Неизвестный язык:") << " " << *asked << " (ru, en)\n";
         return false;
     }
-    const int lcid = known != nullptr ? known->Lcid : DirectoryLanguage(dir);
+    const int lcid = known != nullptr ? known->Lcid : StoredLanguage(dir.UiStatePath());
     language::LoadedModule loaded = language::LoadLanguageModule(DataDirectory::ExecutableDirectory(), lcid);
     if (!loaded.Error.empty()) {
         err << ConsoleText(loaded.Error) << "\n";
@@ -47,7 +35,7 @@ CliLanguage::~CliLanguage() {
 }
 
 std::string Text(const char* text) {
-    return language::Translate("CommandLine", text).toStdString();
+    return CoreText("CommandLine", text);
 }
 
 std::string MessageText(const std::string& text) {

@@ -64,15 +64,8 @@ int main(int argc, char** argv) {
     if (quorvel::HasSwitch(args, "restart") && !WaitForPreviousCopy()) return 0;
 
     quorvel::gui::QtUiHost startupHost(nullptr);
-    int language = quorvel::BuiltInLanguage;
-    try {
-        if (!quorvel::HasSwitch(args, "no-language")) {
-            language =
-                quorvel::UiStateFile(dir.UiStatePath()).ReadUiInt("Language", quorvel::BuiltInLanguage);
-        }
-    } catch (const std::exception&) {
-        // An unreadable interface state is reported by the window; the built-in texts serve.
-    }
+    const int language = quorvel::HasSwitch(args, "no-language") ? quorvel::BuiltInLanguage
+                                                                 : quorvel::StoredLanguage(dir.UiStatePath());
     auto translator =
         quorvel::gui::InstallLanguage(quorvel::DataDirectory::ExecutableDirectory(), language, startupHost);
     auto qtTranslator = quorvel::gui::InstallQtTranslation(translator ? language : quorvel::BuiltInLanguage);

@@ -1,6 +1,7 @@
 #include "core/app/ui_state.h"
 
 #include "core/util/ini_file.h"
+#include "core/util/languages.h"
 
 namespace quorvel {
 
@@ -142,6 +143,14 @@ bool InitPrefetchsOnFirstStart(UiStateFile& file, TUiOptions& options) {
     file.WriteUiValues({{"PrefetchsInit", "1"}, {"PrefetchsEnabled", options.PrefetchsEnabled ? "1" : "0"}});
     options.PrefetchsInit = true;
     return true;
+}
+
+int32_t StoredLanguage(const std::filesystem::path& uiStatePath) {
+    try {
+        return UiStateFile(uiStatePath).ReadUiInt("Language", BuiltInLanguage);
+    } catch (const std::exception&) {
+        return BuiltInLanguage;
+    }
 }
 
 }  // namespace quorvel

@@ -98,4 +98,8 @@ void SaveShutdownUiOptions(UiStateFile& file, const TUiOptions& options);
 // both keys are written. Returns true when this start was that first one.
 bool InitPrefetchsOnFirstStart(UiStateFile& file, TUiOptions& options);
 
+// The interface language stored in the interface state file, as both programs start with it;
+// the built-in language when none is stored or the file cannot be read (the window says why).
+int32_t StoredLanguage(const std::filesystem::path& uiStatePath);
+
 }  // namespace quorvel
