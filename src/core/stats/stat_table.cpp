@@ -44,33 +44,31 @@ std::optional<NormScale> NormOf(const FullSetData* fullSet, const TValueTotals& 
     return NormScale{totals.MaxCount, fullSet->MaxCount};
 }
 
-// The entries of a table by key, the first one of a key found, as a search of the table would:
-// small tables are searched, larger ones looked up in a sorted list of their keys.
+// The entries of a table by key, the first one of a key found, as a search of the table would,
+// and the table's order by key (equal keys in table order), the chart's order of values: one
+// sorted list of the keys, read as numbers whose digits are the key words in order, serves both.
 class EntriesByKey {
 public:
     explicit EntriesByKey(TStatDrawArray& table) : table_(table) {
-        if (table.size() <= SearchedSize) return;
         keys_.reserve(table.size());
         for (size_t i = 0; i < table.size(); ++i)
-            keys_.emplace_back(table[i].KeyBits(), i);
+            keys_.emplace_back(OrderOf(table[i].Key), i);
         std::sort(keys_.begin(), keys_.end());
     }
     TStatDraw* Find(const std::array<uint16_t, 4>& key) const {
-        TStatDraw probe;
-        probe.Key = key;
-        const uint64_t bits = probe.KeyBits();
-        if (table_.size() <= SearchedSize) {
-            for (TStatDraw& entry : table_) {
-                if (entry.KeyBits() == bits) return &entry;
-            }
-            return nullptr;
-        }
-        const auto found = std::lower_bound(keys_.begin(), keys_.end(), std::pair<uint64_t, size_t>{bits, 0});
-        return found != keys_.end() && found->first == bits ? &table_[found->second] : nullptr;
+        const uint64_t order = OrderOf(key);
+        const auto found =
+            std::lower_bound(keys_.begin(), keys_.end(), std::pair<uint64_t, size_t>{order, 0});
+        return found != keys_.end() && found->first == order ? &table_[found->second] : nullptr;
     }
+    // The position in the table of the entry that comes i-th by key.
+    size_t ByKey(size_t i) const { return keys_[i].second; }
 
 private:
-    static constexpr size_t SearchedSize = 32;
+    static uint64_t OrderOf(const std::array<uint16_t, 4>& key) {
+        return static_cast<uint64_t>(key[0]) << 48 | static_cast<uint64_t>(key[1]) << 32 |
+               static_cast<uint64_t>(key[2]) << 16 | key[3];
+    }
     TStatDrawArray& table_;
     std::vector<std::pair<uint64_t, size_t>> keys_;
 };
@@ -262,13 +260,9 @@ void BuildChart(TStatTable& result, TCustomStat& stat, const TStatDrawArray& tab
         return;
     }
     // In the order SortValues gives the values, without moving them.
-    std::vector<size_t> order(table.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return table[a].Key < table[b].Key; });
     result.Actual.reserve(table.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        const TStatDraw& entry = table[order[i]];
+    for (size_t i = 0; i < table.size(); ++i) {
+        const TStatDraw& entry = table[entries.ByKey(i)];
         result.Actual.push_back(
             {static_cast<double>(i), static_cast<double>(entry.Count), label(entry.Key, &entry)});
     }
