@@ -1,5 +1,7 @@
 #include "core/stats/key_index.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -15,10 +17,7 @@ void TKeyIndex::IndexKeysOf(const TStatDrawArray& table) {
     for (uint16_t key : smallUsed_)
         small_[key] = -1;
     smallUsed_.clear();
-    if (otherCount_ > 0 || otherPositions_.empty()) {
-        otherPositions_.assign(otherPositions_.empty() ? 64 : otherPositions_.size(), -1);
-        otherKeys_.resize(otherPositions_.size());
-    }
+    if (otherCount_ > 0) std::fill(otherPositions_.begin(), otherPositions_.end(), -1);
     otherCount_ = 0;
     for (size_t i = 0; i < table.size(); ++i) {
         const uint64_t key = table[i].KeyBits();
@@ -43,6 +42,7 @@ int TKeyIndex::AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeri
 }
 
 int TKeyIndex::FindOther(uint64_t key) const {
+    if (otherPositions_.empty()) return -1;
     const size_t mask = otherPositions_.size() - 1;
     for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
         if (otherPositions_[i] < 0) return -1;
@@ -69,8 +69,11 @@ void TKeyIndex::Remember(uint64_t key, int position) {
 void TKeyIndex::GrowOthers() {
     std::vector<uint64_t> keys = std::move(otherKeys_);
     std::vector<int32_t> positions = std::move(otherPositions_);
-    otherPositions_.assign(positions.size() * 2, -1);
-    otherKeys_.assign(positions.size() * 2, 0);
+    // Made on the first large key, with room for the values of a usual window so that counting
+    // one seldom has to grow it.
+    const size_t size = std::max<size_t>(positions.size() * 2, 1024);
+    otherPositions_.assign(size, -1);
+    otherKeys_.assign(size, 0);
     otherCount_ = 0;
     for (size_t i = 0; i < positions.size(); ++i) {
         if (positions[i] >= 0) Remember(keys[i], positions[i]);
