@@ -70,12 +70,15 @@ void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scrat
     if (scratch.Table.size() != needed) scratch.Table.assign(needed, 0);
     const int32_t depth = Work.Depth;
     const bool newest = depth == 1;
-    // The states of each draw are found once, not once for each state of the range.
     const std::array<int, PositionCount> current = StatesOf(CurDraw);
-    const std::array<int, PositionCount> inNewest = StatesOf(OtherDraw);
-    const auto holds = [](const std::array<int, PositionCount>& states, int s) {
-        return std::find(states.begin(), states.end(), s) != states.end();
+    // Whether a state is among the draw's is as random as the draws, so all three are compared.
+    const auto holds = [&current](int s) {
+        return (current[0] == s) | (current[1] == s) | (current[2] == s);
     };
+    // Only the states of the window's newest draw make values, and that draw is the same for every
+    // draw of a run: the runs of the other states would never be read, so they are not kept.
+    std::array<int, PositionCount> counted = StatesOf(OtherDraw);
+    std::sort(counted.begin(), counted.end());
     const auto addRun = [&](int state, const int32_t* entry) {
         Work.Key = {static_cast<uint16_t>(state), LengthWord(entry[0]), 0, 0};
         Work.LastDraw = Work.PrevDraw = entry[1];
@@ -83,16 +86,17 @@ void TCustomSerialStat::AddDrawValues(TStatDrawArray& table, TStatScratch& scrat
         Work.Count = 1;
         AddValue(table, Work, true);
     };
-    for (int s = lowestState_; s <= highestState_; ++s) {
+    for (size_t i = 0; i < counted.size(); ++i) {
+        const int s = counted[i];
+        if (s < lowestState_ || s > highestState_ || (i > 0 && s == counted[i - 1])) continue;
         int32_t* entry = &scratch.Table[static_cast<size_t>(s) * RunEntrySize];
-        const bool running = holds(current, s) == groups_;
-        if (running) {
+        if (holds(s) == groups_) {
             ++entry[0];
             entry[1] = CurDraw.Number;
             entry[2] = depth;
-            if (newest && holds(inNewest, s)) addRun(s, entry);
+            if (newest) addRun(s, entry);
         } else {
-            if (entry[0] > 0 && holds(inNewest, s)) addRun(s, entry);
+            if (entry[0] > 0) addRun(s, entry);
             entry[0] = entry[1] = entry[2] = 0;
         }
     }
