@@ -29,12 +29,12 @@ void TKeyIndex::IndexKeysOf(const TStatDrawArray& table) {
 int TKeyIndex::AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeriods) {
     const bool current = table_->size() == indexedSize_;
     int found = -1;
-    if (current && key < SmallKeys) {
-        found = small_[key];
+    if (current) {
+        found = Find(key);
     } else if (table_->size() <= SearchedSize) {
         found = Search(key);
     } else {
-        found = current ? FindOther(key) : Reindex(key);
+        found = Reindex(key);
     }
     if (found < 0) return Append(work);
     MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);

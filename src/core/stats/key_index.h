@@ -46,7 +46,7 @@ public:
 
 private:
     static constexpr uint64_t SmallKeys = 1024;
-    // Up to this many entries a search is as quick as hashing a large key.
+    // Up to this many entries a search is as quick as indexing the table afresh.
     static constexpr size_t SearchedSize = 16;
     int Search(uint64_t key) const {
         const TStatDrawArray& table = *table_;
