@@ -124,6 +124,15 @@ TEST(Matching, ChannelsPositionsAndStakeMatches) {
     EXPECT_EQ(all, (TStakeComb{3, {2, 5, 9, 0}}));
 }
 
+TEST(Matching, ChannelMapAgreesWithChannelOfForEverySizeAndValue) {
+    for (int size : {-3, 0, 1, 2, 3, 7, 10, 128, 255, 300}) {
+        const ChannelMap channels(size);
+        EXPECT_EQ(channels.Size(), std::max(size, 1));
+        for (int value = -20; value <= 300; ++value)
+            ASSERT_EQ(channels.Of(value), ChannelOf(value, size)) << "size " << size << ", value " << value;
+    }
+}
+
 TEST(Colors, ChannelTableAndOutOfRangeValues) {
     EXPECT_EQ(ValueColor(0, 2), 0xAAFFAAu);
     EXPECT_EQ(ValueColor(9, 2), 0xAAAAFFu);

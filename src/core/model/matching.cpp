@@ -22,6 +22,19 @@ int ChannelOf(int value, int channelSize) {
     return numerator >= 0 ? (numerator + size - 1) / size : -((-numerator) / size);
 }
 
+ChannelMap::ChannelMap(int channelSize) : size_(std::max(channelSize, 1)) {
+    // A channel holds `size_` values in a row, the first one from value 0.
+    int channel = 1;
+    int inChannel = 0;
+    for (uint16_t& entry : channels_) {
+        entry = static_cast<uint16_t>(channel);
+        if (++inChannel == size_) {
+            inChannel = 0;
+            ++channel;
+        }
+    }
+}
+
 bool ChannelInDraw(int channel, const TDraw& draw, int channelSize) {
     return std::any_of(draw.Values.begin(), draw.Values.end(),
                        [&](uint8_t v) { return ChannelOf(v, channelSize) == channel; });

@@ -65,19 +65,11 @@ int TupleKeys(TupleScheme scheme, int k, const std::array<int, PositionCount>& m
 }
 
 TCustomChannelsStat::TCustomChannelsStat(const TStatClass& statClass, const TStatList& owner, int param)
-    : TCustomNumbersStat(statClass, owner, param), channelSize_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
-
-int TCustomChannelsStat::Channel(int value) const {
-    return ChannelOf(value, channelSize_);
-}
+    : TCustomNumbersStat(statClass, owner, param), channels_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
 
 TCustomChannelsGraphStat::TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& owner,
                                                    int param)
-    : TCustomGraphStat(statClass, owner, param), channelSize_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
-
-int TCustomChannelsGraphStat::Channel(int value) const {
-    return ChannelOf(value, channelSize_);
-}
+    : TCustomGraphStat(statClass, owner, param), channels_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
 
 std::string TstChannels::ValueText(const TStatDraw& value) const {
     return ChannelText(value.Key[0]);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "core/model/matching.h"
 #include "core/stats/custom_stat.h"
 
 namespace quorvel {
@@ -87,23 +88,23 @@ private:
 class TCustomChannelsStat : public TCustomNumbersStat {
 public:
     TCustomChannelsStat(const TStatClass& statClass, const TStatList& owner, int param);
-    int ChannelSize() const { return channelSize_; }
-    int Channel(int value) const;
-    std::string ChannelText(int channel) const { return quorvel::ChannelText(channel, channelSize_); }
+    int ChannelSize() const { return channels_.Size(); }
+    int Channel(int value) const { return channels_.Of(value); }
+    std::string ChannelText(int channel) const { return quorvel::ChannelText(channel, channels_.Size()); }
 
 private:
-    uint8_t channelSize_;
+    ChannelMap channels_;
 };
 
 // The same for the channel methods with a graph.
 class TCustomChannelsGraphStat : public TCustomGraphStat {
 public:
     TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& owner, int param);
-    int ChannelSize() const { return channelSize_; }
-    int Channel(int value) const;
+    int ChannelSize() const { return channels_.Size(); }
+    int Channel(int value) const { return channels_.Of(value); }
 
 private:
-    uint8_t channelSize_;
+    ChannelMap channels_;
 };
 
 // CHAN: the channel of each value; a channel hit twice counts twice.

@@ -122,12 +122,12 @@ int TValuesSerialStat::StateOf(int, int value) const {
 
 TChannelsSerialStat::TChannelsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
                                          bool groups)
-    : TCustomSerialStat(statClass, owner, param, groups), channelSize_(ChannelSizeOf(owner)) {
-    SetStateRange(1, ChannelOf(ValueMax, channelSize_));
+    : TCustomSerialStat(statClass, owner, param, groups), channels_(ChannelSizeOf(owner)) {
+    SetStateRange(1, channels_.Of(ValueMax));
 }
 
 int TChannelsSerialStat::StateOf(int, int value) const {
-    return ChannelOf(value, channelSize_);
+    return channels_.Of(value);
 }
 
 TSegmentsSerialStat::TSegmentsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
@@ -201,10 +201,10 @@ int TstNumPeriods::StateOf(int, int value) const {
 }
 
 TstChnPeriods::TstChnPeriods(const TStatClass& statClass, const TStatList& owner, int param)
-    : TCustomPeriodsStat(statClass, owner, param), channelSize_(ChannelSizeOf(owner)) {}
+    : TCustomPeriodsStat(statClass, owner, param), channels_(ChannelSizeOf(owner)) {}
 
 int TstChnPeriods::StateOf(int, int value) const {
-    return ChannelOf(value, channelSize_);
+    return channels_.Of(value);
 }
 
 TstSgmPeriods::TstSgmPeriods(const TStatClass& statClass, const TStatList& owner, int param)

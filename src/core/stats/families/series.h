@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/matching.h"
 #include "core/stats/custom_stat.h"
 
 namespace quorvel {
@@ -60,7 +61,7 @@ protected:
     bool ShowsChannels() const override { return true; }
 
 private:
-    uint8_t channelSize_;
+    ChannelMap channels_;
 };
 
 class TSegmentsSerialStat : public TCustomSerialStat {
@@ -134,7 +135,7 @@ protected:
     bool ShowsChannels() const override { return true; }
 
 private:
-    uint8_t channelSize_;
+    ChannelMap channels_;
 };
 
 class TstSgmPeriods : public TCustomPeriodsStat {

@@ -133,11 +133,7 @@ void TCustomChainStat::PrepareCountValues(int lastIndex, TStatDrawArray& table, 
 
 TCustomChainChannelsStat::TCustomChainChannelsStat(const TStatClass& statClass, const TStatList& owner,
                                                    int param)
-    : TCustomChainStat(statClass, owner, param), channelSize_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
-
-int TCustomChainChannelsStat::Channel(int value) const {
-    return ChannelOf(value, channelSize_);
-}
+    : TCustomChainStat(statClass, owner, param), channels_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
 
 void TCustomChainChannels2Inside::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
     const TDraw back1 = Before(1);

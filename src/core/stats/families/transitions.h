@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "core/model/matching.h"
 #include "core/stats/custom_stat.h"
 
 namespace quorvel {
@@ -83,12 +84,12 @@ public:
 class TCustomChainChannelsStat : public TCustomChainStat {
 public:
     TCustomChainChannelsStat(const TStatClass& statClass, const TStatList& owner, int param);
-    int ChannelSize() const { return channelSize_; }
-    int Channel(int value) const;
+    int ChannelSize() const { return channels_.Size(); }
+    int Channel(int value) const { return channels_.Of(value); }
     int StateOf(int, int value) const override { return Channel(value); }
 
 private:
-    uint8_t channelSize_;
+    ChannelMap channels_;
 };
 
 class TCustomChainChannels2Stat : public TCustomChainChannelsStat {
