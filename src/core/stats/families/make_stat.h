@@ -27,8 +27,11 @@ public:
     void MatchEach(const TSelection& selected, int refIndex, std::span<const TComb> combs, bool sorted,
                    bool exclude, std::vector<uint8_t>& results) override {
         results.resize(combs.size());
+        // Written through a pointer of its own: a store through the vector would make the compiler
+        // read the vector's data pointer again for every combination.
+        uint8_t* const out = results.data();
         for (size_t i = 0; i < combs.size(); ++i)
-            results[i] = this->Stat::Matches(selected, refIndex, combs[i], sorted, exclude) ? 1 : 0;
+            out[i] = this->Stat::Matches(selected, refIndex, combs[i], sorted, exclude) ? 1 : 0;
     }
 };
 
