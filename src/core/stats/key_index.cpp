@@ -4,14 +4,6 @@
 
 namespace quorvel {
 
-namespace {
-
-size_t SlotOf(uint64_t key, size_t mask) {
-    return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-}
-
-}  // namespace
-
 void TKeyIndex::IndexKeysOf(const TStatDrawArray& table) {
     table_ = nullptr;
     for (uint16_t key : smallUsed_)
@@ -39,15 +31,6 @@ int TKeyIndex::AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeri
     if (found < 0) return Append(work);
     MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
     return found;
-}
-
-int TKeyIndex::FindOther(uint64_t key) const {
-    if (otherPositions_.empty()) return -1;
-    const size_t mask = otherPositions_.size() - 1;
-    for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
-        if (otherPositions_[i] < 0) return -1;
-        if (otherKeys_[i] == key) return otherPositions_[i];
-    }
 }
 
 void TKeyIndex::Remember(uint64_t key, int position) {

@@ -31,11 +31,11 @@ public:
     int AddValue(const TStatDraw& work, bool trackPeriods) {
         return AddValue(work, work.KeyBits(), trackPeriods);
     }
-    // The same with the work entry's key given as its eight bytes. A small key already in the
-    // table is the common case and is kept short enough to inline; the rest is out of line.
+    // The same with the work entry's key given as its eight bytes. A key already in the table
+    // is the common case and is kept short enough to inline; the rest is out of line.
     int AddValue(const TStatDraw& work, uint64_t key, bool trackPeriods) {
-        if (key < SmallKeys && table_->size() == indexedSize_) {
-            const int found = small_[key];
+        if (table_->size() == indexedSize_) {
+            const int found = Find(key);
             if (found >= 0) {
                 MergeValue((*table_)[static_cast<size_t>(found)], work, trackPeriods);
                 return found;
@@ -57,7 +57,17 @@ private:
     }
     int Find(uint64_t key) const { return key < SmallKeys ? small_[key] : FindOther(key); }
     int AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeriods);
-    int FindOther(uint64_t key) const;
+    int FindOther(uint64_t key) const {
+        if (otherPositions_.empty()) return -1;
+        const size_t mask = otherPositions_.size() - 1;
+        for (size_t i = SlotOf(key, mask);; i = (i + 1) & mask) {
+            if (otherPositions_[i] < 0) return -1;
+            if (otherKeys_[i] == key) return otherPositions_[i];
+        }
+    }
+    static size_t SlotOf(uint64_t key, size_t mask) {
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    }
     // The table changed behind the index: indexes it afresh, then finds the key.
     int Reindex(uint64_t key);
     int Append(const TStatDraw& work);
