@@ -37,8 +37,10 @@ public:
     // A stateless method answers all its rows from one scan, since its values of a draw are the
     // same however the scan began; a method with state starts a scan at each start.
     void Run(std::vector<PendingRow> rows, bool stateless) {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const PendingRow& a, const PendingRow& b) { return a.Begin < b.Begin; });
+        // The rows of a method without state mostly all begin after the window: already in order.
+        const auto byBegin = [](const PendingRow& a, const PendingRow& b) { return a.Begin < b.Begin; };
+        if (!std::is_sorted(rows.begin(), rows.end(), byBegin))
+            std::stable_sort(rows.begin(), rows.end(), byBegin);
         size_t next = 0;
         for (int d = 0; d < stat_.DrawCount(); ++d) {
             if (scans_.empty()) {
