@@ -1,4 +1,5 @@
 #include "core/stats/families/series.h"
+#include "core/stats/families/channels.h"
 #include "core/stats/families/make_stat.h"
 
 #include <algorithm>
@@ -21,12 +22,6 @@ constexpr size_t LastSeenState = 1;
 
 uint16_t LengthWord(int64_t length) {
     return static_cast<uint16_t>(std::clamp<int64_t>(length, 0, 65535));
-}
-
-// A hand-edited settings file or a dialog may hold a size outside one byte; below 1 it counts
-// as 1, as it does for the channel of a value.
-uint8_t ChannelSizeOf(const TStatList& owner) {
-    return static_cast<uint8_t>(std::clamp(owner.Config.ChannelSize, 1, 255));
 }
 
 int SegmentState(const TSegmentTable& segments, int position, int value) {
@@ -122,7 +117,8 @@ int TValuesSerialStat::StateOf(int, int value) const {
 
 TChannelsSerialStat::TChannelsSerialStat(const TStatClass& statClass, const TStatList& owner, int param,
                                          bool groups)
-    : TCustomSerialStat(statClass, owner, param, groups), channels_(ChannelSizeOf(owner)) {
+    : TCustomSerialStat(statClass, owner, param, groups),
+      channels_(ChannelSizeCopy(owner.Config.ChannelSize)) {
     SetStateRange(1, channels_.Of(ValueMax));
 }
 
@@ -201,7 +197,7 @@ int TstNumPeriods::StateOf(int, int value) const {
 }
 
 TstChnPeriods::TstChnPeriods(const TStatClass& statClass, const TStatList& owner, int param)
-    : TCustomPeriodsStat(statClass, owner, param), channels_(ChannelSizeOf(owner)) {}
+    : TCustomPeriodsStat(statClass, owner, param), channels_(ChannelSizeCopy(owner.Config.ChannelSize)) {}
 
 int TstChnPeriods::StateOf(int, int value) const {
     return channels_.Of(value);
