@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 
+#include "core/archive/draws_import.h"
 #include "core/stats/custom_stat.h"
 #include "core/stats/evaluation.h"
 #include "core/stats/stat_list.h"
@@ -174,6 +177,38 @@ TEST(Evaluation, ReadDrawFindNextAndSortedDraws) {
     EXPECT_EQ(pos->FindNext(row, 3, 2, false), -1);
     row.Key[0] = 8;
     EXPECT_EQ(pos->FindNext(row, 0, 2, false), -1);
+}
+
+// A window counted at once, as tables are, must equal its draws added one at a time to a table
+// without an index, for every method: draws sorted or not, and a window starting before the archive.
+TEST(Evaluation, AWindowCountedAtOnceEqualsItsDrawsAddedOneByOne) {
+    DrawArchive archive;
+    ImportDrawLines(archive, ReadDrawsTextFile(std::filesystem::path(QUORVEL_SAMPLES_DIR) / "cash3.csv"));
+    Engine engine(archive.Draws());
+    const int newest = archive.Count() - 1;
+    const std::pair<int, int> windows[] = {{-2, 40}, {newest - 999, newest}, {100, 100}};
+    size_t rows = 0;
+    for (const TStatMethod& entry : engine.stats.Items) {
+        for (const bool sorted : {false, true}) {
+            for (const auto& [first, last] : windows) {
+                const TStatDrawArray table =
+                    engine.Window(*entry.CreateStat(engine.stats), first, last, sorted);
+                auto stat = entry.CreateStat(engine.stats);
+                TStatDrawArray expected;
+                TStatScratch scratch;
+                TLastValueArray lastValues;
+                stat->PrepareValues(last, expected);
+                for (int index = first; index <= last; ++index)
+                    stat->AddDraw(index, last, sorted, expected, scratch, lastValues);
+                const bool equal =
+                    table.size() == expected.size() &&
+                    std::memcmp(table.data(), expected.data(), table.size() * sizeof(TStatDraw)) == 0;
+                EXPECT_TRUE(equal) << entry.Code() << (sorted ? " sorted " : " ") << first << ".." << last;
+                rows += table.size();
+            }
+        }
+    }
+    EXPECT_GT(rows, 10000u);
 }
 
 TEST(Catalogue, BuildsEntriesInRegistrationOrderWithTheirTexts) {

@@ -126,7 +126,11 @@ protected:
     virtual void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) = 0;
     // Adds Work with the given first key word, the other words zero.
     void AddKey(TStatDrawArray& table, uint32_t key, bool trackPeriods) {
-        Work.Key = {static_cast<uint16_t>(key), static_cast<uint16_t>(key >> 16), 0, 0};
+        AddKeyBits(table, key, trackPeriods);
+    }
+    // Adds Work with the key given as its eight bytes.
+    void AddKeyBits(TStatDrawArray& table, uint64_t key, bool trackPeriods) {
+        Work.SetKeyBits(key);
         // The key goes on as a number: reading it back from Work right after writing it stalls.
         if (keyIndex_.Indexes(table)) {
             keyIndex_.AddValue(Work, key, trackPeriods);
@@ -134,6 +138,32 @@ protected:
             quorvel::AddValue(table, Work, trackPeriods);
         }
     }
+    // AddDraws for a family whose values are found from a draw's values alone: keysOf(draw, add)
+    // gives each key's eight bytes to add(key). Each occurrence goes to the index as numbers, so a
+    // draw sets up no work entry and nothing is stored between its keys. The table must be indexed.
+    template <typename KeysOf>
+    void CountDrawKeys(int firstIndex, int lastIndex, bool sorted, KeysOf keysOf) {
+        // Counting never changes the archive, so its draws are read through a span held in registers.
+        const std::span<const TDraw> draws(draws_);
+        keyIndex_.CountOccurrences(
+            [&](auto count) {
+                for (int index = firstIndex; index <= lastIndex; ++index) {
+                    const int32_t depth = lastIndex - index + 1;
+                    const auto countDraw = [&](const TDraw& draw) {
+                        keysOf(draw, [&](uint64_t key) { count(key, draw.Number, depth); });
+                    };
+                    if (index < 0 || index >= static_cast<int>(draws.size())) {
+                        countDraw(TDraw{});
+                    } else if (sorted) {
+                        countDraw(SortDrawValues(draws[static_cast<size_t>(index)]));
+                    } else {
+                        countDraw(draws[static_cast<size_t>(index)]);
+                    }
+                }
+            },
+            true);
+    }
+    bool Indexes(const TStatDrawArray& table) const { return keyIndex_.Indexes(table); }
     // The table's AddValue, through the index while the table is indexed.
     int AddValue(TStatDrawArray& table, const TStatDraw& work, bool trackPeriods) {
         return keyIndex_.Indexes(table) ? keyIndex_.AddValue(work, trackPeriods)

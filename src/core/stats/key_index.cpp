@@ -33,6 +33,15 @@ int TKeyIndex::AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeri
     return found;
 }
 
+void TKeyIndex::CountNewOccurrence(uint64_t key, int32_t drawNumber, int32_t depth, bool trackPeriods) {
+    TStatDraw work;
+    work.LastDraw = work.PrevDraw = drawNumber;
+    work.Depth = depth;
+    work.Count = 1;
+    work.SetKeyBits(key);
+    AddValueFound(work, key, trackPeriods);
+}
+
 void TKeyIndex::Remember(uint64_t key, int position) {
     if (key < SmallKeys) {
         small_[key] = position;

@@ -44,6 +44,26 @@ public:
         return AddValueFound(work, key, trackPeriods);
     }
 
+    // Counts the occurrences that visit(count) gives, each by a call count(key, drawNumber, depth)
+    // for one occurrence of a key (its eight bytes) in the draw numbered drawNumber, depth draws back from
+    // the window's newest: what AddValue does for each. Taking an occurrence as numbers rather than
+    // as a work entry, and holding the table's entries in a local that only a new key refreshes
+    // (nothing else changes the table meanwhile), keeps a counting loop in registers.
+    template <typename Visit>
+    void CountOccurrences(Visit visit, bool trackPeriods) {
+        if (table_->size() != indexedSize_) Attach(*table_);
+        TStatDraw* entries = table_->data();
+        visit([&](uint64_t key, int32_t drawNumber, int32_t depth) {
+            const int found = Find(key);
+            if (found >= 0) [[likely]] {
+                MergeOccurrence(entries[found], drawNumber, depth, 1, trackPeriods);
+            } else {
+                CountNewOccurrence(key, drawNumber, depth, trackPeriods);
+                entries = table_->data();
+            }
+        });
+    }
+
 private:
     static constexpr uint64_t SmallKeys = 1024;
     // Up to this many entries a search is as quick as indexing the table afresh.
@@ -57,6 +77,7 @@ private:
     }
     int Find(uint64_t key) const { return key < SmallKeys ? small_[key] : FindOther(key); }
     int AddValueFound(const TStatDraw& work, uint64_t key, bool trackPeriods);
+    void CountNewOccurrence(uint64_t key, int32_t drawNumber, int32_t depth, bool trackPeriods);
     int FindOther(uint64_t key) const {
         if (otherPositions_.empty()) return -1;
         const size_t mask = otherPositions_.size() - 1;

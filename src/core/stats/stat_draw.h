@@ -24,6 +24,7 @@ struct TStatDraw {
         std::memcpy(&bits, Key.data(), sizeof bits);
         return bits;
     }
+    void SetKeyBits(uint64_t bits) { std::memcpy(Key.data(), &bits, sizeof bits); }
     // Key[0] and Key[1] read as one 32-bit number (Key[0] the low word).
     uint32_t KeyDword(int index) const {
         return index == 1 ? Key[0] + (static_cast<uint32_t>(Key[1]) << 16)
@@ -37,29 +38,33 @@ struct TStatDraw {
 
 using TStatDrawArray = std::vector<TStatDraw>;
 
-// Adds one occurrence of the work entry's value to the entry of that value. Inline: counting
-// a window calls it for every value of every draw.
-inline void MergeValue(TStatDraw& entry, const TStatDraw& work, bool trackPeriods) {
-    const int32_t lastDraw = work.LastDraw;
-    const int32_t depth = work.Depth;
-    entry.Count += work.Count;
+// Adds `count` occurrences of a value, drawn last in draw `drawNumber` lying `depth` draws back
+// from the window's newest, to the entry of that value. Inline: counting a window calls it for
+// every value of every draw, and taking the occurrence as numbers lets them stay in registers.
+inline void MergeOccurrence(TStatDraw& entry, int32_t drawNumber, int32_t depth, int32_t count,
+                            bool trackPeriods) {
+    entry.Count += count;
     if (entry.Depth == 0 || (depth > 0 && depth <= entry.Depth)) {
-        entry.LastDraw = lastDraw;
+        entry.LastDraw = drawNumber;
         entry.Depth = depth;
     }
-    if (trackPeriods && work.LastDraw > 0 && entry.PrevDraw > 0) {
+    if (trackPeriods && drawNumber > 0 && entry.PrevDraw > 0) {
         // The gap is a signed 32-bit number compared with the stored 16-bit values read unsigned.
         // Selections rather than branches: whether a gap is a new extreme is as random as the draws.
-        const int64_t gap = entry.PrevDraw > work.LastDraw
-                                ? static_cast<int64_t>(entry.PrevDraw) - work.LastDraw
-                                : static_cast<int64_t>(work.LastDraw) - entry.PrevDraw;
+        const int64_t gap = entry.PrevDraw > drawNumber ? static_cast<int64_t>(entry.PrevDraw) - drawNumber
+                                                        : static_cast<int64_t>(drawNumber) - entry.PrevDraw;
         const auto gap16 = static_cast<uint16_t>(gap);
         const uint16_t low = entry.PeriodMin;
         const uint16_t high = entry.PeriodMax;
         entry.PeriodMin = (gap < low || low == 0) ? gap16 : low;
         entry.PeriodMax = (gap > high || high == 0) ? gap16 : high;
     }
-    entry.PrevDraw = work.LastDraw;
+    entry.PrevDraw = drawNumber;
+}
+
+// Adds one occurrence of the work entry's value to the entry of that value.
+inline void MergeValue(TStatDraw& entry, const TStatDraw& work, bool trackPeriods) {
+    MergeOccurrence(entry, work.LastDraw, work.Depth, work.Count, trackPeriods);
 }
 
 // Adds one occurrence of the work entry's value; returns the entry's index.

@@ -10,6 +10,15 @@
 
 namespace quorvel {
 
+// A family whose values are found from a draw's or a combination's values alone: it says only
+// which, by ForEachKey(values, add) calling add(key) with each key's eight bytes, and declares
+// neither AddDrawValues nor AddCombinationValues. TCatalogued adds them, and counts a window's
+// draws without setting up a work entry for each.
+template <typename Stat>
+concept KeysFromValues = requires(const Stat& stat, const std::array<uint8_t, PositionCount>& values) {
+    stat.ForEachKey(values, [](uint64_t) {});
+};
+
 // A method class as the catalogue makes it: its loops over the draws of a window and over the
 // combinations of a list call the class's own functions directly instead of through the
 // virtual table, so that the compiler can inline them into the loop.
@@ -19,8 +28,31 @@ public:
     using Stat::Stat;
     void AddDraws(int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
                   TLastValueArray& lastValues) override {
+        if constexpr (KeysFromValues<Stat>) {
+            if (this->Indexes(table)) {
+                this->CountDrawKeys(firstIndex, lastIndex, sorted, [this](const TDraw& draw, auto add) {
+                    this->Stat::ForEachKey(draw.Values, add);
+                });
+                return;
+            }
+        }
         for (int index = firstIndex; index <= lastIndex; ++index) {
             this->BeginDraw(index, lastIndex, sorted);
+            TCatalogued::AddDrawValues(table, scratch, lastValues);
+        }
+    }
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override {
+        if constexpr (KeysFromValues<Stat>) {
+            this->Stat::ForEachKey(comb.Values, [&](uint64_t key) { this->AddKeyBits(table, key, false); });
+        } else {
+            this->Stat::AddCombinationValues(table, comb);
+        }
+    }
+    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override {
+        if constexpr (KeysFromValues<Stat>) {
+            this->Stat::ForEachKey(this->CurDraw.Values,
+                                   [&](uint64_t key) { this->AddKeyBits(table, key, true); });
+        } else {
             this->Stat::AddDrawValues(table, scratch, lastValues);
         }
     }

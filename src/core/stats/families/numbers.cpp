@@ -46,16 +46,6 @@ void TstValues::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, static_cast<uint32_t>(v), false);
 }
 
-void TstValues::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    for (uint8_t v : comb.Values)
-        AddKey(table, v, false);
-}
-
-void TstValues::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    for (uint8_t v : CurDraw.Values)
-        AddKey(table, v, true);
-}
-
 bool TstValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     // All three tested, without early exits: whether a value is selected is as random as the draws,
     // and a pass over a list would stall on every guess.
@@ -66,14 +56,10 @@ bool TstValues::Matches(const TSelection& selected, int, const TComb& comb, bool
     return (((low >> v[0]) | (low >> v[1]) | (low >> v[2])) & 1) != 0;
 }
 
-void TstDigits::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    for (uint8_t v : comb.Values)
-        ForEachDigit(v, [&](int d) { AddKey(table, static_cast<uint32_t>(d), false); });
-}
-
-void TstDigits::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    for (uint8_t v : CurDraw.Values)
-        ForEachDigit(v, [&](int d) { AddKey(table, static_cast<uint32_t>(d), true); });
+template <typename Add>
+void TstDigits::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    for (uint8_t v : values)
+        ForEachDigit(v, [&](int d) { add(static_cast<uint32_t>(d)); });
 }
 
 bool TstDigits::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -98,14 +84,6 @@ void TCustomPropertyCountStat::PrepareValues(int lastIndex, TStatDrawArray& tabl
         AddKey(table, n, false);
 }
 
-void TCustomPropertyCountStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
-}
-
-void TCustomPropertyCountStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
-}
-
 bool TCustomPropertyCountStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
@@ -121,14 +99,6 @@ uint32_t TCustomPropertyMaskStat::MaskOf(const std::array<uint8_t, PositionCount
     return mask;
 }
 
-void TCustomPropertyMaskStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, MaskOf(comb.Values), false);
-}
-
-void TCustomPropertyMaskStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, MaskOf(CurDraw.Values), true);
-}
-
 bool TCustomPropertyMaskStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyDword(selected, 1, MaskOf(comb.Values));
 }
@@ -137,14 +107,6 @@ void TstPosVal::PrepareValues(int lastIndex, TStatDrawArray& table) {
     TCustomStat::PrepareValues(lastIndex, table);
     for (int v = ValueMin; v <= ValueMax; ++v)
         AddKey(table, static_cast<uint32_t>(v), false);
-}
-
-void TstPosVal::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, comb.Values[static_cast<size_t>(Param - 1)], false);
-}
-
-void TstPosVal::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, CurDraw.Values[static_cast<size_t>(Param - 1)], true);
 }
 
 bool TstPosVal::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {

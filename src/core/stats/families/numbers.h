@@ -13,10 +13,11 @@ public:
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        for (uint8_t v : values)
+            add(v);
+    }
 };
 
 class TstDigits : public TCustomNumbersStat {
@@ -24,10 +25,8 @@ public:
     using TCustomNumbersStat::TCustomNumbersStat;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const;
 };
 
 // The number of values with a property, shown n:m.
@@ -39,10 +38,10 @@ public:
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
     virtual bool HasProperty(int value) const = 0;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(CountOf(values)));
+    }
 
 private:
     int CountOf(const std::array<uint8_t, PositionCount>& values) const;
@@ -55,10 +54,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     virtual bool HasProperty(int value) const = 0;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(MaskOf(values));
+    }
 
 private:
     uint32_t MaskOf(const std::array<uint8_t, PositionCount>& values) const;
@@ -71,10 +70,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(values[static_cast<size_t>(Param - 1)]);
+    }
 };
 
 }  // namespace quorvel
