@@ -92,13 +92,16 @@ TEST_F(NumbersFamily, MatchesTestsTheCombinationItself) {
     selected[1].Key[0] = 5;
     EXPECT_TRUE(nums->Matches(selected, -1, Comb(1, 3, 9), false, false));
     EXPECT_FALSE(nums->Matches(selected, -1, Comb(2, 2, 2), false, false));
-    // A damaged list may hold values beyond the game's, selected or not; bit shifts must not wrap.
+    // A damaged list may hold values beyond the game's, selected or not.
     TStatDrawArray large(1);
     large[0].Key[0] = 67;
     EXPECT_TRUE(nums->Matches(large, -1, Comb(1, 67, 9), false, false));
     EXPECT_FALSE(nums->Matches(large, -1, Comb(3, 200, 3), false, false));
     EXPECT_FALSE(nums->Matches(selected, -1, Comb(67, 2, 2), false, false));
     EXPECT_TRUE(nums->Matches(selected, -1, Comb(67, 5, 2), false, false));
+    TStatDrawArray wide(1);
+    wide[0].Key = {3, 1, 0, 0};  // not the value 3: the whole key counts
+    EXPECT_FALSE(nums->Matches(wide, -1, Comb(3, 3, 3), false, false));
     auto pos3 = Create("POS3");
     TStatDrawArray seven(1);
     seven[0].Key[0] = 7;

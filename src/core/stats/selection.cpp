@@ -15,7 +15,7 @@ TSelection::TSelection(const TStatDrawArray& entries) : entries_(entries) {
         otherWords_[w].Reserve(largeWords[w]);
     for (const TStatDraw& entry : entries) {
         const uint64_t key = entry.KeyBits();
-        if (key < 64) lowKeys_ |= uint64_t{1} << key;
+        if (key < byteKeys_.size()) byteKeys_[key] = 1;
         if (key < SmallKeys) {
             smallKeys_.set(key);
         } else {

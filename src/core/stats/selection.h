@@ -28,9 +28,9 @@ public:
         if (keyBits < SmallKeys) return smallKeys_[keyBits];
         return otherKeys_.Contains(keyBits);
     }
-    // The keys below 64 as the bits of one word (bit k for key k): a combination's values are
-    // among them, and testing three of them is then a few shifts.
-    uint64_t LowKeys() const { return lowKeys_; }
+    // Whether each key below 256 is selected (1 or 0), indexed by the key: a value of a combination
+    // is such a key, and testing three of them is then three loads.
+    const uint8_t* ByteKeys() const { return byteKeys_.data(); }
     // Word index 0..3 of the key.
     bool HasWord(int index, uint16_t word) const {
         return word < SmallKeys ? smallWords_[index][word] : otherWords_[index].Contains(word);
@@ -79,7 +79,7 @@ private:
 
     const TStatDrawArray& entries_;
     std::bitset<SmallKeys> smallKeys_;
-    uint64_t lowKeys_ = 0;
+    std::array<uint8_t, 256> byteKeys_{};
     NumberSet otherKeys_;
     std::array<std::bitset<SmallKeys>, 4> smallWords_;
     std::array<NumberSet, 4> otherWords_;

@@ -30,14 +30,6 @@ void ForEachDigit(int value, Visit visit) {
         visit(c >= '0' && c <= '9' ? c - '0' : 0);
 }
 
-// Matches for values outside the game's, which a damaged list may hold; kept apart so that
-// the usual test stays small enough to be inlined into a pass.
-[[gnu::noinline]] bool AnyValueSelected(const TSelection& selected, const TComb& comb) {
-    const auto& v = comb.Values;
-    return HasKey(selected, v[0], 0, 0, 0) | HasKey(selected, v[1], 0, 0, 0) |
-           HasKey(selected, v[2], 0, 0, 0);
-}
-
 }  // namespace
 
 void TstValues::PrepareValues(int lastIndex, TStatDrawArray& table) {
@@ -49,11 +41,9 @@ void TstValues::PrepareValues(int lastIndex, TStatDrawArray& table) {
 bool TstValues::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     // All three tested, without early exits: whether a value is selected is as random as the draws,
     // and a pass over a list would stall on every guess.
+    const uint8_t* const chosen = selected.ByteKeys();
     const auto& v = comb.Values;
-    if ((v[0] | v[1] | v[2]) >= 64) [[unlikely]]
-        return AnyValueSelected(selected, comb);
-    const uint64_t low = selected.LowKeys();
-    return (((low >> v[0]) | (low >> v[1]) | (low >> v[2])) & 1) != 0;
+    return (chosen[v[0]] | chosen[v[1]] | chosen[v[2]]) != 0;
 }
 
 template <typename Add>
