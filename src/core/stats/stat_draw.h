@@ -38,6 +38,12 @@ struct TStatDraw {
 
 using TStatDrawArray = std::vector<TStatDraw>;
 
+// A value as key word `index` (0..3) of a key read as one number (TStatDraw::KeyBits), kept to
+// its low 16 bits as a key word keeps it.
+constexpr uint64_t KeyWord(int value, int index) {
+    return static_cast<uint64_t>(static_cast<uint16_t>(value)) << (16 * index);
+}
+
 // Adds `count` occurrences of a value, drawn last in draw `drawNumber` lying `depth` draws back
 // from the window's newest, to the entry of that value. Inline: counting a window calls it for
 // every value of every draw, and taking the occurrence as numbers lets them stay in registers.

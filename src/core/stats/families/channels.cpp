@@ -28,8 +28,7 @@ int TupleKeys(TupleScheme scheme, int k, const std::array<int, PositionCount>& m
         // Either scheme has the one tuple of all three positions; the methods over it count
         // every draw of a window, so it is made directly.
         if (members[0] < 0 || members[1] < 0 || members[2] < 0) return 0;
-        keys[0] = {static_cast<uint16_t>(members[0]), static_cast<uint16_t>(members[1]),
-                   static_cast<uint16_t>(members[2]), 0};
+        keys[0] = KeyWord(members[0], 0) | KeyWord(members[1], 1) | KeyWord(members[2], 2);
         return 1;
     }
     std::array<int, PositionCount> positions{};
@@ -38,11 +37,11 @@ int TupleKeys(TupleScheme scheme, int k, const std::array<int, PositionCount>& m
     int count = 0;
     while (true) {
         bool complete = true;
-        std::array<uint16_t, 4> key{};
+        uint64_t key = 0;
         for (int i = 0; i < k; ++i) {
             const int member = members[static_cast<size_t>(positions[static_cast<size_t>(i)])];
             complete = complete && member >= 0;
-            key[static_cast<size_t>(i)] = static_cast<uint16_t>(member);
+            key |= KeyWord(member, i);
         }
         if (complete && count < TupleKeysMax) keys[static_cast<size_t>(count++)] = key;
         if (scheme == TupleScheme::Adjacent) {

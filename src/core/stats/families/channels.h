@@ -25,7 +25,9 @@ std::string ChannelText(int channel, int channelSize);
 enum class TupleScheme { AllPositions, Adjacent };
 
 constexpr int TupleKeysMax = 3;  // three pairs of positions at most
-using TTupleKeys = std::array<std::array<uint16_t, 4>, TupleKeysMax>;
+// Each key as its eight bytes (TStatDraw::KeyBits): made in a register and stored whole, a key
+// is read back at once without waiting for its words to be stored one by one.
+using TTupleKeys = std::array<uint64_t, TupleKeysMax>;
 
 // The keys of the tuples of k positions in position order; members[p] is what position p + 1
 // brings into a tuple. A negative member (a cell that belongs nowhere) drops every tuple that
@@ -54,26 +56,23 @@ public:
         TTupleKeys keys;
         const int count = KeysOf(comb.Values, keys);
         for (int i = 0; i < count; ++i) {
-            const auto& key = keys[static_cast<size_t>(i)];
-            if (HasKey(selected, key[0], key[1], key[2], key[3])) return true;
+            if (selected.HasKey(keys[static_cast<size_t>(i)])) return true;
         }
         return false;
+    }
+
+    static constexpr bool FullSetValues = false;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        TTupleKeys keys;
+        const int count = KeysOf(values, keys);
+        for (int i = 0; i < count; ++i)
+            add(keys[static_cast<size_t>(i)]);
     }
 
 protected:
     // What the value at a position (1..3) brings into a tuple; negative for nothing.
     virtual int TupleMember(int position, int value) const = 0;
-
-    void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
-
-    void AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) override {
-        TTupleKeys keys;
-        const int count = KeysOf(this->CurDraw.Values, keys);
-        for (int i = 0; i < count; ++i) {
-            this->Work.Key = keys[static_cast<size_t>(i)];
-            this->AddValue(table, this->Work, true);
-        }
-    }
 
 private:
     int KeysOf(const std::array<uint8_t, PositionCount>& values, TTupleKeys& keys) const {

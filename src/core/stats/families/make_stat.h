@@ -13,11 +13,21 @@ namespace quorvel {
 // A family whose values are found from a draw's or a combination's values alone: it says only
 // which, by ForEachKey(values, add) calling add(key) with each key's eight bytes, and declares
 // neither AddDrawValues nor AddCombinationValues. TCatalogued adds them, and counts a window's
-// draws without setting up a work entry for each.
+// draws without setting up a work entry for each. A family whose values the full set does not
+// count says so with a member `static constexpr bool FullSetValues = false`.
 template <typename Stat>
 concept KeysFromValues = requires(const Stat& stat, const std::array<uint8_t, PositionCount>& values) {
     stat.ForEachKey(values, [](uint64_t) {});
 };
+
+template <typename Stat>
+constexpr bool CountsFullSet() {
+    if constexpr (requires { Stat::FullSetValues; }) {
+        return Stat::FullSetValues;
+    } else {
+        return true;
+    }
+}
 
 // A method class as the catalogue makes it: its loops over the draws of a window and over the
 // combinations of a list call the class's own functions directly instead of through the
@@ -43,7 +53,9 @@ public:
     }
     void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override {
         if constexpr (KeysFromValues<Stat>) {
-            this->Stat::ForEachKey(comb.Values, [&](uint64_t key) { this->AddKeyBits(table, key, false); });
+            if constexpr (CountsFullSet<Stat>())
+                this->Stat::ForEachKey(comb.Values,
+                                       [&](uint64_t key) { this->AddKeyBits(table, key, false); });
         } else {
             this->Stat::AddCombinationValues(table, comb);
         }

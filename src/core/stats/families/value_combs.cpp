@@ -26,10 +26,10 @@ void TCustomCombValuesStat::AppendTuple(TValueTuples& tuples,
                                         const std::array<uint8_t, PositionCount>& values,
                                         const std::array<int, 4>& positions) const {
     if (tuples.Count >= static_cast<int>(tuples.Keys.size())) return;
-    std::array<uint16_t, 4>& key = tuples.Keys[static_cast<size_t>(tuples.Count++)];
-    key = {};
+    uint64_t key = 0;
     for (int i = 0; i < size_; ++i)
-        key[static_cast<size_t>(i)] = values[static_cast<size_t>(positions[static_cast<size_t>(i)])];
+        key |= KeyWord(values[static_cast<size_t>(positions[static_cast<size_t>(i)])], i);
+    tuples.Keys[static_cast<size_t>(tuples.Count++)] = key;
 }
 
 void TCustomCombValuesStat::AppendRuns(TValueTuples& tuples,
@@ -39,19 +39,10 @@ void TCustomCombValuesStat::AppendRuns(TValueTuples& tuples,
         AppendTuple(tuples, values, {first, first + 1, first + 2, first + 3});
 }
 
-void TCustomCombValuesStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    const TValueTuples tuples = TuplesOf(CurDraw.Values);
-    for (int i = 0; i < tuples.Count; ++i) {
-        Work.Key = tuples.Keys[static_cast<size_t>(i)];
-        AddValue(table, Work, true);
-    }
-}
-
 bool TCustomCombValuesStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     const TValueTuples tuples = TuplesOf(comb.Values);
     for (int i = 0; i < tuples.Count; ++i) {
-        const std::array<uint16_t, 4>& key = tuples.Keys[static_cast<size_t>(i)];
-        if (HasKey(selected, key[0], key[1], key[2], key[3])) return true;
+        if (selected.HasKey(tuples.Keys[static_cast<size_t>(i)])) return true;
     }
     return false;
 }

@@ -8,9 +8,10 @@ namespace quorvel {
 // positions, from one start position, or over the values sorted ascending. A tuple of k
 // values lives in Key[0..k-1], the other words stay 0, and prints as 7:2:3.
 
-// At most three tuples come from three values (three pairs out of three positions).
+// At most three tuples come from three values (three pairs out of three positions). Each key is
+// its eight bytes read as one number (TStatDraw::KeyBits).
 struct TValueTuples {
-    std::array<std::array<uint16_t, 4>, PositionCount> Keys{};
+    std::array<uint64_t, PositionCount> Keys{};
     int Count = 0;
 };
 
@@ -23,11 +24,16 @@ public:
     // The member's tuples of three values, in the member's order.
     virtual TValueTuples TuplesOf(const std::array<uint8_t, PositionCount>& values) const = 0;
     int Size() const { return size_; }
+    // Nothing is listed for the full set: the table shows only tuples that were drawn.
+    static constexpr bool FullSetValues = false;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        const TValueTuples tuples = TuplesOf(values);
+        for (int i = 0; i < tuples.Count; ++i)
+            add(tuples.Keys[static_cast<size_t>(i)]);
+    }
 
 protected:
-    // Nothing is listed for the full set: the table shows only tuples that were drawn.
-    void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
     // Appends the tuple of the values at the first Size() of the given positions (0-based).
     void AppendTuple(TValueTuples& tuples, const std::array<uint8_t, PositionCount>& values,
                      const std::array<int, 4>& positions) const;
