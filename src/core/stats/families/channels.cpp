@@ -85,16 +85,6 @@ void TstChannels::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, static_cast<uint32_t>(Channel(v)), false);
 }
 
-void TstChannels::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    for (uint8_t v : comb.Values)
-        AddKey(table, static_cast<uint32_t>(Channel(v)), false);
-}
-
-void TstChannels::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    for (uint8_t v : CurDraw.Values)
-        AddKey(table, static_cast<uint32_t>(Channel(v)), true);
-}
-
 bool TstChannels::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (uint8_t v : comb.Values) {
         if (HasKeyWord(selected, 1, static_cast<uint16_t>(Channel(v)))) return true;
@@ -172,14 +162,6 @@ void TstChanCount::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, static_cast<uint32_t>(n), false);
 }
 
-void TstChanCount::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
-}
-
-void TstChanCount::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
-}
-
 bool TstChanCount::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
@@ -197,14 +179,6 @@ void TstChnValCnt::PrepareValues(int lastIndex, TStatDrawArray& table) {
     TCustomStat::PrepareValues(lastIndex, table);
     for (int n = 1; n <= ChannelSize(); ++n)
         AddKey(table, static_cast<uint32_t>(n), false);
-}
-
-void TstChnValCnt::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
-}
-
-void TstChnValCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
 bool TstChnValCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {

@@ -115,10 +115,11 @@ public:
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        for (uint8_t v : values)
+            add(static_cast<uint32_t>(Channel(v)));
+    }
 };
 
 // CHNV: for every channel, how many of the three values lie in it (Key[0] channel, Key[1]
@@ -153,10 +154,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(CountOf(values)));
+    }
 
 private:
     int CountOf(const std::array<uint8_t, PositionCount>& values) const;
@@ -170,10 +171,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(CountOf(values)));
+    }
 
 private:
     int CountOf(const std::array<uint8_t, PositionCount>& values) const;

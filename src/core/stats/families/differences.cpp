@@ -59,12 +59,9 @@ void TCustomDiffGraphStat::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, Word(v), false);
 }
 
-void TCustomDiffGraphStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, Word(ValueOf(NeighbourDiffsOf(comb.Values))), false);
-}
-
-void TCustomDiffGraphStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, Word(ValueOf(NeighbourDiffsOf(CurDraw.Values))), true);
+template <typename Add>
+void TCustomDiffGraphStat::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(Word(ValueOf(NeighbourDiffsOf(values))));
 }
 
 bool TCustomDiffGraphStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -79,24 +76,12 @@ std::string TstDiffSame::ValueText(const TStatDraw& value) const {
     return Format("%0:d x %1:d", {static_cast<int>(value.Key[0]), static_cast<int>(value.Key[1])});
 }
 
-void TstDiffSame::AddPairs(TStatDrawArray& table, const std::array<uint8_t, PositionCount>& values,
-                           bool trackPeriods) {
+template <typename Add>
+void TstDiffSame::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
     const TNeighbourDiffs diffs = NeighbourDiffsOf(values);
     const int multiplicity = diffs.Multiplicity();
-    Work.Key = {Word(diffs.D1), Word(multiplicity), 0, 0};
-    AddValue(table, Work, trackPeriods);
-    if (multiplicity == 1) {
-        Work.Key = {Word(diffs.D2), 1, 0, 0};
-        AddValue(table, Work, trackPeriods);
-    }
-}
-
-void TstDiffSame::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddPairs(table, comb.Values, false);
-}
-
-void TstDiffSame::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddPairs(table, CurDraw.Values, true);
+    add(KeyWord(diffs.D1, 0) | KeyWord(multiplicity, 1));
+    if (multiplicity == 1) add(KeyWord(diffs.D2, 0) | KeyWord(1, 1));
 }
 
 bool TstDiffSame::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -114,10 +99,10 @@ std::string TCustomCombDiffSeqStat::ValueText(const TStatDraw& value) const {
     return text;
 }
 
-void TstCombDiffSeq2::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    const TNeighbourDiffs diffs = NeighbourDiffsOf(CurDraw.Values);
-    Work.Key = {Word(diffs.D1), Word(diffs.D2), 0, 0};
-    AddValue(table, Work, true);
+template <typename Add>
+void TstCombDiffSeq2::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    const TNeighbourDiffs diffs = NeighbourDiffsOf(values);
+    add(KeyWord(diffs.D1, 0) | KeyWord(diffs.D2, 1));
 }
 
 bool TstCombDiffSeq2::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {

@@ -44,10 +44,8 @@ public:
     virtual int ValueOf(const TNeighbourDiffs& diffs) const = 0;
     virtual int FirstListed() const = 0;
     virtual int LastListed() const = 0;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const;
 };
 
 class TstDiffMax : public TCustomDiffGraphStat {
@@ -81,13 +79,8 @@ public:
     std::string ValueText(const TStatDraw& value) const override;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
-
-private:
-    void AddPairs(TStatDrawArray& table, const std::array<uint8_t, PositionCount>& values, bool trackPeriods);
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const;
 };
 
 // Tuples of consecutive neighbour differences, printed joined by ":". Three values have
@@ -105,11 +98,10 @@ public:
     int TupleSize() const override { return 2; }
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
     // Without a full-set file the combinations add nothing.
-    void AddCombinationValues(TStatDrawArray&, const TComb&) override {}
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    static constexpr bool FullSetValues = false;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const;
 };
 
 // The longer tuples keep their places in the catalogue but have no value in a draw of three.

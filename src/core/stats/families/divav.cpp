@@ -42,14 +42,6 @@ TDivavNumber DivavNumberOf(const std::array<uint8_t, PositionCount>& values, Div
     return DivavNumberOf(std::span<int>(work), mode);
 }
 
-void TCustomDivavGraphStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(DivavNumberOf(comb.Values, mode_).Value), false);
-}
-
-void TCustomDivavGraphStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(DivavNumberOf(CurDraw.Values, mode_).Value), true);
-}
-
 bool TCustomDivavGraphStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(DivavNumberOf(comb.Values, mode_).Value));
 }

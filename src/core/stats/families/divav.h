@@ -34,10 +34,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(DivavNumberOf(values, mode_).Value));
+    }
 
 private:
     DivavMode mode_;

@@ -38,18 +38,6 @@ void TstSegments::PrepareValues(int lastIndex, TStatDrawArray& table) {
     }
 }
 
-void TstSegments::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    for (int segment : CellSegments(Segments(), comb.Values)) {
-        if (segment >= 0) AddKey(table, static_cast<uint32_t>(segment), false);
-    }
-}
-
-void TstSegments::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    for (int segment : CellSegments(Segments(), CurDraw.Values)) {
-        if (segment >= 0) AddKey(table, static_cast<uint32_t>(segment), true);
-    }
-}
-
 bool TstSegments::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     for (int segment : CellSegments(Segments(), comb.Values)) {
         if (segment >= 0 && HasKeyWord(selected, 1, static_cast<uint16_t>(segment))) return true;
@@ -115,14 +103,6 @@ int TstSegmCount::CountOf(const std::array<uint8_t, PositionCount>& values) cons
     return count;
 }
 
-void TstSegmCount::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
-}
-
-void TstSegmCount::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
-}
-
 bool TstSegmCount::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
     return HasKeyWord(selected, 1, static_cast<uint16_t>(CountOf(comb.Values)));
 }
@@ -134,14 +114,6 @@ int TstSegmCount::GraphValue(int, int, const TComb& comb, bool) {
 int TstSgmValCnt::CountOf(const std::array<uint8_t, PositionCount>& values) const {
     const auto cells = CellSegments(Segments(), values);
     return static_cast<int>(std::count(cells.begin(), cells.end(), Param));
-}
-
-void TstSgmValCnt::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(CountOf(comb.Values)), false);
-}
-
-void TstSgmValCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(CountOf(CurDraw.Values)), true);
 }
 
 bool TstSgmValCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {

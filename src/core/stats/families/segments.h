@@ -43,10 +43,12 @@ public:
     void PrepareValues(int lastIndex, TStatDrawArray& table) override;
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        for (int segment : CellSegments(Segments(), values)) {
+            if (segment >= 0) add(static_cast<uint32_t>(segment));
+        }
+    }
 };
 
 // SGMV: for every segment in use, how many of the three cells lie in it (Key[0] segment,
@@ -79,10 +81,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(CountOf(values)));
+    }
 
 private:
     int CountOf(const std::array<uint8_t, PositionCount>& values) const;
@@ -95,10 +97,10 @@ public:
     bool Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                  bool exclude) override;
     int GraphValue(int index, int otherIndex, const TComb& comb, bool sorted) override;
-
-protected:
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override;
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override;
+    template <typename Add>
+    void ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+        add(static_cast<uint32_t>(CountOf(values)));
+    }
 
 private:
     int CountOf(const std::array<uint8_t, PositionCount>& values) const;

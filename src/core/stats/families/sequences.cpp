@@ -76,12 +76,9 @@ void TstSequenceLen::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, length, false);
 }
 
-void TstSequenceLen::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    ForEachRunLength(comb.Values, [&](int length) { AddKey(table, static_cast<uint32_t>(length), false); });
-}
-
-void TstSequenceLen::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    ForEachRunLength(CurDraw.Values, [&](int length) { AddKey(table, static_cast<uint32_t>(length), true); });
+template <typename Add>
+void TstSequenceLen::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    ForEachRunLength(values, [&](int length) { add(static_cast<uint32_t>(length)); });
 }
 
 bool TstSequenceLen::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -98,12 +95,9 @@ void TstSequenceCnt::PrepareValues(int lastIndex, TStatDrawArray& table) {
     AddKey(table, 1, false);
 }
 
-void TstSequenceCnt::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(RunCount(comb.Values, Climbs)), false);
-}
-
-void TstSequenceCnt::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(RunCount(CurDraw.Values, Climbs)), true);
+template <typename Add>
+void TstSequenceCnt::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(static_cast<uint32_t>(RunCount(values, Climbs)));
 }
 
 bool TstSequenceCnt::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -120,12 +114,9 @@ void TstSequenceLenMax::PrepareValues(int lastIndex, TStatDrawArray& table) {
         AddKey(table, length, false);
 }
 
-void TstSequenceLenMax::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, static_cast<uint32_t>(LongestRun(comb.Values, Climbs, 1)), false);
-}
-
-void TstSequenceLenMax::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, static_cast<uint32_t>(LongestRun(CurDraw.Values, Climbs, 1)), true);
+template <typename Add>
+void TstSequenceLenMax::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(static_cast<uint32_t>(LongestRun(values, Climbs, 1)));
 }
 
 bool TstSequenceLenMax::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {

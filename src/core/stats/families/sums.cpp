@@ -56,12 +56,9 @@ std::string TCustomSumStat::ValueText(const TStatDraw& value) const {
     return std::to_string(SignedDword(value, 1));
 }
 
-void TCustomSumStat::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, Dword(ValueOf(comb.Values)), false);
-}
-
-void TCustomSumStat::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, Dword(ValueOf(CurDraw.Values)), true);
+template <typename Add>
+void TCustomSumStat::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(Dword(ValueOf(values)));
 }
 
 bool TCustomSumStat::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -115,12 +112,9 @@ void TstSumRanges::PrepareValues(int lastIndex, TStatDrawArray& table) {
     AddKey(table, 1, false);
 }
 
-void TstSumRanges::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, InRange(SumOf(comb.Values)) ? 1 : 0, false);
-}
-
-void TstSumRanges::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, InRange(SumOf(CurDraw.Values)) ? 1 : 0, true);
+template <typename Add>
+void TstSumRanges::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(InRange(SumOf(values)) ? 1u : 0u);
 }
 
 bool TstSumRanges::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
@@ -245,12 +239,9 @@ int TstSumTrend::GraphValue(int index, int, const TComb& comb, bool) {
     return Sign(SumOf(comb.Values) - SumOf(ReadDraw(index - 1, false).Values));
 }
 
-void TstSum2To3::AddCombinationValues(TStatDrawArray& table, const TComb& comb) {
-    AddKey(table, Dword(SumsOfTwo(comb.Values)), false);
-}
-
-void TstSum2To3::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) {
-    AddKey(table, Dword(SumsOfTwo(CurDraw.Values)), true);
+template <typename Add>
+void TstSum2To3::ForEachKey(const std::array<uint8_t, PositionCount>& values, Add add) const {
+    add(Dword(SumsOfTwo(values)));
 }
 
 bool TstSum2To3::Matches(const TSelection& selected, int, const TComb& comb, bool, bool) {
