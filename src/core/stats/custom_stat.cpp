@@ -1,5 +1,7 @@
 #include "core/stats/custom_stat.h"
 
+#include <charconv>
+
 #include "core/model/text_forms.h"
 #include "core/model/transforms.h"
 #include "core/stats/stat_list.h"
@@ -60,6 +62,17 @@ int TCustomStat::FindNext(const TStatDraw& row, int fromIndex, int lastIndex, bo
         }
     }
     return -1;
+}
+
+std::string KeyWordsText(const TStatDraw& value, int count) {
+    // Written in place: the tables of three-member tuples have hundreds of rows.
+    char buffer[4 * 6];
+    char* out = buffer;
+    for (int i = 0; i < count && i < static_cast<int>(value.Key.size()); ++i) {
+        if (i > 0) *out++ = ':';
+        out = std::to_chars(out, buffer + sizeof buffer, value.Key[static_cast<size_t>(i)]).ptr;
+    }
+    return std::string(buffer, out);
 }
 
 std::string TCustomGraphStat::ValueText(const TStatDraw& value) const {

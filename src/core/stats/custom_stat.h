@@ -182,6 +182,9 @@ private:
     TKeyIndex keyIndex_;
 };
 
+// The first `count` key words (at most four) joined by ":", as a tuple of values prints.
+std::string KeyWordsText(const TStatDraw& value, int count);
+
 // One integer per draw that can be drawn as a graph.
 class TCustomGraphStat : public TCustomStat {
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <charconv>
 #include <string>
 
 #include "core/model/matching.h"
@@ -41,16 +40,7 @@ class TTupleStat : public FamilyBase {
 public:
     using FamilyBase::FamilyBase;
 
-    std::string ValueText(const TStatDraw& value) const override {
-        // Written in place: the tables of three-member tuples have hundreds of rows.
-        char buffer[4 * 6];
-        char* out = std::to_chars(buffer, buffer + sizeof buffer, value.Key[0]).ptr;
-        for (int i = 1; i < K && i < 4; ++i) {
-            *out++ = ':';
-            out = std::to_chars(out, buffer + sizeof buffer, value.Key[static_cast<size_t>(i)]).ptr;
-        }
-        return std::string(buffer, out);
-    }
+    std::string ValueText(const TStatDraw& value) const override { return KeyWordsText(value, K); }
 
     bool Matches(const TSelection& selected, int, const TComb& comb, bool, bool) override {
         TTupleKeys keys;

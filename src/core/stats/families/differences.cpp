@@ -91,12 +91,7 @@ bool TstDiffSame::Matches(const TSelection& selected, int, const TComb& comb, bo
 }
 
 std::string TCustomCombDiffSeqStat::ValueText(const TStatDraw& value) const {
-    std::string text;
-    for (int i = 0; i < TupleSize() && i < static_cast<int>(value.Key.size()); ++i) {
-        if (i > 0) text += ':';
-        text += std::to_string(value.Key[static_cast<size_t>(i)]);
-    }
-    return text;
+    return KeyWordsText(value, TupleSize());
 }
 
 template <typename Add>

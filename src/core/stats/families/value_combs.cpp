@@ -14,12 +14,7 @@ TCustomCombValuesStat::TCustomCombValuesStat(const TStatClass& statClass, const 
     : TCustomStat(statClass, owner, param), size_(size) {}
 
 std::string TCustomCombValuesStat::ValueText(const TStatDraw& value) const {
-    std::string text;
-    for (int i = 0; i < size_ && i < static_cast<int>(value.Key.size()); ++i) {
-        if (i > 0) text += ':';
-        text += std::to_string(value.Key[static_cast<size_t>(i)]);
-    }
-    return text;
+    return KeyWordsText(value, size_);
 }
 
 void TCustomCombValuesStat::AppendTuple(TValueTuples& tuples,
