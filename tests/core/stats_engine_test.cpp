@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "core/archive/draws_import.h"
 #include "core/stats/custom_stat.h"
@@ -177,6 +178,40 @@ TEST(Evaluation, ReadDrawFindNextAndSortedDraws) {
     EXPECT_EQ(pos->FindNext(row, 3, 2, false), -1);
     row.Key[0] = 8;
     EXPECT_EQ(pos->FindNext(row, 0, 2, false), -1);
+}
+
+// The selection answers from sets built once; each answer must be the one a scan of the
+// entries gives, for small and large keys, few entries (kept side by side) and many (hashed).
+TEST(ValueTables, SelectionAnswersAsAScanOfItsEntries) {
+    std::mt19937 random(7);
+    for (const size_t size : {size_t{3}, size_t{40}, size_t{400}}) {
+        TStatDrawArray entries(size);
+        for (TStatDraw& entry : entries) {
+            for (uint16_t& word : entry.Key)
+                word = static_cast<uint16_t>(random() % 2 == 0 ? random() % 12 : random() % 3000);
+        }
+        const TSelection selection(entries);
+        const auto scan = [&](auto fits) { return std::any_of(entries.begin(), entries.end(), fits); };
+        for (int probe = 0; probe < 2000; ++probe) {
+            TStatDraw wanted = entries[random() % size];
+            wanted.Key[random() % 4] = static_cast<uint16_t>(random() % 3000);  // often not selected
+            const uint64_t key = wanted.KeyBits();
+            EXPECT_EQ(selection.HasKey(key), scan([&](const TStatDraw& e) { return e.KeyBits() == key; }));
+            if (key < 256) {
+                EXPECT_EQ(selection.ByteKeys()[key] != 0, selection.HasKey(key));
+            }
+            for (int d = 0; d < 2; ++d) {
+                const uint32_t dword = wanted.KeyDword(d + 1);
+                EXPECT_EQ(selection.HasDword(d, dword),
+                          scan([&](const TStatDraw& e) { return e.KeyDword(d + 1) == dword; }));
+            }
+            for (size_t w = 0; w < 4; ++w) {
+                const uint16_t word = wanted.Key[w];
+                EXPECT_EQ(selection.HasWord(static_cast<int>(w), word),
+                          scan([&](const TStatDraw& e) { return e.Key[w] == word; }));
+            }
+        }
+    }
 }
 
 // A window counted at once, as tables are, must equal its draws added one at a time to a table

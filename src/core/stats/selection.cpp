@@ -13,6 +13,8 @@ TSelection::TSelection(const TStatDrawArray& entries) : entries_(entries) {
     otherKeys_.Reserve(largeKeys);
     for (size_t w = 0; w < 4; ++w)
         otherWords_[w].Reserve(largeWords[w]);
+    for (NumberSet& dwords : dwords_)
+        dwords.Reserve(entries.size());
     for (const TStatDraw& entry : entries) {
         const uint64_t key = entry.KeyBits();
         if (key < byteKeys_.size()) byteKeys_[key] = 1;
@@ -31,6 +33,8 @@ TSelection::TSelection(const TStatDrawArray& entries) : entries_(entries) {
             bytes_[static_cast<size_t>(2 * w)].set(word & 0xFF);
             bytes_[static_cast<size_t>(2 * w + 1)].set(word >> 8);
         }
+        for (int d = 0; d < 2; ++d)
+            dwords_[static_cast<size_t>(d)].Insert(entry.KeyDword(d + 1));
     }
 }
 

@@ -37,12 +37,9 @@ public:
     }
     // Byte index 0..7 of the key (0 the lowest byte of the first word).
     bool HasByte(int index, uint8_t byte) const { return bytes_[index][byte]; }
-    // Dword index 0..1 of the key (0: words 0 and 1). Few methods ask it: the entries are searched.
+    // Dword index 0..1 of the key (0: words 0 and 1).
     bool HasDword(int index, uint32_t dword) const {
-        for (const TStatDraw& entry : entries_) {
-            if (entry.KeyDword(index + 1) == dword) return true;
-        }
-        return false;
+        return dwords_[static_cast<size_t>(index)].Contains(dword);
     }
 
 private:
@@ -84,6 +81,7 @@ private:
     std::array<std::bitset<SmallKeys>, 4> smallWords_;
     std::array<NumberSet, 4> otherWords_;
     std::array<std::bitset<256>, 8> bytes_;
+    std::array<NumberSet, 2> dwords_;
 };
 
 // Whether the selection holds an entry that fits; the methods' Matches ask these.

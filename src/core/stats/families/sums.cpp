@@ -204,8 +204,10 @@ void TstSumChangeSome::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLast
 
 bool TstSumChangeSome::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted,
                                bool) {
-    LoadDraws(refIndex, refIndex, sorted);
-    return HasKeyDword(selected, 1, Dword(SumOf(comb.Values) - SumOf(OtherDraw.Values)));
+    // The draw is read into a local: loading it into the members for every combination of a
+    // pass stored it only to read it back.
+    const int newest = SumOf(ReadDraw(refIndex, sorted).Values);
+    return HasKeyDword(selected, 1, Dword(SumOf(comb.Values) - newest));
 }
 
 std::string TstSumTrend::ValueText(const TStatDraw& value) const {
@@ -231,8 +233,8 @@ void TstSumTrend::AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValue
 }
 
 bool TstSumTrend::Matches(const TSelection& selected, int refIndex, const TComb& comb, bool sorted, bool) {
-    LoadDraws(refIndex, refIndex, sorted);
-    return HasKeyDword(selected, 1, Dword(Sign(SumOf(comb.Values) - SumOf(OtherDraw.Values))));
+    const int newest = SumOf(ReadDraw(refIndex, sorted).Values);
+    return HasKeyDword(selected, 1, Dword(Sign(SumOf(comb.Values) - newest)));
 }
 
 int TstSumTrend::GraphValue(int index, int, const TComb& comb, bool) {
