@@ -29,13 +29,38 @@ constexpr bool CountsFullSet() {
     }
 }
 
+// The values a family with ForEachKey adds for a draw and for a combination of the full set.
+// A family without it adds its own, and gains nothing here: a second caller of its AddDrawValues
+// would keep the compiler from inlining it into the draw loop.
+template <typename Stat, bool Keyed = KeysFromValues<Stat>>
+class TKeyedValues : public Stat {
+public:
+    using Stat::Stat;
+};
+
+template <typename Stat>
+class TKeyedValues<Stat, true> : public Stat {
+public:
+    using Stat::Stat;
+
+protected:
+    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override {
+        if constexpr (CountsFullSet<Stat>())
+            this->Stat::ForEachKey(comb.Values, [&](uint64_t key) { this->AddKeyBits(table, key, false); });
+    }
+    void AddDrawValues(TStatDrawArray& table, TStatScratch&, TLastValueArray&) override {
+        this->Stat::ForEachKey(this->CurDraw.Values,
+                               [&](uint64_t key) { this->AddKeyBits(table, key, true); });
+    }
+};
+
 // A method class as the catalogue makes it: its loops over the draws of a window and over the
 // combinations of a list call the class's own functions directly instead of through the
 // virtual table, so that the compiler can inline them into the loop.
 template <typename Stat>
-class TCatalogued : public Stat {
+class TCatalogued : public TKeyedValues<Stat> {
 public:
-    using Stat::Stat;
+    using TKeyedValues<Stat>::TKeyedValues;
     void AddDraws(int firstIndex, int lastIndex, bool sorted, TStatDrawArray& table, TStatScratch& scratch,
                   TLastValueArray& lastValues) override {
         if constexpr (KeysFromValues<Stat>) {
@@ -43,29 +68,14 @@ public:
                 this->CountDrawKeys(firstIndex, lastIndex, sorted, [this](const TDraw& draw, auto add) {
                     this->Stat::ForEachKey(draw.Values, add);
                 });
-                return;
+            } else {
+                TCustomStat::AddDraws(firstIndex, lastIndex, sorted, table, scratch, lastValues);
             }
-        }
-        for (int index = firstIndex; index <= lastIndex; ++index) {
-            this->BeginDraw(index, lastIndex, sorted);
-            TCatalogued::AddDrawValues(table, scratch, lastValues);
-        }
-    }
-    void AddCombinationValues(TStatDrawArray& table, const TComb& comb) override {
-        if constexpr (KeysFromValues<Stat>) {
-            if constexpr (CountsFullSet<Stat>())
-                this->Stat::ForEachKey(comb.Values,
-                                       [&](uint64_t key) { this->AddKeyBits(table, key, false); });
         } else {
-            this->Stat::AddCombinationValues(table, comb);
-        }
-    }
-    void AddDrawValues(TStatDrawArray& table, TStatScratch& scratch, TLastValueArray& lastValues) override {
-        if constexpr (KeysFromValues<Stat>) {
-            this->Stat::ForEachKey(this->CurDraw.Values,
-                                   [&](uint64_t key) { this->AddKeyBits(table, key, true); });
-        } else {
-            this->Stat::AddDrawValues(table, scratch, lastValues);
+            for (int index = firstIndex; index <= lastIndex; ++index) {
+                this->BeginDraw(index, lastIndex, sorted);
+                this->Stat::AddDrawValues(table, scratch, lastValues);
+            }
         }
     }
     void MatchEach(const TSelection& selected, int refIndex, std::span<const TComb> combs, bool sorted,
