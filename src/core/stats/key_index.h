@@ -44,11 +44,11 @@ public:
         return AddValueFound(work, key, trackPeriods);
     }
 
-    // Counts the occurrences that visit(count) gives, each by a call count(key, drawNumber, depth)
-    // for one occurrence of a key (its eight bytes) in the draw numbered drawNumber, depth draws back from
-    // the window's newest: what AddValue does for each. Taking an occurrence as numbers rather than
-    // as a work entry, and holding the table's entries in a local that only a new key refreshes
-    // (nothing else changes the table meanwhile), keeps a counting loop in registers.
+    // Counts the occurrences that visit(count) gives, each by a call count(key, drawNumber, depth):
+    // one occurrence of a key (its eight bytes) in the draw numbered drawNumber, depth draws back
+    // from the window's newest, added as AddValue adds it. Taking an occurrence as numbers rather
+    // than as a work entry, and holding the table's entries in a local that only a new key
+    // refreshes (nothing else changes the table meanwhile), keeps a counting loop in registers.
     template <typename Visit>
     void CountOccurrences(Visit visit, bool trackPeriods) {
         if (table_->size() != indexedSize_) Attach(*table_);
@@ -56,7 +56,7 @@ public:
         visit([&](uint64_t key, int32_t drawNumber, int32_t depth) {
             const int found = Find(key);
             if (found >= 0) [[likely]] {
-                MergeOccurrence(entries[found], drawNumber, depth, 1, trackPeriods);
+                MergeOccurrence(entries[static_cast<size_t>(found)], drawNumber, depth, 1, trackPeriods);
             } else {
                 CountNewOccurrence(key, drawNumber, depth, trackPeriods);
                 entries = table_->data();

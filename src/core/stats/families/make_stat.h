@@ -12,9 +12,9 @@ namespace quorvel {
 
 // A family whose values are found from a draw's or a combination's values alone: it says only
 // which, by ForEachKey(values, add) calling add(key) with each key's eight bytes, and declares
-// neither AddDrawValues nor AddCombinationValues. TCatalogued adds them, and counts a window's
-// draws without setting up a work entry for each. A family whose values the full set does not
-// count says so with a member `static constexpr bool FullSetValues = false`.
+// neither AddDrawValues nor AddCombinationValues. TKeyedValues adds them, and TCatalogued counts a
+// window's draws without setting up a work entry for each. A family whose values the full set
+// does not count says so with a member `static constexpr bool FullSetValues = false`.
 template <typename Stat>
 concept KeysFromValues = requires(const Stat& stat, const std::array<uint8_t, PositionCount>& values) {
     stat.ForEachKey(values, [](uint64_t) {});
