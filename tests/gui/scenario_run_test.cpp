@@ -136,6 +136,22 @@ private slots:
         QVERIFY(w.Enabled("ScriptValidate"));
     }
 
+    // A window destroyed while a test runs stops the run before its data goes, and what the
+    // run read is still whole afterwards.
+    void aWindowDestroyedMidRunStopsTheRunFirst() {
+        RunWindow w({LongLine});
+        w.tests = 500;
+        const int draws = w.window->GetWorkspace().Archive().Count();
+        QVERIFY(w.window->Actions().Execute("ScriptTest"));
+        QTest::qWait(200);
+        QVERIFY(w.window->ScenarioRun()->IsRunning());
+        w.window.reset();
+        gui::MainWindow again(DataDirectory(w.dir.Path()), {});
+        again.SetUiHost(&w.host);
+        again.Initialise();
+        QCOMPARE(again.GetWorkspace().Archive().Count(), draws);
+    }
+
     void stopDuringATestKeepsTheOffsetAndFreesTheWindow() {
         RunWindow w({LongLine});
         w.tests = 500;  // far more than the test waits for: it is stopped
@@ -153,13 +169,15 @@ private slots:
         w.window->resize(1200, 720);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        QTest::qWait(250);
-        QVERIFY(w.page->RunPanel(3)->text().startsWith("Фильтр "));
+        // The run goes on meanwhile and its steps take turns on the panels: the test waits for a
+        // filtering step rather than expecting one at a given moment.
+        QTRY_VERIFY(w.page->RunPanel(3)->text().startsWith("Фильтр "));
         // The window's own status bar and offset box follow the run, whatever tab is shown.
-        // (The run goes on meanwhile: a panel may be a pass ahead of another.)
-        const QString progress = w.window->StatusText(6);
-        QVERIFY2(progress.startsWith("Проход ") && progress.contains(" из 500: Фильтр "),
-                 qPrintable(progress));
+        // (A panel may be a pass ahead of another.)
+        QString progress;
+        QTRY_VERIFY2((progress = w.window->StatusText(6)).startsWith("Проход ") &&
+                         progress.contains(" из 500: Фильтр "),
+                     qPrintable(progress));
         const int pass = progress.section(' ', 1, 1).toInt();
         const int offset = w.window->Draws()->OffsetBox()->value();
         QVERIFY2(pass >= 1 && std::abs(offset - (501 - pass)) <= 1,

@@ -22,6 +22,7 @@
 #include "gui/archive/draws_page.h"
 #include "gui/combos/combs_page.h"
 #include "gui/scenario/scenario_page.h"
+#include "gui/scenario/scenario_run_controller.h"
 #include "gui/stakes/regulars_page.h"
 #include "gui/stakes/stakes_pages.h"
 #include "gui/stats/stats_page.h"
@@ -86,6 +87,9 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
 }
 
 MainWindow::~MainWindow() {
+    // The controllers are QObject children, deleted only after the workspace they work on: a run
+    // still going is stopped first.
+    ScenarioRun()->StopAndJoin();
     workspace_->Shutdown(WindowValues());
 }
 

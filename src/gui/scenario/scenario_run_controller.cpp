@@ -14,7 +14,10 @@ ScenarioRunController::ScenarioRunController(Workspace& workspace, QObject* pare
 }
 
 ScenarioRunController::~ScenarioRunController() {
-    // A window closed by force still must not leave the worker writing into freed data.
+    StopAndJoin();
+}
+
+void ScenarioRunController::StopAndJoin() {
     if (worker_.joinable()) {
         workspace_.Script().RequestStop();
         validationStop_ = true;

@@ -37,6 +37,9 @@ public:
     const ScenarioRunStatus* Status() const { return runner_ ? &runner_->Status() : nullptr; }
     // Waits for the worker while the window goes on handling events; false on time-out.
     bool WaitUntilFinished(int timeoutMs);
+    // For a window closed by force: stops a worker still going and waits for its end, so that it
+    // never writes into data already freed.
+    void StopAndJoin();
 
 signals:
     // Every 100 ms while the run goes on.
