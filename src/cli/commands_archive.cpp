@@ -70,12 +70,12 @@ int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& o
     }
     TDraw draw;
     draw.Number = *number;
-    try {
-        draw.Values = StrToCombStrict(args[1]).Values;
-    } catch (const Error&) {
+    const std::optional<TComb> values = ParseTypedComb(args[1]);
+    if (!values) {
         err << Text("Введена некорректная комбинация!") << "\n";
         return 1;
     }
+    draw.Values = values->Values;
     if (args.size() == 3) {
         try {
             draw.DateText.SetText(DrawDateToStr(StrToDrawDate(args[2])));
@@ -85,7 +85,7 @@ int RunAdd(Workspace& workspace, std::vector<std::string>& args, std::ostream& o
         }
     }
     if (!workspace.Draws().AddDraw(draw)) return 1;
-    out << DrawToStr(draw) << "\n";
+    out << MessageText(DrawToStr(draw)) << "\n";
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/cli_language.h"
 #include "cli/cli_options.h"
 #include "core/app/workspace.h"
+#include "core/model/text_forms.h"
 #include "core/stakes/entry_checks.h"
 #include "core/stakes/regular.h"
 #include "core/util/format.h"
@@ -72,7 +73,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         return 1;
     }
     if (start) {
-        draft.Start = *ParseRegularStart(*start);
+        draft.Start = *ParseTypedComb(*start);
     } else if (rows.size() == 1 && rows[0] < workspace.Combs().List().CombCount()) {
         draft.Start = workspace.Combs().List().CombAt(rows[0]);
     }

@@ -57,6 +57,31 @@ TEST(CliArchive, AddValidatesAndDeleteRemovesOnePerNumber) {
     EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr").size(), 24u);
 }
 
+// Letters a person types are refused by every command that takes typed values, and nothing is
+// stored; three bare digits are a combination there.
+TEST(CliArchive, TypedValuesAreReadByOneRuleInEveryCommand) {
+    TempDir dir;
+    ASSERT_EQ(Quorvel(dir, {"import", Sample}).Code, 0);
+    const std::string draws = ReadBytes(dir / "Quorvel_3r10.ldr");
+    for (std::vector<std::string> command :
+         std::vector<std::vector<std::string>>{{"add", "3330", "a;b;c"},
+                                               {"add", "3330", "7;x;4"},
+                                               {"stakes", "add", "1;x;3"},
+                                               {"regulars", "add", "Мой", "--start", "1;x;3"}}) {
+        const CliResult refused = Quorvel(dir, command);
+        EXPECT_EQ(refused.Code, 1) << command[0];
+        EXPECT_EQ(refused.Err, "Введена некорректная комбинация!\n") << command[0];
+    }
+    EXPECT_EQ(ReadBytes(dir / "Quorvel_3r10.ldr"), draws);
+    EXPECT_EQ(Quorvel(dir, {"stakes", "list"}).Out, "");
+    const CliResult added = Quorvel(dir, {"add", "3330", "774"});
+    ASSERT_EQ(added.Code, 0) << added.Err;
+    EXPECT_NE(added.Out.find("значения: 7;7;4"), std::string::npos) << added.Out;
+    const CliResult staked = Quorvel(dir, {"stakes", "add", "905", "--draw", "3331"});
+    ASSERT_EQ(staked.Code, 0) << staked.Err;
+    EXPECT_NE(Quorvel(dir, {"stakes", "list"}).Out.find("9;0;5"), std::string::npos);
+}
+
 // A second process on a held directory: the real executable, so the lock is seen across processes.
 TEST(CliArchive, ASecondProcessOnAHeldDirectoryIsRefused) {
     TempDir dir;

@@ -37,9 +37,15 @@ TEST(StrToComb, NonNumericWordsReadAsZeroButOutOfRangeValuesAreRejected) {
     EXPECT_THROW(StrToComb("3;256;7"), Error);  // would wrap to 0 in a byte
 }
 
-TEST(StrToComb, StrictFormSplitsOnlyAtCommaAndSemicolon) {
-    EXPECT_EQ(StrToCombStrict("3;0,7"), Comb(3, 0, 7));
-    EXPECT_THROW(StrToCombStrict("3 0 7"), Error);
+TEST(TypedComb, ThreeDecimalValuesOrThreeBareDigitsAndNothingElse) {
+    EXPECT_EQ(ParseTypedComb("3;0,7"), Comb(3, 0, 7));
+    EXPECT_EQ(ParseTypedComb(" 9 , 0 ; 7 "), Comb(9, 0, 7));
+    EXPECT_EQ(ParseTypedComb("774"), Comb(7, 7, 4));
+    EXPECT_EQ(ParseTypedComb(" 007 "), Comb(0, 0, 7));
+    // What the file readers take as zeros or as other separators, a person's entry refuses.
+    for (const char* bad : {"a;b;c", "1;x;3", "1;2", "1;2;3;4", "1;;2", "1;2;3;", "1;10;3", "-1;2;3", "",
+                            "1 2 3", "3.0.7", "77", "7745", "7a4", "1;2;3x"})
+        EXPECT_FALSE(ParseTypedComb(bad)) << bad;
 }
 
 TEST(CombTexts, PlainPaddedAndStakeForms) {

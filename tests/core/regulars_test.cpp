@@ -103,13 +103,6 @@ TEST(RegularStake, CarriesTheCommentAndTheAdvancedCombination) {
               (std::array<std::string, 5>{"Мой регуляр", "1;2;3", "1", "2;3;4", "1"}));
 }
 
-TEST(RegularStart, OnlyThreeWholeValuesFromZeroToNine) {
-    EXPECT_EQ(ParseRegularStart("1;2;3"), StrToComb("1;2;3"));
-    EXPECT_EQ(ParseRegularStart(" 9 , 0 ; 7 "), StrToComb("9;0;7"));
-    for (const char* bad : {"1;2", "1;2;3;4", "1;;2", "1;x;3", "1;10;3", "-1;2;3", "", "1 2 3"})
-        EXPECT_FALSE(ParseRegularStart(bad)) << bad;
-}
-
 TEST(EntryChecks, RefuseWhatEveryDialogAndCommandRefusesInOneOrder) {
     const std::vector<TRegular> regulars = {Regular("Регулярная ставка", "1;2;3", 1)};
     EXPECT_EQ(CheckRegularEntry(std::nullopt, "  ", regulars), EntryProblem::NoComment);

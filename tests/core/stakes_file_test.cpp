@@ -127,13 +127,14 @@ TEST(StakeRecord, GridCellsOfStakesAndSeparators) {
 TEST(StakeRecord, DialogValuesNeedExactlyThreeValuesFromZeroToNine) {
     EXPECT_EQ(ParseStakeValues("1;2;3"), (TStakeComb{3, {1, 2, 3, 0}}));
     EXPECT_EQ(ParseStakeValues(" 9 , 0,5"), (TStakeComb{3, {9, 0, 5, 0}}));
-    EXPECT_EQ(ParseStakeValues("1;x;3"), (TStakeComb{3, {1, 0, 3, 0}}));  // not a number counts as 0
+    EXPECT_FALSE(ParseStakeValues("1;x;3"));
     EXPECT_FALSE(ParseStakeValues("1;2"));
     EXPECT_FALSE(ParseStakeValues("1;2;3;"));
     EXPECT_FALSE(ParseStakeValues("1;2;10"));
     EXPECT_FALSE(ParseStakeValues("-1;2;3"));
     EXPECT_FALSE(ParseStakeValues(""));
     EXPECT_EQ(StakeValuesSum("9;8;x"), 17);
+    EXPECT_EQ(StakeValuesSum("774"), 18);
 }
 
 TEST(StakesFileVersion, WholeRecordsOfVersionTwoLoadAndAnythingElseIsEmptiedAndKept) {

@@ -1,5 +1,7 @@
 #include "core/model/text_forms.h"
 
+#include <algorithm>
+
 #include "core/util/error.h"
 #include "core/util/format.h"
 #include "core/util/text.h"
@@ -98,8 +100,23 @@ TComb StrToComb(std::string_view text) {
     return CombFromWords(text, "\t ,-.:;|");
 }
 
-TComb StrToCombStrict(std::string_view text) {
-    return CombFromWords(text, ",;");
+std::optional<TComb> ParseTypedComb(std::string_view text) {
+    const std::string_view trimmed = TrimBlanks(text);
+    TComb comb;
+    if (trimmed.size() == PositionCount &&
+        std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        for (int p = 0; p < PositionCount; ++p)
+            comb.Values[p] = static_cast<uint8_t>(trimmed[p] - '0');
+        return comb;
+    }
+    const std::vector<std::string_view> words = SplitEvery(trimmed, ",;");
+    if (words.size() != PositionCount) return std::nullopt;
+    for (int p = 0; p < PositionCount; ++p) {
+        const std::optional<int32_t> value = ParseInt32(TrimBlanks(words[p]));
+        if (!value || !IsValidValue(*value)) return std::nullopt;
+        comb.Values[p] = static_cast<uint8_t>(*value);
+    }
+    return comb;
 }
 
 std::string StakeCombToStr(const TStakeComb& stake, std::string_view separator) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,9 +28,10 @@ std::string CombToPaddedStr(const TComb& comb);
 // Three words separated by tab, blank, ",", "-", ".", ":", ";" or "|". Throws Error with
 // "Некорректная комбинация: \"%s\"!" on another word count or a value outside 0..9.
 TComb StrToComb(std::string_view text);
-// Three words separated by "," or ";" only, as list files and the draw dialog write them.
-// The same message on failure.
-TComb StrToCombStrict(std::string_view text);
+// A combination a person typed (a draw, a stake, a regular's start): three decimal values
+// from 0 to 9 separated by ";" or ",", or three bare digits ("774"). Unlike the readers of
+// files and the clipboard, a word that is not a number is refused, never read as 0.
+std::optional<TComb> ParseTypedComb(std::string_view text);
 std::string StakeCombToStr(const TStakeComb& stake, std::string_view separator);
 TComb CombOfDraw(const TDraw& draw);
 TStakeComb CombToStakeComb(const TComb& comb);

@@ -1,5 +1,6 @@
 #include "core/stakes/entry_checks.h"
 
+#include "core/model/text_forms.h"
 #include "core/util/text.h"
 
 namespace quorvel {
@@ -29,7 +30,7 @@ EntryProblem CheckStakeEntry(std::string_view values, std::string_view comment) 
 
 EntryProblem CheckRegularEntry(const std::optional<std::string_view>& typedStart, std::string_view comment,
                                const std::vector<TRegular>& regulars) {
-    if (typedStart && !ParseRegularStart(*typedStart)) return EntryProblem::BadCombination;
+    if (typedStart && !ParseTypedComb(*typedStart)) return EntryProblem::BadCombination;
     if (const EntryProblem problem = CheckComment(comment); problem != EntryProblem::None) return problem;
     for (const TRegular& regular : regulars) {
         if (SameTextIgnoringCase(regular.Comment.Text(), comment)) return EntryProblem::CommentInUse;

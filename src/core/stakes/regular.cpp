@@ -87,18 +87,6 @@ std::array<std::string, RegularColumnCount> RegularCellTexts(const TRegular& reg
             CombToStr(regular.Current), std::to_string(regular.StakesMade)};
 }
 
-std::optional<TComb> ParseRegularStart(std::string_view text) {
-    const std::vector<std::string_view> words = SplitEvery(text, ";,");
-    if (words.size() != PositionCount) return std::nullopt;
-    TComb comb;
-    for (size_t p = 0; p < words.size(); ++p) {
-        const std::optional<int32_t> value = ParseInt32(TrimBlanks(words[p]));
-        if (!value || !IsValidValue(*value)) return std::nullopt;
-        comb.Values[p] = static_cast<uint8_t>(*value);
-    }
-    return comb;
-}
-
 std::vector<TRegular> RegularsFromDraft(const TRegularDraft& draft,
                                         const std::vector<std::pair<int, TComb>>& chosen) {
     TRegular regular;

@@ -64,10 +64,6 @@ constexpr int RegularColumnCount = 5;
 extern const std::array<const char*, RegularColumnCount> RegularColumnCaptions;
 std::array<std::string, RegularColumnCount> RegularCellTexts(const TRegular& regular);
 
-// A start combination typed by hand: exactly three words separated by ";" or ",", each a whole
-// number from 0 to 9.
-std::optional<TComb> ParseRegularStart(std::string_view text);
-
 // The values a new regular is made from.
 struct TRegularDraft {
     std::string Comment = "Регулярная ставка";

@@ -87,18 +87,14 @@ std::array<std::string, StakeColumnCount> StakeCellTexts(const TStakeRecord& rec
 }
 
 std::optional<TStakeComb> ParseStakeValues(std::string_view text) {
-    const std::vector<std::string_view> words = SplitEvery(text, ";,");
-    if (words.size() != PositionCount) return std::nullopt;
-    TStakeComb stake;
-    for (std::string_view word : words) {
-        const int value = StrToValue(word);
-        if (!IsValidValue(value)) return std::nullopt;
-        stake.Values[static_cast<size_t>(stake.Count++)] = static_cast<uint8_t>(value);
-    }
-    return stake;
+    const std::optional<TComb> comb = ParseTypedComb(text);
+    if (!comb) return std::nullopt;
+    return CombToStakeComb(*comb);
 }
 
 int StakeValuesSum(std::string_view text) {
+    if (const std::optional<TComb> comb = ParseTypedComb(text))
+        return comb->Values[0] + comb->Values[1] + comb->Values[2];
     int64_t sum = 0;
     for (std::string_view word : SplitEvery(text, ";,"))
         sum += StrToValue(word);

@@ -74,10 +74,11 @@ extern const std::array<const char*, StakeColumnCount> StakeColumnCaptions;
 extern const std::array<int, StakeColumnCount> StakeColumnWidths;
 std::array<std::string, StakeColumnCount> StakeCellTexts(const TStakeRecord& record);
 
-// The values typed into the stake dialog: exactly three words separated by ";" or ",", each a
-// value from 0 to 9 (a word that is not a number counts as 0). Nothing otherwise.
+// The values typed into a stake dialog or command, read as a typed combination
+// (`ParseTypedComb`). Nothing otherwise.
 std::optional<TStakeComb> ParseStakeValues(std::string_view text);
-// The sum the dialog shows beside the values, of whatever words read as numbers.
+// The sum the dialog shows beside the values: of a typed combination ("774" gives 18), else
+// of whatever words read as numbers.
 int StakeValuesSum(std::string_view text);
 
 // The conditions of deleting by the number of matches.

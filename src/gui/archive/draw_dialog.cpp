@@ -15,6 +15,7 @@
 
 #include "core/model/text_forms.h"
 #include "core/util/error.h"
+#include "gui/widgets/value_fields.h"
 
 namespace quorvel::gui {
 
@@ -43,7 +44,7 @@ DrawDialog::DrawDialog(const TDraw& draw, bool withDate, const QString& caption,
     number_ = new QSpinBox(this);
     number_->setRange(1, std::numeric_limits<int>::max());
     number_->setValue(std::max(draw.Number, 1));
-    values_ = new QLineEdit(QString::fromStdString(CombToStr(CombOfDraw(draw))), this);
+    values_ = NewCombinationField(QString::fromStdString(CombToStr(CombOfDraw(draw))), this);
     date_ = new QDateEdit(this);
     date_->setCalendarPopup(true);
     date_->setDisplayFormat("dd.MM.yyyy");
@@ -75,17 +76,19 @@ DrawDialog::DrawDialog(const TDraw& draw, bool withDate, const QString& caption,
     values_->setFocus();
 }
 
+void DrawDialog::ClearValues() {
+    values_->clear();
+}
+
 void DrawDialog::accept() {
-    TComb comb;
-    try {
-        comb = StrToCombStrict(values_->text().toStdString());
-    } catch (const Error&) {
+    const std::optional<TComb> comb = ParseTypedComb(values_->text().toStdString());
+    if (!comb) {
         host_.ShowError(tr("Введена некорректная комбинация!").toStdString());
         values_->setFocus();
         return;
     }
     result_.Number = number_->value();
-    result_.Values = comb.Values;
+    result_.Values = comb->Values;
     if (withDate_) {
         const QDate d = date_->date();
         const QTime t = time_->time();

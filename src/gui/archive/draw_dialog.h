@@ -26,6 +26,9 @@ public:
     QLineEdit* ValuesEdit() const { return values_; }
     QSpinBox* NumberEdit() const { return number_; }
 
+    // A new draw has no values yet: Enter on an untouched dialog must not store 0;0;0.
+    void ClearValues();
+
     void accept() override;
 
 private:

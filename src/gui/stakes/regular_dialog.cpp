@@ -14,6 +14,7 @@
 #include "gui/stakes/entry_problem_text.h"
 #include "gui/stakes/stake_dialog.h"
 #include "gui/widgets/core_text.h"
+#include "gui/widgets/value_fields.h"
 
 namespace quorvel::gui {
 
@@ -25,7 +26,7 @@ RegularDialog::RegularDialog(const std::vector<TRegular>& regulars, const std::v
       comment_(new QLineEdit(this)),
       constant_(new QRadioButton(tr("Использовать постоянную стартовую комбинацию:"), this)),
       lastDraw_(new QRadioButton(tr("Использовать данные предыдущего тиража"), this)),
-      start_(new QLineEdit(this)),
+      start_(NewCombinationField(QString(), this)),
       step_(new QSpinBox(this)) {
     setObjectName("TFormTableAdd");
     setWindowTitle(tr("Добавление регулярной ставки"));
@@ -88,7 +89,7 @@ TRegularDraft RegularDialog::Draft() const {
     draft.UseLastDraw = lastDraw_->isChecked();
     draft.Step = step_->value();
     // The start field is read only while it can be typed into; otherwise the chosen combination.
-    if (auto typed = StartTyped() ? ParseRegularStart(start_->text().toStdString()) : std::nullopt)
+    if (auto typed = StartTyped() ? ParseTypedComb(start_->text().toStdString()) : std::nullopt)
         draft.Start = *typed;
     else if (single_)
         draft.Start = *single_;

@@ -9,6 +9,7 @@
 #include <climits>
 
 #include "gui/stakes/entry_problem_text.h"
+#include "gui/widgets/value_fields.h"
 
 namespace quorvel::gui {
 
@@ -27,7 +28,7 @@ StakeDialog::StakeDialog(const TStakeRecord& stake, QWidget* parent)
     : QDialog(parent),
       stake_(stake),
       draw_(new QSpinBox(this)),
-      values_(new QLineEdit(this)),
+      values_(NewCombinationField(QString(), this)),
       sum_(new QLineEdit(this)),
       draws_(new QSpinBox(this)),
       comment_(new QLineEdit(this)) {
@@ -37,7 +38,7 @@ StakeDialog::StakeDialog(const TStakeRecord& stake, QWidget* parent)
     draw_->setValue(std::max(stake.DrawNumber, 1));
     draw_->setToolTip(tr("Номер первого тиража"));
     values_->setText(ValuesText(stake.Values));
-    sum_->setReadOnly(true);
+    ShowAsReadOnly(sum_);
     draws_->setRange(1, StakeDialogMaxDraws);
     draws_->setToolTip(tr("Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
     comment_->setMaxLength(StakeCommentMaxLength);
