@@ -1,5 +1,8 @@
 #include "cli/commands_scenario.h"
 
+#include <signal.h>
+
+#include <atomic>
 #include <ostream>
 
 #include "cli/cli_language.h"
@@ -69,6 +72,41 @@ int WriteShard(Workspace& workspace, const std::string& shardText, const std::st
         return 1;
     }
 }
+
+// Set by Ctrl+C or a termination request while the check runs; a handler may touch nothing else.
+std::atomic<bool> validationInterrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+void InterruptValidation(int) {
+    validationInterrupted.store(true);
+}
+
+// While it lives, SIGINT and SIGTERM stop the check as "Стоп" does, so that its runs close and
+// its scratch copies go instead of staying behind in the temporary folder.
+class InterruptStopsValidation {
+public:
+    InterruptStopsValidation() {
+        validationInterrupted.store(false);
+        struct sigaction action {};
+        action.sa_handler = InterruptValidation;
+        sigemptyset(&action.sa_mask);
+        // The files of the copies are still being written: their calls resume after the signal.
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+    }
+    ~InterruptStopsValidation() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    InterruptStopsValidation(const InterruptStopsValidation&) = delete;
+    InterruptStopsValidation& operator=(const InterruptStopsValidation&) = delete;
+    const std::atomic<bool>* Flag() const { return &validationInterrupted; }
+
+private:
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+};
 
 }  // namespace
 
@@ -197,6 +235,8 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
     }
     ValidationReport report;
     try {
+        const InterruptStopsValidation interrupt;
+        request.Stop = interrupt.Flag();
         report = ValidateScenario(workspace, request);
     } catch (const std::exception& e) {
         workspace.Host().ShowError(e.what());
@@ -209,7 +249,7 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
     out << HeaderLine(ValidationColumnCaptions) << "\n";
     for (const ValidationRow& row : report.Rows)
         out << JoinCells(ValidationRowTexts(row)) << "\n";
-    out << ValidationSummary(report) << "\n";
+    out << ValidationSummary(report, Text(ValidationSummaryText)) << "\n";
     return 0;
 }
 

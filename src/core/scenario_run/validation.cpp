@@ -5,10 +5,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "core/app/workspace.h"
 #include "core/scenario_run/scenario_run.h"
+#include "core/stakes/rating.h"
 #include "core/stakes/significance.h"
+#include "core/stats/fullset_file.h"
+#include "core/systems/system_files.h"
 #include "core/util/error.h"
 #include "core/util/format.h"
 
@@ -42,18 +47,54 @@ private:
     fs::path path_;
 };
 
-// What a run reads from the data directory, without what it writes: the stakes, the rating and
-// the logs start empty.
-void CopyInputs(const DataDirectory& data, const fs::path& to) {
+// The folder of every full-set file.
+fs::path FullSetFolder(const fs::path& root) {
+    return FullSetPath(root, {}).parent_path();
+}
+
+// A run reads a folder's own files only, never its subfolders.
+void CopyFolderFiles(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (!fs::is_directory(from, ec)) return;
     fs::create_directories(to);
-    const std::string stakes = data.StakesPath().filename().string();
-    for (const fs::directory_entry& entry : fs::directory_iterator(data.Root())) {
-        const std::string name = entry.path().filename().string();
-        const bool output = name == stakes || name == "Quorvel_3r10.lrt" ||
-                            name.rfind("ScriptLog_", 0) == 0 ||
-                            (name.rfind("Quorvel_3r10-", 0) == 0 && entry.path().extension() == ".log");
-        if (!output) fs::copy(entry.path(), to / name, fs::copy_options::recursive);
+    for (const fs::directory_entry& entry : fs::directory_iterator(from))
+        if (entry.is_regular_file()) fs::copy_file(entry.path(), to / entry.path().filename());
+}
+
+// What a run reads from the data directory: the archive, the settings, the interface state, the
+// names and favourites, the full-set files and the local systems. Nothing it writes (the stakes,
+// the rating and the logs start empty) and nothing else the directory holds, which may be the
+// system's temporary folder and so this very copy.
+void CopyRunInputs(const DataDirectory& data, const fs::path& to) {
+    fs::create_directories(to);
+    const DataDirectory copy(to);
+    const std::pair<fs::path, fs::path> files[] = {{data.DrawsPath(), copy.DrawsPath()},
+                                                   {data.SettingsPath(), copy.SettingsPath()},
+                                                   {data.UiStatePath(), copy.UiStatePath()},
+                                                   {data.NamesPath(), copy.NamesPath()}};
+    for (const auto& [from, into] : files) {
+        std::error_code ec;
+        if (fs::is_regular_file(from, ec)) fs::copy_file(from, into);
     }
+    CopyFolderFiles(FullSetFolder(data.Root()), FullSetFolder(to));
+    CopyFolderFiles(data.Root() / SystemsFolderName, to / SystemsFolderName);
+}
+
+// What the scratch runs take from the user's workspace besides its files: the options as it
+// holds them (the desktop program writes some of them only when it closes) and where its
+// shipped systems lie.
+struct RunSource {
+    const DataDirectory& Data;
+    TUiOptions Options;
+    const SystemsService& Systems;
+};
+
+RunSource SourceOf(Workspace& workspace) {
+    RunSource source{workspace.Dir(), workspace.Options(), workspace.Systems()};
+    // The copies go with the check, so logs of their runs would only be written to be deleted.
+    source.Options.ScriptLogEnabled = false;
+    source.Options.StakesLogEnabled = false;
+    return source;
 }
 
 // The person of the scratch runs: the workspace's own, stopping also when the request's flag is set.
@@ -80,7 +121,6 @@ private:
 struct Run {
     std::vector<TRatingRow> Rating;
     SignificanceReport Significance;
-    std::vector<std::string> Lines;  // the scenario after the run, lines added included
     bool Stopped = false;
 };
 
@@ -89,13 +129,14 @@ double MeanOf(const TRatingRow& row) {
 }
 
 // Tests the lines over `passes` passes in a copy of the data directory whose newest `dropped`
-// draws are gone; with `chooseTop`, its best rating rows are added to the scenario afterwards.
-Run TestInCopy(const DataDirectory& data, UiHost& host, const fs::path& where,
-               const ValidationRequest& request, std::vector<std::string> lines, int passes, int dropped,
-               bool chooseTop) {
-    CopyInputs(data, where);
+// draws are gone.
+Run TestInCopy(const RunSource& source, UiHost& host, const fs::path& where, const ValidationRequest& request,
+               std::vector<std::string> lines, int passes, int dropped) {
+    CopyRunInputs(source.Data, where);
     Workspace ws(DataDirectory(where), host, {}, Workspace::Mode::CommandLine);
     ws.LoadStartupSettings();
+    ws.Options() = source.Options;
+    ws.Systems().CopyFolderFrom(source.Systems);
     if (!ws.Initialise()) throw Error("Не удалось открыть временную копию каталога данных!");
     if (dropped > 0) {
         // The copy's archive ends before the passes kept for the check: they stay unseen.
@@ -112,37 +153,45 @@ Run TestInCopy(const DataDirectory& data, UiHost& host, const fs::path& where,
     }
     run.Rating = ws.Stakes().Rating().Rows();
     run.Significance = RatingSignificance(ws.Stakes().Rating(), ws.Stakes().File());
-    if (chooseTop && !run.Stopped) {
-        std::vector<size_t> order = SignificanceOrder(run.Significance, 0, false);
-        if (request.ByMean) {
-            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-                if ((run.Rating[a].Stakes > 0) != (run.Rating[b].Stakes > 0)) return run.Rating[a].Stakes > 0;
-                return MeanOf(run.Rating[a]) > MeanOf(run.Rating[b]);
-            });
-        }
-        std::vector<int> chosen;
-        for (size_t i = 0; i < order.size() && static_cast<int>(chosen.size()) < request.Top; ++i)
-            if (run.Rating[order[i]].Stakes > 0) chosen.push_back(static_cast<int>(order[i]));
-        const int before = ws.Script().Scenario().Count();
-        ws.Stakes().RatingsToScript(chosen);
-        for (int i = before; i < ws.Script().Scenario().Count(); ++i)
-            run.Lines.push_back(ws.Script().ScriptLine(i));
-        // The rows in the order their lines were added, for the report.
-        std::vector<TRatingRow> rows;
-        SignificanceReport report;
-        for (int row : chosen) {
-            if (!RatingToScriptLine(run.Rating[static_cast<size_t>(row)].Comment.Text())) continue;
-            rows.push_back(run.Rating[static_cast<size_t>(row)]);
-            report.Rows.push_back(run.Significance.Rows[static_cast<size_t>(row)]);
-        }
-        run.Rating = std::move(rows);
-        run.Significance = std::move(report);
-    }
     ws.Shutdown();
     return run;
 }
 
-// The test run's rating row of the k-th added line (0-based): its comment starts with the line's
+// The best rating rows with stakes, best first: by p, or by "Среднее" with the highest first.
+std::vector<size_t> BestRows(const Run& run, const ValidationRequest& request) {
+    std::vector<size_t> order = SignificanceOrder(run.Significance, 0, false);
+    if (request.ByMean) {
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            if ((run.Rating[a].Stakes > 0) != (run.Rating[b].Stakes > 0)) return run.Rating[a].Stakes > 0;
+            return MeanOf(run.Rating[a]) > MeanOf(run.Rating[b]);
+        });
+    }
+    std::vector<size_t> best;
+    for (size_t i = 0; i < order.size() && static_cast<int>(best.size()) < request.Top; ++i)
+        if (run.Rating[order[i]].Stakes > 0) best.push_back(order[i]);
+    return best;
+}
+
+// The chosen rows with their figures on the training passes, and the scenario lines of those
+// that can become one, in the same order.
+std::vector<ValidationRow> ChooseRows(const Run& train, const ValidationRequest& request,
+                                      std::vector<std::string>& lines) {
+    std::vector<ValidationRow> rows;
+    for (size_t index : BestRows(train, request)) {
+        ValidationRow row;
+        row.Comment = train.Rating[index].Comment.Text();
+        row.TrainStakes = train.Rating[index].Stakes;
+        row.TrainMean = MeanOf(train.Rating[index]);
+        row.TrainP = train.Significance.Rows[index].P;
+        const std::optional<std::string> line = RatingToScriptLine(row.Comment);
+        row.Testable = line.has_value();
+        if (line) lines.push_back(*line);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+// The line (0-based) a rating row of the test run comes from: its comment starts with the line's
 // number ("03.001: ...").
 int LineOfComment(const std::string& comment) {
     int number = 0;
@@ -152,48 +201,56 @@ int LineOfComment(const std::string& comment) {
     return i > 0 && i < comment.size() && comment[i] == '.' ? number - 1 : -1;
 }
 
-}  // namespace
-
-ValidationReport ValidateScenario(Workspace& workspace, const ValidationRequest& request) {
-    if (request.Train < 1 || request.Test < 1 || request.Top < 1)
-        throw Error("Количество проходов и строк должно быть не меньше 1!");
-    // The first training pass needs a draw before it.
-    if (workspace.Archive().Count() < request.Train + request.Test + 2)
-        throw Error(
-            Format("Для проверки нужно не менее %d тиражей в архиве!", {request.Train + request.Test + 2}));
-    const DataDirectory& data = workspace.Dir();
-    StoppableHost host(workspace.Host(), request.Stop);
-    ScratchDirectory scratch;
-    ValidationReport report;
-    const Run train = TestInCopy(data, host, scratch.Path() / "train", request, request.Lines, request.Train,
-                                 request.Test, true);
-    if (train.Stopped) {
-        report.Stopped = true;
-        return report;
-    }
-    for (size_t i = 0; i < train.Rating.size(); ++i) {
-        ValidationRow row;
-        row.Comment = train.Rating[i].Comment.Text();
-        row.TrainStakes = train.Rating[i].Stakes;
-        row.TrainMean = MeanOf(train.Rating[i]);
-        row.TrainP = train.Significance.Rows[i].P;
-        report.Rows.push_back(row);
-    }
-    report.ByChance = Significant * static_cast<double>(report.Rows.size());
-    if (train.Lines.empty()) return report;
-    const Run test =
-        TestInCopy(data, host, scratch.Path() / "test", request, train.Lines, request.Test, 0, false);
-    report.Stopped = test.Stopped;
+// The test run's figures for the rows whose lines it ran: the k-th line is the k-th testable row.
+void AddTestFigures(const Run& test, ValidationReport& report) {
+    std::vector<ValidationRow*> lineRows;
+    for (ValidationRow& row : report.Rows)
+        if (row.Testable) lineRows.push_back(&row);
     for (size_t r = 0; r < test.Rating.size(); ++r) {
         const int line = LineOfComment(test.Rating[r].Comment.Text());
-        if (line < 0 || line >= static_cast<int>(report.Rows.size())) continue;
-        ValidationRow& row = report.Rows[static_cast<size_t>(line)];
+        if (line < 0 || line >= static_cast<int>(lineRows.size())) continue;
+        ValidationRow& row = *lineRows[static_cast<size_t>(line)];
         row.TestStakes = test.Rating[r].Stakes;
         row.TestMean = MeanOf(test.Rating[r]);
         row.TestP = test.Significance.Rows[r].P;
     }
     for (const ValidationRow& row : report.Rows)
-        report.Reached += row.TestStakes > 0 && row.TestP <= Significant ? 1 : 0;
+        report.Reached += row.Testable && row.TestStakes > 0 && row.TestP <= Significant ? 1 : 0;
+}
+
+void CheckRequest(const Workspace& workspace, const ValidationRequest& request) {
+    if (request.Train < 1 || request.Test < 1 || request.Top < 1)
+        throw Error("Количество проходов и строк должно быть не меньше 1!");
+    // The training passes run at offsets Test + Train .. Test + 1 of the whole archive, and the
+    // largest offset is the number of draws less one.
+    const int needed = request.Train + request.Test + 1;
+    if (workspace.Archive().Count() < needed)
+        throw Error(Format("Для проверки нужно не менее %d тиражей в архиве!", {needed}));
+}
+
+}  // namespace
+
+ValidationReport ValidateScenario(Workspace& workspace, const ValidationRequest& request) {
+    CheckRequest(workspace, request);
+    const RunSource source = SourceOf(workspace);
+    StoppableHost host(workspace.Host(), request.Stop);
+    ScratchDirectory scratch;
+    ValidationReport report;
+    const Run train = TestInCopy(source, host, scratch.Path() / "train", request, request.Lines,
+                                 request.Train, request.Test);
+    if (train.Stopped) {
+        report.Stopped = true;
+        return report;
+    }
+    std::vector<std::string> lines;
+    report.Rows = ChooseRows(train, request, lines);
+    report.Tested = static_cast<int>(lines.size());
+    report.ByChance = Significant * report.Tested;
+    if (lines.empty()) return report;
+    const Run test =
+        TestInCopy(source, host, scratch.Path() / "test", request, std::move(lines), request.Test, 0);
+    report.Stopped = test.Stopped;
+    AddTestFigures(test, report);
     return report;
 }
 
@@ -202,6 +259,15 @@ const std::array<const char*, ValidationColumnCount> ValidationColumnCaptions = 
     "Ставок (проверка)", "Среднее (проверка)", "p (проверка)"};
 
 std::array<std::string, ValidationColumnCount> ValidationRowTexts(const ValidationRow& row) {
+    if (!row.Testable) {
+        return {row.Comment,
+                std::to_string(row.TrainStakes),
+                FormatFixed(row.TrainMean, 3),
+                ProbabilityText(row.TrainP),
+                "-",
+                "-",
+                "-"};
+    }
     return {row.Comment,
             std::to_string(row.TrainStakes),
             FormatFixed(row.TrainMean, 3),
@@ -211,10 +277,12 @@ std::array<std::string, ValidationColumnCount> ValidationRowTexts(const Validati
             row.TestStakes > 0 ? ProbabilityText(row.TestP) : std::string("-")};
 }
 
-std::string ValidationSummary(const ValidationReport& report) {
-    return Format("Строк: %d; p (проверка) <= %s: %d; случайно ожидается: %s",
-                  {static_cast<int>(report.Rows.size()), FormatFixed(Significant, 2), report.Reached,
-                   FormatFixed(report.ByChance, 2)});
+const char* const ValidationSummaryText =
+    "Проверено строк: %d из %d; p (проверка) <= %s: %d; случайно ожидается: %s";
+
+std::string ValidationSummary(const ValidationReport& report, std::string_view pattern) {
+    return Format(pattern, {report.Tested, static_cast<int>(report.Rows.size()), FormatFixed(Significant, 2),
+                            report.Reached, FormatFixed(report.ByChance, 2)});
 }
 
 }  // namespace quorvel

@@ -24,10 +24,11 @@ QSpinBox* CountBox(const QString& name, int most, int value, QWidget* parent) {
 
 ValidationDialog::ValidationDialog(int drawCount, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Проверка на новых тиражах"));
-    // Passes need a draw before the first of them; the two runs share the archive.
-    const int most = std::max(1, drawCount - 2);
-    train_ = CountBox("seTrain", most - 1, 100, this);
-    test_ = CountBox("seTest", most - 1, 50, this);
+    // The two kinds of passes share the offsets up to the largest, draws - 1, so each may take
+    // all of them but the one the other needs at least.
+    const int most = drawCount - 2;
+    train_ = CountBox("seTrain", most, 100, this);
+    test_ = CountBox("seTest", most, 50, this);
     top_ = CountBox("seTop", 1000, 10, this);
     ranking_ = new QComboBox(this);
     ranking_->setObjectName("cbRanking");

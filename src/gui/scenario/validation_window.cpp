@@ -36,7 +36,9 @@ ValidationWindow::ValidationWindow(const ValidationReport& report, QWidget* pare
     FillTable(report);
     FillChart(report);
     summary_->setObjectName("lbValidationSummary");
-    summary_->setText(tr("Строк: %1; на новых тиражах p не больше %2: %3; случайная игра дала бы примерно %4")
+    summary_->setText(tr("Проверено строк: %1 из %2; на новых тиражах p не больше %3: %4; случайная игра "
+                         "дала бы примерно %5")
+                          .arg(report.Tested)
                           .arg(report.Rows.size())
                           .arg(QString::fromStdString(FormatFixed(0.05, 2)))
                           .arg(report.Reached)
@@ -62,11 +64,14 @@ void ValidationWindow::FillTable(const ValidationReport& report) {
     table_->setRowCount(static_cast<int>(report.Rows.size()));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
+    const QString untestable = tr("Строку нельзя проверить: в ней нет шага фильтра");
     for (int r = 0; r < table_->rowCount(); ++r) {
-        const auto texts = ValidationRowTexts(report.Rows[static_cast<size_t>(r)]);
+        const ValidationRow& row = report.Rows[static_cast<size_t>(r)];
+        const auto texts = ValidationRowTexts(row);
         for (int c = 0; c < ValidationColumnCount; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(texts[static_cast<size_t>(c)]));
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!row.Testable) item->setToolTip(untestable);
             table_->setItem(r, c, item);
         }
     }
@@ -85,8 +90,10 @@ void ValidationWindow::FillChart(const ValidationReport& report) {
     for (size_t i = 0; i < report.Rows.size(); ++i) {
         const double row = static_cast<double>(i + 1);
         chosen->append(row, report.Rows[i].TrainMean);
-        checked->append(row, report.Rows[i].TestMean);
         bounds.Add(row, report.Rows[i].TrainMean);
+        // A row never tested has no average on the new draws, not one of zero.
+        if (!report.Rows[i].Testable) continue;
+        checked->append(row, report.Rows[i].TestMean);
         bounds.Add(row, report.Rows[i].TestMean);
     }
     const double last = std::max<double>(1, static_cast<double>(report.Rows.size()));

@@ -11,8 +11,9 @@ class QTableWidget;
 namespace quorvel::gui {
 
 // The result of a check on unseen draws: per chosen row its stakes, "Среднее" and p on the
-// passes it was chosen on and on the last ones, a chart of both averages against the 0.300
-// random play gives, and the count of rows that hold.
+// passes it was chosen on and on the last ones ("-" for a row that cannot become a scenario
+// line), a chart of both averages against the 0.300 random play gives, and the count of rows
+// tested and of those that hold.
 class ValidationWindow : public QWidget {
     Q_OBJECT
 
