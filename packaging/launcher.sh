@@ -9,5 +9,5 @@ for argument in "$@"; do
     --data-dir|--data-dir=*) exec "$program" "$@" ;;
   esac
 done
-mkdir -p "$data" || { echo "Невозможно создать каталог данных \"$data\"" >&2; exit 1; }
+# The program makes the folder on first use and says in its interface language when it cannot.
 exec "$program" --data-dir "$data" "$@"

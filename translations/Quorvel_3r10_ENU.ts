@@ -48,12 +48,52 @@
         <translation>Could not create the folder "%1": %2</translation>
     </message>
     <message>
+        <source>Не удалось создать каталог данных "%1": %2</source>
+        <translation>Could not create the data folder "%1": %2</translation>
+    </message>
+    <message>
+        <source>Системная игра для %1 чисел [вся система]: %2</source>
+        <translation>System game for %1 numbers [whole system]: %2</translation>
+    </message>
+    <message>
+        <source>Системная игра для %1 чисел [комбинации]: %2</source>
+        <translation>System game for %1 numbers [combinations]: %2</translation>
+    </message>
+    <message>
+        <source>Строк: %1; q (угадано) &lt;= %2.%3: %4; случайно ожидается p &lt;= %5.%6: %7.%8</source>
+        <translation>Rows: %1; q (guessed) &lt;= %2.%3: %4; expected by chance with p &lt;= %5.%6: %7.%8</translation>
+    </message>
+    <message>
+        <source>Строк: %1; q (угадано) &lt;= %2,%3: %4; случайно ожидается p &lt;= %5,%6: %7,%8</source>
+        <translation>Rows: %1; q (guessed) &lt;= %2,%3: %4; expected by chance with p &lt;= %5,%6: %7,%8</translation>
+    </message>
+    <message>
+        <source>* часть ставок строки удалена из файла ставок; p и q - по оставшимся</source>
+        <translation>* some of the row's stakes were deleted from the stakes file; p and q are over the rest</translation>
+    </message>
+    <message>
         <source>Не удалось удалить файл "%1": %2</source>
         <translation>Could not delete the file "%1": %2</translation>
     </message>
     <message>
         <source>Не удалось открыть файл "%1": %2</source>
         <translation>Could not open the file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл "%1": %2</source>
+        <translation>Could not write the file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Прежнее содержимое файла не изменено.</source>
+        <translation>The previous contents of the file are unchanged.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания временного файла ставок "%1"!</source>
+        <translation>Error creating the temporary stakes file "%1"!</translation>
+    </message>
+    <message>
+        <source>Ошибка переименования / удаления временного файла ставок "%1"!</source>
+        <translation>Error renaming or deleting the temporary stakes file "%1"!</translation>
     </message>
     <message>
         <source>Ошибка</source>
@@ -960,6 +1000,26 @@
         <translation>Running the scenario...</translation>
     </message>
     <message>
+        <source>Фильтр %1 из %2: %3</source>
+        <translation>Filter %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Сценарий завершен!</source>
+        <translation>The scenario is finished!</translation>
+    </message>
+    <message>
+        <source>Сценарий остановлен!</source>
+        <translation>The scenario was stopped!</translation>
+    </message>
+    <message>
+        <source>Создание всех вариантов фильтров...</source>
+        <translation>Creating every filter variant...</translation>
+    </message>
+    <message>
+        <source>Создание всех вариантов фильтров ( %1 )...</source>
+        <translation>Creating every filter variant ( %1 )...</translation>
+    </message>
+    <message>
         <source>Загрузка тиражей %1 - %2...</source>
         <translation>Downloading draws %1 - %2...</translation>
     </message>
@@ -970,6 +1030,58 @@
     <message>
         <source>Удаление из списка комбинаций %1 последних тиражей ( завершено %2 % )...</source>
         <translation>Removing the last %1 draws from the combination list ( %2 % done )...</translation>
+    </message>
+    <message>
+        <source>Неверный адрес: %1</source>
+        <translation>Invalid address: %1</translation>
+    </message>
+    <message>
+        <source>Сервер не найден: %1</source>
+        <translation>Server not found: %1</translation>
+    </message>
+    <message>
+        <source>Proxy-сервер не найден: %1</source>
+        <translation>Proxy server not found: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось подключиться к серверу: %1</source>
+        <translation>Could not connect to the server: %1</translation>
+    </message>
+    <message>
+        <source>Сервер не ответил вовремя: %1</source>
+        <translation>The server did not answer in time: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось установить защищенное соединение: %1</source>
+        <translation>Could not set up a secure connection: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл: %1</source>
+        <translation>Could not read the file: %1</translation>
+    </message>
+    <message>
+        <source>Соединение с сервером прервано: %1</source>
+        <translation>The connection to the server was broken: %1</translation>
+    </message>
+    <message>
+        <source>Слишком много перенаправлений: %1</source>
+        <translation>Too many redirects: %1</translation>
+    </message>
+    <message>
+        <source>Ошибка сети: %1</source>
+        <translation>Network error: %1</translation>
+    </message>
+    <message>
+        <source>Сервер ответил кодом %1: %2</source>
+        <translation>The server answered with code %1: %2</translation>
+    </message>
+    <message>
+        <source>Адрес &quot;%1&quot; не является адресом http:// или https://!</source>
+        <translation>The address &quot;%1&quot; is not an http:// or https:// address!</translation>
+    </message>
+    <message>
+        <source>Неизвестная переменная</source>
+        <translation>Unknown variable</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1366,10 @@
         <source>Смещение назад:</source>
         <translation>Offset back:</translation>
     </message>
+    <message>
+        <source>Архив тиражей пуст. Импортируйте тиражи из файла .csv или загрузите их с сайта результатов (F3).</source>
+        <translation>The draw archive is empty. Import draws from a .csv file or download them from the results site (F3).</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::FavouritesDialog</name>
@@ -1333,6 +1449,10 @@
         <source>Введите наименование фильтра:</source>
         <translation>Enter the filter name:</translation>
     </message>
+    <message>
+        <source>Не отмечен ни один метод: списки методов покажут все методы, а выбранный метод сменится на первый. Продолжить?</source>
+        <translation>No method is marked: the method lists will show every method, and the chosen method will change to the first one. Go on?</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::FilterStepDialog</name>
@@ -1342,7 +1462,7 @@
     </message>
     <message>
         <source>Количество тиражей для расчета статистики<byte value="xd" />
-            <byte value="xd" />
+<byte value="xd" />
 Допустимые форматы:<byte value="xd" />
 1 - одно значение<byte value="xd" />
 1, 2, 3 - список значений через запятую<byte value="xd" />
@@ -1437,6 +1557,10 @@ Accepted forms:
     <message>
         <source>Режим фильтра:</source>
         <translation>Filter mode:</translation>
+    </message>
+    <message>
+        <source>Шаг с режимом «Весь список» и «Удалить выделенные» удалит все комбинации списка.</source>
+        <translation>A step with “Whole list” and “Remove selected” removes every combination of the list.</translation>
     </message>
 </context>
 <context>
@@ -1703,6 +1827,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Вид</source>
         <translation>View</translation>
+    </message>
+    <message>
+        <source>Обновить график</source>
+        <translation>Refresh the graph</translation>
     </message>
 </context>
 <context>
@@ -2268,6 +2396,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source> (есть n1–n3, p1–p3, t1–t3)</source>
+        <translation> (there are n1–n3, p1–p3, t1–t3)</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::StakeDialog</name>
@@ -2467,6 +2599,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Экспорт статистики в Microsoft Excel</source>
         <translation>Export statistics to Microsoft Excel</translation>
+    </message>
+    <message>
+        <source>Обновить таблицу статистики</source>
+        <translation>Refresh the statistics table</translation>
     </message>
 </context>
 <context>
@@ -2681,6 +2817,30 @@ Program news, sample scenarios and answers to users' questions are on the progra
 </context>
 <context>
     <name>Columns</name>
+    <message>
+        <source>Тиражей</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Ожидается 3</source>
+        <translation>Expected 3</translation>
+    </message>
+    <message>
+        <source>Стартовая комбинация</source>
+        <translation>Start combination</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Текущая комбинация</source>
+        <translation>Current combination</translation>
+    </message>
     <message>
         <source>Ставок (выбор)</source>
         <translation>Stakes (choice)</translation>
@@ -2971,6 +3131,170 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Ставка "вручную"</source>
         <translation>Manual stake</translation>
+    </message>
+    <message>
+        <source>Загружена</source>
+        <translation>Downloaded</translation>
+    </message>
+    <message>
+        <source>Полная система для %1 чисел</source>
+        <translation>Complete system for %1 numbers</translation>
+    </message>
+    <message>
+        <source>Все сочетания из %1 чисел по три, по возрастанию (%2 комбинаций).</source>
+        <translation>All combinations of %1 numbers taken three at a time, in ascending order (%2 combinations).</translation>
+    </message>
+    <message>
+        <source>Весь список (без условий)</source>
+        <translation>Whole list (no conditions)</translation>
+    </message>
+    <message>
+        <source>"Глубина": не менее заданного значения</source>
+        <translation>"Depth": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Глубина": не менее заданного процента</source>
+        <translation>"Depth": at least the given percentage</translation>
+    </message>
+    <message>
+        <source>"Глубина": не более заданного значения</source>
+        <translation>"Depth": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Глубина": не более заданного процента</source>
+        <translation>"Depth": at most the given percentage</translation>
+    </message>
+    <message>
+        <source>"Глубина": из заданного списка значений</source>
+        <translation>"Depth": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Глубина": из заданного списка процентов</source>
+        <translation>"Depth": in the given list of percentages</translation>
+    </message>
+    <message>
+        <source>"Отклонение": не менее заданного значения</source>
+        <translation>"Deviation": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Отклонение": не менее заданного процента</source>
+        <translation>"Deviation": at least the given percentage</translation>
+    </message>
+    <message>
+        <source>"Отклонение": не более заданного значения</source>
+        <translation>"Deviation": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Отклонение": не более заданного процента</source>
+        <translation>"Deviation": at most the given percentage</translation>
+    </message>
+    <message>
+        <source>"Отклонение": из заданного списка значений</source>
+        <translation>"Deviation": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Отклонение": из заданного списка процентов</source>
+        <translation>"Deviation": in the given list of percentages</translation>
+    </message>
+    <message>
+        <source>"Количество": не менее заданного значения</source>
+        <translation>"Count": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Количество": не менее заданного процента</source>
+        <translation>"Count": at least the given percentage</translation>
+    </message>
+    <message>
+        <source>"Количество": не более заданного значения</source>
+        <translation>"Count": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Количество": не более заданного процента</source>
+        <translation>"Count": at most the given percentage</translation>
+    </message>
+    <message>
+        <source>"Количество": из заданного списка значений</source>
+        <translation>"Count": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Количество": из заданного списка процентов</source>
+        <translation>"Count": in the given list of percentages</translation>
+    </message>
+    <message>
+        <source>"Вес": не менее заданного значения</source>
+        <translation>"Weight": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Вес": не более заданного значения</source>
+        <translation>"Weight": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Вес": из заданного списка значений</source>
+        <translation>"Weight": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Период min": не менее заданного значения</source>
+        <translation>"Period min": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Период min": не более заданного значения</source>
+        <translation>"Period min": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Период min": из заданного списка значений</source>
+        <translation>"Period min": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Период": не менее заданного значения</source>
+        <translation>"Period": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Период": не более заданного значения</source>
+        <translation>"Period": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Период": из заданного списка значений</source>
+        <translation>"Period": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Период max": не менее заданного значения</source>
+        <translation>"Period max": at least the given value</translation>
+    </message>
+    <message>
+        <source>"Период max": не более заданного значения</source>
+        <translation>"Period max": at most the given value</translation>
+    </message>
+    <message>
+        <source>"Период max": из заданного списка значений</source>
+        <translation>"Period max": in the given list of values</translation>
+    </message>
+    <message>
+        <source>"Значения": из заданного списка значений</source>
+        <translation>"Values": in the given list of values</translation>
+    </message>
+    <message>
+        <source>Обработать все записи</source>
+        <translation>Process all rows</translation>
+    </message>
+    <message>
+        <source>Количеству оставшихся комбинаций</source>
+        <translation>Number of remaining combinations</translation>
+    </message>
+    <message>
+        <source>Пока список не будет пуст и откатить на шаг</source>
+        <translation>Until the list is empty, then one step back</translation>
+    </message>
+    <message>
+        <source>Количеству шагов</source>
+        <translation>Number of steps</translation>
+    </message>
+    <message>
+        <source>Значению в списке статистики</source>
+        <translation>Value in the statistics list</translation>
+    </message>
+    <message>
+        <source>Процентному соотношению в списке статистики</source>
+        <translation>Percentage in the statistics list</translation>
     </message>
     <message>
         <source>Исходный список</source>
@@ -3797,8 +4121,12 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <translation>Check on new draws</translation>
     </message>
     <message>
-        <source>Строк: %1; на новых тиражах p не больше %2: %3; случайная игра дала бы примерно %4</source>
-        <translation>Rows: %1; on the new draws p at most %2: %3; random play would give about %4</translation>
+        <source>Проверено строк: %1 из %2; на новых тиражах p не больше %3: %4; случайная игра дала бы примерно %5</source>
+        <translation>Rows checked: %1 of %2; on the new draws p at most %3: %4; random play would give about %5</translation>
+    </message>
+    <message>
+        <source>Строку нельзя проверить: в ней нет шага фильтра</source>
+        <translation>The row cannot be checked: it has no filter step</translation>
     </message>
     <message>
         <source>Среднее на проходах выбора</source>
@@ -3998,6 +4326,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Укажите проходы выбора и проверки: --train N --test M</source>
         <translation>Give the passes of choice and check: --train N --test M</translation>
+    </message>
+    <message>
+        <source>Проверено строк: %d из %d; p (проверка) &lt;= %s: %d; случайно ожидается: %s</source>
+        <translation>Rows checked: %d of %d; p (check) &lt;= %s: %d; expected by chance: %s</translation>
     </message>
     <message>
         <source>Неверные параметры команды; см. quorvel --help</source>

@@ -6,6 +6,7 @@
 #include "core/app/ui_state.h"
 #include "core/util/languages.h"
 #include "language/message_text.h"
+#include "language/method_text.h"
 #include "language/translation.h"
 
 namespace quorvel::cli {
@@ -19,8 +20,9 @@ bool CliLanguage::Start(const std::optional<std::string>& asked, const DataDirec
         err << Text("Неизвестный язык:") << " " << *asked << " (ru, en)\n";
         return false;
     }
-    const int lcid = known != nullptr ? known->Lcid : StoredLanguage(dir.UiStatePath());
-    language::LoadedModule loaded = language::LoadLanguageModule(DataDirectory::ExecutableDirectory(), lcid);
+    const std::filesystem::path programDir = DataDirectory::ExecutableDirectory();
+    const int lcid = known != nullptr ? known->Lcid : StartingLanguage(dir.UiStatePath(), programDir);
+    language::LoadedModule loaded = language::LoadLanguageModule(programDir, lcid);
     if (!loaded.Error.empty()) {
         err << ConsoleText(loaded.Error) << "\n";
         if (asked) return false;
@@ -44,6 +46,14 @@ std::string MessageText(const std::string& text) {
 
 std::string CoreText(const char* context, std::string_view text) {
     return language::Translate(context, text).toStdString();
+}
+
+std::string MethodTitleText(const std::string& title) {
+    return language::MethodTitleText(title).toStdString();
+}
+
+std::string MethodListText(const std::string& listText) {
+    return language::MethodListText(listText).toStdString();
 }
 
 }  // namespace quorvel::cli

@@ -14,8 +14,8 @@
 namespace quorvel::cli {
 
 // The language the command line speaks: the one asked with "--language ru|en", else the
-// interface language the desktop program uses for the data directory. Its module stays loaded
-// while this lives.
+// interface language the desktop program starts with for the data directory (StartingLanguage).
+// Its module stays loaded while this lives.
 class CliLanguage {
 public:
     // False (with the reason on err) when the asked language is unknown or its module cannot be
@@ -33,6 +33,9 @@ std::string Text(const char* text);
 std::string MessageText(const std::string& text);
 // A text the core writes, from the module's context for such texts ("Columns", "EntryChecks").
 std::string CoreText(const char* context, std::string_view text);
+// A method's title, and a method as the method lists show it, as the desktop program gives them.
+std::string MethodTitleText(const std::string& title);
+std::string MethodListText(const std::string& listText);
 
 // A table's header line: the column captions in the interface language, joined as the rows are.
 template <typename Captions>

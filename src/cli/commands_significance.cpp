@@ -4,6 +4,7 @@
 
 #include "cli/cli_language.h"
 #include "cli/cli_options.h"
+#include "cli/console_host.h"
 #include "core/app/workspace.h"
 #include "core/stakes/significance.h"
 #include "core/util/format.h"
@@ -31,7 +32,7 @@ int RunRatingSignificance(Workspace& workspace, std::vector<std::string>& args, 
     try {
         report = RatingSignificance(stakes.Rating(), stakes.File());
     } catch (const std::exception& e) {
-        err << Format(Text("Не удалось прочитать файл ставок: %s"), {std::string(e.what())}) << "\n";
+        err << Format(Text("Не удалось прочитать файл ставок: %s"), {MessageText(e.what())}) << "\n";
         return 1;
     }
     const std::vector<std::string> lines = ReportLines(report);
@@ -39,13 +40,15 @@ int RunRatingSignificance(Workspace& workspace, std::vector<std::string>& args, 
         try {
             WriteTextFile(*csv, lines);
         } catch (const std::exception& e) {
-            err << Format(Text("Ошибка записи в файл \"%s\"!\r\r%s"), {*csv, std::string(e.what())}) << "\n";
+            err << ConsoleText(
+                       Format(Text("Ошибка записи в файл \"%s\"!\r\r%s"), {*csv, MessageText(e.what())}))
+                << "\n";
             return 1;
         }
     }
     for (const std::string& line : lines)
         out << line << "\n";
-    out << SignificanceSummary(report) << "\n";
+    out << MessageText(SignificanceSummary(report)) << "\n";
     return 0;
 }
 

@@ -19,6 +19,9 @@ namespace quorvel::cli {
 
 namespace {
 
+// The stakes grid names a stake's kind in the interface language, as this list does.
+constexpr size_t StakeKindColumn = 1;
+
 void PrintCount(Workspace& workspace, std::ostream& out) {
     out << Format(Text("Ставок: %d"), {workspace.Stakes().File().RecordCount()}) << "\n";
 }
@@ -57,8 +60,11 @@ int ListStakes(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     StakesFile& file = workspace.Stakes().File();
     const int count = file.RecordCount();
     try {
-        for (int i = 0; i < count; ++i)
-            out << JoinCells(StakeCellTexts(file.Read(i))) << "\n";
+        for (int i = 0; i < count; ++i) {
+            std::array<std::string, StakeColumnCount> cells = StakeCellTexts(file.Read(i));
+            cells[StakeKindColumn] = CoreText("Lists", cells[StakeKindColumn]);
+            out << JoinCells(cells) << "\n";
+        }
     } catch (const std::exception& e) {
         err << MessageText(e.what()) << "\n";
         return 1;

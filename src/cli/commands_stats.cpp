@@ -18,7 +18,7 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     const TStatList& stats = workspace.Stats().List();
     if (args.size() == 1 && args[0] == "--list") {
         for (const auto& item : stats.MethodList(false))
-            out << item.Text << "\n";
+            out << MethodListText(item.Text) << "\n";
         return 0;
     }
     if (!args.empty()) {
@@ -27,7 +27,8 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     }
     for (const TStatMethod& entry : stats.Items) {
         out << entry.Code() << ";" << entry.StatClass->Group << ";"
-            << FeatureLetters(entry.StatClass->DisplayFlags()) << ";" << entry.DisplayName() << "\n";
+            << FeatureLetters(entry.StatClass->DisplayFlags()) << ";" << MethodTitleText(entry.DisplayName())
+            << "\n";
     }
     return 0;
 }

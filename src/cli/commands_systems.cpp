@@ -14,6 +14,15 @@ namespace quorvel::cli {
 
 namespace {
 
+// As the systems tab shows a row: the status, and the titles and descriptions of the systems
+// shipped with the program, in the interface language.
+std::array<std::string, SystemColumnCount> SystemCellsShown(const TSystemInfo& info) {
+    std::array<std::string, SystemColumnCount> cells = SystemRowTexts(info);
+    for (const size_t column : SystemTranslatedColumns)
+        cells[column] = CoreText("Lists", cells[column]);
+    return cells;
+}
+
 int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!NoArgsLeft(args, err)) return 1;
     workspace.Systems().RefreshSystems();
@@ -22,7 +31,7 @@ int ListSystems(Workspace& workspace, std::vector<std::string>& args, std::ostre
         captions[c] = SystemColumnCaptions[c];
     out << HeaderLine(captions) << "\n";
     for (const TSystemInfo& info : workspace.Systems().List())
-        out << JoinCells(SystemRowTexts(info)) << "\n";
+        out << JoinCells(SystemCellsShown(info)) << "\n";
     return 0;
 }
 
@@ -55,7 +64,7 @@ int StakeSystem(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (!plan) return 1;
     if (draw > 0) plan->DrawNumber = draw;
     plan->Draws = draws;
-    if (comment) plan->Comment = *comment;
+    plan->Comment = comment ? *comment : MessageText(plan->Comment);
     if (!workspace.Systems().AddSystemStakes(*plan)) return 1;
     out << Format(Text("Ставок: %d"), {workspace.Stakes().File().RecordCount()}) << "\n";
     return 0;

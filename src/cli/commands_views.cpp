@@ -44,7 +44,8 @@ int ViewSums(Workspace& workspace, std::vector<std::string>& args, std::ostream&
         out << e.Key << ';' << e.Count << ';' << (factual == d.Factual.end() ? 0 : factual->Count) << "\n";
     }
     for (int i = 0; i < static_cast<int>(d.Ranges.size()); ++i)
-        out << SumRangeTitle(d, i) << ";" << d.Ranges[static_cast<size_t>(i)].Threshold << "\n";
+        out << CoreText("Lists", SumRangeTitle(d, i)) << ";" << d.Ranges[static_cast<size_t>(i)].Threshold
+            << "\n";
     return 0;
 }
 
@@ -84,8 +85,10 @@ int ViewWeek(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     int length = workspace.Options().WeekLen;
     if (!TakeWindow(workspace, args, length, err)) return 1;
     const TWeekCounts counts = CountWeekdays(workspace.Archive().Draws(), WindowOf(workspace, length));
-    for (const auto& row : WeekGridTexts(counts))
+    for (auto row : WeekGridTexts(counts)) {
+        row.front() = CoreText("Columns", row.front());  // the day, as the week tab names it
         PrintRow(row, out);
+    }
     return 0;
 }
 
@@ -100,7 +103,7 @@ int ViewLayout(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     for (int compareLength : workspace.Options().LayoutCompareLen) {
         const TLayoutCompareList list =
             BuildLayoutCompare(archive.Draws(), WindowOf(workspace, compareLength));
-        out << "\n" << LayoutCompareCountCaption << ';' << list.Caption << "\n";
+        out << "\n" << CoreText("Columns", LayoutCompareCountCaption) << ';' << list.Caption << "\n";
         for (const TLayoutCompareRow& row : list.Rows)
             out << row.Count << ';' << row.Values << "\n";
     }
@@ -135,12 +138,12 @@ int ViewGraph(Workspace& workspace, std::vector<std::string>& args, std::ostream
     const TGraphData graph = BuildGraph(*graphStat, workspace.Archive().Draws(), WindowOf(workspace, length),
                                         workspace.Options().SortedDraws,
                                         stats.Items[static_cast<size_t>(entry)].DisplayName(), false);
-    out << Text("Тираж") << ";" << graph.Main.Title << "\n";
+    out << Text("Тираж") << ";" << MethodTitleText(graph.Main.Title) << "\n";
     for (const TViewPoint& point : graph.Main.Data)
         out << point.Label << ';' << static_cast<int64_t>(point.Y) << "\n";
     if (!graph.Main.Data.empty()) {
-        out << graph.Average.Title << ';' << Format("%.2f", {graph.AverageValue}) << "\n";
-        out << graph.MostFrequent.Title << ';' << graph.MostFrequentValue << "\n";
+        out << CoreText("Lists", graph.Average.Title) << ';' << Format("%.2f", {graph.AverageValue}) << "\n";
+        out << CoreText("Lists", graph.MostFrequent.Title) << ';' << graph.MostFrequentValue << "\n";
     }
     return 0;
 }

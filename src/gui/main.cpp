@@ -9,6 +9,9 @@
 #include "core/util/version.h"
 #include "gui/app/language_loader.h"
 #include "gui/app/main_window.h"
+#include "gui/app/qt_ui_host.h"
+#include "language/message_text.h"
+#include "language/translation.h"
 
 namespace {
 
@@ -24,16 +27,30 @@ bool WaitForPreviousCopy() {
     return false;
 }
 
-// Messages of a batch run go to the error stream; questions are answered No.
+// Messages of a batch run go to the error stream in the interface language; questions are
+// answered No.
 class BatchHost : public quorvel::UiHost {
 public:
     void ShowProgress(const std::string&) override {}
-    void ShowError(const std::string& text) override { std::cerr << text << "\n"; }
-    void ShowInfo(const std::string& text) override { std::cerr << text << "\n"; }
-    void ShowWarning(const std::string& text, quorvel::WarningCaption) override { std::cerr << text << "\n"; }
+    void ShowError(const std::string& text) override { Say(text); }
+    void ShowInfo(const std::string& text) override { Say(text); }
+    void ShowWarning(const std::string& text, quorvel::WarningCaption) override { Say(text); }
     bool AskYesNo(const std::string&) override { return false; }
     bool AskDelete(const std::string&) override { return false; }
+
+private:
+    static void Say(const std::string& text) {
+        std::cerr << quorvel::gui::UiText(quorvel::language::MessageText(text).toStdString()).toStdString()
+                  << "\n";
+    }
 };
+
+// The language the window would start in, for a run that shows none.
+int StartingLanguageOf(const quorvel::DataDirectory& dir, const std::vector<std::string>& args) {
+    return quorvel::HasSwitch(args, "no-language")
+               ? quorvel::BuiltInLanguage
+               : quorvel::StartingLanguage(dir.UiStatePath(), quorvel::DataDirectory::ExecutableDirectory());
+}
 
 // "loadonly", "fullrecreate" and "fullrefresh" make the program a batch tool that needs no
 // display: it downloads new draws or rebuilds the full-set files and ends.
@@ -44,6 +61,10 @@ bool IsBatchRun(const std::vector<std::string>& args) {
 
 int RunBatch(const quorvel::DataDirectory& dir, const std::vector<std::string>& args) {
     BatchHost host;
+    quorvel::language::LoadedModule language = quorvel::language::LoadLanguageModule(
+        quorvel::DataDirectory::ExecutableDirectory(), StartingLanguageOf(dir, args));
+    if (!language.Error.empty()) host.ShowError(language.Error);
+    quorvel::language::UseLanguageModule(language.Module.get());
     quorvel::Workspace workspace(dir, host, args, quorvel::Workspace::Mode::CommandLine);
     workspace.LoadStartupSettings();
     return workspace.Initialise() ? 0 : 1;
@@ -64,8 +85,7 @@ int main(int argc, char** argv) {
     if (quorvel::HasSwitch(args, "restart") && !WaitForPreviousCopy()) return 0;
 
     quorvel::gui::QtUiHost startupHost(nullptr);
-    const int language = quorvel::HasSwitch(args, "no-language") ? quorvel::BuiltInLanguage
-                                                                 : quorvel::StoredLanguage(dir.UiStatePath());
+    const int language = StartingLanguageOf(dir, args);
     auto translator =
         quorvel::gui::InstallLanguage(quorvel::DataDirectory::ExecutableDirectory(), language, startupHost);
     auto qtTranslator = quorvel::gui::InstallQtTranslation(translator ? language : quorvel::BuiltInLanguage);

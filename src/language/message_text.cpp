@@ -14,20 +14,44 @@ QString Lookup(const QString& source) {
     return Translate(Context, source.toStdString());
 }
 
+QString ParagraphText(const QString& paragraph);
+
 // The contents of quoted parts and the numbers outside them become %1, %2... left to right.
-QString PatternOf(const QString& paragraph, QStringList& values) {
+// A quoted part may itself be a message of the core (the reason inside a failure), so it is
+// given in the interface language too.
+QString PatternOf(const QString& paragraph, QStringList& values, bool translateQuoted = false) {
     static const QRegularExpression parts(R"x("([^"]*)"|(\d+))x");
     QString pattern;
     qsizetype from = 0;
     for (QRegularExpressionMatchIterator it = parts.globalMatch(paragraph); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const bool quoted = match.capturedStart(1) >= 0;
-        values << (quoted ? match.captured(1) : match.captured(2));
+        values << (!quoted           ? match.captured(2)
+                   : translateQuoted ? ParagraphText(match.captured(1))
+                                     : match.captured(1));
         const QString mark = QString("%%1").arg(values.size());
         pattern += paragraph.mid(from, match.capturedStart() - from) + (quoted ? '"' + mark + '"' : mark);
         from = match.capturedEnd();
     }
     return pattern + paragraph.mid(from);
+}
+
+const QRegularExpression& LineBreak() {
+    static const QRegularExpression lineBreak("\r\n|\r|\n");
+    return lineBreak;
+}
+
+// A paragraph the core writes one item a line (the draws a combination was found in): each line
+// is a message of its own.
+QString LinesText(const QString& paragraph) {
+    QString text;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = LineBreak().globalMatch(paragraph); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        text += ParagraphText(paragraph.mid(from, match.capturedStart() - from)) + match.captured();
+        from = match.capturedEnd();
+    }
+    return text + ParagraphText(paragraph.mid(from));
 }
 
 // Where a label ends: the first ": " outside quotes, or -1.
@@ -48,8 +72,13 @@ QString ParagraphText(const QString& paragraph) {
     const QString pattern = PatternOf(paragraph, values);
     if (!values.isEmpty()) {
         const QString translated = Lookup(pattern);
-        if (translated != pattern) return FillPlaceholders(translated, values);
+        if (translated != pattern) {
+            values.clear();
+            PatternOf(paragraph, values, true);
+            return FillPlaceholders(translated, values);
+        }
     }
+    if (paragraph.contains(LineBreak())) return LinesText(paragraph);
     const qsizetype colon = LabelEnd(paragraph);
     if (colon > 0) {
         values.clear();

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "core/app/ui_state.h"
 #include "core/util/languages.h"
 #include "gui/app/language_loader.h"
 #include "gui/app/main_window.h"
@@ -44,6 +45,29 @@ private slots:
                                          0) == 0);
         QVERIFY(gui::InstallLanguage(dir.Path(), 1049, host) == nullptr);  // built in: nothing to load
         QCOMPARE(host.Count("error"), 2);
+    }
+
+    // Picking the language the program already speaks (the system's on a first start) stores it,
+    // so that it holds when the locale changes; nothing needs a restart.
+    void pickingTheLanguageInUseStoresIt() {
+        test::TempDir dir;
+        test::FakeUiHost host;
+        gui::MainWindow window(DataDirectory(dir.Path()), {});
+        window.SetUiHost(&host);
+        QVERIFY(window.Initialise());
+        window.show();
+        const UiStateFile state(dir / "Quorvel_3r10.frm");
+        QCOMPARE(state.ReadUiInt("Language", 0), 0);
+        auto* languages = window.menuBar()->findChild<QMenu*>("mnLanguages");
+        QVERIFY(languages != nullptr);
+        const QList<QAction*> entries = languages->actions();
+        const auto inUse = std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
+            return entry->data().toInt() == BuiltInLanguage;
+        });
+        QVERIFY(inUse != entries.end() && (*inUse)->isChecked());
+        (*inUse)->trigger();
+        QCOMPARE(state.ReadUiInt("Language", 0), BuiltInLanguage);
+        QVERIFY(window.isVisible());  // not closed for a restart
     }
 
     void qtsOwnButtonsFollowTheInterfaceLanguage() {

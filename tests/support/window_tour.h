@@ -35,6 +35,9 @@ struct TourWindow {
         window->findChild<QTableView*>("lvRatings")->selectRow(0);
         // A scenario line, so that the scenario tab has a row and its actions are on.
         ws.Script().AppendScriptLine("FULL:0#RAND|TSD1#NUMS:10#LNO:#SF:0| | | | | | |");
+        // The systems shipped beside the program, as the systems tab lists them.
+        ws.Systems().SetShippedSystemsFolder(std::string(QUORVEL_BUILD_DIR) + "/Systems");
+        ws.Systems().RefreshSystems();
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());
     }

@@ -153,4 +153,15 @@ int32_t StoredLanguage(const std::filesystem::path& uiStatePath) {
     }
 }
 
+int32_t StartingLanguage(const std::filesystem::path& uiStatePath, const std::filesystem::path& programDir) {
+    try {
+        const TIniFile ini = TIniFile::Load(uiStatePath);
+        if (ini.ValueExists(UiStateSection, "Language"))
+            return ini.ReadInteger(UiStateSection, "Language", BuiltInLanguage);
+    } catch (const std::exception&) {
+        // Nothing known to be picked: the system's language says why the file is unreadable.
+    }
+    return SystemLanguage(programDir);
+}
+
 }  // namespace quorvel

@@ -35,13 +35,17 @@ bool Workspace::HasSwitch(const std::string& name) const {
 }
 
 void Workspace::LoadStartupSettings() {
+    // Made before the first write to it; a folder that cannot be made is said by Initialise.
+    const bool folderMade = !MakeDataDirectory();
     try {
         LoadUiOptions(uiState_, options_);
-        if (mode_ == Mode::Window) InitPrefetchsOnFirstStart(uiState_, options_);
+        if (mode_ == Mode::Window && folderMade) InitPrefetchsOnFirstStart(uiState_, options_);
     } catch (const std::exception& e) {
         options_ = TUiOptions{};
         host_.ShowError(ActionError("Ошибка загрузки параметров программы!\r\r%s", e.what()));
     }
+    // The language the programs started with: the system's until the user picks one.
+    options_.Language = StartingLanguage(uiState_.Path(), DataDirectory::ExecutableDirectory());
     {
         BusyScope busy(busy_, host_, "Загрузка файла конфигурации...");
         stats_.LoadSettings();
@@ -61,6 +65,11 @@ void Workspace::LoadStartupSettings() {
 
 bool Workspace::Initialise() {
     BusyScope busy(busy_, host_, "Инициализация...");
+    if (const std::error_code ec = MakeDataDirectory()) {
+        host_.ShowError(
+            Format("Не удалось создать каталог данных \"%s\": %s", {PathText(dir_.Root()), ec.message()}));
+        return false;
+    }
     draws_.Archive().SetOffset(0);
     try {
         stakes_.File().Open(dir_.StakesPath());
@@ -70,6 +79,8 @@ bool Workspace::Initialise() {
     }
     try {
         OpenStakesFile();
+        // The stakes grid shows the file from the start, not only after the first check.
+        stakes_.Refresh(false);
         draws_.LoadDraws();
         combs_.GenerateCombsList({stats_.List().CombsGenerateMode, stats_.List().CombsGenerateParameters},
                                  false);
@@ -96,6 +107,14 @@ void Workspace::RunStartupSwitches() {
     stats_.CreateFullSetFiles(refresh, 0);
     if (refresh) endsAfterStartup_ = true;
     if (!endsAfterStartup_) RunStartupDownload();
+}
+
+// A user's own data folder is made on first use, so that a folder that cannot be made is said
+// as such, not as a lock that failed.
+std::error_code Workspace::MakeDataDirectory() {
+    std::error_code ec;
+    std::filesystem::create_directories(dir_.Root(), ec);
+    return ec;
 }
 
 void Workspace::OpenStakesFile() {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -35,8 +36,9 @@ public:
     // Window-creation stage: the interface state, the settings file and the catalogue. Errors
     // are shown and the defaults stay.
     void LoadStartupSettings();
-    // Initialisation stage: holds the stakes file and reads the archive. False when another copy
-    // holds the data directory: that was said, and the program ends without touching a file.
+    // Initialisation stage: holds the stakes file and reads the archive. False when the data
+    // directory cannot be made or another copy holds it: that was said, and the program ends
+    // without touching a file.
     bool Initialise();
     // Writes the interface state (window mode only) together with the window's own values
     // (placement, list layouts) in one write, and releases the stakes file.
@@ -83,6 +85,7 @@ public:
     static std::unique_ptr<Workspace> PassCopyOf(const Workspace& main, UiHost& host);
 
 private:
+    std::error_code MakeDataDirectory();
     void OpenStakesFile();
     void RunStartupSwitches();
     bool RunLoadOnlySwitch();

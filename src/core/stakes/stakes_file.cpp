@@ -399,7 +399,7 @@ int StakesFile::Rewrite(const KeepRule& keep) {
     const mode_t mode = ::fstat(fd_, &old) == 0 ? (old.st_mode & 07777) : 0644;
     int out = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (out < 0) {
-        throw Error(Format("Ошибка создания временного файла ставок %s!\r\r%s",
+        throw Error(Format("Ошибка создания временного файла ставок \"%s\"!\r\r%s",
                            {PathText(temporary), SystemReason(errno)}));
     }
     auto discard = [&](const std::string& cause) {
@@ -438,7 +438,7 @@ int StakesFile::Rewrite(const KeepRule& keep) {
     if (::fsync(out) != 0) discard(SystemReason(errno));
     // The rename replaces the old file in one step; until it succeeds the old file is whole.
     if (::rename(temporary.c_str(), path_.c_str()) != 0) {
-        discard(Format("Ошибка переименования / удаления временного файла ставок %s!\r\r%s",
+        discard(Format("Ошибка переименования / удаления временного файла ставок \"%s\"!\r\r%s",
                        {PathText(temporary), SystemReason(errno)}));
     }
     ::close(fd_);

@@ -77,6 +77,9 @@ std::string SystemTimeText(int64_t seconds);
 constexpr int SystemColumnCount = 11;
 extern const std::array<const char*, SystemColumnCount> SystemColumnCaptions;
 constexpr int SystemNumbersColumn = 2;
+// The columns whose texts the program writes (the status; the title and description of a system
+// it ships), which the programs give in the interface language.
+constexpr std::array<size_t, 3> SystemTranslatedColumns = {0, 7, 9};
 std::array<std::string, SystemColumnCount> SystemRowTexts(const TSystemInfo& info);
 
 }  // namespace quorvel

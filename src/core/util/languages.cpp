@@ -1,6 +1,7 @@
 #include "core/util/languages.h"
 
 #include <cctype>
+#include <cstdlib>
 
 #include "core/util/format.h"
 #include "core/util/version.h"
@@ -40,6 +41,31 @@ const LanguageInfo* FindLanguageByCode(std::string_view code) {
 std::string LanguageModuleName(int lcid) {
     const LanguageInfo* language = FindLanguage(lcid);
     return Format("%s_%s.lng", {ProgramName, language != nullptr ? language->Abbreviation : "???"});
+}
+
+int LocaleLanguage(std::string_view locale) {
+    // language[_territory][.codeset][@modifier]
+    std::string code(locale.substr(0, locale.find_first_of("_.@")));
+    for (char& c : code)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const LanguageInfo* language = FindLanguageByCode(code);
+    return language != nullptr ? language->Lcid : 0;
+}
+
+std::string MessagesLocale() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return value;
+    }
+    return {};
+}
+
+int SystemLanguage(const std::filesystem::path& programDir) {
+    const int lcid = LocaleLanguage(MessagesLocale());
+    if (lcid == 0 || lcid == BuiltInLanguage) return BuiltInLanguage;
+    std::error_code ec;
+    const bool installed = std::filesystem::is_regular_file(programDir / LanguageModuleName(lcid), ec);
+    return installed ? lcid : BuiltInLanguage;
 }
 
 std::vector<LanguageInfo> AvailableLanguages(const std::filesystem::path& directory) {

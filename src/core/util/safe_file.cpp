@@ -20,8 +20,9 @@ std::string SystemReason(int error) {
 }
 
 [[noreturn]] void FailWrite(const std::filesystem::path& path, int error) {
+    // A paragraph of its own: the text after the system's reason would be kept with it, untranslated.
     throw Error("Не удалось записать файл \"" + PathText(path) + "\": " + SystemReason(error) +
-                ". Прежнее содержимое файла не изменено.");
+                "\r\rПрежнее содержимое файла не изменено.");
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

@@ -8,6 +8,7 @@
 #include "gui/systems/system_dialog.h"
 #include "gui/systems/systems_controller.h"
 #include "gui/systems/systems_page.h"
+#include "language/message_text.h"
 
 namespace quorvel::gui {
 
@@ -125,7 +126,8 @@ void SystemsController::SystemsRefreshed() {
 void SystemsController::SystemStakeExecute(bool filtered) {
     auto plan = workspace_->Systems().PrepareSystemStakes(filtered);
     if (!plan) return;
-    MultiStakeDialog dialog(plan->DrawNumber, QString::fromStdString(plan->Comment), window_);
+    // The comment the core makes is offered in the interface language; the file's name is kept.
+    MultiStakeDialog dialog(plan->DrawNumber, language::MessageText(plan->Comment), window_);
     if (dialog.exec() != QDialog::Accepted) return;
     plan->DrawNumber = dialog.DrawNumber();
     plan->Draws = dialog.Draws();

@@ -1,5 +1,7 @@
 #include "gui/systems/systems_model.h"
 
+#include <algorithm>
+
 #include "gui/widgets/core_text.h"
 
 namespace quorvel::gui {
@@ -48,8 +50,11 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(systems.size())) return {};
     const TSystemInfo& info = systems[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole) {
-        const auto texts = SystemRowTexts(info);
-        return QString::fromStdString(texts[static_cast<size_t>(index.column())]);
+        const auto column = static_cast<size_t>(index.column());
+        const std::string text = SystemRowTexts(info)[column];
+        const bool ours = std::find(SystemTranslatedColumns.begin(), SystemTranslatedColumns.end(), column) !=
+                          SystemTranslatedColumns.end();
+        return ours ? ListEntryText(text) : QString::fromStdString(text);
     }
     if (role == SortRole) return SortValue(info, index.column());
     if (role == Qt::TextAlignmentRole && index.column() >= 2 && index.column() <= 8)
