@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     }
 
     std::deque<bool> Answers;
+    // Runs while a question is open, before it is answered: what a person does meanwhile.
+    std::function<void()> WhileAsking;
     std::vector<Message> Messages;
     std::vector<std::string> Progress;
     std::vector<bool> BusyChanges;
@@ -47,6 +50,7 @@ public:
 private:
     bool Answer(const std::string& kind, const std::string& text) {
         Messages.push_back({kind, text});
+        if (WhileAsking) WhileAsking();
         if (Answers.empty()) return false;
         bool answer = Answers.front();
         Answers.pop_front();

@@ -8,6 +8,7 @@
 
 #include "core/app/busy.h"
 #include "core/app/data_dir.h"
+#include "core/app/run_hold.h"
 #include "core/scenario/scenario.h"
 #include "core/util/ui_host.h"
 
@@ -49,12 +50,15 @@ public:
     // Deletes every scenario log of the data directory and reports what went.
     void DeleteScenarioLogs();
 
-    // The stop request of a run: set by the run's owner, or by the host's stop poll.
+    // The stop request of a run: set by the run's owner, or by the host's stop poll. A held
+    // run waits here until its owner lets it go on.
     bool StopRequested() {
+        hold_.WaitWhileHeld();
         if (!stop_ && host_.StopRequested()) stop_ = true;
         return stop_;
     }
     void RequestStop() { stop_ = true; }
+    RunHold& Hold() { return hold_; }
     void ClearStop() { stop_ = false; }
 
 private:
@@ -69,6 +73,7 @@ private:
     TScenario scenario_;
     std::vector<ScenarioListener*> listeners_;
     std::atomic<bool> stop_{false};
+    RunHold hold_;
 };
 
 }  // namespace quorvel

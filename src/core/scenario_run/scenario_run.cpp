@@ -20,6 +20,7 @@ const std::string EqualsLine(94, '=');
 const std::string DashLine(94, '-');
 const char* const RunningText = "Выполнение сценария...";
 const char* const FinishedText = "Сценарий завершен!";
+const char* const StoppedText = "Сценарий остановлен!";
 const char* const InterruptedLine =
     "### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО #############################################################";
 
@@ -37,6 +38,18 @@ void ScenarioRunStatus::SetText(std::string text) {
 std::string ScenarioRunStatus::Text() const {
     std::lock_guard lock(mutex_);
     return text_;
+}
+
+void ScenarioRunStatus::SetPlace(bool newPass, int offset, int nextDraw) {
+    std::lock_guard lock(mutex_);
+    if (newPass) ++Cycle;
+    Offset = offset;
+    NextDraw = nextDraw;
+}
+
+ScenarioRunStatus::Place ScenarioRunStatus::CurrentPlace() const {
+    std::lock_guard lock(mutex_);
+    return {Cycle, Offset, NextDraw};
 }
 
 // The effects of a pass done at once on the run's own workspace, log and status.
@@ -189,7 +202,11 @@ void ScenarioRunner::EndRun(bool announceEnd) {
     ws_.Stakes().File().EndBatch();
     summary_.Stopped = ws_.Script().StopRequested();
     summary_.StakesMade = status_.StakesMade;
-    if (announceEnd) status_.SetText(FinishedText);
+    // A stop is never announced as the end of the scenario.
+    if (summary_.Stopped)
+        status_.SetText(StoppedText);
+    else if (announceEnd)
+        status_.SetText(FinishedText);
     status_.Cycle = 0;
     status_.Running = false;
     ws_.Script().ClearStop();
@@ -283,11 +300,11 @@ void ScenarioRunner::LogPassOrder() {
 
 // Moves to the pass's offset and logs it; false when the run is to stop.
 bool ScenarioRunner::EnterOffset(int offset) {
-    ++status_.Cycle;
     status_.SetText(RunningText);
     if (Stop()) return false;
     ws_.Draws().SetDrawsOffset(offset);
-    PublishPanels();
+    // Counted once the offset has moved, so that the pass shown is the one at the offset shown.
+    PublishPanels(true);
     if (Stop()) return false;
     LogOffset(offset);
     return !Stop();
@@ -349,10 +366,9 @@ void ScenarioRunner::RunAllLines() {
     EndPass();
 }
 
-void ScenarioRunner::PublishPanels() {
+void ScenarioRunner::PublishPanels(bool newPass) {
     const DrawArchive& archive = ws_.Archive();
-    status_.Offset = archive.Offset();
-    status_.NextDraw = archive.NextDrawNumber(archive.Offset());
+    status_.SetPlace(newPass, archive.Offset(), archive.NextDrawNumber(archive.Offset()));
     status_.Combinations = ws_.Combs().List().CombCount();
     status_.StakeRecords = ws_.Stakes().File().RecordCount();
 }

@@ -41,6 +41,16 @@ public:
     void SetText(std::string text);
     std::string Text() const;
 
+    // The pass, the offset it works at and that offset's next draw, changed together: a reader
+    // never pairs a pass with the offset of another one.
+    struct Place {
+        int Cycle = 0;
+        int Offset = 0;
+        int NextDraw = 0;
+    };
+    void SetPlace(bool newPass, int offset, int nextDraw);
+    Place CurrentPlace() const;
+
 private:
     mutable std::mutex mutex_;
     std::string text_;
@@ -117,7 +127,7 @@ private:
     void LogOffset(int offset);
     void RunAllLines();
     // Copies what the status bar shows into the status, from the thread that owns the workspace.
-    void PublishPanels();
+    void PublishPanels(bool newPass = false);
     bool BeginPass();
     void RunPassLines();
     void EndPass();

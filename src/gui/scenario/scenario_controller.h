@@ -34,6 +34,8 @@ signals:
 private:
     void ScriptRunExecute(bool test);
     void ScriptValidateExecute();
+    // Asks whether to stop the run, holding it still meanwhile; true when it is to stop.
+    bool AskToStop();
     void ValidationFinished(const ValidationReport& report, const QString& error);
     void ShowScenarioRunStatus();
     void ScenarioRunFinished();

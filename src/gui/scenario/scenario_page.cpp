@@ -1,14 +1,17 @@
 #include "gui/scenario/scenario_page.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/scenario/script_line.h"
 #include "gui/widgets/core_text.h"
+#include "gui/widgets/elided_label.h"
 
 namespace quorvel::gui {
 
@@ -59,6 +62,7 @@ ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
       count_(new QLabel(this)) {
     setObjectName("tsScript");
     list_->setObjectName("lvScript");
+    list_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     list_->setModel(model_);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -76,9 +80,11 @@ ScenarioPage::ScenarioPage(Workspace& workspace, QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(list_);
     auto* panels = new QHBoxLayout;
+    panels_ = panels;
     panels->addWidget(count_);
     for (size_t i = 0; i < runPanels_.size(); ++i) {
-        runPanels_[i] = new QLabel(this);
+        // The last panel shows the variant's steps, which can be far wider than any screen.
+        runPanels_[i] = i + 1 == runPanels_.size() ? (variant_ = new ElidedLabel(this)) : new QLabel(this);
         runPanels_[i]->setFrameShape(QFrame::StyledPanel);
         panels->addWidget(runPanels_[i], i + 1 == runPanels_.size() ? 1 : 0);
     }
@@ -109,7 +115,22 @@ void ScenarioPage::ShowRunStatus(int cycle, int line, int stakes, const QString&
     runPanels_[0]->setText(tr("Цикл: %1").arg(cycle));
     runPanels_[1]->setText(tr("Строка: %1").arg(line));
     runPanels_[2]->setText(tr("Ставок: %1").arg(stakes));
-    runPanels_[3]->setText(text);
+    variant_->SetFullText(text);
+}
+
+void ScenarioPage::AddRunButtons(const std::vector<QAction*>& actions) {
+    int place = 0;
+    for (QAction* action : actions) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setObjectName(QString("btn%1").arg(action->objectName()));
+        panels_->insertWidget(place++, button);
+    }
+}
+
+QString ScenarioPage::RunPanelText(int panel) const {
+    return RunPanel(panel) == variant_ ? variant_->FullText() : RunPanel(panel)->text();
 }
 
 std::vector<int> ScenarioPage::SelectedRows() const {

@@ -7,10 +7,14 @@
 
 #include "core/app/workspace.h"
 
+class QAction;
+class QHBoxLayout;
 class QLabel;
 class QTableView;
 
 namespace quorvel::gui {
+
+class ElidedLabel;
 
 // The scenario lines as rows of "Комментарии", "Опции", "Фильтр 1".."Фильтр 7"; each row is
 // formatted from its line when shown.
@@ -44,6 +48,10 @@ public:
     QLabel* CountLabel() const { return count_; }
     // The run panels: "Цикл: %d", "Строка: %d", "Ставок: %d" and the free text.
     QLabel* RunPanel(int panel) const { return runPanels_[static_cast<size_t>(panel)]; }
+    // Buttons for the run's actions beside the panels, so that "Стоп" is in sight during a run.
+    void AddRunButtons(const std::vector<QAction*>& actions);
+    // What a panel says in full, though the last one may show it cut to its width.
+    QString RunPanelText(int panel) const;
     void ShowRunStatus(int cycle, int line, int stakes, const QString& text);
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
@@ -64,6 +72,8 @@ private:
     QTableView* list_;
     QLabel* count_;
     std::array<QLabel*, 4> runPanels_{};
+    ElidedLabel* variant_ = nullptr;
+    QHBoxLayout* panels_ = nullptr;
 };
 
 }  // namespace quorvel::gui

@@ -13,6 +13,7 @@
 #include "gui/scenario/validation_window.h"
 #include "gui/stats/method_combo.h"
 #include "gui/stats/stats_page.h"
+#include "language/message_text.h"
 
 namespace quorvel::gui {
 
@@ -31,11 +32,7 @@ void ScenarioController::CreateRunActions() {
                   [this] { ScriptRunExecute(true); });
     actions_->Add(
         "ScriptStop", tr("Стоп"), QKeySequence(Qt::CTRL | Qt::Key_X),
-        [this] { return ScenarioRunning() && !scenarioRun_->StopRequested(); },
-        [this] {
-            if (!router_.AskYesNo(tr("Остановить выполнение сценария?").toStdString())) return;
-            scenarioRun_->RequestStop();
-        });
+        [this] { return ScenarioRunning() && !scenarioRun_->StopRequested(); }, [this] { AskToStop(); });
     actions_->AllowWhileBusy("ScriptStop");
     actions_->Add(
         "ScriptValidate", tr("Проверка на новых тиражах..."), {},
@@ -49,8 +46,12 @@ void ScenarioController::CreateRunActions() {
     log->setChecked(workspace_->Options().ScriptLogEnabled);
     actions_->Add("LogsDelete", tr("Удалить журналы выполнения сценариев"), {}, idle,
                   [this] { workspace_->Script().DeleteScenarioLogs(); });
-    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"})
+    std::vector<QAction*> runActions;
+    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"}) {
         ScenarioTab()->List()->addAction(actions_->Find(name));
+        runActions.push_back(actions_->Find(name));
+    }
+    ScenarioTab()->AddRunButtons(runActions);
     connect(scenarioRun_, &ScenarioRunController::StatusTick, this,
             &ScenarioController::ShowScenarioRunStatus);
     connect(scenarioRun_, &ScenarioRunController::Finished, this, &ScenarioController::ScenarioRunFinished);
@@ -135,8 +136,8 @@ void ScenarioController::ScriptRunExecute(bool test) {
 void ScenarioController::ShowScenarioRunStatus() {
     const ScenarioRunStatus* status = scenarioRun_->Status();
     if (status == nullptr) return;
-    ScenarioTab()->ShowRunStatus(status->Cycle, status->Line, status->StakesMade,
-                                 QString::fromStdString(status->Text()));
+    ScenarioTab()->ShowRunStatus(status->CurrentPlace().Cycle, status->Line, status->StakesMade,
+                                 language::MessageText(status->Text()));
     // Wherever the user is, the window's own status bar shows how far the run has come.
     frame_.ShowRunStatus(*status);
 }
@@ -152,10 +153,17 @@ void ScenarioController::ScenarioRunFinished() {
     actions_->UpdateAll();
 }
 
-bool ScenarioController::ConfirmCloseDuringRun() {
-    if (!ScenarioRunning()) return true;
+bool ScenarioController::AskToStop() {
+    // The run waits while the question is open, so that it stops where the user asked.
+    const RunHoldScope held(workspace_->Script().Hold());
     if (!router_.AskYesNo(tr("Остановить выполнение сценария?").toStdString())) return false;
     scenarioRun_->RequestStop();
+    return true;
+}
+
+bool ScenarioController::ConfirmCloseDuringRun() {
+    if (!ScenarioRunning()) return true;
+    if (!AskToStop()) return false;
     scenarioRun_->WaitUntilFinished(60000);
     return !ScenarioRunning();
 }
