@@ -181,7 +181,7 @@ TEST_F(HelpPages, TheMainPageLinksToEveryMethodPageAndEveryCodeOfItsLanguage) {
         EXPECT_EQ(linkedPages, MethodPageFiles(language)) << language;
         EXPECT_EQ(linkedCodes.size(), 145u) << language;
         for (const char* anchor :
-             {"archive", "statistics", "filtering", "scenarios", "backtest", "stakes", "rating"})
+             {"archive", "statistics", "filtering", "scenarios", "backtest", "stakes", "rating", "keys"})
             EXPECT_NE(main.find("<h2 id=\"" + std::string(anchor) + "\">"), std::string::npos) << anchor;
     }
 }

@@ -251,6 +251,25 @@ private slots:
         QVERIFY(!s.window->Actions().Find("StakesCheckManual")->isEnabled());
     }
 
+    // A person who quits with stakes and starts again sees them at once, not after Ctrl+F5.
+    void stakesOfAnEarlierStartAreShownAtTheNextStart() {
+        test::TempDir dir;
+        {
+            test::FakeUiHost first;
+            auto window = test::OpenSampleWindow(dir.Path(), first);
+            window->GetWorkspace().Stakes().AddStakesForCombs({{{1, 2, 3}}, {{4, 5, 6}}}, 3330, 2, "Мой");
+        }
+        test::FakeUiHost host;
+        gui::MainWindow again(DataDirectory(dir.Path()), {});
+        again.SetUiHost(&host);
+        QVERIFY(again.Initialise());
+        auto* page = again.RightTabs()->findChild<gui::StakesPage*>();
+        const int records = again.GetWorkspace().Stakes().File().RecordCount();
+        QVERIFY(records >= 4);
+        QCOMPARE(page->Grid()->model()->rowCount(), records);
+        QCOMPARE(again.StatusText(4), QString("Ставок: %1").arg(records));
+    }
+
     void multiStakesFollowTheCombinationList() {
         SampleWindow s;
         Workspace& ws = s.window->GetWorkspace();
@@ -378,7 +397,26 @@ private slots:
         QVERIFY(claimed());
         combs->List()->clearSelection();
         QVERIFY(!claimed());
-        QCOMPARE(s.window->Actions().Find("ExitProgram")->shortcut(), QKeySequence("Alt+F4"));
+        QCOMPARE(s.window->Actions().Find("ExitProgram")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QVERIFY(s.window->Actions().Find("ExitProgram")->shortcuts().contains(QKeySequence("Alt+F4")));
+
+        // Shift+F4 stakes the selection from anywhere in the window, as the desktop never takes it.
+        SelectCombRows(combs, {3});
+        s.window->RightTabs()->setCurrentWidget(s.stakes);
+        s.stakes->Grid()->setFocus();
+        opened = false;
+        WhenOpen<gui::MultiStakeDialog>([&](gui::MultiStakeDialog& dialog) {
+            opened = true;
+            dialog.reject();
+        });
+        QVERIFY(s.window->Actions().Find("StakeAddSelected")->isEnabled());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        QTest::keyClick(s.stakes->Grid(), Qt::Key_F4, Qt::ShiftModifier);
+        QVERIFY(opened);
+        // A key without modifiers: the application's last known modifiers are Shift otherwise,
+        // and the next test's selections would extend instead of replace.
+        QTest::keyClick(s.stakes->Grid(), Qt::Key_Home);
     }
 
     void deletingByConditionKeepsSeparators() {
@@ -663,12 +701,14 @@ private slots:
             QVERIFY2(s.window->Combs()->List()->actions().contains(s.window->Actions().Find(name)), name);
 
         const std::pair<const char*, QKeySequence> keys[] = {
-            {"StakeAddRandom", QKeySequence("Ctrl+F4")},   {"StakeAddSelected", QKeySequence("Alt+F4")},
-            {"StakeAddAll", QKeySequence("Ctrl+Alt+F4")},  {"StakeFilter", QKeySequence("Alt+D")},
-            {"StakesGraphDraws", QKeySequence("F6")},      {"StakesGraphOverlap", QKeySequence("Ctrl+F6")},
+            {"StakeAddRandom", QKeySequence("Ctrl+F4")},    {"StakeAddSelected", QKeySequence("Shift+F4")},
+            {"StakeAddAll", QKeySequence("Ctrl+Shift+F4")}, {"StakeFilter", QKeySequence("Alt+D")},
+            {"StakesGraphDraws", QKeySequence("F6")},       {"StakesGraphOverlap", QKeySequence("Ctrl+F6")},
             {"StakesGraphProfits", QKeySequence("Alt+F6")}};
         for (const auto& [name, key] : keys)
             QCOMPARE(s.window->Actions().Find(name)->shortcut(), key);
+        // The keys the desktop takes first still work where they arrive.
+        QVERIFY(s.window->Actions().Find("StakeAddAll")->shortcuts().contains(QKeySequence("Ctrl+Alt+F4")));
     }
 
     void thousandsOfStakesAndTheEfficiencySubmenuLookRight() {

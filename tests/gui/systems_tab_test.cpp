@@ -113,6 +113,9 @@ private slots:
         // Ctrl+J opens a scenario on the scenario tab and switches system games elsewhere.
         s.window->RightTabs()->setCurrentIndex(9);
         QVERIFY(s.Action("SystemsOn")->shortcut().isEmpty());
+        // Open keeps a key of its own wherever system games take Ctrl+J.
+        QCOMPARE(s.Action("ScriptOpen")->shortcut(), QKeySequence("Ctrl+Shift+O"));
+        QVERIFY(s.Action("ScriptOpen")->shortcuts().contains(QKeySequence("Ctrl+J")));
         s.window->RightTabs()->setCurrentIndex(s.Tab());
         QCOMPARE(s.Action("SystemsOn")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
 

@@ -584,6 +584,13 @@ const std::vector<HelpSection>& WorkflowHelpSections(int language) {
          "Rating",
          {"The rating adds up the hits and the profit by stake source (the stake comment) and shows "
           "which scenarios and techniques have brought results."}},
+        {"keys",
+         "Keys the desktop takes",
+         {"Some desktops take keys before the program sees them: Alt+F4 closes the window and "
+          "Ctrl+Alt+F4 switches to a text console. Those commands have a second key, shown in their "
+          "menu: “Stake the selected combinations” Shift+F4 (Alt+F4 in the combination list), "
+          "“Stake all combinations” Ctrl+Shift+F4 (Ctrl+Alt+F4), “Exit” Ctrl+Q (Alt+F4). "
+          "“Open” on the scenario tab is Ctrl+Shift+O, as Ctrl+J also switches system games."}},
     };
     if (language == EnglishHelpLanguage) return english;
     static const std::vector<HelpSection> sections = {
@@ -627,6 +634,14 @@ const std::vector<HelpSection>& WorkflowHelpSections(int language) {
          "Рейтинг",
          {"Рейтинг суммирует попадания и прибыль по источникам ставок (комментарию ставки) и "
           "показывает, какие сценарии и приемы приносили результат."}},
+        {"keys",
+         "Клавиши, которые забирает рабочий стол",
+         {"Некоторые рабочие столы перехватывают клавиши раньше программы: Alt+F4 закрывает окно, "
+          "Ctrl+Alt+F4 переключает на текстовую консоль. У этих команд есть вторая клавиша, она "
+          "показана в меню: «Сделать ставки для выделенных комбинаций» — Shift+F4 (Alt+F4 в "
+          "списке комбинаций), «Сделать ставки для всех комбинаций» — Ctrl+Shift+F4 (Ctrl+Alt+F4), "
+          "«Выход» — Ctrl+Q (Alt+F4). «Открыть» на вкладке «Сценарий» — Ctrl+Shift+O, так как "
+          "Ctrl+J включает и системную игру."}},
     };
     return sections;
 }

@@ -13,6 +13,14 @@ QAction* ActionList::Add(const QString& name, const QString& caption, const QKey
     return action;
 }
 
+void ActionList::AddReachableKey(const QString& name, const QKeySequence& key) {
+    QAction* action = Find(name);
+    if (action == nullptr) return;
+    QList<QKeySequence> keys = action->shortcuts();
+    keys.prepend(key);
+    action->setShortcuts(keys);
+}
+
 bool ActionList::Execute(const QString& name) {
     auto it = entries_.find(name);
     if (it == entries_.end()) return false;

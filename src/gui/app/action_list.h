@@ -27,6 +27,10 @@ public:
     void AllowWhileBusy(const QString& name) {
         if (entries_.contains(name)) entries_[name].whileBusy = true;
     }
+    // A second key for an action whose own key the desktop takes first (Alt+F4 closes windows,
+    // Ctrl+Alt+F4 switches consoles) or another action shares. The menu shows the second key,
+    // which always reaches the program; the first one keeps working wherever it arrives.
+    void AddReachableKey(const QString& name, const QKeySequence& key);
     // Runs an action's body as a trigger would, when its rule allows it.
     bool Execute(const QString& name);
     void UpdateAll();

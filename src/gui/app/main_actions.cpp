@@ -32,6 +32,8 @@ void MainWindow::CreateActions() {
                         [this] { EditProxy(*workspace_, this); });
     frame_.Actions->Add("ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), always,
                         [this] { close(); });
+    // The window manager takes Alt+F4 to close the window itself.
+    frame_.Actions->AddReachableKey("ExitProgram", QKeySequence::Quit);
     frame_.Actions->Add(
         "GetHelp", tr("Справка"), QKeySequence(Qt::Key_F1),
         [this] { return !HelpMainPage(frame_.ProgramDir, HelpLanguage()).empty(); },
@@ -169,7 +171,9 @@ int MainWindow::HelpLanguage() const {
 }
 
 void MainWindow::SwitchLanguage(int lcid) {
-    if (lcid == workspace_->Options().Language) return;
+    // The language the system gave is stored too once picked, so that it holds when the locale
+    // changes; only a change of language needs the restart.
+    const bool changes = lcid != workspace_->Options().Language;
     workspace_->Options().Language = lcid;
     try {
         workspace_->UiState().WriteUiInt("Language", lcid);
@@ -177,7 +181,7 @@ void MainWindow::SwitchLanguage(int lcid) {
         router_.ShowError(ActionError("Ошибка сохранения параметров программы!\r\r%s", e.what()));
         return;
     }
-    Restart();
+    if (changes) Restart();
 }
 
 void MainWindow::Restart() {

@@ -62,6 +62,8 @@ void ScenarioController::CreateActions() {
         const QString file = QFileDialog::getOpenFileName(window_, tr("Открыть"), {}, tr(ScenarioFilter));
         if (!file.isEmpty()) workspace_->Script().OpenScriptFile(PathOf(file));
     });
+    // Ctrl+J is also the key of system games, and Ctrl+O opens a combination list.
+    actions_->AddReachableKey("ScriptOpen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     actions_->Add("ScriptSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I), notEmpty, [this] {
         QFileDialog dialog(window_, tr("Сохранить"), {}, tr(ScenarioFilter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);

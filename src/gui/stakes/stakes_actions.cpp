@@ -21,13 +21,14 @@ namespace {
 // it stays the exit key. (Two enabled actions on one key would leave Qt firing neither.)
 class ListKeyOwner : public QObject {
 public:
-    ListKeyOwner(QAction* action, QObject* parent) : QObject(parent), action_(action) {}
+    ListKeyOwner(QAction* action, QKeySequence key, QObject* parent)
+        : QObject(parent), action_(action), key_(std::move(key)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool override = event->type() == QEvent::ShortcutOverride;
         if (!override && event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (QKeySequence(key->keyCombination()) != action_->shortcut() || !action_->isEnabled())
+        if (QKeySequence(key->keyCombination()) != key_ || !action_->isEnabled())
             return QObject::eventFilter(watched, event);
         event->accept();
         if (!override) action_->trigger();
@@ -36,6 +37,7 @@ public:
 
 private:
     QAction* action_;
+    QKeySequence key_;
 };
 
 // A new stake as the dialogs offer it: its default comment in the interface language.
@@ -62,9 +64,11 @@ void StakesController::CreateActions() {
     actions_->Add(
         "StakeAddRandom", tr("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4), haveCombs,
         [this, &combs] { StakeAddExecute(QRandomGenerator::global()->bounded(combs.CombCount())); });
+    // Alt+F4 reaches the program only where the desktop leaves it (the combination list owns
+    // it below); Shift+F4 always does.
     actions_->Add(
         "StakeAddSelected", tr("Сделать ставки для выделенных комбинаций"),
-        QKeySequence(Qt::ALT | Qt::Key_F4),
+        QKeySequence(Qt::SHIFT | Qt::Key_F4),
         [this, fileOpen] { return fileOpen() && combsPage_->FirstSelectedRow() >= 0; },
         [this, &combs] {
             std::vector<TComb> chosen;
@@ -77,6 +81,8 @@ void StakesController::CreateActions() {
                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F4), haveCombs, [this, &combs] {
                       StakeAddManyExecute(std::vector<TComb>(combs.Current().begin(), combs.Current().end()));
                   });
+    // Ctrl+Alt+F4 switches the virtual console on Linux before the program sees it.
+    actions_->AddReachableKey("StakeAddAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F4));
     actions_->Add(
         "StakeDel", tr("Удалить ставку"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [this, notEmpty] { return notEmpty() && StakesTab()->SelectedRange().first >= 0; },
@@ -114,9 +120,9 @@ void StakesController::CreateActions() {
     actions_->Find("StakeDel")->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     StakesTab()->Grid()->addAction(actions_->Find("StakeDel"));
     QAction* addSelected = actions_->Find("StakeAddSelected");
-    addSelected->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     combsPage_->List()->addAction(addSelected);
-    combsPage_->List()->installEventFilter(new ListKeyOwner(addSelected, this));
+    combsPage_->List()->installEventFilter(
+        new ListKeyOwner(addSelected, QKeySequence(Qt::ALT | Qt::Key_F4), this));
     connect(StakesTab(), &StakesPage::SelectionChanged, this, [this] { actions_->UpdateAll(); });
     // A double click on a combination stakes it.
     connect(combsPage_, &CombsPage::RowActivated, this, [this, fileOpen](int row) {
