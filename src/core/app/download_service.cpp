@@ -62,6 +62,13 @@ bool DownloadService::WriteProxySettings() {
 }
 
 bool DownloadService::ApplyProxySettings(const TProxySettings& proxy, const TDownloadSettings& download) {
+    // What the callers have not checked yet is refused here, before anything is stored.
+    for (const std::string* url : {&download.ResultsUrl, &download.ProxyListUrl}) {
+        if (const auto problem = AddressProblem(*url)) {
+            p_.Host.ShowError(*problem);
+            return false;
+        }
+    }
     proxy_ = proxy;
     download_ = download;
     return WriteSettings(true);

@@ -51,6 +51,17 @@ void SaveDownloadSettings(TIniFile& ini, const TDownloadSettings& settings) {
     ini.WriteString(DownloadSection, "ProxyListUrl", settings.ProxyListUrl);
 }
 
+std::optional<std::string> AddressProblem(std::string_view url) {
+    const std::string_view trimmed = TrimBlanks(url);
+    if (trimmed.empty() || trimmed.front() == '/') return std::nullopt;
+    const bool blanks = trimmed.find_first_of(" \t") != std::string_view::npos;
+    const std::string root = SiteRoot(trimmed);
+    const bool web = !root.empty() && root.size() > root.find("://") + 3;
+    const bool file = LowerCase(trimmed.substr(0, 7)) == "file://";
+    if ((web || file) && !blanks) return std::nullopt;
+    return Format("Адрес \"%s\" не является адресом http:// или https://!", {std::string(trimmed)});
+}
+
 bool IsCsvAddress(const std::string& url) {
     const std::string path = LowerCase(WithoutQuery(TrimBlanks(url)));
     return path.size() >= 4 && path.ends_with(".csv");

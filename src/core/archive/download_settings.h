@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/util/ini_file.h"
 
@@ -35,6 +37,11 @@ std::string GamePageAddress(const std::string& resultsUrl);
 
 // The address as the web client takes it: a bare absolute path names a local file.
 std::string RequestAddress(const std::string& url);
+
+// Why an address typed for the results or the proxy list cannot be used, or nothing when it
+// can: an empty address (none set), a web address "http://host..." or "https://host...", a
+// "file://" address or an absolute path of a local file.
+std::optional<std::string> AddressProblem(std::string_view url);
 
 // "Не задан адрес..." : how to set the results address.
 extern const char* const NoResultsAddressText;

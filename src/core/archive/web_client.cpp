@@ -75,8 +75,44 @@ void SetCommonOptions(CURL* curl, const TWebTimeouts& timeouts) {
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendBody);
 }
 
+// What went wrong in the program's own words, so that it reads in the interface language.
+const char* FailureSentence(CURLcode code) {
+    switch (code) {
+        case CURLE_UNSUPPORTED_PROTOCOL:
+        case CURLE_URL_MALFORMAT:
+            return "Неверный адрес";
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return "Сервер не найден";
+        case CURLE_COULDNT_RESOLVE_PROXY:
+            return "Proxy-сервер не найден";
+        case CURLE_COULDNT_CONNECT:
+            return "Не удалось подключиться к серверу";
+        case CURLE_OPERATION_TIMEDOUT:
+            return "Сервер не ответил вовремя";
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_CERTPROBLEM:
+            return "Не удалось установить защищенное соединение";
+        case CURLE_FILE_COULDNT_READ_FILE:
+            return "Не удалось прочитать файл";
+        case CURLE_GOT_NOTHING:
+        case CURLE_RECV_ERROR:
+        case CURLE_SEND_ERROR:
+        case CURLE_PARTIAL_FILE:
+            return "Соединение с сервером прервано";
+        case CURLE_TOO_MANY_REDIRECTS:
+            return "Слишком много перенаправлений";
+        default:
+            return "Ошибка сети";
+    }
+}
+
+// The sentence, then the library's own account as the detail after it.
 std::string FailureText(CURLcode code, const char* details) {
-    return details[0] != '\0' ? std::string(details) : std::string(curl_easy_strerror(code));
+    const std::string detail =
+        details[0] != '\0' ? std::string(details) : std::string(curl_easy_strerror(code));
+    return std::string(FailureSentence(code)) + ": " + detail;
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -138,7 +174,7 @@ std::string TWebClient::Get(const std::string& url) {
     if (code != CURLE_OK) throw Error(FailureText(code, details));
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-    if (status >= 400) throw Error(Format("Сервер ответил кодом %d (%s)", {status, url}));
+    if (status >= 400) throw Error(Format("Сервер ответил кодом %d: %s", {status, url}));
     return std::move(transfer.Body);
 }
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/app/workspace.h"
 
@@ -27,6 +28,9 @@ QLineEdit* Field(const QString& name, const std::string& text, QWidget* parent) 
 void SetHint(QLineEdit* edit, const QString& hint) {
     edit->setToolTip(hint);
     edit->setPlaceholderText(hint);
+    // The hint is read in the empty field: the field is wide enough to show it whole.
+    const int room = edit->fontMetrics().horizontalAdvance(hint) + 4 * edit->fontMetrics().averageCharWidth();
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), room));
 }
 
 }  // namespace
@@ -132,6 +136,15 @@ void ProxyDialog::accept() {
         host_.ShowError(tr("Укажите имя или адрес proxy-сервера!").toStdString());
         server_->setFocus();
         return;
+    }
+    // An address that is not one would only fail later, at the next download, in the library's words.
+    for (QLineEdit* field : {resultsUrl_, proxyListUrl_}) {
+        if (const auto problem = AddressProblem(field->text().toStdString())) {
+            host_.ShowError(*problem);
+            field->setFocus();
+            field->selectAll();
+            return;
+        }
     }
     QDialog::accept();
 }
