@@ -145,7 +145,8 @@ TEST(ShredValue, AFormulaThatCannotBeReadIsFoundWithItsPlace) {
           Case{"-*n1", FormulaError::Syntax, 1}, Case{"  SQRTX(n1)", FormulaError::Syntax, 2},
           Case{"p3 / (t1 + 2.)", FormulaError::Syntax, 13}, Case{"(n1+n2", FormulaError::Brackets, 6},
           Case{"n1+n2)*(3", FormulaError::Brackets, 5}, Case{"", FormulaError::Syntax, 0},
-          Case{"n1 n2 +", FormulaError::Syntax, 7}}) {
+          Case{"n1 n2 +", FormulaError::Syntax, 7}, Case{"n4+n9", FormulaError::UnknownVariable, 0},
+          Case{"n1 + P0", FormulaError::UnknownVariable, 5}}) {
         const FormulaProblem problem = CheckShreddingFormula(c.Formula);
         EXPECT_EQ(problem.Error, c.Error) << c.Formula;
         if (c.Error == FormulaError::None) continue;
@@ -153,6 +154,8 @@ TEST(ShredValue, AFormulaThatCannotBeReadIsFoundWithItsPlace) {
         // Whatever the check says, evaluating keeps its own rule: a formula it refuses values 0.
         EXPECT_EQ(ShredValue(c.Formula, 2, V(3, 2, 7), V(1, 1, 1), Zero), 0);
     }
+    // A letter inside a word is no variable.
+    EXPECT_NE(CheckShreddingFormula("SIN4").Error, FormulaError::UnknownVariable);
 }
 
 TEST(ShredValue, OnlyFormulasWhoseVariablesJoinTheirNeighboursAreReadPerDraw) {

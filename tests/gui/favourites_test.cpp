@@ -130,6 +130,9 @@ private slots:
         QCOMPARE(captions.mid(0, 3),
                  QStringList({"Избранные статистики", "Все доступные статистики", "Описание статистики"}));
         QVERIFY(captions.contains("Оставить выделенные"));
+        // Each entry says what it refreshes: no two entries read the same.
+        QCOMPARE(captions.removeDuplicates(), 0);
+        QVERIFY(captions.contains("Обновить таблицу статистики") && captions.contains("Обновить график"));
         QCOMPARE(s.window->StatsTab()->FavouritesButton()->text(), QString("Избранное"));
         QVERIFY(s.window->Actions().Find("FiltersInfo")->isEnabled());
 
@@ -190,12 +193,18 @@ private slots:
         test::WriteBytes(dir / "Quorvel_3r10.flt", "[FILTERS]\r\nFavorites=NUMS,POS2\r\n");
         StartedWindow s(dir);
         QCOMPARE(s.StatsList()->count(), 2);
-        WhenOpen<FavouritesDialog>([](FavouritesDialog& dialog) {
+        // Nothing marked changes the lists and the chosen method: the dialog asks first, and No
+        // leaves it open as it was.
+        s.host.Answers = {false, true};
+        WhenOpen<FavouritesDialog>([&s](FavouritesDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Менеджер избранных методов расчета статистики"));
             QTest::mouseClick(ButtonOf(dialog, "btUncheckAll"), Qt::LeftButton);
             const FavouritesEdit edit = dialog.Edit();
             for (const FavouriteEdit& entry : edit.Entries)
                 QVERIFY(!entry.Favourite);
+            dialog.accept();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(s.host.Count("question"), 1);
             dialog.accept();
         });
         QVERIFY(s.window->Actions().Execute("FiltersManager"));
@@ -203,7 +212,7 @@ private slots:
         QCOMPARE(s.StatsList()->currentIndex(), 0);
         QVERIFY(s.Stats().ShowAll);
         QCOMPARE(SavedFavourites(dir), std::string());
-        QVERIFY(s.host.Messages.empty());
+        QCOMPARE(s.host.Count("question"), 2);
         QVERIFY(s.window->GetWorkspace().IsIdle());
     }
 

@@ -214,6 +214,14 @@ private slots:
         QVERIFY(!empty.BottomUpButton()->isChecked());
         QVERIFY(empty.RemoveButton()->isChecked());
         QVERIFY(!empty.KeepButton()->isChecked());
+        // Those defaults would empty the list: the dialog says so until one of them changes.
+        QVERIFY(!empty.RemovesEverythingNote()->isHidden());
+        empty.KeepButton()->setChecked(true);
+        QVERIFY(empty.RemovesEverythingNote()->isHidden());
+        empty.RemoveButton()->setChecked(true);
+        empty.StopBox()->setCurrentIndex(1);
+        QVERIFY(empty.RemovesEverythingNote()->isHidden());
+        empty.StopBox()->setCurrentIndex(0);
         // The weight coefficients are offered only for the weight rules, and only when overridden.
         QVERIFY(!empty.WeightOverrideBox()->isEnabled());
         empty.RuleBox()->setCurrentIndex(20);

@@ -130,6 +130,9 @@ private slots:
         QCOMPARE(problem->text(), QString("Формула 2: Не хватает скобочки, символ 9."));
         Formula(dialog, 2)->setText("1 + ё");
         QCOMPARE(problem->text(), QString("Формула 2: Синтаксическая ошибка, символ 5."));
+        Retype(Formula(dialog, 2), "n4+n9");
+        QCOMPARE(problem->text(),
+                 QString("Формула 2: Неизвестная переменная n4 (есть n1–n3, p1–p3, t1–t3), символ 1."));
         Retype(Formula(dialog, 2), "n1 / 3");
         QVERIFY(problem->isHidden());
         QVERIFY(ok->isEnabled());

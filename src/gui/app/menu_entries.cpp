@@ -25,3 +25,18 @@ QMenu* InsertBarMenu(QMenuBar* bar, const QString& title) {
 }
 
 }  // namespace quorvel::gui
+
+namespace quorvel::gui {
+
+QAction* AddAliasEntry(QMenu* menu, QAction* action, const QString& caption) {
+    auto* alias = menu->addAction(caption);
+    alias->setObjectName(action->objectName() + "Menu");
+    alias->setStatusTip(action->statusTip());
+    alias->setEnabled(action->isEnabled());
+    QObject::connect(action, &QAction::changed, alias,
+                     [alias, action] { alias->setEnabled(action->isEnabled()); });
+    QObject::connect(alias, &QAction::triggered, action, [action] { action->trigger(); });
+    return alias;
+}
+
+}  // namespace quorvel::gui

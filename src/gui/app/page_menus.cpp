@@ -2,6 +2,7 @@
 #include <QMenuBar>
 #include <string_view>
 
+#include "gui/app/menu_entries.h"
 #include "gui/app/window_areas.h"
 
 namespace quorvel::gui {
@@ -28,7 +29,9 @@ QMenu* InsertMenu(QMenuBar* bar, ActionList& actions, const QString& title,
 void MainWindow::AddPageMenus() {
     if (auto* stats = menuBar()->findChild<QMenu*>("mnStats")) {
         stats->addSeparator();
-        for (const char* name : {"DrawsGraphDraw", "AnalyzeRepeats", "TotalSumCombs"}) {
+        if (QAction* draw = frame_.Actions->Find("DrawsGraphDraw"))
+            AddAliasEntry(stats, draw, tr("Обновить график"));
+        for (const char* name : {"AnalyzeRepeats", "TotalSumCombs"}) {
             if (QAction* action = frame_.Actions->Find(name)) stats->addAction(action);
         }
     }

@@ -84,13 +84,13 @@ void FilterStepDialog::BuildControls() {
         new QCheckBox(tr("Использовать режим одновременного выделения нескольких значений в списке"), this);
     rule_ = new QComboBox(this);
     for (int rule = 0; rule < SelectionRuleCount; ++rule)
-        rule_->addItem(QString::fromStdString(SelectionRuleText(rule)));
+        rule_->addItem(ListEntryText(SelectionRuleText(rule)));
     ruleValues_ = NumberListEdit(this);
     ruleValues_->setObjectName("edValues");
     ruleValues_->setToolTip(draws_->toolTip());
     stop_ = new QComboBox(this);
     for (int stop = 0; stop < StopConditionCount; ++stop)
-        stop_->addItem(QString::fromStdString(StopConditionText(stop)));
+        stop_->addItem(ListEntryText(StopConditionText(stop)));
     stopValue_ = new QSpinBox(this);
     stopValue_->setRange(1, std::numeric_limits<int>::max());
     override_ =
@@ -107,8 +107,16 @@ void FilterStepDialog::BuildControls() {
     bottomUp_ = new QRadioButton(tr("Снизу-вверх"), this);
     remove_ = new QRadioButton(tr("Удалить выделенные"), this);
     keep_ = new QRadioButton(tr("Оставить выделенные"), this);
+    removesEverything_ = new QLabel(tr("Шаг с режимом «Весь список» и «Удалить выделенные» удалит все "
+                                       "комбинации списка."),
+                                    this);
+    removesEverything_->setObjectName("lbRemovesEverything");
+    removesEverything_->setWordWrap(true);
+    removesEverything_->setStyleSheet("color: #b00020");
     connect(rule_, &QComboBox::currentIndexChanged, this, &FilterStepDialog::UpdateEnabling);
+    connect(stop_, &QComboBox::currentIndexChanged, this, &FilterStepDialog::UpdateEnabling);
     connect(override_, &QCheckBox::toggled, this, &FilterStepDialog::UpdateEnabling);
+    connect(remove_, &QRadioButton::toggled, this, &FilterStepDialog::UpdateEnabling);
 }
 
 void FilterStepDialog::LayOut() {
@@ -158,6 +166,7 @@ void FilterStepDialog::LayOut() {
     layout->addLayout(form);
     layout->addWidget(weights);
     layout->addLayout(order);
+    layout->addWidget(removesEverything_);
     layout->addWidget(buttons);
 }
 
@@ -195,6 +204,9 @@ void FilterStepDialog::UpdateEnabling() {
          {static_cast<QWidget*>(count_), static_cast<QWidget*>(deviation_), static_cast<QWidget*>(depth_),
           static_cast<QWidget*>(percents_), static_cast<QWidget*>(absolute_)})
         control->setEnabled(own);
+    // Every row chosen and removed, with nothing to stop the walk: the list ends empty.
+    removesEverything_->setVisible(rule_->currentIndex() == 0 && stop_->currentIndex() == 0 &&
+                                   remove_->isChecked());
 }
 
 TFilterItem FilterStepDialog::Item() const {

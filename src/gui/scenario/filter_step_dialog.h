@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -50,6 +51,8 @@ public:
     QRadioButton* BottomUpButton() const { return bottomUp_; }
     QRadioButton* RemoveButton() const { return remove_; }
     QRadioButton* KeepButton() const { return keep_; }
+    // Shown while the step as set would remove every combination of the list.
+    QLabel* RemovesEverythingNote() const { return removesEverything_; }
 
 public slots:
     void accept() override;
@@ -77,6 +80,7 @@ private:
     QCheckBox* percents_;
     QCheckBox* absolute_;
     QComboBox* sortColumn_;
+    QLabel* removesEverything_ = nullptr;
     QRadioButton* topDown_;
     QRadioButton* bottomUp_;
     QRadioButton* remove_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/stats/stat_class.h"
 #include "core/util/format.h"
@@ -171,6 +172,18 @@ FavouritesEdit FavouritesDialog::Edit() const {
     edit.ShowGroupName = showGroupName_->isChecked();
     edit.ShowMethodFlags = showMethodFlags_->isChecked();
     return edit;
+}
+
+void FavouritesDialog::accept() {
+    const FavouritesEdit edit = Edit();
+    const bool anyMarked = std::any_of(edit.Entries.begin(), edit.Entries.end(),
+                                       [](const FavouriteEdit& e) { return e.Favourite; });
+    if (!anyMarked &&
+        !host_.AskYesNo(tr("Не отмечен ни один метод: списки методов покажут все методы, а выбранный "
+                           "метод сменится на первый. Продолжить?")
+                            .toStdString()))
+        return;
+    QDialog::accept();
 }
 
 int FavouritesDialog::EntryOf(const QTreeWidgetItem* node) {

@@ -30,6 +30,8 @@ public:
 
     // The marks and names as the tree shows them, with the options of the check boxes.
     FavouritesEdit Edit() const;
+    // With no method marked every list shows all methods again: the user is asked first.
+    void accept() override;
 
     QTreeWidget* Tree() const { return tree_; }
     QLabel* CountLabel() const { return countLabel_; }

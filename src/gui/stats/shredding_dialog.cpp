@@ -105,7 +105,10 @@ void ShreddingDialog::ShowProblem() {
         const std::string typed = formulas_[i]->text().toStdString();
         const FormulaProblem problem = CheckShreddingFormula(typed);
         if (problem.Error == FormulaError::None) continue;
-        const QString reason = language::MessageText(std::string(FormulaErrorText(problem.Error)));
+        QString reason = language::MessageText(std::string(FormulaErrorText(problem.Error)));
+        if (problem.Error == FormulaError::UnknownVariable)
+            reason += " " + QString::fromStdString(typed.substr(problem.Position, 2)) +
+                      tr(" (есть n1–n3, p1–p3, t1–t3)");
         // The place counted in characters, as the user sees them, from 1.
         const qsizetype position = QString::fromStdString(typed.substr(0, problem.Position)).size() + 1;
         text = tr("Формула %1: %2, символ %3.").arg(i + 1).arg(reason).arg(position);

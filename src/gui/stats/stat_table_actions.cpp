@@ -3,6 +3,7 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include "gui/app/menu_entries.h"
 #include "gui/stats/method_combo.h"
 #include "gui/stats/stats_controller.h"
 #include "gui/stats/stats_page.h"
@@ -70,9 +71,9 @@ void StatsController::AddTableMenuEntries() {
     auto* menu = window_->menuBar()->findChild<QMenu*>("mnStats");
     if (menu == nullptr) return;
     menu->addSeparator();
-    for (const char* name :
-         {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", "DrawsStatePrefetchsEnabled",
-          "DrawsStatShowTotalLine", "DrawsStatExportToExcel"}) {
+    AddAliasEntry(menu, actions_->Find("DrawsStatCalc"), tr("Обновить таблицу статистики"));
+    for (const char* name : {"StatFilter_Include", "StatFilter_Exclude", "DrawsStatePrefetchsEnabled",
+                             "DrawsStatShowTotalLine", "DrawsStatExportToExcel"}) {
         menu->addAction(actions_->Find(name));
     }
 }

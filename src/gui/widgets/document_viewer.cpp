@@ -18,6 +18,11 @@ DocumentViewer::DocumentViewer(const QString& path, bool html, QWidget* parent) 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
     if (html) {
+        // A page is titled by its own title, and the title follows the links the reader takes.
+        connect(browser_, &QTextBrowser::sourceChanged, this, [this, path] {
+            const QString title = browser_->documentTitle().trimmed();
+            setWindowTitle(title.isEmpty() ? QFileInfo(path).fileName() : title);
+        });
         browser_->setSource(QUrl::fromLocalFile(path));
     } else {
         QFile file(path);
@@ -32,6 +37,7 @@ DocumentViewer::DocumentViewer(const QString& path, bool html, QWidget* parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_, 1);
     layout->addWidget(pathLabel_);
+    pathLabel_->setVisible(!html);  // a log is a file the user may want; a help page is not
     layout->addWidget(buttons);
     resize(800, 600);
 }

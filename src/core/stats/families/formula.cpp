@@ -375,6 +375,8 @@ std::string_view FormulaErrorText(FormulaError error) {
             return "Выражение под логарифмом меньне нуля";
         case FormulaError::FloatingPoint:
             return "Ошибка в операции с плавающей точкой";
+        case FormulaError::UnknownVariable:
+            return "Неизвестная переменная";
     }
     return {};
 }

@@ -21,6 +21,8 @@ enum class FormulaError : uint8_t {
     NegativeRoot,    // "Выражение под корнем меньне нуля"
     NonPositiveLog,  // "Выражение под логарифмом меньне нуля"
     FloatingPoint,   // "Ошибка в операции с плавающей точкой"
+    // Found only by the check of a typed shredding formula: "n4", "p0"... name no value.
+    UnknownVariable,  // "Неизвестная переменная"
 };
 
 // The message of an error; empty for None.

@@ -1,7 +1,9 @@
 #include "core/stats/families/shredding.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/stats/registry.h"
@@ -87,7 +89,27 @@ TShredFormula::TShredFormula(std::string_view formula) : formula_(formula) {
     perDraw_ = !compiled_.VariablesStandAlone();
 }
 
+namespace {
+
+// Where a variable letter stands before a digit that names none of the three values ("n4"),
+// which the evaluator would only see as a syntax error.
+std::optional<size_t> UnknownVariableAt(std::string_view formula) {
+    for (size_t at = 0; at + 1 < formula.size(); ++at) {
+        const bool startsWord = at == 0 || !std::isalnum(static_cast<unsigned char>(formula[at - 1]));
+        const bool variableLetter = std::any_of(std::begin(VariableLetters), std::end(VariableLetters),
+                                                [&](char letter) { return IsLetterOf(formula[at], letter); });
+        const int i = formula[at + 1] - '0';
+        const bool digitFollows = formula[at + 1] >= '0' && formula[at + 1] <= '9';
+        if (startsWord && variableLetter && digitFollows && (i < 1 || i > PositionCount)) return at;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 FormulaProblem CheckShreddingFormula(std::string_view formula) {
+    if (const std::optional<size_t> at = UnknownVariableAt(formula))
+        return {FormulaError::UnknownVariable, *at};
     // The variables' places as the evaluator reads them, one character for the two typed,
     // with where each character was typed.
     std::string marked;
