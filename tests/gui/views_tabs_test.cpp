@@ -1,8 +1,11 @@
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QValueAxis>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -126,6 +129,32 @@ private slots:
         QCOMPARE(applied.back().Values, std::string("3"));
         QCOMPARE(applied.back().Count, 729);
         s.Screenshot("week_tab.png");
+    }
+
+    // The week chart is short: its value axis shows fewer ticks, each label whole, never "…".
+    void theShortWeekChartKeepsItsTickLabelsWhole() {
+        SampleWindow s;
+        auto* page = s.Show<gui::WeekPage>(WeekTab);
+        s.window->resize(1240, 720);
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        page->Table()->setCurrentIndex(page->Table()->model()->index(2, 3));
+        auto* view = page->findChild<QChartView*>("WeekChart");
+        QVERIFY(view != nullptr);
+        QTest::qWait(50);
+        QChart* chart = view->chart();
+        const auto axes = chart->axes(Qt::Vertical);
+        QVERIFY(!axes.isEmpty());
+        auto* values = qobject_cast<QValueAxis*>(axes.first());
+        QVERIFY(values != nullptr);
+        const double ticks = (values->max() - values->min()) / values->tickInterval();
+        const double labelHeight = QFontMetrics(values->labelsFont()).height();
+        QVERIFY2(ticks * labelHeight <= chart->plotArea().height(),
+                 qPrintable(QString("%1 ticks of %2 px in %3 px")
+                                .arg(ticks)
+                                .arg(labelHeight)
+                                .arg(chart->plotArea().height())));
+        QVERIFY(ticks >= 1);
     }
 
     void theCardShowsEveryDrawAndRefusesEmptyCells() {

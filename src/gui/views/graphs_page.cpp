@@ -31,6 +31,7 @@ GraphsPage::GraphsPage(QWidget* parent) : QWidget(parent) {
     chartArea_ = new QWidget(this);
     chartArea_->setObjectName("graphArea");
     chart_ = new QChart;
+    KeepTickLabelsWhole(chart_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     axisX_ = new QValueAxis(chart_);
     axisY_ = new QValueAxis(chart_);
@@ -89,6 +90,7 @@ void GraphsPage::ShowGraph(const std::vector<TViewSeries>& series) {
         first = false;
     }
     FitValueAxes(axisX, axisY, bounds);
+    FitTicksToPlot(chart_);
 }
 
 void GraphsPage::ShowMarks(bool visible) {

@@ -45,6 +45,7 @@ RepeatsWindow::RepeatsWindow(Analyzer analyzer, const UiStateFile* uiState, UiHo
     compute_ = new QToolButton(this);
     compute_->setText(tr("Рассчитать"));
     table_ = new QTableWidget(0, 4, this);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     table_->setHorizontalHeaderLabels(
         {tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")});
     table_->setObjectName(ListName);
@@ -56,6 +57,7 @@ RepeatsWindow::RepeatsWindow(Analyzer analyzer, const UiStateFile* uiState, UiHo
         table_->horizontalHeader()->resizeSection(column, DesignedColumnWidths[column]);
     table_->horizontalHeader()->setStretchLastSection(true);
     chart_ = new QChart;
+    KeepTickLabelsWhole(chart_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     axisX_ = new QValueAxis(chart_);
     axisY_ = new QValueAxis(chart_);
@@ -164,6 +166,7 @@ void RepeatsWindow::Compute() {
         line->attachAxis(axisY_);
     }
     FitValueAxes(axisX_, axisY_, bounds);
+    FitTicksToPlot(chart_);
 }
 
 }  // namespace quorvel::gui

@@ -40,6 +40,7 @@ WeekPage::WeekPage(QWidget* parent) : QWidget(parent) {
 
     model_ = new ViewGridModel(this);
     table_ = new QTableView(this);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     table_->setObjectName("WeekGrid");
     table_->setModel(model_);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -62,6 +63,7 @@ WeekPage::WeekPage(QWidget* parent) : QWidget(parent) {
     chart_->chart()->setMargins(QMargins(2, 2, 2, 2));
     chart_->chart()->layout()->setContentsMargins(0, 0, 0, 0);
     chart_->chart()->setBackgroundRoundness(0);
+    KeepTickLabelsWhole(chart_->chart());
 
     splitter_ = new PanelSplitter(TUiOptions().WeekHeight, this);
     splitter_->setObjectName("splWeek");
@@ -141,6 +143,7 @@ void WeekPage::DrawChart(bool byDays, bool line) {
         bars->attachAxis(categories);
         bars->attachAxis(values);
     }
+    FitTicksToPlot(chart);
 }
 
 std::vector<int> WeekPage::SelectedColumns() const {

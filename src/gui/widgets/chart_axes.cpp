@@ -1,5 +1,7 @@
 #include "gui/widgets/chart_axes.h"
 
+#include <QChart>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -9,6 +11,39 @@ namespace {
 
 constexpr double XLabelsWanted = 10;
 constexpr double YLabelsWanted = 6;
+// The step an axis was fitted with, kept so that a chart made larger again gets it back.
+constexpr const char* FittedStepProperty = "quorvelFittedStep";
+
+// The next round step above a round step: 1, 2, 5, 10, 20...
+double NextRoundStep(double step) {
+    const double magnitude = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double factor = step / magnitude;
+    if (factor < 1.5) return 2 * magnitude;
+    if (factor < 3.5) return 5 * magnitude;
+    return 10 * magnitude;
+}
+
+// The room one label needs along its axis, with a gap to its neighbours.
+double LabelRoom(const QValueAxis* axis, Qt::Orientation orientation) {
+    const QFontMetrics metrics(axis->labelsFont());
+    if (orientation == Qt::Vertical) return metrics.height() * 1.3;
+    const QByteArray format = axis->labelFormat().toLatin1();
+    const double widest = std::max(std::abs(axis->min()), std::abs(axis->max()));
+    const QString label = QString::asprintf(format.constData(), -widest);
+    return metrics.horizontalAdvance(label) + metrics.averageCharWidth() * 2;
+}
+
+void FitTicks(QValueAxis* axis, Qt::Orientation orientation, const QRectF& plot) {
+    const double fitted = axis->property(FittedStepProperty).toDouble();
+    const double length = orientation == Qt::Vertical ? plot.height() : plot.width();
+    const double span = axis->max() - axis->min();
+    if (fitted <= 0 || length <= 0 || span <= 0) return;
+    const double mostLabels = std::max(1.0, std::floor(length / LabelRoom(axis, orientation)));
+    double step = fitted;
+    while (span / step > mostLabels)
+        step = NextRoundStep(step);
+    if (step != axis->tickInterval()) axis->setTickInterval(step);
+}
 
 const char* LabelFormat(bool whole, double step) {
     if (whole || step >= 1) return "%.0f";
@@ -54,6 +89,7 @@ void FitValueAxes(QValueAxis* axisX, QValueAxis* axisY, const ChartBounds& bound
     axisX->setTickAnchor(bounds.MinX());
     axisX->setTickInterval(stepX);
     axisX->setLabelFormat(bounds.WholeX() ? "%.0f" : "%.2f");
+    axisX->setProperty(FittedStepProperty, stepX);
 
     FitValueAxis(axisY, bounds.MinY(), bounds.MaxY(), bounds.WholeY());
 }
@@ -69,6 +105,19 @@ void FitValueAxis(QValueAxis* axis, double lowest, double highest, bool whole) {
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
     axis->setLabelFormat(LabelFormat(whole, step));
+    axis->setProperty(FittedStepProperty, step);
+}
+
+void FitTicksToPlot(QChart* chart) {
+    const QRectF plot = chart->plotArea();
+    for (QAbstractAxis* axis : chart->axes()) {
+        if (auto* values = qobject_cast<QValueAxis*>(axis); values != nullptr && values->isVisible())
+            FitTicks(values, values->orientation(), plot);
+    }
+}
+
+void KeepTickLabelsWhole(QChart* chart) {
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart] { FitTicksToPlot(chart); });
 }
 
 }  // namespace quorvel::gui

@@ -2,6 +2,8 @@
 
 #include <QValueAxis>
 
+class QChart;
+
 namespace quorvel::gui {
 
 // What the points of a chart span, gathered point by point.
@@ -37,5 +39,12 @@ double RoundStep(double span, double wanted, bool whole);
 void FitValueAxes(QValueAxis* axisX, QValueAxis* axisY, const ChartBounds& bounds);
 // The y part of that alone, for charts whose x are categories.
 void FitValueAxis(QValueAxis* axis, double lowest, double highest, bool whole);
+
+// However small the chart gets, its value axes show fewer ticks rather than labels cut to "…":
+// whenever the plot area changes, each fitted axis takes the nearest round step at or above
+// its own whose labels have room.
+void KeepTickLabelsWhole(QChart* chart);
+// That fitting once, for a chart whose axes were just made.
+void FitTicksToPlot(QChart* chart);
 
 }  // namespace quorvel::gui

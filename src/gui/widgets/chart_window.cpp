@@ -43,6 +43,7 @@ ChartWindow::ChartWindow(UiStateFile* uiState, QWidget* parent) : QWidget(parent
     setWindowTitle(tr("График"));
 
     chart_ = new QChart;
+    KeepTickLabelsWhole(chart_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setLocalizeNumbers(true);
     chart_->setLocale(NumberLocale());
@@ -164,6 +165,7 @@ void ChartWindow::resizeEvent(QResizeEvent* event) {
 
 void ChartWindow::UpdateAxes() {
     FitValueAxes(axisX_, axisY_, bounds_);
+    FitTicksToPlot(chart_);
 }
 
 void ChartWindow::ShowMarks(bool visible) {
