@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QSplitter>
@@ -7,6 +8,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>
@@ -21,6 +23,7 @@
 #include "gui/archive/draws_page.h"
 #include "support/fake_ui_host.h"
 #include "support/temp_dir.h"
+#include "support/when_open.h"
 #include "support/window_tour.h"
 
 using namespace quorvel;
@@ -83,6 +86,11 @@ private slots:
         QCOMPARE(s.window->StatusText(2), QString());
         QCOMPARE(s.window->StatusText(4), QString("Ставок: 0"));
         QCOMPARE(s.window->RightTabs()->count(), 10);
+        // The empty list says where draws come from, and the hint goes once there are some.
+        QWidget* hint = s.window->Draws()->EmptyArchiveHint();
+        QVERIFY(!hint->isHidden());
+        QVERIFY(hint->findChild<QLabel*>("lbEmptyArchive")->text().contains(".csv"));
+        QCOMPARE(hint->findChildren<QToolButton*>().size(), 2);
         QVERIFY(UiStateFile(dir / "Quorvel_3r10.frm").ReadUiBool("PrefetchsInit", false));
         QVERIFY(s.host.Messages.empty());
         // Every action waits while the program is busy.
@@ -99,7 +107,8 @@ private slots:
         test::FakeUiHost host;
         gui::DrawDialog dialog(Draw(231, 0, 0, 0), true, "Введите данные следующего тиража", host);
         QCOMPARE(dialog.NumberEdit()->value(), 231);
-        for (const char* bad : {"1;2", "1;2;10", "1 2 3"}) {
+        QCOMPARE(dialog.ValuesEdit()->placeholderText(), QString("7;7;4"));
+        for (const char* bad : {"1;2", "1;2;10", "1 2 3", "a;b;c", "7;x;4"}) {
             dialog.ValuesEdit()->setText(bad);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -111,8 +120,35 @@ private slots:
         QCOMPARE(dialog.Result().Number, 231);
         QCOMPARE(int(dialog.Result().Values[2]), 3);
         QCOMPARE(dialog.Result().DateText.Bytes().size(), size_t(16));
+        dialog.ValuesEdit()->setText("774");
+        dialog.accept();
+        QCOMPARE(
+            int(dialog.Result().Values[0]) * 100 + dialog.Result().Values[1] * 10 + dialog.Result().Values[2],
+            774);
         QDir().mkpath(QUORVEL_SCREENSHOT_DIR);
         dialog.grab().save(QString(QUORVEL_SCREENSHOT_DIR) + "/draw_dialog.png");
+    }
+
+    // Enter on the untouched add dialog refuses, as letters do: nothing reaches the archive.
+    void addDialogStartsEmptyAndStoresNothingItRefuses() {
+        test::TempDir dir;
+        SaveDrawsFile(dir / "Quorvel_3r10.ldr", {Draw(4, 1, 1, 1)});
+        StartedWindow s(dir);
+        QVERIFY(s.initialised);
+        const std::string before = test::ReadBytes(dir / "Quorvel_3r10.ldr");
+        QVERIFY(s.window->Draws()->EmptyArchiveHint()->isHidden());
+        QString shown = "not opened";
+        test::WhenOpen<gui::DrawDialog>([&](gui::DrawDialog& dialog) {
+            shown = dialog.ValuesEdit()->text();
+            dialog.accept();
+            dialog.ValuesEdit()->setText("a;b;c");
+            dialog.accept();
+        });
+        s.window->Actions().Find("DrawsAdd")->trigger();
+        QCOMPARE(shown, QString());
+        QCOMPARE(QString::fromStdString(s.host.Last("error")), QString("Введена некорректная комбинация!"));
+        QCOMPARE(test::ReadBytes(dir / "Quorvel_3r10.ldr"), before);
+        QCOMPARE(s.window->GetWorkspace().Archive().Count(), 1);
     }
 
     void deletesTwoRowsWithTheSameNumber() {

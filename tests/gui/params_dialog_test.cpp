@@ -4,12 +4,14 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
+#include <set>
 
 #include "core/model/lists.h"
 #include "core/stats/config_changes.h"
 #include "core/util/format.h"
 #include "gui/app/params_dialog.h"
 #include "support/fake_ui_host.h"
+#include "support/focus_path.h"
 
 using quorvel::ConfigChangeMarks;
 using quorvel::TConfigData;
@@ -176,6 +178,37 @@ private slots:
         const TConfigData edited = narrowDialog.Config();
         QCOMPARE(int(edited.MatrixSegments[0][0]), 9);
         QVERIFY(edited.MatrixSegments[2] == narrow.MatrixSegments[2]);  // not shown, kept
+    }
+
+    // Tab walks every control once and leaves the tables; arrows move inside them.
+    void tabReachesEveryControlOnceAndLeavesTheTables() {
+        FakeUiHost host;
+        ParamsDialog dialog(TConfigData{}, host);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        const std::vector<QWidget*> path = quorvel::test::TabFocusPath(&dialog, 80);
+        QVERIFY2(path.size() < 80, "Tab never came back to where it started");
+        const std::set<QWidget*> distinct(path.begin(), path.end());
+        QCOMPARE(distinct.size(), path.size());
+        QVERIFY(distinct.count(Grid(dialog, "profits")) == 1);
+        QVERIFY(distinct.count(Grid(dialog, "segments")) == 1);
+        // Every control that takes the focus by Tab is on the path (the parts of a table are
+        // the table's).
+        auto insideTable = [](QWidget* widget) {
+            for (QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget())
+                if (qobject_cast<QAbstractItemView*>(up) != nullptr) return true;
+            return false;
+        };
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
+                widget->focusProxy() == nullptr && !insideTable(widget))
+                QVERIFY2(distinct.count(widget) == 1,
+                         qPrintable(
+                             QString("%1 %2").arg(widget->metaObject()->className(), widget->objectName())));
+        }
     }
 
     void screenshot() {

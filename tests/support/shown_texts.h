@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +21,8 @@
 #include <QWidget>
 #include <algorithm>
 #include <vector>
+
+#include "gui/widgets/column_widths.h"
 
 namespace quorvel::test {
 
@@ -90,6 +93,32 @@ inline void AddChartTexts(std::vector<ShownText>& out, const QChartView* view) {
 
 }  // namespace detail
 
+namespace detail {
+
+inline void AddWidgetTexts(std::vector<ShownText>& out, QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) AddText(out, label, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) AddText(out, button, button->text());
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) AddText(out, box, box->title());
+    if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+        for (int tab = 0; tab < bar->count(); ++tab)
+            if (bar->isTabVisible(tab)) AddText(out, bar, bar->tabText(tab));
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        for (int item = 0; item < combo->count(); ++item)
+            AddText(out, combo, combo->itemText(item));
+    }
+    if (auto* header = qobject_cast<QHeaderView*>(widget)) AddHeaderTexts(out, header);
+    if (auto* view = qobject_cast<QAbstractItemView*>(widget);
+        view != nullptr && qobject_cast<QHeaderView*>(widget) == nullptr &&
+        !qobject_cast<QComboBox*>(widget->parentWidget()))
+        AddCellTexts(out, view);
+    if (auto* bar = qobject_cast<QMenuBar*>(widget)) AddMenuTexts(out, bar, bar->actions());
+    if (auto* chart = qobject_cast<QChartView*>(widget)) AddChartTexts(out, chart);
+    if (widget->contextMenuPolicy() == Qt::ActionsContextMenu) AddMenuTexts(out, widget, widget->actions());
+}
+
+}  // namespace detail
+
 // Every text the visible part of a window shows or offers: its title, labels, buttons, group
 // titles, tab captions, headers, the entries of its lists and menus, and the cells in sight.
 inline std::vector<ShownText> ShownTexts(QWidget* top) {
@@ -99,27 +128,25 @@ inline std::vector<ShownText> ShownTexts(QWidget* top) {
     widgets.prepend(top);
     for (QWidget* widget : widgets) {
         if (!widget->isVisibleTo(top) && widget != top) continue;
-        if (auto* label = qobject_cast<QLabel*>(widget)) detail::AddText(out, label, label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            detail::AddText(out, button, button->text());
-        if (auto* box = qobject_cast<QGroupBox*>(widget)) detail::AddText(out, box, box->title());
-        if (auto* bar = qobject_cast<QTabBar*>(widget)) {
-            for (int tab = 0; tab < bar->count(); ++tab)
-                if (bar->isTabVisible(tab)) detail::AddText(out, bar, bar->tabText(tab));
+        detail::AddWidgetTexts(out, widget);
+    }
+    return out;
+}
+
+// Every text a dialog may come to show, whichever of its controls a choice shows or hides: the
+// texts of all its widgets, their tool tips and the texts its fields start with.
+inline std::vector<ShownText> EveryText(QWidget* top) {
+    std::vector<ShownText> out;
+    detail::AddText(out, top, top->windowTitle());
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets.prepend(top);
+    for (QWidget* widget : widgets) {
+        detail::AddWidgetTexts(out, widget);
+        detail::AddText(out, widget, widget->toolTip());
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            detail::AddText(out, edit, edit->text());
+            detail::AddText(out, edit, edit->placeholderText());
         }
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            for (int item = 0; item < combo->count(); ++item)
-                detail::AddText(out, combo, combo->itemText(item));
-        }
-        if (auto* header = qobject_cast<QHeaderView*>(widget)) detail::AddHeaderTexts(out, header);
-        if (auto* view = qobject_cast<QAbstractItemView*>(widget);
-            view != nullptr && qobject_cast<QHeaderView*>(widget) == nullptr &&
-            !qobject_cast<QComboBox*>(widget->parentWidget()))
-            detail::AddCellTexts(out, view);
-        if (auto* bar = qobject_cast<QMenuBar*>(widget)) detail::AddMenuTexts(out, bar, bar->actions());
-        if (auto* chart = qobject_cast<QChartView*>(widget)) detail::AddChartTexts(out, chart);
-        if (widget->contextMenuPolicy() == Qt::ActionsContextMenu)
-            detail::AddMenuTexts(out, widget, widget->actions());
     }
     return out;
 }
@@ -134,14 +161,22 @@ inline int TextWidth(const QWidget* widget, const QString& text) {
     return widest;
 }
 
+// A column caption is cut when its section is narrower than the caption needs (its text, the
+// style's margins and the section's lines), or when a table that nearly
+// fits its width (a quarter more at most: one made to scroll is wider) ends a caption at its
+// right edge.
 inline void AddCutHeaders(std::vector<ShownText>& out, const QHeaderView* header) {
     if (!header->isVisible() || header->model() == nullptr || header->orientation() != Qt::Horizontal) return;
-    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const bool allWouldFit = header->length() * 4 <= header->viewport()->width() * 5;
     for (int section = 0; section < header->count(); ++section) {
         if (header->isSectionHidden(section) || header->sectionSize(section) == 0) continue;
         const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
-        if (TextWidth(header, text) + margins > header->sectionSize(section))
-            out.push_back({WhereOf(header), text});
+        const int right = header->sectionViewportPosition(section) + header->sectionSize(section);
+        const bool narrow = gui::CaptionRoom(header, section) > header->sectionSize(section);
+        const bool pastEdge = allWouldFit &&
+                              header->sectionViewportPosition(section) < header->viewport()->width() &&
+                              right > header->viewport()->width() + 1;
+        if (!text.trimmed().isEmpty() && (narrow || pastEdge)) out.push_back({WhereOf(header), text});
     }
 }
 
@@ -154,6 +189,13 @@ inline std::vector<ShownText> CutCaptions(QWidget* top) {
     for (QWidget* widget : top->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(top)) continue;
         if (auto* header = qobject_cast<QHeaderView*>(widget)) detail::AddCutHeaders(out, header);
+        // A tab out of the bar's width is behind its scroll arrows.
+        if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+            for (int tab = 0; tab < bar->count(); ++tab)
+                if (bar->isTabVisible(tab) &&
+                    (bar->tabRect(tab).right() >= bar->width() || bar->tabRect(tab).left() < 0))
+                    out.push_back({WhereOf(bar), bar->tabText(tab)});
+        }
         if (auto* label = qobject_cast<QLabel*>(widget);
             label != nullptr && !label->wordWrap() && label->pixmap().isNull() &&
             !Qt::mightBeRichText(label->text()) && label->sizeHint().width() > label->width() + 1)

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/stats/help_pages.h"
@@ -32,9 +33,20 @@
 #include "gui/views/layout_page.h"
 #include "gui/views/panel_splitter.h"
 #include "gui/views/week_page.h"
+#include "gui/widgets/caption_fit.h"
+#include "gui/widgets/compact_tabs.h"
 #include "gui/widgets/core_text.h"
+#include "gui/widgets/elided_label.h"
+#include "language/message_text.h"
 
 namespace quorvel::gui {
+
+namespace {
+
+// How long a window manager may take to frame a window that has just been shown.
+constexpr int FrameSettleMs = 200;
+
+}  // namespace
 
 MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget* parent)
     : QMainWindow(parent), host_(this), areas_(std::make_unique<Areas>()) {
@@ -57,6 +69,7 @@ MainWindow::MainWindow(DataDirectory dir, std::vector<std::string> args, QWidget
     host_.SetBusySink([this](bool) { frame_.Actions->UpdateAll(); });
     BuildLayout();
     BuildStatusBar();
+    KeepCaptionsWhole();
     // Tab moves on from a table to the next control instead of walking its cells, where it
     // would stay trapped; arrows move within the table.
     for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
@@ -122,6 +135,8 @@ void MainWindow::BuildLayout() {
         frame_.RightTabs->addTab(page, caption);
     // The systems tab appears only when system games are switched on.
     frame_.RightTabs->setTabVisible(8, false);
+    // Ten tabs in a row beside the draws panel, on a screen 1024 pixels wide too.
+    MakeTabsCompact(frame_.RightTabs);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName("splMain");
@@ -156,15 +171,14 @@ void MainWindow::FillMethodLists(bool reload, bool keepSelection) {
 void MainWindow::BuildStatusBar() {
     const int widths[StatusPanelCount] = {130, 140, 70, 120, 90, 90, 0};
     for (int i = 0; i < StatusPanelCount; ++i) {
-        panels_[i] = new QLabel(this);
+        if (widths[i] == 0) progress_ = new ElidedLabel(this);
+        panels_[i] = widths[i] > 0 ? new QLabel(this) : progress_;
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         panels_[i]->setFrameShape(QFrame::StyledPanel);
         if (widths[i] > 0) {
             panels_[i]->setMinimumWidth(widths[i]);
             statusBar()->addWidget(panels_[i]);
         } else {
-            // Takes the room left and never asks for more, whatever it shows.
-            panels_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             statusBar()->addWidget(panels_[i], 1);
         }
     }
@@ -172,14 +186,13 @@ void MainWindow::BuildStatusBar() {
 }
 
 QString MainWindow::StatusText(int panel) const {
-    return panel >= 0 && panel < StatusPanelCount ? panels_[panel]->text() : QString();
+    if (panel < 0 || panel >= StatusPanelCount) return {};
+    return panels_[panel] == progress_ ? progress_->FullText() : panels_[panel]->text();
 }
 
 void MainWindow::SetProgressText(const QString& text) {
-    // Elided to the panel: a long text must not widen the status bar and shift the window's layout.
-    panels_[6]->setToolTip(text);
-    panels_[6]->setText(panels_[6]->fontMetrics().elidedText(text, Qt::ElideRight, panels_[6]->width() - 8));
-    panels_[6]->repaint();
+    progress_->SetFullText(text);
+    progress_->repaint();
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -207,8 +220,10 @@ void MainWindow::ApplyUiOptions() {
 }
 
 void MainWindow::RestoreLayout() {
-    // Room for every tab beside the draws panel, and still within a 1366 x 768 screen.
+    // Room for every tab beside the draws panel, and still within a 1366 x 768 screen; a smaller
+    // screen gets what it has room for.
     resize(1240, 720);
+    FitIntoScreen(this);
     const TUiOptions& options = workspace_->Options();
     splitter_->setSizes({options.LeftPanelWidth, std::max(width() - options.LeftPanelWidth, 200)});
     frame_.Combs->Splitter()->setSizes(
@@ -262,6 +277,15 @@ void MainWindow::ShowFirstRunDialog() {
     }
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once the window manager has framed the window its frame is known: the whole of it, not a
+    // guess, is kept inside the screen's free area.
+    QTimer::singleShot(FrameSettleMs, this, [this] {
+        if (!isMaximized() && !isFullScreen()) FitIntoScreen(this);
+    });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!areas_->Scenario->ConfirmCloseDuringRun()) {
         event->ignore();
@@ -297,13 +321,13 @@ void MainWindow::ShowCountPanels(int nextDraw, int combinations, int stakeRecord
 }
 
 void MainWindow::ShowRunStatusPanels(const ScenarioRunStatus& status) {
-    ShowCountPanels(status.NextDraw, status.Combinations, status.StakeRecords);
-    const QString text = QString::fromStdString(status.Text());
+    const ScenarioRunStatus::Place place = status.CurrentPlace();
+    ShowCountPanels(place.NextDraw, status.Combinations, status.StakeRecords);
+    const QString text = language::MessageText(status.Text());
     const int passes = status.Passes;
-    SetProgressText(passes > 1 ? tr("Проход %1 из %2: %3").arg(status.Cycle.load()).arg(passes).arg(text)
-                               : text);
+    SetProgressText(passes > 1 ? tr("Проход %1 из %2: %3").arg(place.Cycle).arg(passes).arg(text) : text);
     const QSignalBlocker quiet(Draws()->OffsetBox());
-    Draws()->OffsetBox()->setValue(status.Offset);
+    Draws()->OffsetBox()->setValue(place.Offset);
 }
 
 void MainWindow::UpdateStatusPanels() {

@@ -19,6 +19,7 @@ class QSplitter;
 
 namespace quorvel::gui {
 
+class ElidedLabel;
 class ScenarioRunController;
 class WaitWindow;
 
@@ -77,6 +78,7 @@ signals:
     void Initialised(bool ok);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -108,6 +110,7 @@ private:
     Frame frame_;
     QSplitter* splitter_ = nullptr;
     std::array<QLabel*, StatusPanelCount> panels_{};
+    ElidedLabel* progress_ = nullptr;  // the last panel: progress, hints and a run's variant
     // The controllers of the areas, owned by the window as QObject children.
     struct Areas;
     std::unique_ptr<Areas> areas_;

@@ -141,6 +141,7 @@ void ParamsDialog::CreateControls() {
     left->addRow(tr("Стоимость ставки:"), cost_);
 
     profits_ = new QTableWidget(ProfitRowCount, 2, this);
+    profits_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     profits_->setObjectName("profits");
     profits_->setHorizontalHeaderLabels({tr("Совпадений"), tr("Сумма выигрыша")});
     profits_->verticalHeader()->hide();
@@ -196,6 +197,7 @@ void ParamsDialog::CreateControls() {
     right->addLayout(size);
 
     segments_ = new QTableWidget(this);
+    segments_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     segments_->setObjectName("segments");
     segments_->setItemDelegate(new RuleDelegate(&SegmentInputAllowed, segments_));
     segments_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 namespace quorvel::gui {
 
@@ -45,12 +46,36 @@ std::string RectText(const QRect& r) {
 
 }  // namespace
 
+void FitIntoScreen(QWidget* window) {
+    const QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    // Before the window shows, the window manager's frame is not known: its size keeps room for a
+    // usual one, and where it goes is left as stored unless it lies outside the screen.
+    const bool framed = window->isVisible();
+    const QMargins frame = framed ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                             outer.right() - inner.right(), outer.bottom() - inner.bottom())
+                                  : QMargins(4, 32, 4, 8);
+    const QRect free = available.marginsRemoved(frame);
+    const QRect place = framed ? free : available;
+    QRect rect = inner;
+    rect.setSize(rect.size().boundedTo(free.size()).expandedTo(window->minimumSize()));
+    rect.moveLeft(
+        std::clamp(rect.left(), place.left(), std::max(place.left(), place.right() - rect.width() + 1)));
+    rect.moveTop(
+        std::clamp(rect.top(), place.top(), std::max(place.top(), place.bottom() - rect.height() + 1)));
+    if (rect != inner) window->setGeometry(rect);
+}
+
 void RestorePlacement(QWidget* window, const UiStateFile& state, const QString& prefix) {
     QRect rect;
     const std::string screenSpecific = state.ReadUiString(Key(prefix, "NormPos" + ScreenSuffix(window)), "");
     if (ParseRect(screenSpecific, rect) || ParseRect(state.ReadUiString(Key(prefix, "NormPos"), ""), rect)) {
         window->setGeometry(rect);
     }
+    FitIntoScreen(window);
     if (state.ReadUiInt(Key(prefix, "ShowCmd"), 1) == 3) window->setWindowState(Qt::WindowMaximized);
 }
 
@@ -67,6 +92,8 @@ void AppendPlacement(const QWidget* window, UiValues& values, const QString& pre
 
 void RestoreColumnWidths(QHeaderView* header, const QString& listName, const UiStateFile& state) {
     for (int column = 0; column < header->count(); ++column) {
+        // A stretched last column takes the room left; a stored width would only be its floor.
+        if (header->stretchLastSection() && column == header->count() - 1) continue;
         const int width = state.ReadUiInt(QString("%1.Column%2").arg(listName).arg(column).toStdString(), -1);
         if (width >= 0) header->resizeSection(column, width);
     }

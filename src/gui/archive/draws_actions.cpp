@@ -37,12 +37,18 @@ void ArchiveController::CreateActions() {
               [this] { workspace_->Download().DrawsDownload(); })
         ->setStatusTip(tr("Загрузка архива тиражей с сайта лотереи"));
     actions_->Add("OpenLotoSite", tr("Сайт лотереи"), {}, always, [this] { OpenLotoSiteExecute(); });
-    actions_->Add("DrawsAdd", tr("Добавить"), {}, always, [this] { DrawsAddExecute(); });
+    // Insert adds a draw where the draws are: in the archive list.
+    QAction* add = actions_->Add("DrawsAdd", tr("Добавить"), QKeySequence(Qt::Key_Insert), always,
+                                 [this] { DrawsAddExecute(); });
+    add->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    drawsPage_->List()->addAction(add);
     actions_->Add("DrawsEdit", tr("Изменить"), {}, selected, [this] { DrawsEditExecute(); });
     actions_->Add("DrawsDel", tr("Удалить"), {}, selected, [this] { DrawsDelExecute(); });
     actions_->Add("DrawsInfo", tr("Сведения о тираже"), {}, selected,
                   [this] { DrawsInfoExecute(drawsPage_->FirstSelectedRow()); });
     actions_->Add("DrawsImport", tr("Импорт из CSV-файла"), {}, always, [this] { DrawsImportExecute(); });
+    drawsPage_->AddEmptyArchiveAction(actions_->Find("DrawsImport"));
+    drawsPage_->AddEmptyArchiveAction(actions_->Find("DrawsDownload"));
     actions_->Add(
         "DrawsExport", tr("Экспорт в CSV-файл"), {}, [this] { return !workspace_->Archive().Empty(); },
         [this] { DrawsExportExecute(); });
@@ -67,6 +73,7 @@ void ArchiveController::OpenLotoSiteExecute() {
 void ArchiveController::DrawsAddExecute() {
     DrawDialog dialog(workspace_->Draws().NewDrawTemplate(), true, tr("Введите данные следующего тиража"),
                       router_, window_);
+    dialog.ClearValues();
     if (dialog.exec() == QDialog::Accepted) workspace_->Draws().AddDraw(dialog.Result());
 }
 

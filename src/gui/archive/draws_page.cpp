@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -15,6 +16,7 @@ namespace quorvel::gui {
 DrawsPage::DrawsPage(const DrawArchive& archive, QWidget* parent) : QWidget(parent), archive_(archive) {
     model_ = new DrawsModel(archive, this);
     list_ = new QTableView(this);
+    list_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     list_->setObjectName("lvDraws");
     list_->setModel(model_);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,9 +40,25 @@ DrawsPage::DrawsPage(const DrawArchive& archive, QWidget* parent) : QWidget(pare
     top->addWidget(offset_);
     top->addStretch();
 
+    // A first start shows an empty list: it says where draws come from.
+    empty_ = new QWidget(this);
+    empty_->setObjectName("wEmptyArchive");
+    auto* hint = new QLabel(tr("Архив тиражей пуст. Импортируйте тиражи из файла .csv или загрузите их "
+                               "с сайта результатов (F3)."),
+                            empty_);
+    hint->setObjectName("lbEmptyArchive");
+    hint->setWordWrap(true);
+    emptyButtons_ = new QHBoxLayout;
+    emptyButtons_->addStretch();
+    auto* emptyLayout = new QVBoxLayout(empty_);
+    emptyLayout->setContentsMargins(4, 4, 4, 4);
+    emptyLayout->addWidget(hint);
+    emptyLayout->addLayout(emptyButtons_);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(top);
+    layout->addWidget(empty_);
     layout->addWidget(list_);
     setTabOrder(offset_, list_);  // as seen: the box above, then the list
 
@@ -52,8 +70,16 @@ DrawsPage::DrawsPage(const DrawArchive& archive, QWidget* parent) : QWidget(pare
     connect(model_, &QAbstractItemModel::modelReset, this, &DrawsPage::SelectionChanged);
 }
 
+void DrawsPage::AddEmptyArchiveAction(QAction* action) {
+    auto* button = new QToolButton(empty_);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    emptyButtons_->insertWidget(emptyButtons_->count() - 1, button);
+}
+
 void DrawsPage::Refresh(bool force) {
     model_->Refresh(force);
+    empty_->setVisible(archive_.Count() == 0);
     const QSignalBlocker blocker(offset_);
     offset_->setMaximum(archive_.MaxOffset());
     if (offset_->value() != archive_.Offset()) offset_->setValue(archive_.Offset());

@@ -5,6 +5,8 @@
 
 #include "gui/archive/draws_model.h"
 
+class QAction;
+class QHBoxLayout;
 class QSpinBox;
 class QTableView;
 
@@ -21,7 +23,11 @@ public:
     QSpinBox* OffsetBox() const { return offset_; }
     DrawsModel* Model() const { return model_; }
 
-    // Follows the archive: rows, the offset box's limits and value.
+    // A button beside the hint an empty archive shows: how to get draws.
+    void AddEmptyArchiveAction(QAction* action);
+    QWidget* EmptyArchiveHint() const { return empty_; }
+
+    // Follows the archive: rows, the offset box's limits and value, the hint while it is empty.
     void Refresh(bool force);
     // Selected rows, top first.
     std::vector<int> SelectedRows() const;
@@ -37,6 +43,8 @@ private:
     DrawsModel* model_;
     QTableView* list_;
     QSpinBox* offset_;
+    QWidget* empty_;
+    QHBoxLayout* emptyButtons_;
 };
 
 }  // namespace quorvel::gui

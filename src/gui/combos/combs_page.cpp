@@ -20,6 +20,7 @@ namespace {
 
 QTableView* ListView(const QString& name, QAbstractItemModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
+    view->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     view->setObjectName(name);
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -72,8 +73,15 @@ CombsPage::CombsPage(const TCombList& combs, QWidget* parent) : QWidget(parent) 
         list_->horizontalHeader()->resizeSection(c, widths[c]);
     filters_ = ListView("lvFilters", filtersModel_, splitter_);
     filters_->setSelectionMode(QAbstractItemView::SingleSelection);
-    filters_->horizontalHeader()->resizeSection(0, 160);
-    filters_->horizontalHeader()->resizeSection(1, 90);
+    // The first two as narrow as their captions allow (they widen to them when shown), so that the
+    // last one, "Комбинаций", has the rest of the panel.
+    filters_->horizontalHeader()->resizeSection(0, 100);
+    filters_->horizontalHeader()->resizeSection(1, 60);
+    // A stretched last section never gets narrower than the size it had when the stretch began;
+    // its caption decides instead.
+    filters_->horizontalHeader()->setStretchLastSection(false);
+    filters_->horizontalHeader()->setDefaultSectionSize(60);
+    filters_->horizontalHeader()->setStretchLastSection(true);
     splitter_->addWidget(list_);
     splitter_->addWidget(filters_);
 

@@ -12,7 +12,8 @@ namespace quorvel::gui {
 
 namespace {
 
-constexpr int ColumnWidths[RegularColumnCount] = {260, 170, 50, 170, 70};
+// All five in sight beside the draws panel on a screen 1024 pixels wide.
+constexpr int ColumnWidths[RegularColumnCount] = {200, 170, 50, 170, 60};
 
 }  // namespace
 
@@ -71,6 +72,7 @@ RegularsPage::RegularsPage(const Workspace& workspace, QWidget* parent)
     bar_->setObjectName("tbTables");
     bar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     list_->setObjectName("lvTables");
+    list_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     list_->setModel(model_);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -16,6 +16,7 @@ namespace {
 
 QTableView* NewList(QAbstractItemModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
+    view->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -80,6 +80,7 @@ StatsPage::StatsPage(const TStatTable& table, QWidget* parent) : QWidget(parent)
 
     model_ = new StatTableModel(table, this);
     view_ = new QTableView(this);
+    view_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     view_->setObjectName("lvDrawsStat");
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -31,6 +31,7 @@ SystemsPage::SystemsPage(const Workspace& workspace, QWidget* parent)
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(SystemsModel::SortRole);
     list_->setObjectName("lvSystems");
+    list_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     list_->setModel(sorted_);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

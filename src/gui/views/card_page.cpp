@@ -97,6 +97,7 @@ CardPage::CardPage(QWidget* parent) : QWidget(parent) {
     model_ = new ViewGridModel(this);
     model_->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     table_ = new QTableView(this);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     table_->setObjectName("CardGrid");
     table_->setModel(model_);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);

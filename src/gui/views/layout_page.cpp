@@ -41,6 +41,7 @@ LayoutPage::LayoutPage(QWidget* parent) : QWidget(parent) {
 
     model_ = new ViewGridModel(this);
     table_ = new QTableView(this);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     table_->setObjectName("LayoutGrid");
     table_->setModel(model_);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -68,6 +69,7 @@ LayoutPage::LayoutPage(QWidget* parent) : QWidget(parent) {
         if (i == 0) boxRow->addWidget(compareRefresh_);
         column->addLayout(boxRow);
         compare_[i] = new QTableWidget(0, 2, lower);
+        compare_[i]->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
         compare_[i]->setObjectName(QString("LayoutCompareList%1").arg(i + 1));
         compare_[i]->setHorizontalHeaderLabels({ColumnText(LayoutCompareCountCaption), QString()});
         compare_[i]->verticalHeader()->hide();
