@@ -5,7 +5,7 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-asan test-tsan fuzz run bench screenshots package test-package clean install \
+.PHONY: all setup configure build test test-desktop test-asan test-tsan fuzz run bench screenshots package test-package clean install \
         uninstall \
         check check-layers format format-check
 
@@ -26,6 +26,13 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The desktop journeys: the real window on virtual X screens (Xvfb, 1240 x 720 and 1024 x 700) with
+# openbox as window manager, driven by key presses and clicks through X (xdotool); a screenshot of
+# every step under $(BUILD_DIR)/journeys/<journey>/.
+test-desktop: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target desktop_journeys
+	bash tests/desktop/run-journeys.sh $(BUILD_DIR)
 
 # The core and command-line tests under AddressSanitizer and UndefinedBehaviorSanitizer, in
 # their own build folder; any report fails the run.
@@ -82,7 +89,7 @@ run: build
 # A picture of every tab, window and dialog, in Russian and English, at the default window size
 # and on a 1366 x 768 screen, under build/screenshots/gallery with an index.html showing them all.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/screenshot_gallery $(BUILD_DIR)/screenshots/gallery
+	QT_QPA_PLATFORM=offscreen:configfile=tests/gui/offscreen_screen.json $(BUILD_DIR)/tests/screenshot_gallery $(BUILD_DIR)/screenshots/gallery
 
 # The Debian package (CPack) of the installed layout, in the build folder, and its test: what
 # dpkg-deb shows of it, and the command line run from the package unpacked into a scratch root.

@@ -12,6 +12,7 @@ packages=(
   libxlsxwriter-dev ccache tinyproxy
   clang-format  # make format-check
   xvfb xauth
+  openbox xdotool x11-utils  # make test-desktop: a window manager, input through X, xwininfo and xprop
   parallel rsync  # scripts/backtest-parallel: GNU parallel, and rsync for its transfers to other hosts
   dpkg-dev file  # make package: dpkg-shlibdeps works out the package's Depends, file finds the programs
 )
