@@ -1194,6 +1194,10 @@
         <source>Отображать метки на графиках</source>
         <translation>Show labels on charts</translation>
     </message>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::CombsController</name>
@@ -1671,6 +1675,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <source>Обновить</source>
         <translation>Refresh</translation>
     </message>
+    <message>
+        <source>Сумма чисел</source>
+        <translation>Sum of the numbers</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Count</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::gui::GraphsPage</name>
@@ -1685,6 +1697,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Тип графика</source>
         <translation>Graph type</translation>
+    </message>
+    <message>
+        <source>Тираж</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
     </message>
 </context>
 <context>
@@ -1831,6 +1851,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Обновить график</source>
         <translation>Refresh the graph</translation>
+    </message>
+    <message>
+        <source>Для смены языка программа будет перезапущена, а список комбинаций создан заново: примененные фильтры будут потеряны. Продолжить?</source>
+        <translation>To change the language the program restarts and makes the combination list afresh: the applied filters will be lost. Go on?</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2095,14 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Эффективность (столбцы E0..n)</source>
         <translation>Efficiency (columns E0..n)</translation>
+    </message>
+    <message>
+        <source>Профит</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Совпадений</source>
+        <translation>Matches</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2572,10 @@ Program news, sample scenarios and answers to users' questions are on the progra
     <message>
         <source>Ставки</source>
         <translation>Stakes</translation>
+    </message>
+    <message>
+        <source>Профит</source>
+        <translation>Profit</translation>
     </message>
 </context>
 <context>

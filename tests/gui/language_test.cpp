@@ -70,6 +70,23 @@ private slots:
         QVERIFY(window.isVisible());  // not closed for a restart
     }
 
+    // The restart a new language needs makes the combination list afresh: a filtered list is not
+    // thrown away without asking, and No changes nothing.
+    void aNewLanguageAsksFirstWhenTheListIsFiltered() {
+        test::TempDir dir;
+        test::FakeUiHost host;
+        gui::MainWindow window(DataDirectory(dir.Path()), {});
+        window.SetUiHost(&host);
+        QVERIFY(window.Initialise());
+        window.show();
+        window.GetWorkspace().Combs().List().AddAppliedFilter(true, "Числа тиража", "5");
+        host.Answers = {false};
+        window.SwitchLanguage(1033);
+        QCOMPARE(host.Count("question"), 1);
+        QCOMPARE(UiStateFile(dir / "Quorvel_3r10.frm").ReadUiInt("Language", 0), 0);
+        QVERIFY(window.isVisible());
+    }
+
     void qtsOwnButtonsFollowTheInterfaceLanguage() {
         auto translator = gui::InstallQtTranslation(BuiltInLanguage);
         QVERIFY2(translator != nullptr, "Qt's Russian translation (qt6-translations-l10n) is not installed");

@@ -174,6 +174,13 @@ void MainWindow::SwitchLanguage(int lcid) {
     // The language the system gave is stored too once picked, so that it holds when the locale
     // changes; only a change of language needs the restart.
     const bool changes = lcid != workspace_->Options().Language;
+    // The restart makes the combination list afresh: a filtered one would be lost unasked.
+    if (changes && !workspace_->Combs().List().Applied().empty() &&
+        !router_.AskYesNo(
+            tr("Для смены языка программа будет перезапущена, а список комбинаций создан заново: "
+               "примененные фильтры будут потеряны. Продолжить?")
+                .toStdString()))
+        return;
     workspace_->Options().Language = lcid;
     try {
         workspace_->UiState().WriteUiInt("Language", lcid);

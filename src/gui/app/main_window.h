@@ -38,6 +38,8 @@ public:
 
     Workspace& GetWorkspace() { return *workspace_; }
     ActionList& Actions() { return *frame_.Actions; }
+    // What an entry of "Язык интерфейса" does: stores the pick and restarts for a new language.
+    void SwitchLanguage(int lcid);
     UiHost& Host() { return router_; }
     QTabWidget* LeftTabs() const { return frame_.LeftTabs; }
     QTabWidget* RightTabs() const { return frame_.RightTabs; }
@@ -101,7 +103,6 @@ private:
     void EditConfigExecute();
     void SetDownloadOnStart(int mode);
     void ShowFirstRunDialog();
-    void SwitchLanguage(int lcid);
     void Restart();
 
     QtUiHost host_;

@@ -62,7 +62,8 @@ void RatingController::CreateActions() {
     // Each graph window is titled with its action's hint.
     auto stakesGraph = [this](const char* name, bool profit) {
         if (auto chart = workspace_->Stakes().RatingStakesGraph(RatingTab()->SelectedRows(), profit))
-            ShowStakesChart(*chart, actions_->Find(name)->statusTip(), &workspace_->UiState(), window_);
+            ShowStakesChart(*chart, actions_->Find(name)->statusTip(),
+                            profit ? tr("Профит") : tr("Совпадений"), &workspace_->UiState(), window_);
     };
     actions_
         ->Add("StakesGraphOverlap", tr("График совпадений ставок"), QKeySequence(Qt::CTRL | Qt::Key_F6),
@@ -77,7 +78,7 @@ void RatingController::CreateActions() {
               [this] {
                   if (auto chart = workspace_->Stakes().RatingsMatchGraph(RatingTab()->SelectedRows())) {
                       ShowStakesChart(*chart, actions_->Find("RatingsGraphOverlap")->statusTip(),
-                                      &workspace_->UiState(), window_);
+                                      tr("Совпадений"), &workspace_->UiState(), window_);
                   }
               })
         ->setStatusTip(tr("График количества совпадений для выделенных строк рейтинга"));

@@ -104,7 +104,7 @@ void StakesController::CreateActions() {
     QAction* graph = actions_->Add(
         "StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), notEmpty, [this] {
             if (auto chart = workspace_->Stakes().StakesProfitGraph()) {
-                ShowStakesChart(*chart, actions_->Find("StakesGraphDraws")->statusTip(),
+                ShowStakesChart(*chart, actions_->Find("StakesGraphDraws")->statusTip(), tr("Профит"),
                                 &workspace_->UiState(), window_);
             }
         });

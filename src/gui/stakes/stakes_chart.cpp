@@ -1,6 +1,7 @@
 #include "gui/stakes/stakes_chart.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 #include "gui/widgets/chart_window.h"
 #include "gui/widgets/core_text.h"
@@ -22,14 +23,15 @@ bool ManyPoints(const TChartData& chart) {
 
 }  // namespace
 
-ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, UiStateFile* uiState,
-                             QWidget* parent) {
+ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, const QString& valueTitle,
+                             UiStateFile* uiState, QWidget* parent) {
     auto* window = new ChartWindow(uiState, parent);
     window->setObjectName("StakesChart");
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->setWindowTitle(title);
     window->MarksCheck()->setChecked(!ManyPoints(chart));
+    window->SetAxisTitles(QCoreApplication::translate("quorvel::gui::ChartWindow", "Тираж"), valueTitle);
     for (const TChartSeries& series : chart.Series) {
         const QString name = SeriesText(series.Title);
         const QColor color = series.Color != 0 ? QColor(QRgb(series.Color)) : QColor();

@@ -16,7 +16,8 @@ class ChartWindow;
 
 // Draws a stakes or rating graph into a new chart window titled with the action's hint. The
 // window is shown and deletes itself when closed.
-ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, UiStateFile* uiState,
-                             QWidget* parent);
+// The values are counted against the draw numbers; valueTitle names what they are.
+ChartWindow* ShowStakesChart(const TChartData& chart, const QString& title, const QString& valueTitle,
+                             UiStateFile* uiState, QWidget* parent);
 
 }  // namespace quorvel::gui

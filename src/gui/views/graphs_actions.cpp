@@ -99,6 +99,7 @@ void GraphsController::TotalSumCombsExecute() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->setWindowTitle(tr(SumDistributionCaption));
+    window->SetAxisTitles(tr("Сумма чисел"), tr("Количество"));
     FillChartWindow(*window, series);
     window->show();
 }

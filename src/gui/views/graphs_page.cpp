@@ -36,6 +36,9 @@ GraphsPage::GraphsPage(QWidget* parent) : QWidget(parent) {
     axisX_ = new QValueAxis(chart_);
     axisY_ = new QValueAxis(chart_);
     axisX_->setLabelFormat("%d");
+    // x are draw numbers; y the method's value of each draw.
+    axisX_->setTitleText(tr("Тираж"));
+    axisY_->setTitleText(tr("Значение"));
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
     auto* view = new QChartView(chart_, chartArea_);

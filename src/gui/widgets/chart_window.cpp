@@ -173,6 +173,11 @@ void ChartWindow::ShowMarks(bool visible) {
         series->setPointLabelsVisible(visible);
 }
 
+void ChartWindow::SetAxisTitles(const QString& x, const QString& y) {
+    axisX_->setTitleText(x);
+    axisY_->setTitleText(y);
+}
+
 void ChartWindow::Clear() {
     chart_->removeAllSeries();
     series_.clear();

@@ -31,6 +31,8 @@ public:
     void AddChartPoint(double x, const QString& seriesTitle, double y, bool pointsVisible, bool marksVisible,
                        QColor color = QColor());
     void Clear();
+    // What the axes count, where a chart's title does not make it plain.
+    void SetAxisTitles(const QString& x, const QString& y);
 
     QChart* Chart() const { return chart_; }
     QLineSeries* FindSeries(const QString& title) const;
