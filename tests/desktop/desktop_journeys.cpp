@@ -739,6 +739,9 @@ void EveryTab(Journey& journey, bool english) {
     program.ExpectInsideScreen("on start");
     const QRect area = x::WorkArea();
     const QRect start = program.Frame();
+    // Where the panels meet: a tab of either side must not move it.
+    auto leftWidth = [&] { return OnGui([&] { return program.Window().LeftTabs()->width(); }); };
+    const int startLeft = leftWidth();
     for (QTabWidget* (*side)(gui::MainWindow&) : {&Left, &Right}) {
         const QString sideName = side == &Left ? "left" : "right";
         const QStringList hidden = OnGui([&] { return HiddenTabCaptions(side(program.Window())); });
@@ -777,6 +780,12 @@ void EveryTab(Journey& journey, bool english) {
                            QString("showing the %1 tab \"%2\" changed the window's frame from %3 to "
                                    "%4")
                                .arg(sideName, caption, RectText(start), RectText(frame)));
+            journey.Expect(leftWidth() == startLeft,
+                           QString("showing the %1 tab \"%2\" moved the panels' divider: the left panel went "
+                                   "from %3 to %4 pixels")
+                               .arg(sideName, caption)
+                               .arg(startLeft)
+                               .arg(leftWidth()));
         }
         program.ClickTab(side, 0);
     }
