@@ -247,11 +247,11 @@ Program::Program(Journey& journey, const std::filesystem::path& dataDir)
     : journey_(journey), started_(std::make_unique<Started>()) {
     Started& s = *started_;
     windowId_ = OnGui([&] {
-        // As main() does: the language stored in the data directory, then the window, shown, and
-        // its initialisation once the event loop runs.
+        // As main() does: the language the data directory starts with (the stored pick, else the
+        // system locale's), then the window, shown, and its initialisation once the event loop runs.
         const DataDirectory dir(dataDir);
         s.startupHost = std::make_unique<gui::QtUiHost>(nullptr);
-        const int language = StoredLanguage(dir.UiStatePath());
+        const int language = StartingLanguage(dir.UiStatePath(), DataDirectory::ExecutableDirectory());
         s.translator = gui::InstallLanguage(DataDirectory::ExecutableDirectory(), language, *s.startupHost);
         s.qtTranslator = gui::InstallQtTranslation(s.translator ? language : BuiltInLanguage);
         s.window = std::make_unique<gui::MainWindow>(dir, std::vector<std::string>{});

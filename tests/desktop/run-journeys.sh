@@ -7,6 +7,9 @@ build=$(cd "${1:?usage: run-journeys.sh BUILD_DIR [OUT_DIR]}" && pwd)
 out=${2:-$build/journeys}
 here=$(cd "$(dirname "$0")" && pwd)
 program=$build/desktop_journeys
+# The journeys choose their language in the data directory: the system's must not choose it.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LC_MESSAGES
 
 for tool in Xvfb openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "run-journeys: $tool is missing; scripts/setup.sh installs it" >&2; exit 1; }
