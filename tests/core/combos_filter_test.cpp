@@ -50,6 +50,18 @@ protected:
     std::unique_ptr<Workspace> workspace;
 };
 
+// An edited draw leaves the archive as long as it was, yet the table it feeds is out of date.
+TEST_F(WorkspaceFilter, EditingADrawRecomputesTheTable) {
+    workspace->Stats().Table().Entry = workspace->Stats().List().IndexOfCode("POS1");
+    ASSERT_TRUE(workspace->Stats().ComputeTable(false));
+    const DrawArchive& archive = workspace->Archive();
+    TDraw edited = archive.Draws().back();
+    edited.Values[0] = static_cast<uint8_t>((edited.Values[0] + 1) % 10);
+    ASSERT_TRUE(workspace->Draws().ReplaceDraw(archive.Count() - 1, edited));
+    EXPECT_TRUE(workspace->Stats().ComputeTable(false));
+    EXPECT_FALSE(workspace->Stats().ComputeTable(false));
+}
+
 TEST_F(WorkspaceFilter, KeepingTwoValuesThenUndo) {
     TCombList& combs = workspace->Combs().List();
     ASSERT_EQ(combs.CombCount(), 1000);  // generated at start-up

@@ -82,8 +82,8 @@ std::vector<std::pair<std::string, int>> StatsService::MethodGraphRows(int refIn
 bool StatsService::ComputeTable(bool forced) {
     ShowLastStepTable();
     const DrawArchive& archive = p_.Draws.Archive();
-    const std::array<int, 4> signature{archive.Count(), archive.Offset(), p_.Options.DrawsStatLen,
-                                       table_.Entry};
+    const std::array<int, 5> signature{archive.Count(), archive.Offset(), p_.Options.DrawsStatLen,
+                                       table_.Entry, archive.Revision()};
     if (!forced && signature == table_.Signature) return false;
     table_.Signature = signature;
     table_.Table = TStatTable{};

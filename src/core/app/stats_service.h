@@ -58,15 +58,16 @@ public:
         int SortColumn = 1;
         bool Descending = false;
         TStatTable Table;
-        std::array<int, 4> Signature{0, 0, 0, -1};
+        // Archive length, offset, window, entry and the archive's revision it was computed on.
+        std::array<int, 5> Signature{0, 0, 0, -1, 0};
     };
     TableState& Table() {
         ShowLastStepTable();
         return table_;
     }
     // The chosen entry's table over the window at the offset. Not forced, it is recomputed only
-    // when the archive length, the offset, the window or the entry changed. Returns whether it
-    // was computed.
+    // when the archive (its length or a draw), the offset, the window or the entry changed.
+    // Returns whether it was computed.
     bool ComputeTable(bool forced);
     void SortTable(int column, bool descending);
 

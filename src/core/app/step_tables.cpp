@@ -52,7 +52,8 @@ const StatsService::StepTable& StatsService::CachedStepTable() {
 void StatsService::ShowLastStepTable() {
     if (!shownStepTable_) return;
     table_.Table = shownStepTable_->Table;
-    table_.Signature = shownStepTable_->Signature;
+    const std::array<int, 4>& shown = shownStepTable_->Signature;
+    table_.Signature = {shown[0], shown[1], shown[2], shown[3], p_.Draws.Archive().Revision()};
     shownStepTable_.reset();
 }
 

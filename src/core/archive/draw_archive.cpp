@@ -12,11 +12,13 @@ namespace quorvel {
 
 void DrawArchive::Assign(TDrawsArray draws) {
     draws_ = std::move(draws);
+    ++revision_;
     ClampOffset();
 }
 
 void DrawArchive::Append(const TDraw& draw) {
     draws_.push_back(draw);
+    ++revision_;
 }
 
 void DrawArchive::ReplaceAt(int index, const TDraw& draw) {
@@ -24,6 +26,7 @@ void DrawArchive::ReplaceAt(int index, const TDraw& draw) {
         throw Error(Format("Запись со индексом %d в файле данных не найдена!", {index}));
     }
     draws_[static_cast<size_t>(index)] = draw;
+    ++revision_;
 }
 
 void DrawArchive::DeleteDrawAt(int index) {
@@ -31,11 +34,13 @@ void DrawArchive::DeleteDrawAt(int index) {
         throw Error(Format("Запись со индексом %d в файле данных не найдена!", {index}));
     }
     draws_.erase(draws_.begin() + index);
+    ++revision_;
     ClampOffset();
 }
 
 void DrawArchive::ClearDraws() {
     draws_.clear();
+    ++revision_;
     offset_ = 0;
 }
 

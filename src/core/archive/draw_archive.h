@@ -13,6 +13,9 @@ public:
     const TDrawsArray& Draws() const { return draws_; }
     int Count() const { return static_cast<int>(draws_.size()); }
     bool Empty() const { return draws_.empty(); }
+    // Counts the changes of the draws, so that what was computed from them knows when an edit
+    // left their number as it was.
+    int Revision() const { return revision_; }
 
     void Assign(TDrawsArray draws);
     void Append(const TDraw& draw);
@@ -46,6 +49,7 @@ private:
 
     TDrawsArray draws_;
     int offset_ = 0;
+    int revision_ = 0;
 };
 
 }  // namespace quorvel
