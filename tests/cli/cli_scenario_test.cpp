@@ -17,13 +17,7 @@ test::CliResult Quorvel(const test::TempDir& dir, std::vector<std::string> args)
     return test::RunQuorvel(dir, std::move(args), {"--decimal-separator", ","});
 }
 
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test::LinesOf;
 
 int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
     return static_cast<int>(std::count_if(lines.begin(), lines.end(),

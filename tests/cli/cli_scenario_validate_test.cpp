@@ -31,13 +31,7 @@ test::CliResult Quorvel(const test::TempDir& dir, std::vector<std::string> args)
     return test::RunQuorvel(dir, std::move(args), {"--decimal-separator", ","});
 }
 
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test::LinesOf;
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;

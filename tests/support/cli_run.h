@@ -34,4 +34,13 @@ inline CliResult RunQuorvel(const TempDir& dir, std::vector<std::string> args,
     return {code, out.str(), err.str()};
 }
 
+// A command's output, line by line.
+inline std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 }  // namespace quorvel::test

@@ -145,14 +145,6 @@ bool InitPrefetchsOnFirstStart(UiStateFile& file, TUiOptions& options) {
     return true;
 }
 
-int32_t StoredLanguage(const std::filesystem::path& uiStatePath) {
-    try {
-        return UiStateFile(uiStatePath).ReadUiInt("Language", BuiltInLanguage);
-    } catch (const std::exception&) {
-        return BuiltInLanguage;
-    }
-}
-
 int32_t StartingLanguage(const std::filesystem::path& uiStatePath, const std::filesystem::path& programDir) {
     try {
         const TIniFile ini = TIniFile::Load(uiStatePath);

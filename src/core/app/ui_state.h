@@ -98,10 +98,6 @@ void SaveShutdownUiOptions(UiStateFile& file, const TUiOptions& options);
 // both keys are written. Returns true when this start was that first one.
 bool InitPrefetchsOnFirstStart(UiStateFile& file, TUiOptions& options);
 
-// The interface language stored in the interface state file; the built-in language when none is
-// stored or the file cannot be read (the window says why).
-int32_t StoredLanguage(const std::filesystem::path& uiStatePath);
-
 // The interface language both programs start with: the one the user picked, once stored, else
 // the system locale's when its module is installed beside the program (SystemLanguage), so that
 // a first start greets the user in their own language.
