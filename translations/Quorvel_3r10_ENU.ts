@@ -704,6 +704,10 @@
         <translation>The file "%1" is not a test part file!</translation>
     </message>
     <message>
+        <source>Файл "%1" содержит часть теста %2 из %3, а не %4!</source>
+        <translation>The file "%1" holds part %2 of %3 of a test, not part %4!</translation>
+    </message>
+    <message>
         <source>Метод расчета статистики "%1" на найден!</source>
         <translation>The statistics calculation method "%1" was not found!</translation>
     </message>
@@ -4332,8 +4336,24 @@ Program news, sample scenarios and answers to users' questions are on the progra
         <translation>The scenario run was stopped.</translation>
     </message>
     <message>
-        <source>Параметры --shard и --out относятся только к тесту сценария</source>
-        <translation>The options --shard and --out belong to a scenario test only</translation>
+        <source>Параметры --shard, --out, --shards и --pending относятся только к тесту сценария</source>
+        <translation>The options --shard, --out, --shards and --pending belong to a scenario test only</translation>
+    </message>
+    <message>
+        <source>Недостающие части теста задаются так: --shards M --pending КАТАЛОГ</source>
+        <translation>The missing parts of a test are asked for so: --shards M --pending FOLDER</translation>
+    </message>
+    <message>
+        <source>Неверное число частей теста &quot;%s&quot;: нужно M, где 1 &lt;= M &lt;= %d</source>
+        <translation>Wrong number of test parts &quot;%s&quot;: M is needed, where 1 &lt;= M &lt;= %d</translation>
+    </message>
+    <message>
+        <source>Нет каталога частей теста &quot;%s&quot;</source>
+        <translation>There is no folder of test parts &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Эта часть будет сделана заново.</source>
+        <translation>This part will be worked out again.</translation>
     </message>
     <message>
         <source>Часть теста задается вместе: --shard K/M --out ФАЙЛ</source>
@@ -4503,6 +4523,9 @@ Program news, sample scenarios and answers to users' questions are on the progra
   scenario test ФАЙЛ.lsc --tests N --shard K/M --out ЧАСТЬ [--log] [--seed S] [--jobs J]
                                    K-я из M частей теста (проходы N..1 подряд): проходы считаются
                                    и записываются в файл ЧАСТЬ, данные каталога не меняются
+  scenario test ФАЙЛ.lsc --tests N --shards M --pending КАТАЛОГ [--log] [--seed S]
+                                   номера частей теста из M, которых нет в КАТАЛОГЕ (part-K.qpart)
+                                   или которые сделаны для другого теста, по одному в строке
   scenario validate ФАЙЛ.lsc --train N --test M [--top K] [--by p|mean] [--jobs J] [--seed S]
                                    проверка на новых тиражах: лучшие K строк рейтинга теста на N
                                    проходах перед последними M тиражами проверяются на последних M;
@@ -4592,6 +4615,9 @@ Commands:
                                    part K of M of a test (passes N..1 in a row): the passes are
                                    computed and written to the file PART, the data directory is
                                    not changed
+  scenario test FILE.lsc --tests N --shards M --pending FOLDER [--log] [--seed S]
+                                   the numbers of the parts of an M-part test that FOLDER lacks
+                                   (part-K.qpart) or that were made for another test, one a line
   scenario validate FILE.lsc --train N --test M [--top K] [--by p|mean] [--jobs J] [--seed S]
                                    check on unseen draws: the best K rating rows of a test on N
                                    passes before the last M draws are checked on the last M;

@@ -73,6 +73,37 @@ int WriteShard(Workspace& workspace, const std::string& shardText, const std::st
     }
 }
 
+// "--shards M --pending FOLDER": the parts of the test that FOLDER still lacks, one number a line;
+// why a file there is not taken goes to the error stream.
+int ListPendingShards(Workspace& workspace, const std::string& shardsText, const std::string& folder,
+                      int tests, int seed, std::ostream& out, std::ostream& err) {
+    const auto shards = ParseInt32(shardsText);
+    if (!shards || *shards < 1 || *shards > tests) {
+        err << Format(Text("Неверное число частей теста \"%s\": нужно M, где 1 <= M <= %d"),
+                      {shardsText, tests})
+            << "\n";
+        return 1;
+    }
+    if (!std::filesystem::is_directory(folder)) {
+        err << Format(Text("Нет каталога частей теста \"%s\""), {folder}) << "\n";
+        return 1;
+    }
+    try {
+        const uint32_t shardSeed =
+            seed >= 0 ? static_cast<uint32_t>(seed) : ShardSeed(DigestRunInputs(workspace));
+        const std::vector<int> pending =
+            PendingShards(workspace, tests, *shards, shardSeed, folder, [&](const std::string& reason) {
+                err << MessageText(reason) << " " << Text("Эта часть будет сделана заново.") << "\n";
+            });
+        for (int shard : pending)
+            out << shard << "\n";
+        return 0;
+    } catch (const std::exception& e) {
+        workspace.Host().ShowError(e.what());
+        return 1;
+    }
+}
+
 // Set by Ctrl+C or a termination request while the check runs; a handler may touch nothing else.
 std::atomic<bool> validationInterrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
@@ -149,12 +180,19 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     }
     const auto shard = TakeOption(args, "--shard");
     const auto part = TakeOption(args, "--out");
-    if (!test && (shard || part)) {
-        err << Text("Параметры --shard и --out относятся только к тесту сценария") << "\n";
+    const auto shards = TakeOption(args, "--shards");
+    const auto pending = TakeOption(args, "--pending");
+    if (!test && (shard || part || shards || pending)) {
+        err << Text("Параметры --shard, --out, --shards и --pending относятся только к тесту сценария")
+            << "\n";
         return 1;
     }
     if (shard.has_value() != part.has_value()) {
         err << Text("Часть теста задается вместе: --shard K/M --out ФАЙЛ") << "\n";
+        return 1;
+    }
+    if (shards.has_value() != pending.has_value() || (shards && shard)) {
+        err << Text("Недостающие части теста задаются так: --shards M --pending КАТАЛОГ") << "\n";
         return 1;
     }
     if (test) {
@@ -186,6 +224,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     }
     workspace.Options().ScriptLogEnabled = log;
     if (shard) return WriteShard(workspace, *shard, *part, tests, seed, jobs, out, err);
+    if (pending) return ListPendingShards(workspace, *shards, *pending, tests, seed, out, err);
     ScenarioRunner runner(workspace, {},
                           seed >= 0 ? std::optional<uint32_t>(static_cast<uint32_t>(seed)) : std::nullopt);
     const ScenarioRunSummary summary = test ? runner.Test(tests, jobs) : runner.Run();

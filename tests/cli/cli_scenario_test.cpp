@@ -172,6 +172,37 @@ TEST(CliScenario, JobsAndShardsLeaveWhatOneTestLeaves) {
     EXPECT_FALSE(std::filesystem::exists(parts / "x"));
 }
 
+// A folder of parts names the parts still to work out: missing ones, and files that are
+// damaged, of another part, or of another test.
+TEST(CliScenario, PendingPartsAreTheMissingAndTheUnfit) {
+    TwinDirs dirs;
+    test::TempDir parts;
+    auto pending = [&](const char* seed) {
+        return Quorvel(dirs.one, {"scenario", "test", dirs.Scenario(), "--tests", "12", "--seed", seed,
+                                  "--shards", "4", "--pending", parts.Path().string()});
+    };
+    const test::CliResult empty = pending("5");
+    ASSERT_EQ(empty.Code, 0) << empty.Err;
+    EXPECT_EQ(empty.Out, "1\n2\n3\n4\n");
+    const std::string first = (parts / "part-1.qpart").string();
+    ASSERT_EQ(Quorvel(dirs.one, {"scenario", "test", dirs.Scenario(), "--tests", "12", "--seed", "5",
+                                 "--shard", "1/4", "--out", first})
+                  .Code,
+              0);
+    std::filesystem::copy_file(first, parts / "part-2.qpart");
+    std::string damaged = test::ReadBytes(first);
+    damaged[damaged.size() / 2] ^= 1;
+    test::WriteBytes(parts / "part-3.qpart", damaged);
+
+    const test::CliResult found = pending("5");
+    ASSERT_EQ(found.Code, 0) << found.Err;
+    EXPECT_EQ(found.Out, "2\n3\n4\n");
+    EXPECT_NE(found.Err.find("содержит часть теста 1 из 4, а не 2"), std::string::npos) << found.Err;
+    EXPECT_NE(found.Err.find("part-3.qpart\" поврежден"), std::string::npos) << found.Err;
+    EXPECT_EQ(LinesOf(found.Err).size(), 2u) << found.Err;
+    EXPECT_EQ(pending("6").Out, "1\n2\n3\n4\n");
+}
+
 }  // namespace
 }  // namespace quorvel::cli
 

@@ -18,8 +18,10 @@ uint32_t ShardSeed(const RunDigests& digests) {
            static_cast<uint32_t>(mixed[2]) << 16 | static_cast<uint32_t>(mixed[3]) << 24;
 }
 
-int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
-                   const std::filesystem::path& file) {
+namespace {
+
+// The header that part `shard` of this test has when worked out from the workspace.
+ShardHeader TestShardHeader(Workspace& workspace, int tests, int shard, int shards, uint32_t seed) {
     ShardHeader header;
     header.ScenarioLines = workspace.Script().Scenario().Lines();
     header.Digests = DigestRunInputs(workspace);
@@ -29,6 +31,14 @@ int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint3
     header.Shard = shard;
     header.Shards = shards;
     header.Range = ShardRange(tests, shard, shards);
+    return header;
+}
+
+}  // namespace
+
+int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
+                   const std::filesystem::path& file) {
+    const ShardHeader header = TestShardHeader(workspace, tests, shard, shards, seed);
     ShardWriter writer(file, header);
     ScenarioRunner runner(workspace, {}, seed);
     int passes = 0;
@@ -58,6 +68,38 @@ void RequireSameTest(const ShardHeader& first, const ShardHeader& other, const s
 }
 
 }  // namespace
+
+std::string ShardFileName(int shard) {
+    return "part-" + std::to_string(shard) + ".qpart";
+}
+
+std::vector<int> PendingShards(Workspace& workspace, int tests, int shards, uint32_t seed,
+                               const std::filesystem::path& folder,
+                               const std::function<void(const std::string& reason)>& refused) {
+    ShardHeader wanted = TestShardHeader(workspace, tests, 1, shards, seed);
+    std::vector<int> pending;
+    for (int shard = 1; shard <= shards; ++shard) {
+        const std::filesystem::path file = folder / ShardFileName(shard);
+        std::error_code error;
+        if (!std::filesystem::exists(file, error)) {
+            pending.push_back(shard);
+            continue;
+        }
+        wanted.Shard = shard;
+        wanted.Range = ShardRange(tests, shard, shards);
+        try {
+            const ShardHeader found = ReadShardFile(file).Header;
+            RequireSameTest(wanted, found, PathText(file));
+            if (found.Shard != shard)
+                throw Error(Format("Файл \"%s\" содержит часть теста %d из %d, а не %d!",
+                                   {PathText(file), found.Shard, found.Shards, shard}));
+        } catch (const Error& e) {
+            refused(e.what());
+            pending.push_back(shard);
+        }
+    }
+    return pending;
+}
 
 ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files) {
     if (files.empty()) throw Error("Укажите файлы частей теста!");

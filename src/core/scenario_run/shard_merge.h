@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/scenario/shard_file.h"
@@ -21,6 +22,16 @@ uint32_t ShardSeed(const RunDigests& digests);
 // of the test. Returns the number of passes written.
 int WriteTestShard(Workspace& workspace, int tests, int shard, int shards, uint32_t seed, int jobs,
                    const std::filesystem::path& file);
+
+// The name of part K in a folder of parts, as the cluster scripts keep them: "part-K.qpart".
+std::string ShardFileName(int shard);
+
+// The numbers of the parts of a test of `shards` parts that `folder` still lacks: the parts
+// whose file is missing, or is damaged, or was worked out for another test or from other inputs
+// than the workspace's. Each file found and not taken is told to `refused` with the reason.
+std::vector<int> PendingShards(Workspace& workspace, int tests, int shards, uint32_t seed,
+                               const std::filesystem::path& folder,
+                               const std::function<void(const std::string& reason)>& refused);
 
 // The parts of one test, checked to fit together and to the workspace, in pass order.
 struct ShardMergePlan {
