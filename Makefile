@@ -5,7 +5,7 @@ DATA_DIR ?= $(BUILD_DIR)/data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build test test-desktop test-asan test-tsan fuzz run bench screenshots package test-package clean install \
+.PHONY: all setup configure build test test-desktop test-cluster test-asan test-tsan fuzz run bench screenshots package test-package clean install \
         uninstall \
         check check-layers format format-check
 
@@ -33,6 +33,13 @@ test: build
 test-desktop: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target desktop_journeys
 	bash tests/desktop/run-journeys.sh $(BUILD_DIR)
+
+# The back-test scripts on real engines: GNU parallel over real ssh logins (one sharing this file
+# system, one in a private mount namespace) and a real one-node Slurm, all started on 127.0.0.1
+# inside $(BUILD_DIR)/cluster and stopped again; needs root. About two minutes.
+test-cluster: build
+	@scripts/setup.sh cluster
+	bash tests/cluster/run-cluster.sh $(BUILD_DIR)
 
 # The core and command-line tests under AddressSanitizer and UndefinedBehaviorSanitizer, in
 # their own build folder; any report fails the run.

@@ -7,28 +7,38 @@
 # whole "scenario test" would have left it. The data directory, the scenario and the shared folder
 # of the parts must be on a file system that every node sees.
 #
-# On the login node, submit both jobs at once (the job ids and the shared folder are printed):
-#   scripts/backtest-slurm.sbatch --submit F.lsc N M [quorvel options: --seed S --log --jobs J]
-# or each by hand:
+# On the login node, submit both jobs at once (the job ids and the shared folder are printed);
+# with --wait the script waits for the merge and ends with its exit code:
+#   scripts/backtest-slurm.sbatch --submit [--wait] F.lsc N M [quorvel options: --seed S --log --jobs J]
+# --submit takes a snapshot of the inputs into the shared folder and records the test there, so
+# the jobs need nothing from the environment. Submitting again with QUORVEL_PARTS_DIR set to the
+# folder of a run that failed submits only the parts still missing, damaged or made from other
+# inputs, then the merge. One part of such a folder again, by hand:
+#   sbatch --array=K scripts/backtest-slurm.sbatch --part FOLDER
+# The jobs by hand, reading the data directory when each task starts:
 #   sbatch --array=1-M scripts/backtest-slurm.sbatch F.lsc N M [options]     (one part a task)
 #   sbatch --dependency=afterok:ARRAY_ID scripts/backtest-slurm.sbatch --merge FOLDER M
 # --merge also runs directly, without sbatch.
 #
-# Environment (sbatch passes it on to the jobs): QUORVEL is the program ("quorvel" on PATH by
-# default); QUORVEL_DATA_DIR the data directory (default: the directory sbatch was run from);
-# QUORVEL_PARTS_DIR the shared folder of the parts (default: "quorvel-parts-ARRAY_ID" there, or a
-# new "quorvel-backtest.XXXXXX" folder with --submit). Each task works in a scratch data directory
-# of its own under TMPDIR (the shared folder when TMPDIR is not set). Partition, account, time
-# limit and the like come from the SBATCH_* variables or sbatch options as usual.
+# Environment: QUORVEL is the program ("quorvel" on PATH by default); QUORVEL_DATA_DIR the data
+# directory (default: the current directory); QUORVEL_PARTS_DIR the shared folder of the parts
+# (default: a new "quorvel-backtest.XXXXXX" in the current directory with --submit,
+# "quorvel-parts-ARRAY_ID" by hand). Each task works in a scratch data directory of its own under
+# TMPDIR (the shared folder when TMPDIR is not set) and writes its output into the shared folder.
+# Partition, account, time limit and the like come from the SBATCH_* variables or sbatch options
+# as usual. QUORVEL_POLL_SECONDS is how often --wait asks Slurm (10 by default).
 set -euo pipefail
 
 usage() {
   cat >&2 <<'EOF'
-Usage: scripts/backtest-slurm.sbatch --submit F.lsc N M [quorvel options: --seed S --log --jobs J]
+Usage: scripts/backtest-slurm.sbatch --submit [--wait] F.lsc N M [quorvel options: --seed S --log --jobs J]
+       sbatch --array=K[,K...] scripts/backtest-slurm.sbatch --part FOLDER
        sbatch --array=1-M scripts/backtest-slurm.sbatch F.lsc N M [quorvel options]
-       scripts/backtest-slurm.sbatch --merge FOLDER M
+       scripts/backtest-slurm.sbatch --merge FOLDER [M]
+--merge puts the parts of FOLDER into the data directory they were submitted from (--submit), or
+else into QUORVEL_DATA_DIR, by default the current directory.
 Environment: QUORVEL (program, default "quorvel"), QUORVEL_DATA_DIR (default: current directory),
-             QUORVEL_PARTS_DIR (shared folder of the parts)
+             QUORVEL_PARTS_DIR (shared folder of the parts; a kept one given again resumes the run)
 EOF
   exit 2
 }
@@ -38,7 +48,7 @@ fail() {
   exit 2
 }
 
-# "F.lsc N M [options]": checks the arguments and sets scenario, tests, parts and options.
+# "F.lsc N M [options]": checks the arguments and sets scenario, tests, parts, options and jobs.
 read_test_arguments() {
   [ $# -ge 3 ] || usage
   scenario=$1 tests=$2 parts=$3
@@ -47,12 +57,19 @@ read_test_arguments() {
   [[ $tests =~ ^[1-9][0-9]*$ ]] || usage
   [[ $parts =~ ^[1-9][0-9]*$ ]] || usage
   [ "$parts" -le "$tests" ] || fail "the number of parts ($parts) is more than the number of tests ($tests)"
-  local option
-  for option in "${options[@]}"; do
+  jobs=1
+  local i option
+  for ((i = 0; i < ${#options[@]}; i++)); do
+    option=${options[i]}
     case "$option" in
-      --shard | --out | --tests) fail "$option is set by the script" ;;
+      --shard | --shard=* | --out | --out=* | --tests | --tests=* | --shards | --shards=* | --pending | --pending=*)
+        fail "${option%%=*} is set by the script"
+        ;;
+      --jobs=*) jobs=${option#--jobs=} ;;
+      --jobs) if [ $((i + 1)) -lt ${#options[@]} ]; then jobs=${options[i + 1]}; fi ;;
     esac
   done
+  [[ $jobs =~ ^[1-9][0-9]*$ ]] || fail "--jobs needs a whole number of threads, not \"$jobs\""
 }
 
 absolute() { # absolute PATH: the path from the root, for a file or folder that exists
@@ -79,68 +96,212 @@ part_files() { # part_files FOLDER M: the parts in pass order
   for ((part = 1; part <= $2; part++)); do echo "$1/part-$part.qpart"; done
 }
 
+# pending FOLDER: the numbers of the parts the folder still lacks for its recorded test, checked
+# in a scratch copy of its snapshot; why a file there is not taken goes to the error stream.
+pending() {
+  local check status=0
+  check=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-check.XXXXXX")
+  cp -R "$1/input/." "$check/"
+  "$quorvel" --data-dir "$check/data" scenario test "$check/$scenario_name" --tests "$tests" "${options[@]}" \
+    --shards "$parts" --pending "$1" || status=$?
+  rm -rf "$check"
+  return "$status"
+}
+
+# ranges K...: the numbers in Slurm's array form, "1-3,5".
+ranges() {
+  local spec='' first='' last='' n
+  for n in "$@" ''; do
+    if [ -n "$n" ] && [ -n "$last" ] && [ "$n" -eq $((last + 1)) ]; then
+      last=$n
+      continue
+    fi
+    if [ -n "$first" ]; then
+      spec+=${spec:+,}$first
+      if [ "$last" != "$first" ]; then spec+=-$last; fi
+    fi
+    first=$n last=$n
+  done
+  echo "$spec"
+}
+
+# The most CPUs one node of the partition the jobs go to has.
+largest_node() {
+  sinfo -h ${SBATCH_PARTITION:+--partition="$SBATCH_PARTITION"} -o %c | tr -c '0-9\n' ' ' |
+    awk '{ if ($1 + 0 > most) most = $1 + 0 } END { print most + 0 }'
+}
+
+# job_state ID: "STATE EXIT" of a job, or nothing once Slurm no longer knows it.
+job_state() {
+  local line
+  line=$(scontrol show job -o "$1" 2>/dev/null) || {
+    sacct -n -X -P -j "$1" -o State,ExitCode 2>/dev/null | head -n 1 | tr '|' ' '
+    return 0
+  }
+  printf '%s %s\n' "$(sed -n 's/.*JobState=\([A-Z_]*\).*/\1/p' <<<"$line")" \
+    "$(sed -n 's/.*[^a-zA-Z]ExitCode=\([0-9]*\).*/\1/p' <<<"$line")"
+}
+
+# wait_for_merge MERGE ARRAY FOLDER OUT: waits until the merge job ends; prints its summary and
+# ends with its exit code, or names the parts that failed and their output files.
+wait_for_merge() {
+  local merge=$1 array=$2 folder=$3 out=$4 state='' code=''
+  echo "Waiting for the merge (Ctrl+C stops waiting; the jobs go on)..." >&2
+  while :; do
+    read -r state code <<<"$(job_state "$merge")" || true
+    case "$state" in
+      PENDING | RUNNING | CONFIGURING | COMPLETING | SUSPENDED | REQUEUED | RESIZING | SIGNALING) ;;
+      *) break ;;
+    esac
+    sleep "${QUORVEL_POLL_SECONDS:-10}"
+  done
+  if [ "$state" = COMPLETED ] && [ -f "$out" ]; then
+    cat "$out"
+    return 0
+  fi
+  local part failed
+  failed=$(pending "$folder" 2>/dev/null) || failed=''
+  for part in $failed; do
+    echo "backtest-slurm: part $part failed; its output: $folder/slurm-${array}_$part.out" >&2
+  done
+  if [ -f "$out" ]; then
+    echo "backtest-slurm: the merge ended ${state:-with code $code}; its output: $out" >&2
+    sed 's/^/  /' "$out" >&2
+  else
+    echo "backtest-slurm: the merge did not run (${state:-gone}); nothing was merged" >&2
+  fi
+  echo "backtest-slurm: the parts are kept in $folder; submit again with QUORVEL_PARTS_DIR=$folder" \
+    "to work out only what is missing" >&2
+  [ -n "$code" ] && [ "$code" != 0 ] && return "$code"
+  return 1
+}
+
+submit() {
+  local wait=false
+  if [ "${1:-}" = --wait ]; then
+    wait=true
+    shift
+  fi
+  read_test_arguments "$@"
+  command -v sbatch >/dev/null 2>&1 || fail "sbatch is not available here"
+  [ -f "$scenario" ] || fail "no scenario file \"$scenario\""
+  [ -f "$data/Quorvel_3r10.ldr" ] || fail "no draws file Quorvel_3r10.ldr in the data directory \"$data\""
+  quorvel=$(command -v "$quorvel") || fail "no program \"${QUORVEL:-quorvel}\" here (set QUORVEL)"
+  local most
+  most=$(largest_node 2>/dev/null) || most=0
+  if [ "$most" -gt 0 ] && [ "$jobs" -gt "$most" ]; then
+    fail "--jobs $jobs asks for $jobs CPUs a task, but no node${SBATCH_PARTITION:+ of $SBATCH_PARTITION} has more than $most"
+  fi
+  local self folder
+  self=$(absolute "$0")
+  data=$(absolute "$data")
+  if [ -n "${QUORVEL_PARTS_DIR:-}" ]; then
+    mkdir -p "$QUORVEL_PARTS_DIR"
+    folder=$(absolute "$QUORVEL_PARTS_DIR")
+  else
+    folder=$(mktemp -d "$PWD/quorvel-backtest.XXXXXX")
+  fi
+  # The snapshot every part works from, and the test, recorded for the jobs.
+  rm -rf "$folder/input"
+  copy_inputs "$data" "$scenario" "$folder/input"
+  scenario_name=$(basename "$scenario")
+  declare -p quorvel data scenario_name tests parts options jobs >"$folder/test.tmp"
+  mv -f "$folder/test.tmp" "$folder/test"
+
+  local todo array='' merge out
+  todo=$(pending "$folder") || fail "the folder of the parts could not be checked"
+  # shellcheck disable=SC2086 # the part numbers, one word each
+  if [ -n "$todo" ]; then
+    array=$(sbatch --parsable --array="$(ranges $todo)" --cpus-per-task="$jobs" \
+      --output="$folder/slurm-%A_%a.out" "$self" --part "$folder")
+    array=${array%%;*}
+    echo "Parts: array job $array ($(wc -w <<<"$todo") of $parts tasks), folder $folder"
+  else
+    echo "Parts: all $parts are in $folder already"
+  fi
+  merge=$(sbatch --parsable ${array:+--dependency=afterok:$array --kill-on-invalid-dep=yes} \
+    --job-name=quorvel-merge --output="$PWD/quorvel-merge-%j.out" "$self" --merge "$folder")
+  merge=${merge%%;*}
+  out=$PWD/quorvel-merge-$merge.out
+  echo "Merge: job $merge into $data, summary in $out"
+  if $wait; then wait_for_merge "$merge" "$array" "$folder" "$out"; fi
+}
+
+# One task of a submitted array: part SLURM_ARRAY_TASK_ID of the test recorded in FOLDER.
+work_part() {
+  [ $# -eq 1 ] || usage
+  local folder=$1 part=${SLURM_ARRAY_TASK_ID:-}
+  [ -f "$folder/test" ] || fail "no test recorded in \"$folder\" (made by --submit)"
+  # shellcheck disable=SC1091 # written by submit
+  source "$folder/test"
+  [ -n "$part" ] || fail "not an array task: submit with sbatch --array=K"
+  if ! [[ $part =~ ^[0-9]+$ ]] || [ "$part" -lt 1 ] || [ "$part" -gt "$parts" ]; then
+    fail "array task $part is not one of 1-$parts"
+  fi
+  run_part "$folder" "$folder/input/data" "$folder/input/$scenario_name" "$part"
+}
+
+# run_part FOLDER FROM_DATA SCENARIO K: part K worked out in a scratch copy of the inputs.
+run_part() {
+  local folder=$1 from=$2 scenario=$3 part=$4
+  [ -f "$scenario" ] || fail "no scenario file \"$scenario\""
+  [ -f "$from/Quorvel_3r10.ldr" ] || fail "no draws file Quorvel_3r10.ldr in the data directory \"$from\""
+  scratch=$(mktemp -d "${TMPDIR:-$folder}/quorvel-part-$part.XXXXXX")
+  trap 'rm -rf "${scratch:-}"' EXIT
+  copy_inputs "$from" "$scenario" "$scratch"
+  # The part appears under its name only once whole, so a merge never reads half a file.
+  "$quorvel" --data-dir "$scratch/data" scenario test "$scratch/$(basename "$scenario")" --tests "$tests" \
+    "${options[@]}" --shard "$part/$parts" --out "$folder/part-$part.qpart.tmp"
+  mv -f "$folder/part-$part.qpart.tmp" "$folder/part-$part.qpart"
+}
+
+# After the array: the parts into the data directory; the exit code is the merge's. The shared
+# folder goes once merged and is kept otherwise.
+merge_parts() {
+  [ $# -eq 1 ] || [ $# -eq 2 ] || usage
+  local folder=$1 status=0
+  [ -d "$folder" ] || fail "no folder of parts \"$folder\""
+  if [ -f "$folder/test" ]; then
+    # shellcheck disable=SC1091 # written by submit
+    source "$folder/test"
+    if [ $# -eq 2 ] && [ "$2" != "$parts" ]; then fail "the test in \"$folder\" has $parts parts, not $2"; fi
+  else
+    [ $# -eq 2 ] && [[ $2 =~ ^[1-9][0-9]*$ ]] || usage
+    parts=$2
+  fi
+  mapfile -t files < <(part_files "$folder" "$parts")
+  "$quorvel" --data-dir "$data" scenario merge "${files[@]}" || status=$?
+  if [ "$status" -eq 0 ]; then
+    rm -f "${files[@]}" "$folder/test" "$folder"/slurm-*.out
+    rm -rf "$folder/input"
+    rmdir "$folder" 2>/dev/null || true
+  else
+    echo "backtest-slurm: nothing merged; the parts are kept in $folder" >&2
+  fi
+  return "$status"
+}
+
 case "${1:-}" in
   --submit)
-    # On the login node: take a snapshot of the inputs into a new shared folder, so that every
-    # part works from the same ones, then submit the array and the merge that waits for it.
     shift
-    read_test_arguments "$@"
-    command -v sbatch >/dev/null 2>&1 || fail "sbatch is not available here"
-    [ -f "$scenario" ] || fail "no scenario file \"$scenario\""
-    [ -f "$data/Quorvel_3r10.ldr" ] || fail "no draws file Quorvel_3r10.ldr in the data directory \"$data\""
-    self=$(absolute "$0")
-    QUORVEL_DATA_DIR=$(absolute "$data")
-    export QUORVEL=$quorvel QUORVEL_DATA_DIR
-    if [ -n "${QUORVEL_PARTS_DIR:-}" ]; then
-      mkdir -p "$QUORVEL_PARTS_DIR"
-      QUORVEL_PARTS_DIR=$(absolute "$QUORVEL_PARTS_DIR")
-    else
-      QUORVEL_PARTS_DIR=$(mktemp -d "$PWD/quorvel-backtest.XXXXXX")
-    fi
-    export QUORVEL_PARTS_DIR
-    rm -rf "$QUORVEL_PARTS_DIR/input"
-    copy_inputs "$QUORVEL_DATA_DIR" "$scenario" "$QUORVEL_PARTS_DIR/input"
-    scenario=$QUORVEL_PARTS_DIR/input/$(basename "$scenario")
-    # A part computed on J threads gets J cores.
-    cores=()
-    for ((i = 0; i < ${#options[@]}; i++)); do
-      if [ "${options[i]}" = --jobs ] && [ $((i + 1)) -lt ${#options[@]} ]; then
-        cores=(--cpus-per-task="${options[i + 1]}")
-      fi
-    done
-    array=$(sbatch --parsable --array="1-$parts" "${cores[@]}" "$self" "$scenario" "$tests" "$parts" "${options[@]}")
-    array=${array%%;*}
-    merge=$(sbatch --parsable --dependency="afterok:$array" --kill-on-invalid-dep=yes \
-      --job-name=quorvel-merge --output="quorvel-merge-%j.out" "$self" --merge "$QUORVEL_PARTS_DIR" "$parts")
-    merge=${merge%%;*}
-    echo "Parts: array job $array ($parts tasks), folder $QUORVEL_PARTS_DIR"
-    echo "Merge: job $merge into $QUORVEL_DATA_DIR, summary in quorvel-merge-$merge.out"
-    exit 0
+    submit "$@"
+    exit
     ;;
-
+  --part)
+    shift
+    work_part "$@"
+    exit
+    ;;
   --merge)
-    # After the array: the parts into the data directory; the exit code is the merge's. The
-    # shared folder goes once merged and is kept otherwise.
-    if [ $# -ne 3 ] || ! [[ $3 =~ ^[1-9][0-9]*$ ]]; then usage; fi
-    folder=$2 parts=$3
-    [ -d "$folder" ] || fail "no folder of parts \"$folder\""
-    mapfile -t files < <(part_files "$folder" "$parts")
-    status=0
-    "$quorvel" --data-dir "$data" scenario merge "${files[@]}" || status=$?
-    if [ "$status" -eq 0 ]; then
-      rm -f "${files[@]}"
-      rm -rf "$folder/input"
-      rmdir "$folder" 2>/dev/null || true
-    else
-      echo "backtest-slurm: nothing merged; the parts are kept in $folder" >&2
-    fi
-    exit "$status"
+    shift
+    merge_parts "$@"
+    exit
     ;;
-
   -h | --help) usage ;;
 esac
 
-# One task of the array: part SLURM_ARRAY_TASK_ID of M.
+# One task of an array submitted by hand: part SLURM_ARRAY_TASK_ID of M, from the data directory
+# as it is when the task starts.
 read_test_arguments "$@"
 part=${SLURM_ARRAY_TASK_ID:-}
 [ -n "$part" ] || fail "not an array task: submit with sbatch --array=1-$parts, or use --submit"
@@ -149,16 +310,4 @@ if ! [[ $part =~ ^[0-9]+$ ]] || [ "$part" -lt 1 ] || [ "$part" -gt "$parts" ]; t
 fi
 folder=${QUORVEL_PARTS_DIR:-${SLURM_SUBMIT_DIR:-$PWD}/quorvel-parts-${SLURM_ARRAY_JOB_ID:-0}}
 mkdir -p "$folder"
-scratch=$(mktemp -d "${TMPDIR:-$folder}/quorvel-part-$part.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-# A scenario of the snapshot that --submit took comes with the snapshot's data files; otherwise the
-# inputs are those of the data directory when the task starts.
-[ -f "$scenario" ] || fail "no scenario file \"$scenario\""
-from=$data
-if [ "$(dirname "$scenario")" = "$folder/input" ]; then from=$folder/input/data; fi
-[ -f "$from/Quorvel_3r10.ldr" ] || fail "no draws file Quorvel_3r10.ldr in the data directory \"$from\""
-copy_inputs "$from" "$scenario" "$scratch"
-# The part appears under its name only once whole, so a merge never reads half a file.
-"$quorvel" --data-dir "$scratch/data" scenario test "$scratch/$(basename "$scenario")" --tests "$tests" \
-  "${options[@]}" --shard "$part/$parts" --out "$folder/part-$part.qpart.tmp"
-mv -f "$folder/part-$part.qpart.tmp" "$folder/part-$part.qpart"
+run_part "$(absolute "$folder")" "$data" "$scenario" "$part"

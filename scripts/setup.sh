@@ -17,9 +17,11 @@ packages=(
   dpkg-dev file  # make package: dpkg-shlibdeps works out the package's Depends, file finds the programs
 )
 # "setup.sh fuzz" adds what the fuzz targets need: clang with its sanitizer and libFuzzer runtime.
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+# "setup.sh cluster" adds the engines of make test-cluster: Slurm with munge, and an ssh server.
+case "${1:-}" in
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  cluster) packages+=(slurm-wlm munge openssh-server openssh-client) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
