@@ -30,19 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Sha256Digest digest = Sha256Of(body);
     std::string whole(body);
     whole.append(reinterpret_cast<const char*>(digest.data()), digest.size());
-    const auto path = fuzz::AsFile(reinterpret_cast<const uint8_t*>(whole.data()), whole.size(), "part.qpart");
+    const auto path =
+        fuzz::AsFile(reinterpret_cast<const uint8_t*>(whole.data()), whole.size(), "part.qpart");
     ShardFile part;
     if (fuzz::Refusing([&] { part = ReadShardFile(path); })) ExpectRoundTrip(part);
 
     // Without its digest the same bytes are a part only by the chance of a digest in its tail.
     const auto bare = fuzz::AsFile(data, size, "bare.qpart");
     if (fuzz::Refusing([&] { ReadShardFile(bare); }) && size >= digest.size())
-        fuzz::Expect(Sha256Of(body.substr(0, size - digest.size())) ==
-                         [&] {
-                             Sha256Digest tail{};
-                             std::copy(body.end() - digest.size(), body.end(), tail.begin());
-                             return tail;
-                         }(),
-                     "a part was taken without its digest");
+        fuzz::Expect(
+            Sha256Of(body.substr(0, size - digest.size())) ==
+                [&] {
+                    Sha256Digest tail{};
+                    std::copy(body.end() - digest.size(), body.end(), tail.begin());
+                    return tail;
+                }(),
+            "a part was taken without its digest");
     return 0;
 }

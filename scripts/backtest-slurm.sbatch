@@ -155,7 +155,8 @@ wait_for_merge() {
     esac
     sleep "${QUORVEL_POLL_SECONDS:-10}"
   done
-  if [ "$state" = COMPLETED ] && [ -f "$out" ]; then
+  # A merge that succeeded removed the folder, which tells also once Slurm has forgotten the job.
+  if [ -f "$out" ] && { [ "$state" = COMPLETED ] || { [ -z "$state" ] && [ ! -e "$folder" ]; }; }; then
     cat "$out"
     return 0
   fi

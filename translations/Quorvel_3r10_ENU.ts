@@ -704,6 +704,10 @@
         <translation>The file "%1" is not a test part file!</translation>
     </message>
     <message>
+        <source>Часть теста "%1" изменилась во время объединения!</source>
+        <translation>The test part "%1" changed while it was being merged!</translation>
+    </message>
+    <message>
         <source>Файл "%1" содержит часть теста %2 из %3, а не %4!</source>
         <translation>The file "%1" holds part %2 of %3 of a test, not part %4!</translation>
     </message>

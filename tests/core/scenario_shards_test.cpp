@@ -148,4 +148,17 @@ TEST(TestShards, PartsThatDoNotMakeUpTheTestAreRefusedAndNothingIsWritten) {
     refused(target, {files[0], parts / "short", files[2]}, "поврежден");
     WriteFileSafely(parts / "text", "FULL:0#FIRST| | | | | | | |a\r\n");
     refused(target, {files[0], parts / "text", files[2]}, "не является файлом части теста");
+
+    // The merge reads each part again when it gets there: one replaced since the check stops it.
+    const ShardMergePlan plan = PlanShardMerge(*target.ws, files);
+    DataDir reseeded;
+    reseeded.ws->Script().UseUnsaved(MixedLines);
+    WriteTestShard(*reseeded.ws, Tests, 3, 3, 8u, 1, files[2]);
+    try {
+        MergeShards(*target.ws, plan);
+        ADD_FAILURE() << "merged a part that changed";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("изменилась во время объединения"), std::string::npos)
+            << e.what();
+    }
 }

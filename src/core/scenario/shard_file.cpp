@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "core/util/endian.h"
 #include "core/util/error.h"
@@ -143,29 +145,43 @@ ShardHeader ReadHeader(PartCursor& in) {
     return header;
 }
 
-PassEvent ReadEvent(PartCursor& in) {
-    PassEvent event;
+// One record of a pass into `event`, or with no event only stepped over, checked the same way.
+PassEvent::Kind ReadEvent(PartCursor& in, PassEvent* event) {
     const uint8_t kind = in.Byte();
     if (kind > static_cast<uint8_t>(PassEvent::Kind::Stop)) in.Damaged("неизвестная запись");
-    event.What = static_cast<PassEvent::Kind>(kind);
-    switch (event.What) {
+    const auto what = static_cast<PassEvent::Kind>(kind);
+    auto text = [&] {
+        const std::string_view bytes = in.Take(static_cast<size_t>(in.Count("длина текста")));
+        if (event != nullptr) event->Text = bytes;
+    };
+    switch (what) {
         case PassEvent::Kind::Log:
         case PassEvent::Kind::Error:
-            event.Text = in.Text();
+            text();
             break;
-        case PassEvent::Kind::Warning:
-            event.Text = in.Text();
-            event.Caption = in.Byte() != 0 ? WarningCaption::Caution : WarningCaption::Attention;
+        case PassEvent::Kind::Warning: {
+            text();
+            const bool caution = in.Byte() != 0;
+            if (event != nullptr)
+                event->Caption = caution ? WarningCaption::Caution : WarningCaption::Attention;
             break;
-        case PassEvent::Kind::Stake:
-            event.Record = ReadStakeRecord(reinterpret_cast<const uint8_t*>(in.Take(StakeRecordSize).data()));
-            event.NewOnly = in.Byte() != 0;
-            event.Bulk = in.Byte() != 0;
+        }
+        case PassEvent::Kind::Stake: {
+            const std::string_view record = in.Take(StakeRecordSize);
+            const bool newOnly = in.Byte() != 0;
+            const bool bulk = in.Byte() != 0;
+            if (event != nullptr) {
+                event->Record = ReadStakeRecord(reinterpret_cast<const uint8_t*>(record.data()));
+                event->NewOnly = newOnly;
+                event->Bulk = bulk;
+            }
             break;
+        }
         default:
             break;
     }
-    return event;
+    if (event != nullptr) event->What = what;
+    return what;
 }
 
 }  // namespace
@@ -228,40 +244,63 @@ void ShardWriter::Finish() {
     }
 }
 
-ShardFile ReadShardFile(const std::filesystem::path& path) {
+namespace {
+
+// Reads and checks a whole part, handing its passes to `take` in order, or without `take`
+// keeping nothing of them; the passes are whole only once the function returns.
+ShardCheck ParseShardFile(const std::filesystem::path& path,
+                          const std::function<void(RecordedPass&&)>& take) {
     const std::string bytes = ReadFileBytes(path);
     const std::string name = PathText(path);
     constexpr size_t DigestSize = std::tuple_size_v<Sha256Digest>;
     if (bytes.size() < Magic.size() + DigestSize || bytes.compare(0, Magic.size(), Magic) != 0)
         throw Error(Format("Файл \"%s\" не является файлом части теста!", {name}));
     const std::string_view body = std::string_view(bytes).substr(0, bytes.size() - DigestSize);
-    const Sha256Digest digest = Sha256Of(body);
-    if (std::memcmp(digest.data(), bytes.data() + body.size(), DigestSize) != 0)
+    ShardCheck check;
+    check.Digest = Sha256Of(body);
+    if (std::memcmp(check.Digest.data(), bytes.data() + body.size(), DigestSize) != 0)
         PartCursor({}, name).Damaged("контрольная сумма не совпадает");
     PartCursor in(body, name);
-    ShardFile part;
-    part.Header = ReadHeader(in);
-    int expected = part.Header.Range.First;
+    check.Header = ReadHeader(in);
+    int expected = check.Header.Range.First;
     uint8_t mark = 0;
     while ((mark = in.Byte()) == static_cast<uint8_t>(PassMark)) {
         RecordedPass pass;
         pass.Offset = in.Int();
         pass.Variants = in.Int();
-        if (pass.Offset != expected || pass.Offset < part.Header.Range.Last || part.Stopped)
+        if (pass.Offset != expected || pass.Offset < check.Header.Range.Last || check.Stopped)
             in.Damaged("проходы не по порядку");
         const int events = in.Count("число записей");
+        // The count is the file's word: room for it only as far as a small part would need.
+        if (take) pass.Events.reserve(static_cast<size_t>(std::min(events, 1 << 12)));
         for (int i = 0; i < events; ++i) {
-            pass.Events.push_back(ReadEvent(in));
-            part.Stopped = part.Stopped || pass.Events.back().What == PassEvent::Kind::Stop;
+            PassEvent* event = take ? &pass.Events.emplace_back() : nullptr;
+            check.Stopped = ReadEvent(in, event) == PassEvent::Kind::Stop || check.Stopped;
         }
-        part.Passes.push_back(std::move(pass));
+        if (take) take(std::move(pass));
+        ++check.Passes;
         --expected;
     }
-    if (mark != static_cast<uint8_t>(EndMark) || in.Int() != static_cast<int>(part.Passes.size()) ||
-        !in.AtEnd())
+    if (mark != static_cast<uint8_t>(EndMark) || in.Int() != check.Passes || !in.AtEnd())
         in.Damaged("неверный конец файла");
-    if (!part.Stopped && expected != part.Header.Range.Last - 1) in.Damaged("не хватает проходов");
+    if (!check.Stopped && expected != check.Header.Range.Last - 1) in.Damaged("не хватает проходов");
+    return check;
+}
+
+}  // namespace
+
+ShardFile ReadShardFile(const std::filesystem::path& path) {
+    ShardFile part;
+    const ShardCheck check =
+        ParseShardFile(path, [&](RecordedPass&& pass) { part.Passes.push_back(std::move(pass)); });
+    part.Header = check.Header;
+    part.Stopped = check.Stopped;
+    part.Digest = check.Digest;
     return part;
+}
+
+ShardCheck CheckShardFile(const std::filesystem::path& path) {
+    return ParseShardFile(path, nullptr);
 }
 
 }  // namespace quorvel

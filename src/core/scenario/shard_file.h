@@ -56,15 +56,25 @@ private:
 };
 
 // A part as read back: its passes are the range's, from its first offset on, all of them or up
-// to a pass that stopped the test.
+// to a pass that stopped the test. Digest is the part's own, the one that closes the file.
 struct ShardFile {
     ShardHeader Header;
     std::vector<RecordedPass> Passes;
     bool Stopped = false;
+    Sha256Digest Digest{};
 };
 
 // Reads and checks a whole part; a file that is not one, is damaged or altered, or holds passes
 // other than its range's throws Error saying so.
 ShardFile ReadShardFile(const std::filesystem::path& path);
+
+// What checking a whole part found, as ReadShardFile checks it, without keeping its passes.
+struct ShardCheck {
+    ShardHeader Header;
+    int Passes = 0;
+    bool Stopped = false;
+    Sha256Digest Digest{};
+};
+ShardCheck CheckShardFile(const std::filesystem::path& path);
 
 }  // namespace quorvel

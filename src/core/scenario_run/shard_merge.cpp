@@ -88,7 +88,7 @@ std::vector<int> PendingShards(Workspace& workspace, int tests, int shards, uint
         wanted.Shard = shard;
         wanted.Range = ShardRange(tests, shard, shards);
         try {
-            const ShardHeader found = ReadShardFile(file).Header;
+            const ShardHeader found = CheckShardFile(file).Header;
             RequireSameTest(wanted, found, PathText(file));
             if (found.Shard != shard)
                 throw Error(Format("Файл \"%s\" содержит часть теста %d из %d, а не %d!",
@@ -103,15 +103,16 @@ std::vector<int> PendingShards(Workspace& workspace, int tests, int shards, uint
 
 ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files) {
     if (files.empty()) throw Error("Укажите файлы частей теста!");
-    ShardMergePlan plan;
+    std::vector<ShardCheck> checks;
     std::vector<std::string> names;
     for (const auto& file : files) {
-        plan.Shards.push_back(ReadShardFile(file));
+        checks.push_back(CheckShardFile(file));
         names.push_back(PathText(file));
     }
-    plan.Header = plan.Shards.front().Header;
-    for (size_t i = 1; i < plan.Shards.size(); ++i)
-        RequireSameTest(plan.Header, plan.Shards[i].Header, names[i]);
+    ShardMergePlan plan;
+    plan.Header = checks.front().Header;
+    for (size_t i = 1; i < checks.size(); ++i)
+        RequireSameTest(plan.Header, checks[i].Header, names[i]);
     workspace.Script().UseUnsaved(plan.Header.ScenarioLines);
     workspace.Options().ScriptLogEnabled = plan.Header.LogOn;
     RequireSameTest(
@@ -123,15 +124,14 @@ ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::files
         }(),
         names.front());
 
-    std::vector<size_t> order(plan.Shards.size());
+    std::vector<size_t> order(checks.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::sort(order.begin(), order.end(),
-              [&](size_t a, size_t b) { return plan.Shards[a].Header.Shard < plan.Shards[b].Header.Shard; });
-    std::vector<ShardFile> ordered;
+              [&](size_t a, size_t b) { return checks[a].Header.Shard < checks[b].Header.Shard; });
     int expected = 1;
     for (size_t i : order) {
-        const int shard = plan.Shards[i].Header.Shard;
+        const int shard = checks[i].Header.Shard;
         if (shard < expected)
             throw Error(Format("Часть теста %d из %d указана дважды: \"%s\"!",
                                {shard, plan.Header.Shards, names[i]}));
@@ -140,7 +140,8 @@ ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::files
             throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
                                {expected, plan.Header.Shards, missing.First, missing.Last}));
         }
-        ordered.push_back(std::move(plan.Shards[i]));
+        plan.Files.push_back(files[i]);
+        plan.Shards.push_back(std::move(checks[i]));
         ++expected;
     }
     if (expected <= plan.Header.Shards) {
@@ -148,7 +149,6 @@ ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::files
         throw Error(Format("Не хватает части теста %d из %d (проходы для смещений %d..%d)!",
                            {expected, plan.Header.Shards, missing.First, missing.Last}));
     }
-    plan.Shards = std::move(ordered);
     return plan;
 }
 
@@ -157,15 +157,26 @@ ScenarioRunSummary MergeShards(Workspace& workspace, const ShardMergePlan& plan,
     ScenarioRunner runner(workspace, {}, plan.Header.Seed);
     size_t part = 0;
     size_t next = 0;
+    ShardFile current;
+    bool loaded = false;
+    auto load = [&] {
+        current = ReadShardFile(plan.Files[part]);
+        if (current.Digest != plan.Shards[part].Digest)
+            throw Error(
+                Format("Часть теста \"%s\" изменилась во время объединения!", {PathText(plan.Files[part])}));
+        next = 0;
+        loaded = true;
+    };
     const ScenarioRunSummary summary = runner.Merge(plan.Header.Tests, [&](int offset) {
+        if (!loaded) load();
         // A part that stopped the test has no passes after the stop, and the merge stops there.
-        while (part < plan.Shards.size() && next >= plan.Shards[part].Passes.size()) {
+        while (next >= current.Passes.size() && part + 1 < plan.Files.size()) {
             ++part;
-            next = 0;
+            load();
         }
-        if (part >= plan.Shards.size() || plan.Shards[part].Passes[next].Offset != offset)
+        if (next >= current.Passes.size() || current.Passes[next].Offset != offset)
             throw Error(Format("Нет прохода для смещения %d!", {offset}));
-        return plan.Shards[part].Passes[next++];
+        return std::move(current.Passes[next++]);
     });
     if (logPath != nullptr) *logPath = runner.LogPath();
     return summary;

@@ -33,16 +33,20 @@ std::vector<int> PendingShards(Workspace& workspace, int tests, int shards, uint
                                const std::filesystem::path& folder,
                                const std::function<void(const std::string& reason)>& refused);
 
-// The parts of one test, checked to fit together and to the workspace, in pass order.
+// The parts of one test, checked to fit together and to the workspace, in pass order. Only
+// what the check found is kept: the merge reads one part at a time, so that its memory is that
+// of the largest part, not of them all.
 struct ShardMergePlan {
     ShardHeader Header;
-    std::vector<ShardFile> Shards;
+    std::vector<std::filesystem::path> Files;
+    std::vector<ShardCheck> Shards;
 };
 // Refuses (Error saying why) parts that are damaged, of another scenario, archive or settings
 // than the workspace's, split differently, overlapping or leaving passes out. Sets the
 // workspace's scenario and log option to the parts'; writes nothing.
 ShardMergePlan PlanShardMerge(Workspace& workspace, const std::vector<std::filesystem::path>& files);
-// Does the effects of the planned parts in order, as the whole test would have done them.
+// Does the effects of the planned parts in order, as the whole test would have done them. A part
+// whose file changed since it was checked stops the merge with an Error.
 ScenarioRunSummary MergeShards(Workspace& workspace, const ShardMergePlan& plan,
                                std::filesystem::path* logPath = nullptr);
 

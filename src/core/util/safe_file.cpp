@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -101,7 +102,13 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
     if (!in) {
         throw Error("Не удалось открыть файл \"" + PathText(path) + "\": " + SystemReason(errno));
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // In large pieces into room made once: parts of a back-test run to megabytes each.
+    std::string bytes;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec) bytes.reserve(size);
+    std::array<char, 1 << 16> piece;
+    while (in.read(piece.data(), piece.size()) || in.gcount() > 0)
+        bytes.append(piece.data(), static_cast<size_t>(in.gcount()));
     if (in.bad()) throw Error("Не удалось прочитать файл \"" + PathText(path) + "\"");
     return bytes;
 }
