@@ -1,7 +1,7 @@
 // Part files come from other machines, so their reader takes untrusted bytes. The input is a
 // part without its closing digest: the target appends the right one, so that the fuzzer reaches
 // the records behind it, and also reads the bytes as they are, where the digest must refuse them.
-// A part that reads is written again and reads back the same.
+// A part that reads is checked alike without its passes, and written again reads back the same.
 #include "core/scenario/shard_file.h"
 #include "fuzz_input.h"
 
@@ -33,7 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto path =
         fuzz::AsFile(reinterpret_cast<const uint8_t*>(whole.data()), whole.size(), "part.qpart");
     ShardFile part;
-    if (fuzz::Refusing([&] { part = ReadShardFile(path); })) ExpectRoundTrip(part);
+    const bool read = fuzz::Refusing([&] { part = ReadShardFile(path); });
+    // The merge checks every part without keeping its passes, then reads them: the two agree.
+    ShardCheck check;
+    fuzz::Expect(fuzz::Refusing([&] { check = CheckShardFile(path); }) == read,
+                 "the check and the reader disagree about the part");
+    if (read) {
+        fuzz::Expect(check.Header == part.Header && check.Passes == static_cast<int>(part.Passes.size()) &&
+                         check.Stopped == part.Stopped && check.Digest == part.Digest,
+                     "the check found another part than the reader");
+        ExpectRoundTrip(part);
+    }
 
     // Without its digest the same bytes are a part only by the chance of a digest in its tail.
     const auto bare = fuzz::AsFile(data, size, "bare.qpart");

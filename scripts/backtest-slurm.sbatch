@@ -267,7 +267,7 @@ merge_parts() {
     source "$folder/test"
     if [ $# -eq 2 ] && [ "$2" != "$parts" ]; then fail "the test in \"$folder\" has $parts parts, not $2"; fi
   else
-    [ $# -eq 2 ] && [[ $2 =~ ^[1-9][0-9]*$ ]] || usage
+    if [ $# -ne 2 ] || ! [[ $2 =~ ^[1-9][0-9]*$ ]]; then usage; fi
     parts=$2
   fi
   mapfile -t files < <(part_files "$folder" "$parts")

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # scripts/backtest-parallel with ":" (this machine), a login in a private mount namespace (a node
 # with its own temporary folder) and a login that shares this machine's file system. Sourced by
 # run-cluster.sh.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # scripts/backtest-slurm.sbatch --submit --wait on the one-node Slurm: split runs, the two forms of
 # --jobs, SBATCH_EXPORT=NONE, a failing task and a resumed run. Sourced by run-cluster.sh.
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The engines the cluster journeys run on, each started by hand inside $root with files of its own
 # there and stopped by its pid: munged, slurmctld and slurmd for one node on 127.0.0.1, an sshd
 # on 127.0.0.1 that shares this file system, and an sshd in a private mount namespace whose

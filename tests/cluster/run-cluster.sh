@@ -67,6 +67,7 @@ private_port=$(free_port)
 start_sshd private "$private_port" private
 shared_login=$(login "$shared_port")
 private_login=$(login "$private_port")
+# shellcheck disable=SC2086 # the ssh command and its options, a word each
 bounded $shared_login true || { echo "test-cluster: no ssh login to 127.0.0.1:$shared_port" >&2; exit 1; }
 
 # The sample archive, a scenario of two lines (one of them with random stakes), and one whole test.
