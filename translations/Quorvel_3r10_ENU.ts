@@ -4571,7 +4571,9 @@ Program news, sample scenarios and answers to users' questions are on the progra
   view filter card|layout|week (--keep|--remove) ЯЧЕЙКА... [--offset K] [--combs Ф.lcv]
                                    фильтр по ячейкам вида (для недели — значения столбцов)
 
-  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)
+  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы; у
+                                   установленной команды quorvel - $XDG_DATA_HOME/Quorvel_3r10,
+                                   обычно ~/.local/share/Quorvel_3r10)
   --language ru|en                 язык сообщений, справки и заголовков (по умолчанию язык
                                    интерфейса программы для этого каталога)
   --yes, --no                      ответ на вопросы программы
@@ -4580,8 +4582,9 @@ Program news, sample scenarios and answers to users' questions are on the progra
                                    команда с примером
 
 Параметры пишутся в любом порядке, как --имя значение или --имя=значение. Код выхода: 0 - успех,
-1 - ошибка (сообщение в потоке ошибок), 2 - неизвестный параметр или лишнее слово (с описанием
-команды).
+1 - ошибка (сообщение в потоке ошибок), 2 - неизвестная команда, параметр или действие, лишнее
+или недостающее слово (с описанием команды в потоке ошибок), 75 - каталог данных занят другой
+копией программы (например, программой с окнами).
 </source>
         <translation>Usage: quorvel [--data-dir DIR] [--language ru|en] [--yes|--no] [--decimal-separator C] COMMAND
                [OPTIONS]
@@ -4666,7 +4669,9 @@ Commands:
   view filter card|layout|week (--keep|--remove) CELL... [--offset K] [--combs F.lcv]
                                    filter by the view's cells (for the week, column values)
 
-  --data-dir DIR                   the folder of the data files (by default the program's folder)
+  --data-dir DIR                   the folder of the data files (by default the program's folder;
+                                   for the installed quorvel command $XDG_DATA_HOME/Quorvel_3r10,
+                                   usually ~/.local/share/Quorvel_3r10)
   --language ru|en                 language of messages, help and captions (by default the
                                    program's interface language for this folder)
   --yes, --no                      the answer to the program's questions
@@ -4675,7 +4680,9 @@ Commands:
                                    with an example
 
 Options may be given in any order, as --name value or --name=value. Exit code: 0 success, 1 error
-(the message on the error stream), 2 unknown option or extra word (with the command's usage).
+(the message on the error stream), 2 unknown command, option or action, a word too many or too
+few (with the command's usage on the error stream), 75 the data directory is held by another copy
+of the program (the desktop program, say).
 </translation>
     </message>
 </context>

@@ -18,6 +18,10 @@ namespace quorvel::cli {
 
 namespace {
 
+// What the program ends with when another copy (the desktop program, say) holds the data
+// directory: sysexits' EX_TEMPFAIL, so that a timer's run can tell "later" from a failure.
+constexpr int DataDirectoryHeldCode = 75;
+
 constexpr const char* Usage =
     "Использование: quorvel [--data-dir КАТАЛОГ] [--language ru|en] [--yes|--no] [--decimal-separator С] "
     "КОМАНДА\n"
@@ -96,7 +100,9 @@ constexpr const char* Usage =
     "  view filter card|layout|week (--keep|--remove) ЯЧЕЙКА... [--offset K] [--combs Ф.lcv]\n"
     "                                   фильтр по ячейкам вида (для недели — значения столбцов)\n"
     "\n"
-    "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы)\n"
+    "  --data-dir КАТАЛОГ               каталог файлов данных (по умолчанию каталог программы; у\n"
+    "                                   установленной команды quorvel - $XDG_DATA_HOME/Quorvel_3r10,\n"
+    "                                   обычно ~/.local/share/Quorvel_3r10)\n"
     "  --language ru|en                 язык сообщений, справки и заголовков (по умолчанию язык\n"
     "                                   интерфейса программы для этого каталога)\n"
     "  --yes, --no                      ответ на вопросы программы\n"
@@ -105,8 +111,9 @@ constexpr const char* Usage =
     "                                   команда с примером\n"
     "\n"
     "Параметры пишутся в любом порядке, как --имя значение или --имя=значение. Код выхода: 0 - успех,\n"
-    "1 - ошибка (сообщение в потоке ошибок), 2 - неизвестный параметр или лишнее слово (с описанием\n"
-    "команды).\n";
+    "1 - ошибка (сообщение в потоке ошибок), 2 - неизвестная команда, параметр или действие, лишнее\n"
+    "или недостающее слово (с описанием команды в потоке ошибок), 75 - каталог данных занят другой\n"
+    "копией программы (например, программой с окнами).\n";
 
 // The first word that is not an option nor the value of a global one.
 std::string CommandWord(const std::vector<std::string>& args) {
@@ -150,8 +157,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (!language.Start(languageAsked, dir, err)) return 1;
     const std::string usage = Text(Usage);
     if (args.empty()) {
-        out << usage;
-        return 1;
+        err << usage;
+        return 2;
     }
     if (TakeFlag(args, "--help") || TakeFlag(args, "-h") || CommandWord(args) == "help")
         return ShowHelp(args, usage, out, err);
@@ -169,12 +176,12 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (args.empty()) {
         err << usage;
-        return 1;
+        return 2;
     }
     const Command* command = FindCommand(args[0]);
     if (command == nullptr) {
         err << Text("Неизвестная команда:") << " " << args[0] << "\n" << usage;
-        return 1;
+        return 2;
     }
     args.erase(args.begin());
 
@@ -187,7 +194,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     ConsoleHost host(out, err, std::cin, answer);
     Workspace workspace(dir, host, {}, Workspace::Mode::CommandLine);
     workspace.LoadStartupSettings();
-    if (!workspace.Initialise()) return 1;
+    if (!workspace.Initialise()) return workspace.HeldByAnotherCopy() ? DataDirectoryHeldCode : 1;
     ClearUsageError();
     int code = command->Run(workspace, args, out, err);
     workspace.Shutdown();

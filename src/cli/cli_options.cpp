@@ -17,6 +17,11 @@ bool RefuseUsage() {
 
 }  // namespace
 
+int RefuseWords() {
+    RefuseUsage();
+    return 1;
+}
+
 bool UsageErrorSeen() {
     return usageError;
 }

@@ -36,6 +36,9 @@ bool NoOptionsLeft(const std::vector<std::string>& args, std::ostream& err);
 // Whether one of the checks above refused the command's words since the last clear: the
 // program then ends with the command's usage and code 2, as command-line programs do.
 bool UsageErrorSeen();
+// Marks the command's words as refused (a word missing or left over, an action it does not
+// have) once the message is written; returns 1, the command's code until then.
+int RefuseWords();
 void ClearUsageError();
 
 }  // namespace quorvel::cli

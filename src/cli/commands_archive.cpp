@@ -19,6 +19,7 @@ bool ExpectArgs(const std::vector<std::string>& args, size_t min, size_t max, st
     if (!NoOptionsLeft(args, err)) return false;
     if (args.size() >= min && args.size() <= max) return true;
     err << Text("Неверное число параметров команды; см. quorvel --help") << "\n";
+    RefuseWords();
     return false;
 }
 

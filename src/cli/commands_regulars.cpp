@@ -61,7 +61,7 @@ int AddRegular(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 1) {
         err << Text("Укажите комментарий регулярной ставки; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     draft.Comment = args[0];
     // The dialog's checks, in its order.
@@ -125,7 +125,7 @@ int RunRegulars(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (action == "add") return AddRegular(workspace, args, out, err);
     if (action == "test") return TestRegulars(workspace, args, out, err);
     err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
-    return 1;
+    return RefuseWords();
 }
 
 }  // namespace quorvel::cli

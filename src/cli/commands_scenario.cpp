@@ -146,7 +146,7 @@ int MergeScenarioTest(Workspace& workspace, const std::vector<std::string>& args
                       std::ostream& err) {
     if (args.size() < 2) {
         err << Text("Укажите файлы частей теста; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     ShardMergePlan plan;
     try {
@@ -210,7 +210,7 @@ int RunOrTestScenario(Workspace& workspace, std::vector<std::string>& args, std:
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
         err << Text("Укажите файл сценария; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     try {
         workspace.Script().UseUnsaved(ReadScenarioFile(args[1]));
@@ -263,7 +263,7 @@ int ValidateScenarioCommand(Workspace& workspace, std::vector<std::string>& args
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.size() != 2) {
         err << Text("Укажите файл сценария; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     if (seed >= 0) request.Seed = static_cast<uint32_t>(seed);
     try {
@@ -300,7 +300,7 @@ int RunScenario(Workspace& workspace, std::vector<std::string>& args, std::ostre
     if (!NoOptionsLeft(args, err)) return 1;
     if (args.empty() || args[0] != "show" || args.size() > 2) {
         err << Text("Неверные параметры команды; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     std::vector<std::string> lines = workspace.Script().Scenario().Lines();
     if (args.size() == 2) {
@@ -335,12 +335,12 @@ int RunStep(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     }
     if (args.size() != 1) {
         err << Text("Укажите описание фильтра одним параметром; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     TFilterItem item = StrToFilterItem(args[0], workspace.Stats().List());
     if (!item.Enabled) {
         err << Text("Укажите описание фильтра; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     if (window > 0) item.DrawsText = std::to_string(window);
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;

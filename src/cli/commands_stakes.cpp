@@ -38,7 +38,7 @@ int AddStake(Workspace& workspace, std::vector<std::string>& args, std::ostream&
     }
     if (args.size() != 1) {
         err << Text("Укажите одну ставку вида \"v1;v2;v3\"; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     // The stake dialog's checks; without a comment the stake keeps its default one.
     if (const EntryProblem problem = CheckStakeEntry(args[0], comment.value_or(stake.Comment.Text()));
@@ -118,7 +118,7 @@ void PrintRating(Workspace& workspace, std::ostream& out) {
 int RunStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << Text("Укажите действие: add, list, check или delete; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     const std::string action = args[0];
     args.erase(args.begin());
@@ -127,7 +127,7 @@ int RunStakes(Workspace& workspace, std::vector<std::string>& args, std::ostream
     if (action == "check") return CheckStakes(workspace, args, out, err);
     if (action == "delete") return DeleteStakes(workspace, args, out, err);
     err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
-    return 1;
+    return RefuseWords();
 }
 
 int RunRating(Workspace& workspace, std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

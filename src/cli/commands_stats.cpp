@@ -23,7 +23,7 @@ int RunMethods(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     }
     if (!args.empty()) {
         err << Text("Неверные параметры команды; см. quorvel --help") << "\n";
-        return 1;
+        return RefuseWords();
     }
     for (const TStatMethod& entry : stats.Items) {
         out << entry.Code() << ";" << entry.StatClass->Group << ";"

@@ -92,7 +92,7 @@ int RunSystems(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     if (action == "stake") return StakeSystem(workspace, args, out, err);
     if (action == "import") return ImportSystem(workspace, args, out, err);
     err << Format(Text("Неизвестное действие: %s; см. quorvel --help"), {action}) << "\n";
-    return 1;
+    return RefuseWords();
 }
 
 }  // namespace quorvel::cli

@@ -160,7 +160,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
     if (!TakeIntOption(args, "--offset", 0, workspace.Archive().MaxOffset(), offset, err)) return 1;
     if (keep == remove) {
         err << Text("Укажите --keep или --remove") << "\n";
-        return 1;
+        return RefuseWords();
     }
     TFilterSelection selection;
     std::string source;
@@ -184,7 +184,7 @@ int ViewFilter(Workspace& workspace, std::vector<std::string>& args, std::ostrea
         source = WeekCaption;
     } else {
         err << Text("Укажите вид: card, layout или week") << "\n";
-        return 1;
+        return RefuseWords();
     }
     if (combsFile && !workspace.Combs().OpenCombsFile(*combsFile)) return 1;
     workspace.Draws().SetDrawsOffset(offset);
@@ -209,7 +209,7 @@ int RunView(Workspace& workspace, std::vector<std::string>& args, std::ostream& 
     if (what == "graph") return ViewGraph(workspace, args, out, err);
     if (what == "filter") return ViewFilter(workspace, args, out, err);
     err << Text("Укажите вид: sums, card, week, layout, repeats, graph или filter") << "\n";
-    return 1;
+    return RefuseWords();
 }
 
 }  // namespace quorvel::cli

@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -34,8 +37,32 @@ TEST(Cli, VersionHelpAndUnknownCommands) {
     out.str("");
     EXPECT_EQ(RunCli({"--help"}, out, err), 0);
     EXPECT_NE(out.str().find("--data-dir"), std::string::npos);
-    EXPECT_EQ(RunCli({"frobnicate"}, out, err), 1);
+    // Misuse ends with code 2 and the usage on the error stream: an unknown command, none at all,
+    // a word too many, an action a command does not have.
+    EXPECT_EQ(RunCli({"frobnicate"}, out, err), 2);
     EXPECT_NE(err.str().find("frobnicate"), std::string::npos);
+    for (const std::vector<std::string>& misuse :
+         std::vector<std::vector<std::string>>{{}, {"--yes"}, {"info", "extra"}, {"methods", "foo"}}) {
+        std::ostringstream none, said;
+        EXPECT_EQ(RunCli(misuse, none, said), 2) << misuse.size();
+        EXPECT_EQ(none.str(), "");
+        EXPECT_NE(said.str().find("quorvel"), std::string::npos) << said.str();
+    }
+}
+
+// While another copy holds the data directory, every command ends with 75, so that a timer can
+// tell "later" from a failure, and says why.
+TEST(Cli, ADataDirectoryHeldElsewhereEndsWithItsOwnCode) {
+    test::TempDir dir;
+    ASSERT_EQ(test::RunQuorvel(dir, {"info"}).Code, 0);
+    const int held = ::open((dir / "Quorvel_3r10.lsk").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    const test::CliResult refused = test::RunQuorvel(dir, {"download"});
+    ::close(held);
+    EXPECT_EQ(refused.Code, 75);
+    EXPECT_NE(refused.Err, "");
+    EXPECT_EQ(test::RunQuorvel(dir, {"info"}).Code, 0);
 }
 
 // Whatever the command, a word it does not know is an error: said on the error stream only, with

@@ -68,7 +68,7 @@ TEST(CliStakes, TheDialogChecksTheValuesThenTheComment) {
     EXPECT_EQ(RunQuorvel(dir, {"stakes", "add", "1;2;3", "--draws", "65536"}).Code, 1);
     EXPECT_EQ(RunQuorvel(dir, {"stakes", "add", "1;2;3", "--draw", "0"}).Code, 1);
     EXPECT_EQ(RunQuorvel(dir, {"stakes", "list"}).Out, "");
-    EXPECT_EQ(RunQuorvel(dir, {"stakes", "frobnicate"}).Code, 1);
+    EXPECT_EQ(RunQuorvel(dir, {"stakes", "frobnicate"}).Code, 2);
 }
 
 TEST(CliStakes, SeveralDrawsAfterARealStakeAreSeparated) {

@@ -57,7 +57,7 @@ TEST(CliSystems, BothModesStakeTheTranslatedSystem) {
     EXPECT_NE(listed.Out.find("\n3-04-0_0001;;04;0;2;"), std::string::npos);
 }
 
-TEST(CliSystems, WrongRequestsAndMissingSystemsEndWithCodeOne) {
+TEST(CliSystems, WrongRequestsAndMissingSystemsAreRefused) {
     TempDir dir;
     WriteList(dir, "1;1;2\r\n2;2;1\r\n");
     const std::string combs = (dir / "list.lcv").string();
@@ -71,7 +71,7 @@ TEST(CliSystems, WrongRequestsAndMissingSystemsEndWithCodeOne) {
     EXPECT_NE(few.Err.find("Система для 2 чисел не найдена или не загружена на компьютер!"),
               std::string::npos);
     EXPECT_EQ(RunQuorvel(dir, {"stakes", "list"}).Out, "");
-    EXPECT_EQ(RunQuorvel(dir, {"systems", "unknown"}).Code, 1);
+    EXPECT_EQ(RunQuorvel(dir, {"systems", "unknown"}).Code, 2);
 }
 
 TEST(CliSystems, AFreshInstallPlaysWithTheShippedSystems) {

@@ -68,8 +68,8 @@ TEST_F(CliViews, RepeatsAndErrors) {
     EXPECT_EQ(View({"repeats"}), "Тираж;Совпадений;Кол-во повторов;Список тиражей\n3;1;1;2\n");
     EXPECT_EQ(View({"repeats", "--deep", "1", "--length", "1"}),
               "Тираж;Совпадений;Кол-во повторов;Список тиражей\n3;1;1;2\n");
-    EXPECT_EQ(Quorvel(dir, {"view"}).Code, 1);
-    EXPECT_EQ(Quorvel(dir, {"view", "graphs"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"view"}).Code, 2);
+    EXPECT_EQ(Quorvel(dir, {"view", "graphs"}).Code, 2);
     EXPECT_EQ(Quorvel(dir, {"view", "repeats", "--deep", "0"}).Code, 1);
     EXPECT_EQ(Quorvel(dir, {"view", "sums", "extra"}).Code, 2);  // a word too many is a misuse
 }
@@ -101,8 +101,8 @@ TEST_F(CliViews, FiltersByWeekColumnsCardAndLayoutCells) {
     EXPECT_EQ(card.Code, 1);
     EXPECT_NE(card.Err.find("В выделенном диапазоне нет значений для фильтра!"), std::string::npos);
     EXPECT_EQ(Quorvel(dir, {"view", "filter", "week", "--keep", "10"}).Code, 1);
-    EXPECT_EQ(Quorvel(dir, {"view", "filter", "week", "3"}).Code, 1);
-    EXPECT_EQ(Quorvel(dir, {"view", "filter", "chart", "--keep", "3"}).Code, 1);
+    EXPECT_EQ(Quorvel(dir, {"view", "filter", "week", "3"}).Code, 2);
+    EXPECT_EQ(Quorvel(dir, {"view", "filter", "chart", "--keep", "3"}).Code, 2);
 }
 
 TEST(CliViewsSample, SumDistributionOfTheSampleArchive) {

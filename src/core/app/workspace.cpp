@@ -74,6 +74,7 @@ bool Workspace::Initialise() {
     try {
         stakes_.File().Open(dir_.StakesPath());
     } catch (const ExclusiveAccessError&) {
+        heldByAnotherCopy_ = true;
         host_.ShowError(ExclusiveAccessMessage);
         return false;
     }

@@ -45,6 +45,8 @@ public:
     void Shutdown(const std::vector<std::pair<std::string, std::string>>& windowValues = {});
     // True when a command-line switch made this a batch run that has done its work.
     bool EndsAfterStartup() const { return endsAfterStartup_; }
+    // Whether Initialise refused because another copy holds the data directory.
+    bool HeldByAnotherCopy() const { return heldByAnotherCopy_; }
 
     void AddListener(WorkspaceListener* listener) { listeners_.Add(listener); }
     // While suspended the listeners hear nothing: a scenario run on another thread must not
@@ -103,6 +105,7 @@ private:
     WorkspaceListeners listeners_;
     bool shutDown_ = false;
     bool endsAfterStartup_ = false;
+    bool heldByAnotherCopy_ = false;
     // The services, each after those it uses.
     DrawsService draws_{{dir_, host_, busy_, listeners_}};
     StatsService stats_{{dir_, host_, busy_, options_, draws_}};
